@@ -1,0 +1,61 @@
+#include "platform/Bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+Bitmap::Bitmap(int width, int height, PixelFormat format, bool bottomUp)
+    : format_(format), bottomUp_(bottomUp) {
+  resize(width, height);
+}
+
+void Bitmap::resize(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  stride_ = ((static_cast<std::ptrdiff_t>(width_) * bytesPerPixel() + 3) / 4) * 4;
+  data_.assign(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_), 0);
+  if (width_ == 0 || height_ == 0) {
+    width_ = height_ = 0;
+    stride_ = 0;
+    data_.clear();
+  }
+}
+
+TColor Bitmap::pixel(int x, int y) const {
+  if (!contains(x, y)) return 0xFFFFFFFFu;
+  const std::uint8_t* p = row(y) + x * bytesPerPixel();
+  return RGB(p[2], p[1], p[0]);
+}
+
+void Bitmap::setPixel(int x, int y, TColor color) {
+  if (!contains(x, y)) return;
+  color = ColorToRGB(color);
+  std::uint8_t* p = row(y) + x * bytesPerPixel();
+  p[0] = static_cast<std::uint8_t>(GetBValue(color));
+  p[1] = static_cast<std::uint8_t>(GetGValue(color));
+  p[2] = static_cast<std::uint8_t>(GetRValue(color));
+}
+
+void Bitmap::fill(TColor color) {
+  if (empty()) return;
+  color = ColorToRGB(color);
+  const std::uint8_t b = static_cast<std::uint8_t>(GetBValue(color));
+  const std::uint8_t g = static_cast<std::uint8_t>(GetGValue(color));
+  const std::uint8_t r = static_cast<std::uint8_t>(GetRValue(color));
+  const int bpp = bytesPerPixel();
+  // Paint the first row, then copy it to the others.
+  std::uint8_t* first = data_.data();
+  for (int x = 0; x < width_; ++x) {
+    first[x * bpp] = b;
+    first[x * bpp + 1] = g;
+    first[x * bpp + 2] = r;
+  }
+  for (int y = 1; y < height_; ++y) std::memcpy(first + y * stride_, first, static_cast<std::size_t>(stride_));
+}
+
+bool Bitmap::operator==(const Bitmap& other) const {
+  if (width_ != other.width_ || height_ != other.height_ || format_ != other.format_) return false;
+  const std::size_t rowBytes = static_cast<std::size_t>(width_) * static_cast<std::size_t>(bytesPerPixel());
+  for (int y = 0; y < height_; ++y)
+    if (std::memcmp(row(y), other.row(y), rowBytes) != 0) return false;
+  return true;
+}
