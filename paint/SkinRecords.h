@@ -93,6 +93,40 @@ struct TsSkinData {
   std::int32_t TitleButtonVAlignment = 0;  // BIVALIGN
 };
 
+// Indexes of the sections and masks that scroll bars, tabs, check boxes and
+// the combo-box button use while painting, looked up once per loaded skin so
+// that painting needs no search. Every entry is -1 when the skin lacks it.
+struct TsSectionMasks {
+  std::int16_t SkinIndex = -1;
+  std::int16_t BorderMask = -1;
+  std::int16_t GlyphMask = -1;   // scroll buttons and sliders only
+  std::int16_t Pattern = -1;     // scroll parts only (texture)
+  std::int16_t HotPattern = -1;  // scroll parts only (texture in the hot state)
+};
+
+struct TsConstIndexes {
+  std::int16_t GlobalInfo = -1;
+  // TABTOP, TABBOTTOM, TABLEFT, TABRIGHT: section and BORDERSMASK.
+  TsSectionMasks TabTop, TabBottom, TabLeft, TabRight;
+  // SCROLLBTNTOP, SCROLLBTNBOTTOM, SCROLLBTNLEFT, SCROLLBTNRIGHT.
+  TsSectionMasks ScrollBtnTop, ScrollBtnBottom, ScrollBtnLeft, ScrollBtnRight;
+  // SCROLLSLIDERV, SCROLLSLIDERH.
+  TsSectionMasks ScrollSliderV, ScrollSliderH;
+  // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V (no glyph).
+  TsSectionMasks ScrollBar1H, ScrollBar1V, ScrollBar2H, ScrollBar2V;
+  // Check marks of [GLOBALINFO].
+  std::int16_t BoxChecked = -1, BoxUnchecked = -1, BoxGrayed = -1;
+  std::int16_t RadioChecked = -1, RadioUnchecked = -1, RadioGrayed = -1;
+  std::int16_t SmallChecked = -1, SmallUnchecked = -1, SmallGrayed = -1;
+  // The combo-box button: COMBOBTN section, its BORDERSMASK (exact), PATTERN
+  // and HOTPATTERN (textures), and COMBOBOX's GLYPHMASK (exact).
+  std::int32_t ComboBtnIndex = -1;
+  std::int32_t ComboBtnBorder = -1;
+  std::int32_t ComboBtnPattern = -1;
+  std::int32_t ComboBtnHotPattern = -1;
+  std::int32_t ComboGlyph = -1;
+};
+
 using TsMaskArray = std::vector<TsMaskData>;
 using TsPatternArray = std::vector<TsPatternData>;
 using TsGeneralDataArray = std::vector<TsGeneralData>;
