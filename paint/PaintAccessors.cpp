@@ -1,0 +1,6 @@
+#include "paint/PaintAccessors.h"
+
+PaintAccessors& EngineAccessors() {
+  static PaintAccessors accessors;
+  return accessors;
+}

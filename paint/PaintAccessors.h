@@ -1,0 +1,17 @@
+#pragma once
+// The engine's accessor objects: created once when first needed and freed
+// at exit. Primitives attach them for the duration of one call; they are
+// used only on the user-interface thread and a primitive never calls another
+// primitive while it holds one.
+#include "paint/TacFast24.h"
+#include "paint/TacFast32.h"
+#include "paint/TacFastSum24.h"
+
+struct PaintAccessors {
+  TacFast24 Fast24;
+  TacFast24 Fast24b;
+  TacFast32 Fast32;
+  TacFastSum24 FastSum24;
+};
+
+PaintAccessors& EngineAccessors();
