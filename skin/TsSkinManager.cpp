@@ -1,0 +1,224 @@
+#include "skin/TsSkinManager.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "platform/FileBytes.h"
+#include "skin/ESkinLoadError.h"
+#include "skin/TacIniFile.h"
+#include "skin/TacSkinConvertor.h"
+#include "skin/TacSkinFiles.h"
+#include "skin/TacSkinList.h"
+#include "skin/TacSkinLoadContext.h"
+#include "skin/TacSkinLoader.h"
+#include "skin/TacSkinPaths.h"
+
+bool TsSkinManager::skinChanging_ = false;
+
+namespace {
+
+TacIniFile IniFromBytes(const std::vector<std::uint8_t>* bytes) {
+  if (bytes == nullptr) return TacIniFile();
+  return TacIniFile(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+// Clears a flag when the scope ends, also by an exception.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+TsSkinManager::TsSkinManager() : programFolder_(TacSkinPaths::ProgramFolder()) {}
+
+TsSkinManager::~TsSkinManager() {
+  loading_ = false;
+  SetActive(false);
+}
+
+// ---- Settings ------------------------------------------------------------
+
+void TsSkinManager::SetSkinName(const std::string& value) {
+  skinName_ = value;
+  if (!active_) return;
+  ChangeSkin();
+}
+
+void TsSkinManager::SetSkinDirectory(const std::string& value) {
+  if (value == skinDirectory_) return;
+  skinDirectory_ = value;
+  content_.SkinData.SkinPath = ResolvedSkinDirectory();
+}
+
+void TsSkinManager::SetActive(bool value) {
+  if (value == active_) return;
+  active_ = value;
+  if (value) {
+    SetSkinName(skinName_);
+    return;
+  }
+  if (!loading_) RemoveSkin();
+  content_.RefreshConstIndexes();
+}
+
+void TsSkinManager::SetHueOffset(int value) {
+  if (value == hueOffset_) return;
+  hueOffset_ = value;
+  Reload();
+}
+
+void TsSkinManager::SetSaturation(int value) {
+  if (value == saturation_) return;
+  saturation_ = value;
+  Reload();
+}
+
+void TsSkinManager::SetCommonSections(const std::vector<std::string>& lines) {
+  commonSections_ = lines;
+  for (std::string& line : commonSections_) {
+    if (line.empty() || line.front() == ';') continue;
+    std::erase(line, ' ');
+  }
+  SetSkinName(skinName_);
+}
+
+std::string TsSkinManager::SkinInfo() const {
+  if (!content_.SkinData.Active) return "N/A";
+  char text[32];
+  const auto r = std::to_chars(text, text + sizeof text, content_.SkinData.Version);
+  return std::string(text, r.ptr);
+}
+
+void TsSkinManager::Loaded() {
+  loading_ = false;
+  if (skinDirectory_.empty()) skinDirectory_ = kDefaultSkinDirectory;
+  if (active_ && !skinName_.empty()) AnnounceNewSkin(false);
+}
+
+std::string TsSkinManager::ResolvedSkinDirectory() const {
+  return TacSkinPaths::ResolveSkinDirectory(skinDirectory_, programFolder_);
+}
+
+std::string TsSkinManager::GetSkinNames(std::vector<std::string>& names, int kind) const {
+  return TacSkinList::GetSkinNames(internalSkins_, ResolvedSkinDirectory(), kind, names);
+}
+
+// ---- Changing the skin ---------------------------------------------------
+
+void TsSkinManager::ChangeSkin() {
+  if (OnBeforeChange) OnBeforeChange();
+  {
+    FlagScope changing(skinChanging_);
+    content_.SkinData.Active = false;
+    LoadSkin();
+    if (!active_) {
+      RemoveSkin();
+    } else if (lastOutcome_ == LoadOutcome::Loaded) {
+      AnnounceNewSkin(true);
+    }
+  }
+  if (OnAfterChange) OnAfterChange();
+}
+
+void TsSkinManager::Reload() {
+  if (!active_) return;
+  {
+    FlagScope changing(skinChanging_);
+    LoadSkin();
+  }
+  if (!loading_ && lastOutcome_ == LoadOutcome::Loaded && OnRepaintAll) OnRepaintAll();
+}
+
+void TsSkinManager::LoadSkin() {
+  lastError_.clear();
+  const std::string resolved = ResolvedSkinDirectory();
+  const std::string packFile = TacSkinPaths::PackFileName(skinDirectory_, skinName_);
+  TacSkinConvertor reader;
+  std::optional<TacIniFile> ini;
+  const TsStoredSkin* stored = nullptr;
+  std::string skinPath;
+  bool notPacked = false;
+
+  try {
+    if (TacSkinPaths::FileExists(packFile)) {
+      notPacked = reader.OpenFile(packFile) == TacSkinConvertor::OpenResult::NotPacked;
+      ini = IniFromBytes(reader.Options());
+      skinPath = resolved + "\\";
+      packed_ = true;
+    } else if (const std::string options = resolved + "\\" + skinName_ + "\\Options.dat";
+               TacSkinPaths::FileExists(options)) {
+      Result<std::vector<std::uint8_t>> bytes = FileBytes::read(TacSkinPaths::ToNativePath(options));
+      if (!bytes) throw ESkinLoadError("Cannot read \"" + options + "\": " + bytes.error());
+      ini = IniFromBytes(&bytes.value());
+      skinPath = resolved + "\\" + skinName_ + "\\";
+      packed_ = false;
+    } else {
+      stored = internalSkins_.Find(skinName_);
+      if (stored == nullptr && !internalSkins_.Empty()) {
+        stored = &internalSkins_.Item(0);
+        skinName_ = stored->Name;
+      }
+      if (stored == nullptr) {
+        active_ = false;
+        lastOutcome_ = LoadOutcome::NoSource;
+        return;
+      }
+      if (!stored->Data().empty()) {
+        notPacked = reader.Parse(stored->Data()) == TacSkinConvertor::ParseResult::NotPacked;
+        ini = IniFromBytes(reader.Options());
+        packed_ = true;
+      } else {
+        packed_ = false;
+      }
+    }
+    if (notPacked) {
+      // Nothing of the pack is available: keep the manager without a skin.
+      content_.ClearSkin();
+      content_.RefreshConstIndexes();
+      lastOutcome_ = LoadOutcome::NotPacked;
+      if (OnWarning) OnWarning(TacSkinConvertor::kNotPackedMessage, TacSkinConvertor::kWarningCaption);
+      return;
+    }
+    content_.SkinData.SkinPath = skinPath;
+    const TacSkinFiles files(packed_ ? &reader : nullptr, skinPath);
+    TacSkinLoadContext context;
+    context.Ini = ini ? &*ini : nullptr;
+    context.Stored = ini ? nullptr : stored;
+    context.Files = &files;
+    context.CommonSections = commonSections_;
+    context.Manager = this;
+    context.HueOffset = hueOffset_;
+    context.Saturation = saturation_;
+    TacSkinLoader::Run(content_, context);
+    lastOutcome_ = LoadOutcome::Loaded;
+  } catch (const ESkinLoadError& e) {
+    // A half-loaded skin would paint garbage; drop it and report.
+    content_.ClearSkin();
+    content_.RefreshConstIndexes();
+    lastOutcome_ = LoadOutcome::Failed;
+    lastError_ = e.what();
+    if (OnLoadError) OnLoadError(lastError_);
+  }
+}
+
+void TsSkinManager::AnnounceNewSkin(bool repaint) {
+  if (loading_) return;
+  content_.SkinData.Active = false;
+  content_.RefreshConstIndexes();
+  if (OnAnnounceSkin) OnAnnounceSkin(repaint);
+  content_.SkinData.Active = true;
+}
+
+void TsSkinManager::RemoveSkin() {
+  content_.SkinData.Active = false;
+  if (OnRemoveSkin) OnRemoveSkin();
+  content_.ClearSkin();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// A skin carried inside a window resource: a name and either a skin pack
+// (the binary property "Data") or, when Data is empty, the skin's records
+// as collections and a master bitmap.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+#include "skin/TsSkinGeneral.h"
+#include "skin/TsSkinImage.h"
+#include "skin/TsSkinPattern.h"
+
+class TsStoredSkin {
+ public:
+  std::string Name;
+  std::vector<TsSkinGeneral> GeneralData;
+  std::vector<TsSkinImage> Images;
+  std::vector<TsSkinPattern> Patterns;
+  Bitmap MasterBitmap;
+  TColor Shadow1Color = 0;
+  std::int32_t Shadow1Offset = 0;
+  std::int32_t Shadow1Blur = -1;
+  std::int32_t Shadow1Transparency = 0;
+  TColor BorderColor = clFuchsia;
+  double Version = 0;
+  std::string Author;
+  std::string Description;
+
+  // The binary property "Data": reading takes the whole value, writing gives
+  // the whole content back.
+  void ReadData(std::span<const std::uint8_t> bytes) { data_.assign(bytes.begin(), bytes.end()); }
+  const std::vector<std::uint8_t>& Data() const { return data_; }
+
+ private:
+  std::vector<std::uint8_t> data_;
+};
