@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "resources/Resources.h"
+
+std::span<const EmbeddedFile> FrameworkTestFiles();
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string AsString(std::span<const std::uint8_t> bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+TEST(EmbeddedResources, EveryTestFileComesBackByteForByte) {
+  const char* names[] = {"a.txt", "bytes.bin", "empty.dat", "nested/deep.txt", "with space.txt"};
+  std::span<const EmbeddedFile> table = FrameworkTestFiles();
+  ASSERT_EQ(table.size(), std::size(names));
+  for (const char* name : names) {
+    SCOPED_TRACE(name);
+    auto bytes = FindEmbeddedFile(table, name);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(AsString(*bytes), ReadFile(std::string(TRAINER_TEST_DATA) + "/" + name));
+  }
+  auto all = FindEmbeddedFile(table, "bytes.bin");
+  ASSERT_EQ(all->size(), 768u);
+  EXPECT_EQ((*all)[255], 255);
+  EXPECT_EQ((*all)[256], 0);
+}
+
+TEST(EmbeddedResources, LookupsMatchWholeRelativePathsOnly) {
+  std::span<const EmbeddedFile> table = FrameworkTestFiles();
+  EXPECT_FALSE(FindEmbeddedFile(table, "deep.txt"));
+  EXPECT_FALSE(FindEmbeddedFile(table, "nested"));
+  EXPECT_FALSE(FindEmbeddedFile(table, "A.TXT"));
+  EXPECT_FALSE(FindEmbeddedFile(table, "a.txt "));
+  EXPECT_FALSE(FindEmbeddedFile(table, ""));
+  EXPECT_FALSE(FindEmbeddedFile({}, "a.txt"));
+}
+
+TEST(EmbeddedResources, TheProgramCarriesItsLayoutsButNoBuildFiles) {
+  auto layout = FindResource("layouts/TDemoForm.lfm");
+  ASSERT_TRUE(layout.has_value());
+  EXPECT_EQ(AsString(*layout), ReadFile(TRAINER_SOURCE_DIR "/resources/layouts/TDemoForm.lfm"));
+  EXPECT_FALSE(FindResource("CMakeLists.txt"));
+  EXPECT_FALSE(FindResource("Resources.h"));
+  for (const EmbeddedFile& file : EmbeddedResources()) {
+    SCOPED_TRACE(std::string(file.Path));
+    EXPECT_EQ(file.Path.find("src/"), std::string_view::npos);
+    EXPECT_EQ(AsString(file.Bytes()), ReadFile(TRAINER_SOURCE_DIR "/resources/" + std::string(file.Path)));
+  }
+}
+
+}  // namespace
