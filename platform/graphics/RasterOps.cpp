@@ -1,0 +1,127 @@
+#include "platform/graphics/RasterOps.h"
+
+#include <cstring>
+
+namespace RasterOps {
+
+void fill(Bitmap& target, const TRect& rect, TColor rgb) {
+  const std::uint8_t b = static_cast<std::uint8_t>(GetBValue(rgb));
+  const std::uint8_t g = static_cast<std::uint8_t>(GetGValue(rgb));
+  const std::uint8_t r = static_cast<std::uint8_t>(GetRValue(rgb));
+  const int bpp = target.bytesPerPixel();
+  const std::size_t rowBytes = static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp);
+  std::uint8_t* first = target.row(rect.Top) + rect.Left * bpp;
+  for (int x = 0; x < rect.Width(); ++x) {
+    std::uint8_t* p = first + x * bpp;
+    p[0] = b;
+    p[1] = g;
+    p[2] = r;
+    if (bpp == 4) p[3] = 0;
+  }
+  // The other rows are copies of the first.
+  for (int y = rect.Top + 1; y < rect.Bottom; ++y) std::memcpy(target.row(y) + rect.Left * bpp, first, rowBytes);
+}
+
+void invert(Bitmap& target, const TRect& rect) {
+  const int bpp = target.bytesPerPixel();
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    std::uint8_t* p = target.row(y) + rect.Left * bpp;
+    for (int x = rect.Left; x < rect.Right; ++x, p += bpp) {
+      p[0] = static_cast<std::uint8_t>(~p[0]);
+      p[1] = static_cast<std::uint8_t>(~p[1]);
+      p[2] = static_cast<std::uint8_t>(~p[2]);
+    }
+  }
+}
+
+void invertChecked(Bitmap& target, const TRect& rect) {
+  const int bpp = target.bytesPerPixel();
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    const int firstX = rect.Left + ((rect.Left + y) & 1);
+    std::uint8_t* p = target.row(y) + firstX * bpp;
+    for (int x = firstX; x < rect.Right; x += 2, p += 2 * bpp) {
+      p[0] = static_cast<std::uint8_t>(~p[0]);
+      p[1] = static_cast<std::uint8_t>(~p[1]);
+      p[2] = static_cast<std::uint8_t>(~p[2]);
+    }
+  }
+}
+
+void blendCoverage(Bitmap& target, const TRect& rect, const std::uint8_t* coverage, int coverageStride, TColor rgb) {
+  const int cb = GetBValue(rgb), cg = GetGValue(rgb), cr = GetRValue(rgb);
+  const int bpp = target.bytesPerPixel();
+  for (int y = rect.Top; y < rect.Bottom; ++y, coverage += coverageStride) {
+    std::uint8_t* p = target.row(y) + rect.Left * bpp;
+    const std::uint8_t* a = coverage;
+    for (int x = rect.Left; x < rect.Right; ++x, p += bpp, ++a) {
+      const int alpha = *a;
+      if (alpha == 0) continue;
+      if (alpha == 255) {
+        p[0] = static_cast<std::uint8_t>(cb);
+        p[1] = static_cast<std::uint8_t>(cg);
+        p[2] = static_cast<std::uint8_t>(cr);
+      } else {
+        // dst + (colour - dst) * alpha / 255, rounded.
+        p[0] = static_cast<std::uint8_t>((p[0] * (255 - alpha) + cb * alpha + 127) / 255);
+        p[1] = static_cast<std::uint8_t>((p[1] * (255 - alpha) + cg * alpha + 127) / 255);
+        p[2] = static_cast<std::uint8_t>((p[2] * (255 - alpha) + cr * alpha + 127) / 255);
+      }
+      if (bpp == 4) p[3] = 0;
+    }
+  }
+}
+
+namespace {
+
+// Evaluates a ternary raster operation bit-wise: bit (p << 2 | s << 1 | d)
+// of the code is the result for pattern bit p, source bit s, target bit d.
+std::uint8_t applyRop(std::uint8_t code, std::uint8_t p, std::uint8_t s, std::uint8_t d) {
+  std::uint8_t out = 0;
+  for (int combo = 0; combo < 8; ++combo) {
+    if (!(code & (1 << combo))) continue;
+    const std::uint8_t mp = (combo & 4) ? p : static_cast<std::uint8_t>(~p);
+    const std::uint8_t ms = (combo & 2) ? s : static_cast<std::uint8_t>(~s);
+    const std::uint8_t md = (combo & 1) ? d : static_cast<std::uint8_t>(~d);
+    out |= static_cast<std::uint8_t>(mp & ms & md);
+  }
+  return out;
+}
+
+}  // namespace
+
+void rop(Bitmap& target, const TRect& rect, const Bitmap* source, int srcX, int srcY, std::uint8_t ropCode,
+         TColor patternRgb) {
+  const int bpp = target.bytesPerPixel();
+  const int sbpp = source ? source->bytesPerPixel() : 0;
+  const std::uint8_t pattern[4] = {static_cast<std::uint8_t>(GetBValue(patternRgb)),
+                                   static_cast<std::uint8_t>(GetGValue(patternRgb)),
+                                   static_cast<std::uint8_t>(GetRValue(patternRgb)), 0};
+  // Between two 32-bit bitmaps the fourth byte takes part like the others;
+  // otherwise it is set to 0.
+  const int channels = sbpp == 4 && bpp == 4 ? 4 : 3;
+  constexpr std::uint8_t kSrcCopy = 0xCC, kSrcInvert = 0x66;
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    std::uint8_t* d = target.row(y) + rect.Left * bpp;
+    const std::uint8_t* s = source ? source->row(srcY + y - rect.Top) + srcX * sbpp : nullptr;
+    // Straight copies are by far the most common.
+    if (ropCode == kSrcCopy && sbpp == bpp) {
+      std::memcpy(d, s, static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp));
+      continue;
+    }
+    for (int x = rect.Left; x < rect.Right; ++x, d += bpp) {
+      for (int c = 0; c < channels; ++c) {
+        const std::uint8_t sv = s ? s[c] : 0;
+        if (ropCode == kSrcCopy)
+          d[c] = sv;
+        else if (ropCode == kSrcInvert)
+          d[c] = static_cast<std::uint8_t>(d[c] ^ sv);
+        else
+          d[c] = applyRop(ropCode, pattern[c], sv, d[c]);
+      }
+      if (bpp == 4 && channels == 3) d[3] = 0;
+      if (s) s += sbpp;
+    }
+  }
+}
+
+}  // namespace RasterOps
