@@ -227,23 +227,4 @@ TEST(TubePuzzle, DelayFieldText) {
   EXPECT_EQ(T::DelayFromText("99999999999"), 300);
 }
 
-TEST(TubePuzzle, DirectButtonsAppendAndSelectTheirCommand) {
-  EXPECT_EQ(T::kCommands[0], "Наклонить трубку ВВЕРХ");
-  EXPECT_EQ(T::kCommands[1], "Наклонить трубку ВНИЗ");
-  EXPECT_EQ(T::kCommands[2], "Наклонить трубку ВПРАВО >");
-  EXPECT_EQ(T::kCommands[3], "Наклонить трубку ВЛЕВО <");
-  CommandList list;
-  list.appendAndSelect(T::kTiltUp);
-  list.appendAndSelect(T::kTiltLeft);
-  EXPECT_EQ(list.selected(), 1);
-  EXPECT_EQ(list.lines().back(), "Наклонить трубку ВЛЕВО <");
-}
-
-TEST(TubePuzzle, BallPlaces) {
-  EXPECT_EQ(T::BallPlace(1), Point(22, 269));
-  EXPECT_EQ(T::BallPlace(8), Point(259, 269));
-  EXPECT_EQ(T::BallPlace(16), Point(539, 269));
-  EXPECT_EQ(T::BallPlace(T::kNicheSlot), Point(259, 237));
-}
-
 }  // namespace
