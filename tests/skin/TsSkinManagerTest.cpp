@@ -1,0 +1,174 @@
+// The manager's loading sequence: choosing the source, falling back to
+// stored skins, recolouring on HueOffset, and the outcomes of bad skins.
+#include "skin/TsSkinManager.h"
+
+#include <gtest/gtest.h>
+
+#include "SkinTestFiles.h"
+#include "skin/TacSkinConvertor.h"
+
+using SkinTestFiles::Bytes;
+
+namespace {
+
+const char* kOptions =
+    "[GLOBALINFO]\nVERSION=6.02\nMASTERBITMAP=MASTER.BMP\n"
+    "[BUTTON]\nCOLOR=255\nBORDERSMASK=^0000^0000^0006^0006^0000^0000^0000^0000^1^0^0^1\n";
+
+Bytes BirchPack(const char* options = kOptions) {
+  return SkinTestFiles::Pack(
+      {{"Options.dat", SkinTestFiles::Text(options)}, {"Master.bmp", SkinTestFiles::BmpFile(6, 6, RGB(255, 0, 0))}});
+}
+
+// A manager reading its skin directory from a temporary folder, with the
+// announcements recorded.
+struct ManagerFixture : ::testing::Test {
+  SkinTestFiles::TempDir dir;
+  std::vector<std::string> events;  // outlives the manager, whose destruction still reports
+  TsSkinManager manager;
+
+  ManagerFixture() {
+    manager.SetProgramFolder(dir.path().string() + "/");
+    manager.SetSkinDirectory(dir.path().string() + "/Skins");
+    manager.OnAnnounceSkin = [this](bool repaint) { events.push_back(repaint ? "announce+repaint" : "announce"); };
+    manager.OnRemoveSkin = [this] { events.push_back("remove"); };
+    manager.OnRepaintAll = [this] { events.push_back("repaint"); };
+    manager.OnWarning = [this](std::string_view text, std::string_view caption) {
+      events.push_back(std::string(caption) + ": " + std::string(text));
+    };
+    manager.OnLoadError = [this](const std::string&) { events.push_back("error"); };
+  }
+  void AddStored(const std::string& name, const Bytes& data) {
+    TsStoredSkin& skin = manager.InternalSkins().Add();
+    skin.Name = name;
+    skin.ReadData(data);
+  }
+};
+
+}  // namespace
+
+TEST_F(ManagerFixture, StoredSkinIsUsedWhenTheSkinDirectoryHasNone) {
+  AddStored("Birch (internal)", BirchPack());
+  EXPECT_EQ(manager.SkinInfo(), "N/A");
+  manager.SetSkinName("Birch (internal)");
+  EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::Loaded);
+  EXPECT_TRUE(manager.Packed());
+  EXPECT_EQ(manager.SkinInfo(), "6.02");
+  EXPECT_EQ(manager.Content().GetSkinIndex("BUTTON"), 1);
+  ASSERT_TRUE(manager.Content().MasterBitmap);
+  EXPECT_EQ(manager.Content().Masks[0].Manager, &manager);
+  EXPECT_EQ(manager.Content().ConstData.GlobalInfo, 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"announce+repaint"}));
+  EXPECT_EQ(manager.Content().SkinData.SkinPath, "");
+}
+
+TEST_F(ManagerFixture, PackFileThenFolderTakePrecedenceOverTheStoredSkin) {
+  AddStored("Birch", BirchPack());
+  dir.Write("Skins/Birch/Options.dat", SkinTestFiles::Text("[GLOBALINFO]\nVERSION=2\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "2");
+  EXPECT_FALSE(manager.Packed());
+  EXPECT_EQ(manager.Content().SkinData.SkinPath, dir.path().string() + "/Skins\\Birch\\");
+
+  dir.Write("Skins/Birch.asz", BirchPack("[GLOBALINFO]\nVERSION=3.5\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "3.5");
+  EXPECT_TRUE(manager.Packed());
+  EXPECT_EQ(manager.Content().SkinData.SkinPath, dir.path().string() + "/Skins\\");
+}
+
+TEST_F(ManagerFixture, UnknownNameTakesTheFirstStoredSkinAndNoSkinAtAllSwitchesOff) {
+  AddStored("First", BirchPack("[GLOBALINFO]\nVERSION=1\n"));
+  AddStored("Second", BirchPack("[GLOBALINFO]\nVERSION=2\n"));
+  manager.SetSkinName("Nothing");
+  EXPECT_EQ(manager.SkinName(), "First");
+  EXPECT_EQ(manager.SkinInfo(), "1");
+
+  TsSkinManager empty;
+  empty.SetProgramFolder(dir.path().string() + "/");
+  empty.SetSkinName("Nothing");
+  EXPECT_FALSE(empty.Active());
+  EXPECT_EQ(empty.LastLoadOutcome(), TsSkinManager::LoadOutcome::NoSource);
+  EXPECT_EQ(empty.SkinInfo(), "N/A");
+}
+
+TEST_F(ManagerFixture, BadPacksLeaveTheManagerWithoutASkin) {
+  AddStored("Good", BirchPack());
+  manager.SetSkinName("Good");
+  ASSERT_EQ(manager.SkinInfo(), "6.02");
+  events.clear();
+
+  Bytes notPacked = BirchPack();
+  notPacked[3] = 'F';
+  AddStored("NotPacked", notPacked);
+  manager.SetSkinName("NotPacked");
+  EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::NotPacked);
+  EXPECT_EQ(events, (std::vector<std::string>{"Warning: Loaded data is not packed Kestrel file"}));
+  EXPECT_EQ(manager.SkinInfo(), "N/A");
+  EXPECT_TRUE(manager.Content().Sections.empty());
+  EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
+
+  Bytes truncated = BirchPack();
+  truncated.resize(truncated.size() - 10);
+  AddStored("Truncated", truncated);
+  manager.SetSkinName("Truncated");
+  EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::Failed);
+  EXPECT_FALSE(manager.LastError().empty());
+
+  AddStored("BadNumber", BirchPack("[GLOBALINFO]\nVERSION=1\n[A]\nBORDERSMASK=^00x0\n"));
+  manager.SetSkinName("BadNumber");
+  EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::Failed);
+  EXPECT_TRUE(manager.Content().Sections.empty());
+  EXPECT_EQ(manager.SkinInfo(), "N/A");
+  EXPECT_TRUE(manager.Active());
+
+  manager.SetSkinName("Good");  // a later change loads again
+  EXPECT_EQ(manager.SkinInfo(), "6.02");
+}
+
+TEST_F(ManagerFixture, HueOffsetReloadsAndRecolours) {
+  AddStored("Birch", BirchPack());
+  manager.SetSkinName("Birch");
+  events.clear();
+  manager.SetHueOffset(120);
+  const TsSkinContent& c = manager.Content();
+  EXPECT_EQ(c.Sections[1].Color, RGB(0, 255, 0));
+  EXPECT_EQ(c.MasterBitmap->pixel(0, 0), RGB(0, 255, 0));
+  EXPECT_EQ(events, (std::vector<std::string>{"repaint"}));
+  manager.SetHueOffset(120);  // unchanged: nothing happens
+  EXPECT_EQ(events.size(), 1u);
+  manager.SetHueOffset(0);
+  EXPECT_EQ(c.Sections[1].Color, RGB(255, 0, 0));
+}
+
+TEST_F(ManagerFixture, LoadingHoldsTheAnnouncementBackAndActiveFalseRemovesTheSkin) {
+  AddStored("Birch", BirchPack());
+  manager.BeginLoading();
+  manager.SetSkinDirectory("");
+  manager.SetSkinName("Birch");
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(manager.SkinInfo(), "N/A");  // loaded but not yet announced
+  manager.Loaded();
+  EXPECT_EQ(manager.SkinDirectory(), "c:\\Skins");
+  EXPECT_EQ(events, (std::vector<std::string>{"announce"}));
+  EXPECT_EQ(manager.SkinInfo(), "6.02");
+
+  manager.SetActive(false);
+  EXPECT_EQ(events.back(), "remove");
+  EXPECT_EQ(manager.SkinInfo(), "N/A");
+  EXPECT_TRUE(manager.Content().Masks.empty());
+  EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
+  manager.SetActive(true);
+  EXPECT_EQ(manager.SkinInfo(), "6.02");
+}
+
+TEST_F(ManagerFixture, CommonSectionsLoseTheirBlanksAndReloadTheSkin) {
+  AddStored("Birch", BirchPack());
+  manager.SetSkinName("Birch");
+  manager.SetCommonSections({"[MY BTN]", "PARENT CLASS = BUTTON", "; keep my blanks", "PARENTCLASS = BUTTON"});
+  EXPECT_EQ(manager.CommonSections(),
+            (std::vector<std::string>{"[MYBTN]", "PARENTCLASS=BUTTON", "; keep my blanks", "PARENTCLASS=BUTTON"}));
+  const int mine = manager.Content().GetSkinIndex("MYBTN");
+  ASSERT_GE(mine, 0);
+  EXPECT_EQ(manager.Content().Sections[static_cast<std::size_t>(mine)].Color, RGB(255, 0, 0));
+}
