@@ -1,0 +1,106 @@
+#include "tools/skinart/DecorationArt.h"
+
+#include <cmath>
+#include <vector>
+
+#include "tools/skinart/BirchPalette.h"
+#include "tools/skinart/FrameArt.h"
+
+namespace DecorationArt {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Leaf {
+  double x, y, length, angle;
+};
+
+void paintLeaf(ArtLayer& layer, const Leaf& leaf, double opacity) {
+  const double rx = leaf.length / 2, ry = leaf.length * 0.2;
+  const double cx = leaf.x + std::cos(leaf.angle) * rx, cy = leaf.y + std::sin(leaf.angle) * rx;
+  layer.paint(Shape::leaf(cx, cy, rx, ry, leaf.angle), verticalGradient(Birch::kLeaf, Birch::kLeafDark, cy - ry, cy + ry),
+              opacity);
+  // The midrib, a little lighter than the blade.
+  const ArtPoint tip{leaf.x + std::cos(leaf.angle) * leaf.length * 0.9, leaf.y + std::sin(leaf.angle) * leaf.length * 0.9};
+  layer.paint(Shape::segment({leaf.x, leaf.y}, tip, 0.35), mix(Birch::kLeaf, Birch::kWhite, 0.45), opacity * 0.8);
+}
+
+void paintCatkin(ArtLayer& layer, double x, double y, double length, double angle, double opacity) {
+  const Rgb catkin{176, 158, 104};
+  const double step = 2.2;
+  for (double d = 0; d < length; d += step) {
+    const double px = x + std::cos(angle) * d, py = y + std::sin(angle) * d;
+    const double r = 2.1 * (1.0 - 0.35 * d / length);
+    layer.paint(Shape::ellipse(px, py, r, r * 0.9), mix(catkin, Birch::kBirchMark, 0.15 + 0.1 * std::sin(d)), opacity);
+  }
+}
+
+// A twig as a chain of segments getting thinner toward its end.
+void paintTwig(ArtLayer& layer, const std::vector<ArtPoint>& points, double startWidth, double endWidth, double opacity) {
+  const Rgb bark{112, 104, 94};
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    const double t = static_cast<double>(i) / (points.size() - 1);
+    const double w = startWidth + (endWidth - startWidth) * t;
+    layer.paint(Shape::segment(points[i], points[i + 1], w / 2), bark, opacity);
+  }
+}
+
+}  // namespace
+
+Bitmap titleDecoration() {
+  const int w = kDecorationWidth, h = kDecorationHeight / 2;
+  ArtLayer layer(w, h);
+
+  // The twig runs along the top edge above the caption and drops a few
+  // leaves and catkins into the corner below the title bar.
+  paintTwig(layer, {{-4, 3}, {40, 7}, {90, 9}, {140, 8}, {185, 5}, {215, 2}}, 2.6, 0.8, 0.75);
+  paintTwig(layer, {{38, 7}, {50, 16}, {58, 27}}, 1.6, 0.8, 0.75);
+  paintTwig(layer, {{118, 9}, {132, 15}, {150, 18}}, 1.4, 0.7, 0.75);
+
+  const std::vector<Leaf> leaves = {
+      {12, 5, 13, 0.95},  {26, 6, 12, -0.55}, {58, 27, 14, 1.25}, {52, 18, 11, 0.2},   {86, 9, 12, -0.35},
+      {96, 9, 13, 0.75},  {150, 18, 12, 0.3}, {132, 15, 11, 1.4}, {170, 6, 10, -0.45}, {198, 3, 9, 0.5},
+  };
+  for (const Leaf& leaf : leaves) paintLeaf(layer, leaf, 0.85);
+  paintCatkin(layer, 44, 10, 22, 1.45, 0.8);
+  paintCatkin(layer, 74, 9, 17, 1.6, 0.8);
+  paintCatkin(layer, 110, 9, 14, 1.35, 0.8);
+
+  // Faint leaves drifting down the corner of the window.
+  const std::vector<Leaf> drifting = {{18, 52, 22, 0.9}, {64, 74, 18, 2.3}, {30, 110, 20, 0.4}, {96, 46, 16, 1.9}};
+  for (const Leaf& leaf : drifting) paintLeaf(layer, leaf, 0.5);
+
+  // Full strength in the title bar, then a quick fade: the client area of a
+  // window only carries a watermark.
+  layer.scaleAlpha([](double x, double y) {
+    const double vertical = y < 26 ? 0.55 : y < 60 ? 0.55 - (y - 26) / 34 * 0.43 : std::max(0.0, 0.12 - (y - 60) / 120 * 0.12);
+    const double horizontal = x < 150 ? 1.0 : std::max(0.0, 1.0 - (x - 150) / 80);
+    return vertical * horizontal;
+  });
+
+  Bitmap out(w, h * 2);
+  layer.writeMasked(out, 0, 0, Birch::kTitleTop);
+  return out;
+}
+
+Bitmap hugeButton() {
+  const int frame = kHugeButtonWidth / 3;
+  FrameStyle normal;
+  normal.width = normal.height = frame;
+  normal.radius = {10, 10, 10, 10};
+  normal.outline = Birch::kBark;
+  normal.outlineWidth = 1.5;
+  normal.highlightOpacity = 0.85;
+  FrameStyle hot = normal;
+  hot.outline = Birch::kAccent;
+  hot.innerLine = Birch::kAccent;
+  hot.innerLineOpacity = 0.25;
+  FrameStyle pressed = normal;
+  pressed.outline = Birch::kAccentDark;
+  pressed.highlightOpacity = 0;
+  pressed.shadeOpacity = 0.2;
+  return joinMasked({drawFrame(normal), drawFrame(hot), drawFrame(pressed)}, Birch::kFace);
+}
+
+}  // namespace DecorationArt
