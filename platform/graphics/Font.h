@@ -16,13 +16,15 @@
 #include "platform/Result.h"
 #include "platform/graphics/LogFont.h"
 
+struct FT_LibraryRec_;
+
 struct FontMetrics {
   int ascent = 0;
   int descent = 0;
   int height = 0;            // ascent + descent: one line of text
   int internalLeading = 0;   // height minus the character height
   int externalLeading = 0;
-  int averageCharWidth = 0;  // width of 'x', as on the classic desktop
+  int averageCharWidth = 0;  // the face's average advance (tab stops use it)
   int maxCharWidth = 0;
   int underlinePosition = 0;   // rows below the baseline
   int underlineThickness = 1;
@@ -46,8 +48,15 @@ class Font {
 
   // Opens face faceIndex of a font file for the request. Bold or italic is
   // synthesised when the file is not already bold or italic.
-  static Result<std::shared_ptr<Font>> open(const std::string& file, int faceIndex, const LogFont& request,
-                                            bool fileIsBold, bool fileIsItalic);
+  struct Source {
+    std::shared_ptr<FT_LibraryRec_> library;
+    std::string path;
+    int faceIndex = 0;
+    std::string family;
+    bool fileIsBold = false;
+    bool fileIsItalic = false;
+  };
+  static Result<std::shared_ptr<Font>> open(const Source& source, const LogFont& request);
 
   const LogFont& logFont() const { return request_; }
   const FontMetrics& metrics() const { return metrics_; }

@@ -1,0 +1,30 @@
+#pragma once
+// Draws runs of glyphs through a context's clip: the text primitives'
+// shared pixel work.
+#include <span>
+
+#include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/Font.h"
+
+namespace GlyphPainter {
+
+// Tab handling for a run: tabs advance to the next multiple of `width`
+// counted from `origin` (target x); a width of 0 makes tabs take no room.
+struct TabStops {
+  int width = 0;
+  int origin = 0;
+};
+
+// Advance of a run, with tabs as above (origin 0).
+int measure(Font& font, std::span<const char32_t> text, int tabWidth);
+
+// Blends the run in colour rgb with the top-left of its first cell at
+// target pixel (x, y), within `limit` (target pixels) and the clip.
+// Returns the x after the run.
+int draw(DeviceContext& dc, Font& font, std::span<const char32_t> text, int x, int y, TColor rgb, const TRect& limit,
+         TabStops tabs);
+
+// A filled rectangle (underline, opaque background) within limit and clip.
+void fillLimited(DeviceContext& dc, const TRect& rect, const TRect& limit, TColor rgb);
+
+}  // namespace GlyphPainter
