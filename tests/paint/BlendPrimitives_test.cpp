@@ -113,9 +113,11 @@ TEST(SumBitmapRect, DestinationKeepsTheWeightWithTheSpecifiedRounding) {
         dst.setPixel(x, y, RGB(x, y, 0));
         src.setPixel(x, y, RGB(y, x, 255));
       }
-    SumBitmapRect(dst, src, static_cast<std::uint8_t>(weight), Point(0, 0), Rect(0, 0, 256, 256));
+    // 255 columns: rows of whole vector blocks plus a tail.
+    SumBitmapRect(dst, src, static_cast<std::uint8_t>(weight), Point(0, 0), Rect(0, 0, 255, 256));
+    for (int y = 0; y < 256; ++y) ASSERT_EQ(dst.pixel(255, y), RGB(255, y, 0));
     for (int y = 0; y < 256; ++y)
-      for (int x = 0; x < 256; ++x) {
+      for (int x = 0; x < 255; ++x) {
         const TColor p = dst.pixel(x, y);
         ASSERT_EQ(GetRValue(p), (x * weight + y * (255 - weight) + 127) >> 8);
         ASSERT_EQ(GetGValue(p), (y * weight + x * (255 - weight) + 127) >> 8);
@@ -149,6 +151,17 @@ TEST(SumBitmapRect, ClipsSourceAndDestinationAndReadsFromTheRectangle) {
   Bitmap thin = Filled(1, 6, clBlack);
   SumBitmapRect(thin, src, 0, Point(0, 0), Rect(0, 5, 6, 10));
   EXPECT_EQ(thin.pixel(0, 0), clBlack);
+}
+
+TEST(SumBitmapRect, OverlappingCopyInOneBitmapWalksBackward) {
+  // Rows and bytes are taken from the last to the first, so a copy one pixel
+  // to the right reads every source pixel before it is overwritten.
+  Bitmap bmp(4, 2);
+  for (int x = 0; x < 4; ++x) bmp.setPixel(x, 0, RGB(100 + 50 * x, 0, 0));
+  SumBitmapRect(bmp, bmp, 0, Point(1, 0), Rect(0, 0, 3, 1));
+  EXPECT_EQ(GetRValue(bmp.pixel(1, 0)), (100 * 255 + 127) >> 8);
+  EXPECT_EQ(GetRValue(bmp.pixel(2, 0)), (150 * 255 + 127) >> 8);
+  EXPECT_EQ(GetRValue(bmp.pixel(3, 0)), (200 * 255 + 127) >> 8);
 }
 
 TEST(SumBitmaps, OnlyForEqualSizes) {
