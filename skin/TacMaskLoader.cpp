@@ -37,7 +37,7 @@ void TacMaskLoader::LoadMasterBitmap(std::string_view name) {
   // stored name.
   std::optional<Bitmap> bmp = ctx_.Files->ReadBitmap(name);
   if (!bmp) {
-    ctx_.Files->Note("master bitmap \"" + std::string(name) + "\" not found");
+    ctx_.Files->Note("master bitmap \"" + std::string(name) + "\" missing or unreadable");
     return;
   }
   content_.MasterBitmap = Shared24(*bmp);
@@ -91,7 +91,7 @@ void TacMaskLoader::AddOwnBitmap(const std::string& section, const std::string& 
   if (file.empty()) return;
   std::optional<Bitmap> bmp = ctx_.Files->ReadBitmap(file);
   if (!bmp || bmp->width() == 0) {
-    ctx_.Files->Note(section + " " + key + ": bitmap \"" + file + "\" not found");
+    ctx_.Files->Note(section + " " + key + ": bitmap \"" + file + "\" missing or unreadable");
     return;
   }
   const std::optional<TacMaskNotation::OwnBitmapEntry> e = TacMaskNotation::ParseOwnBitmap(value);
@@ -121,7 +121,7 @@ void TacMaskLoader::AddOwnBitmap(const std::string& section, const std::string& 
 void TacMaskLoader::AddBitmapFile(const std::string& section, const std::string& key, const std::string& upperValue) {
   std::optional<Bitmap> bmp = ctx_.Files->ReadBitmap(upperValue);
   if (!bmp || bmp->width() == 0) {
-    ctx_.Files->Note(section + " " + key + ": bitmap \"" + upperValue + "\" not found");
+    ctx_.Files->Note(section + " " + key + ": bitmap \"" + upperValue + "\" missing or unreadable");
     return;
   }
   TsMaskData m;

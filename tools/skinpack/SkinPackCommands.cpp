@@ -9,6 +9,7 @@
 #include "skin/SkinText.h"
 #include "skin/TacSkinConvertor.h"
 #include "skin/TacSkinPackWriter.h"
+#include "tools/skinpack/SkinChecker.h"
 
 namespace fs = std::filesystem;
 
@@ -106,8 +107,12 @@ int Pack(const std::string& dir, const std::string& pack, const std::vector<std:
 }
 
 int Check(const std::string& packOrDir) {
-  std::fprintf(stderr, "skinpack: check of %s is not available yet\n", packOrDir.c_str());
-  return 1;
+  SkinChecker checker;
+  const std::vector<std::string> problems = checker.Check(packOrDir);
+  for (const std::string& remark : checker.Remarks()) std::printf("note: %s\n", remark.c_str());
+  for (const std::string& problem : problems) std::printf("problem: %s\n", problem.c_str());
+  std::printf("%s: %zu problem(s)\n", packOrDir.c_str(), problems.size());
+  return problems.empty() ? 0 : 1;
 }
 
 }  // namespace SkinPackCommands
