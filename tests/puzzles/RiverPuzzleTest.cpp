@@ -107,6 +107,15 @@ TEST(RiverPuzzle, RefusalsStopFirstAndNameTheMissingFigure) {
   }
 }
 
+TEST(RiverPuzzle, AFigureLeftOnTheFarBankCannotBeFetchedFromTheStartBank) {
+  RiverWindow w;
+  w.run({RiverPuzzle::kTakeGoat, RiverPuzzle::kCrossAlone, RiverPuzzle::kTakeGoat, RiverPuzzle::kTakeWolf});
+  EXPECT_EQ(w.window.messages, std::vector<std::string>{"ДЕД: На этом берегу нету Козы!"});
+  EXPECT_EQ(w.window.ticks, 3);
+  EXPECT_EQ(w.river.side(F::Goat), RiverPuzzle::kFarBank);
+  EXPECT_EQ(w.river.side(F::OldMan), RiverPuzzle::kStartBank);
+}
+
 TEST(RiverPuzzle, TheGoatTakenTwiceComesBack) {
   RiverWindow w;
   w.run({RiverPuzzle::kTakeGoat, RiverPuzzle::kTakeGoat});

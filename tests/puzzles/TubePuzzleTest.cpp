@@ -112,6 +112,32 @@ TEST(TubePuzzle, TiltRightRollsEverythingAndLosesWhatLeftTheExit) {
   EXPECT_EQ(tube.view().cellsText(), "........YYYYGGG.");
 }
 
+TEST(TubePuzzle, TiltRightClosesAGapByRollingTheExitSideBack) {
+  TubePuzzle tube;
+  tube.tiltRight();
+  tube.tiltRight();
+  tube.tiltRight();
+  tube.tiltUp();
+  ASSERT_EQ(tube.view().cellsText(), "......Y.YYGGGG..");
+  ASSERT_EQ(tube.niche(), Ball::Yellow);
+  // The shift leaves .......Y.YYGGGG.; the balls after the gap roll back into it.
+  tube.tiltRight();
+  EXPECT_EQ(tube.view().cellsText(), ".......YYYGGGG..");
+}
+
+TEST(TubePuzzle, TiltLeftClosesAGapByRollingTheClosedEndSideBack) {
+  TubePuzzle tube;
+  tube.tiltLeft();
+  tube.tiltLeft();
+  tube.tiltLeft();
+  tube.tiltUp();
+  ASSERT_EQ(tube.view().cellsText(), ".YYYYGG.G.......");
+  // The shift leaves YYYYGG.G; the balls before the gap then roll back into it.
+  tube.tiltLeft();
+  EXPECT_EQ(tube.view().cellsText(), ".YYYYGGG........");
+  EXPECT_EQ(tube.niche(), Ball::Green);
+}
+
 TEST(TubePuzzle, FiveTiltsRightDropAGreenBall) {
   TubeWindow w;
   w.add(T::kTiltRight, 5);
