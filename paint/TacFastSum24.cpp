@@ -33,7 +33,7 @@ void BlendRow(std::uint8_t* d, const std::uint8_t* s, int count, unsigned keep, 
       BlendBlock(d + b, s + b, static_cast<std::uint16_t>(keep), static_cast<std::uint16_t>(take));
     BlendRowBackward(d + b, s + b, count - b, keep, take);
   } else {
-    BlendRow(d, s, count, keep, take);
+    BlendRowBackward(d, s, count, keep, take);
   }
 }
 
