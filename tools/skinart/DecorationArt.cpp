@@ -26,13 +26,20 @@ void paintLeaf(ArtLayer& layer, const Leaf& leaf, double opacity) {
   layer.paint(Shape::segment({leaf.x, leaf.y}, tip, 0.35), mix(Birch::kLeaf, Birch::kWhite, 0.45), opacity * 0.8);
 }
 
+// A drooping catkin: small scales along a curve that bends as it hangs,
+// thickest a little below its stalk.
 void paintCatkin(ArtLayer& layer, double x, double y, double length, double angle, double opacity) {
-  const Rgb catkin{176, 158, 104};
-  const double step = 2.2;
-  for (double d = 0; d < length; d += step) {
-    const double px = x + std::cos(angle) * d, py = y + std::sin(angle) * d;
-    const double r = 2.1 * (1.0 - 0.35 * d / length);
-    layer.paint(Shape::ellipse(px, py, r, r * 0.9), mix(catkin, Birch::kBirchMark, 0.15 + 0.1 * std::sin(d)), opacity);
+  const Rgb catkin{184, 164, 112};
+  const Rgb shade{150, 128, 82};
+  double px = x, py = y, a = angle;
+  for (double d = 0; d < length; d += 1.6) {
+    const double t = d / length;
+    const double r = 1.7 * std::sin(kPi * std::min(1.0, 0.25 + t * 0.9)) + 0.4;
+    const bool scale = static_cast<int>(d / 1.6) % 2 == 0;
+    layer.paint(Shape::ellipse(px, py, r, r), scale ? catkin : shade, opacity);
+    px += std::cos(a) * 1.6;
+    py += std::sin(a) * 1.6;
+    a += 0.03;
   }
 }
 
@@ -63,9 +70,9 @@ Bitmap titleDecoration() {
       {96, 9, 13, 0.75},  {150, 18, 12, 0.3}, {132, 15, 11, 1.4}, {170, 6, 10, -0.45}, {198, 3, 9, 0.5},
   };
   for (const Leaf& leaf : leaves) paintLeaf(layer, leaf, 0.85);
-  paintCatkin(layer, 44, 10, 22, 1.45, 0.8);
-  paintCatkin(layer, 74, 9, 17, 1.6, 0.8);
-  paintCatkin(layer, 110, 9, 14, 1.35, 0.8);
+  paintCatkin(layer, 44, 9, 13, 1.25, 0.8);
+  paintCatkin(layer, 74, 9, 11, 1.45, 0.8);
+  paintCatkin(layer, 110, 9, 10, 1.15, 0.8);
 
   // Faint leaves drifting down the corner of the window.
   const std::vector<Leaf> drifting = {{18, 52, 22, 0.9}, {64, 74, 18, 2.3}, {30, 110, 20, 0.4}, {96, 46, 16, 1.9}};

@@ -8,19 +8,17 @@ namespace {
 // Parses "R,G,B" into a colour value; false for anything else.
 bool parseRgb(const std::string& inner, long& value) {
   int channel[3];
-  int n = 0;
   std::size_t pos = 0;
-  while (n < 3) {
-    std::size_t end = inner.find(',', pos);
-    std::string word = inner.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+  for (int n = 0; n < 3; ++n) {
+    // Two commas between three numbers, nothing after the last.
+    const std::size_t end = n < 2 ? inner.find(',', pos) : inner.size();
+    if (end == std::string::npos) return false;
+    const std::string word = inner.substr(pos, end - pos);
     if (word.empty() || word.size() > 3 || word.find_first_not_of("0123456789") != std::string::npos) return false;
     channel[n] = std::stoi(word);
     if (channel[n] > 255) return false;
-    ++n;
-    if (end == std::string::npos) break;
     pos = end + 1;
   }
-  if (n != 3 || inner.find(',', pos) != std::string::npos) return false;
   value = channel[0] | (channel[1] << 8) | (channel[2] << 16);
   return true;
 }

@@ -5,7 +5,8 @@
 // Reads the options source (resources/skin/Birch.options), draws the master
 // bitmap, the huge button and the title decoration, and writes Options.dat,
 // Master.bmp, ButtonHuge.bmp and tl.bmp into OUT_DIR. With PREVIEW_DIR it
-// also writes enlarged PNG previews of the three bitmaps there.
+// also writes enlarged PNG previews of the three bitmaps there, and a rough
+// picture of a window put together from them (window.png).
 #include <cstdio>
 #include <string>
 
@@ -17,6 +18,8 @@
 #include "tools/skinart/MasterAssembler.h"
 #include "tools/skinart/MaskNotation.h"
 #include "tools/skinart/OptionsTemplate.h"
+#include "tools/skinart/OptionsText.h"
+#include "tools/skinart/PreviewMockup.h"
 #include "tools/skinart/Preview.h"
 
 namespace {
@@ -53,7 +56,8 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  Result<AssembledMaster> master = MasterAssembler::assemble(BirchPieces::all(), BirchPieces::kMasterWidth);
+  const std::vector<MasterPiece> pieces = BirchPieces::all();
+  Result<AssembledMaster> master = MasterAssembler::assemble(pieces, BirchPieces::kMasterWidth);
   if (!master) {
     std::fprintf(stderr, "skinart: master bitmap: %s\n", master.error().c_str());
     return 1;
@@ -83,6 +87,8 @@ int main(int argc, char** argv) {
     ok = writePreview(preview + "/Master.png", master->master, 4) && ok;
     ok = writePreview(preview + "/ButtonHuge.png", hugeButton, 2) && ok;
     ok = writePreview(preview + "/tl.png", decoration, 2) && ok;
+    const Bitmap mockup = PreviewMockup::window(pieces, decoration, OptionsText(optionsText));
+    ok = writePreview(preview + "/window.png", mockup, 2) && ok;
   }
   return ok ? 0 : 1;
 }
