@@ -49,11 +49,11 @@ std::vector<std::uint8_t> SyntheticPack() {
 }
 
 void LoadStoredSkin(benchmark::State& state, const std::vector<std::uint8_t>& pack) {
-  TsSkinManager manager;
+  TsSkinManager manager(nullptr);
   manager.SetActive(false);
-  TsStoredSkin& stored = manager.InternalSkins().Add();
-  stored.Name = "Birch (internal)";
-  stored.ReadData(pack);
+  TsStoredSkin* stored = manager.InternalSkins().Add();
+  stored->Name = "Birch (internal)";
+  stored->ReadData(pack);
   manager.SetHueOffset(120);
   manager.SetActive(true);
   for (auto _ : state) {

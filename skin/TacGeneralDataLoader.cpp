@@ -171,7 +171,8 @@ void TacGeneralDataLoader::LoadStored() {
   g.Shadow1Blur = stored.Shadow1Blur;
   g.Shadow1Transparency = stored.Shadow1Transparency;
   g.BorderColor = stored.BorderColor;
-  for (const TsSkinGeneral& item : stored.GeneralData) {
+  for (int i = 0; i < stored.GeneralData.Count(); ++i) {
+    const TsSkinGeneral& item = *stored.GeneralData[i];
     TsGeneralData d;
     d.SectionName = item.SectionName;
     d.ParentClass = item.ParentClass;

@@ -135,7 +135,9 @@ void TacMaskLoader::AddBitmapFile(const std::string& section, const std::string&
 }
 
 void TacMaskLoader::LoadStoredImages() {
-  for (const TsSkinImage& item : ctx_.Stored->Images) {
+  const TCollectionOf<TsSkinImage>& images = ctx_.Stored->Images;
+  for (int i = 0; i < images.Count(); ++i) {
+    const TsSkinImage& item = *images[i];
     TsMaskData m;
     if (item.Image && !item.Image->empty() && !item.Name.empty()) {
       m.Bmp = Shared24(*item.Image);

@@ -57,20 +57,21 @@ void TacPatternLoader::LoadIniEntries() {
 }
 
 void TacPatternLoader::LoadStoredPatterns() {
-  const std::vector<TsSkinPattern>& items = ctx_.Stored->Patterns;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const TsSkinPattern* source = &items[i];
+  const TCollectionOf<TsSkinPattern>& items = ctx_.Stored->Patterns;
+  for (int i = 0; i < items.Count(); ++i) {
+    const TsSkinPattern* source = items[i];
     if (!source->Image || source->Image->empty()) {
       // An item without a picture shares the picture of another item of the same name.
-      for (std::size_t j = 0; j < items.size(); ++j) {
-        if (j != i && items[j].Name == items[i].Name && items[j].Image && !items[j].Image->empty()) {
-          source = &items[j];
+      for (int j = 0; j < items.Count(); ++j) {
+        if (j != i && items[j]->Name == items[i]->Name && items[j]->Image && !items[j]->Image->empty()) {
+          source = items[j];
           break;
         }
       }
     }
     content_.Patterns.push_back({std::make_shared<Bitmap>(source->Image ? *source->Image : Bitmap()),
-                                 SkinText::UpperCase(items[i].SectionName), SkinText::UpperCase(items[i].PropertyName)});
+                                 SkinText::UpperCase(items[i]->SectionName),
+                                 SkinText::UpperCase(items[i]->PropertyName)});
   }
 }
 

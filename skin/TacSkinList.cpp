@@ -15,7 +15,7 @@ std::string GetSkinNames(const TsStoredSkins& stored, std::string_view resolvedD
                          std::vector<std::string>& names) {
   names.clear();
   std::vector<std::string> work;
-  for (const TsStoredSkin& s : stored.Items()) work.push_back(s.Name);
+  for (int i = 0; i < stored.Count(); ++i) work.push_back(stored[i]->Name);
 
   const std::string dir = TacSkinPaths::ToNativePath(resolvedDirectory);
   std::error_code ec;

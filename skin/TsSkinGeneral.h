@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/TCollectionItem.h"
 #include "platform/Color.h"
 
-class TsSkinGeneral {
+class TsSkinGeneral : public TCollectionItem {
  public:
+  TRAINER_CLASS_INFO()
+  explicit TsSkinGeneral(TCollection* collection) : TCollectionItem(collection) {}
+
   std::string SectionName;
   std::string ParentClass;
   TColor Color = 0xFFFFFF;

@@ -5,13 +5,19 @@
 #include <memory>
 #include <string>
 
+#include "framework/TCollectionItem.h"
 #include "paint/SkinRecords.h"
 #include "platform/Bitmap.h"
 
-class TsSkinImage {
+class TsSkinImage : public TCollectionItem {
  public:
+  TRAINER_CLASS_INFO()
+  explicit TsSkinImage(TCollection* collection) : TCollectionItem(collection) {}
+
   std::string SectionName;
-  std::shared_ptr<Bitmap> Image = std::make_shared<Bitmap>();  // created with the item, may stay empty
+  // Created with the item and freed with it; may stay empty.
+  // FIXME: published once the framework has a bitmap property type.
+  std::shared_ptr<Bitmap> Image = std::make_shared<Bitmap>();
   std::string Name;
   std::string PropertyName;
   int Left = 0, Top = 0, Right = 0, Bottom = 0;

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "framework/TClassInfo.h"
+#include "framework/TClassRegistry.h"
+#include "framework/TPropertyBuilder.h"
 #include "platform/FileBytes.h"
 #include "skin/ESkinLoadError.h"
 #include "skin/TacIniFile.h"
@@ -14,7 +17,35 @@
 #include "skin/TacSkinLoader.h"
 #include "skin/TacSkinPaths.h"
 
+TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;
+
+const TClassInfo& TsSkinManager::StaticClassInfo() {
+  static const TClassInfo info("TsSkinManager", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
+    using M = TsSkinManager;
+    c.SetFactory(ComponentFactory<M>());
+    TPropertyBuilder<M>(c)
+        .Boolean("SkinnedPopups", &M::SkinnedPopups, &M::SetSkinnedPopups)
+        .Boolean("IsDefault", &M::IsDefault, &M::SetIsDefault)
+        .Boolean("Active", &M::Active, &M::SetActive)
+        .Strings("CommonSections", &M::CommonSections, &M::SetCommonSections)
+        .Integer("Saturation", &M::Saturation, &M::SetSaturation)
+        .Integer("HueOffset", &M::HueOffset, &M::SetHueOffset)
+        .Collection("InternalSkins", [](M& m) -> TPersistent* { return &m.InternalSkins(); })
+        .String("SkinDirectory", &M::SkinDirectory, &M::SetSkinDirectory)
+        .String("SkinName", &M::SkinName, &M::SetSkinName)
+        .String("SkinInfo", &M::SkinInfo, [](M&, const std::string&) {})  // read only: writing does nothing
+        .Set("SkinningRules", {"srStdForms", "srStdDialogs", "srThirdParty"}, &M::SkinningRules,
+             &M::SetSkinningRules)
+        .Object("ThirdParty", [](M& m) -> TPersistent* { return &m.ThirdParty(); })
+        .String("Version", [](const M&) { return std::string(kVersion); }, [](M&, const std::string&) {})
+        .Event("OnAfterChange", &M::OnAfterChange)
+        .Event("OnBeforeChange", &M::OnBeforeChange);
+  });
+  return info;
+}
+
+void RegisterSkinClasses(TClassRegistry& registry) { registry.Register<TsSkinManager>(); }
 
 namespace {
 
@@ -37,11 +68,14 @@ class FlagScope {
 
 }  // namespace
 
-TsSkinManager::TsSkinManager() : programFolder_(TacSkinPaths::ProgramFolder()) {}
+TsSkinManager::TsSkinManager(TComponent* owner)
+    : TComponent(owner), internalSkins_(this), programFolder_(TacSkinPaths::ProgramFolder()) {
+  if (defaultManager_ == nullptr) defaultManager_ = this;
+}
 
 TsSkinManager::~TsSkinManager() {
-  loading_ = false;
   SetActive(false);
+  if (defaultManager_ == this) defaultManager_ = nullptr;
 }
 
 // ---- Settings ------------------------------------------------------------
@@ -65,7 +99,7 @@ void TsSkinManager::SetActive(bool value) {
     SetSkinName(skinName_);
     return;
   }
-  if (!loading_) RemoveSkin();
+  if (!IsLoading()) RemoveSkin();
   content_.RefreshConstIndexes();
 }
 
@@ -97,8 +131,18 @@ std::string TsSkinManager::SkinInfo() const {
   return std::string(text, r.ptr);
 }
 
+void TsSkinManager::SetIsDefault(bool value) {
+  if (!value && defaultManager_ != nullptr) return;  // another manager stays the default
+  defaultManager_ = this;
+  if (!active_) {
+    RemoveSkin();
+  } else {
+    AnnounceNewSkin(true);
+  }
+}
+
 void TsSkinManager::Loaded() {
-  loading_ = false;
+  TComponent::Loaded();
   if (skinDirectory_.empty()) skinDirectory_ = kDefaultSkinDirectory;
   if (active_ && !skinName_.empty()) AnnounceNewSkin(false);
 }
@@ -114,7 +158,7 @@ std::string TsSkinManager::GetSkinNames(std::vector<std::string>& names, int kin
 // ---- Changing the skin ---------------------------------------------------
 
 void TsSkinManager::ChangeSkin() {
-  if (OnBeforeChange) OnBeforeChange();
+  if (OnBeforeChange) OnBeforeChange(this);
   {
     FlagScope changing(skinChanging_);
     content_.SkinData.Active = false;
@@ -125,7 +169,7 @@ void TsSkinManager::ChangeSkin() {
       AnnounceNewSkin(true);
     }
   }
-  if (OnAfterChange) OnAfterChange();
+  if (OnAfterChange) OnAfterChange(this);
 }
 
 void TsSkinManager::Reload() {
@@ -134,7 +178,7 @@ void TsSkinManager::Reload() {
     FlagScope changing(skinChanging_);
     LoadSkin();
   }
-  if (!loading_ && lastOutcome_ == LoadOutcome::Loaded && OnRepaintAll) OnRepaintAll();
+  if (!IsLoading() && lastOutcome_ == LoadOutcome::Loaded && OnRepaintAll) OnRepaintAll();
 }
 
 void TsSkinManager::LoadSkin() {
@@ -163,7 +207,7 @@ void TsSkinManager::LoadSkin() {
     } else {
       stored = internalSkins_.Find(skinName_);
       if (stored == nullptr && !internalSkins_.Empty()) {
-        stored = &internalSkins_.Item(0);
+        stored = internalSkins_[0];
         skinName_ = stored->Name;
       }
       if (stored == nullptr) {
@@ -210,7 +254,7 @@ void TsSkinManager::LoadSkin() {
 }
 
 void TsSkinManager::AnnounceNewSkin(bool repaint) {
-  if (loading_) return;
+  if (IsLoading()) return;
   content_.SkinData.Active = false;
   content_.RefreshConstIndexes();
   if (OnAnnounceSkin) OnAnnounceSkin(repaint);

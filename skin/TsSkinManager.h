@@ -1,20 +1,30 @@
 #pragma once
-// The skin manager's state and the operations that need no windows: the
-// published settings, choosing the skin's source (pack file, unpacked folder
-// or stored skin), running the loaders, recolouring, and the order of the
-// announcements. What an announcement does to windows (the skin command
-// message, the window hook, repainting) is handed to the callbacks, which
-// the component wrapper of the windowing layer connects.
+// The skin manager component: its published settings, choosing the skin's
+// source (pack file, unpacked folder or stored skin), running the loaders
+// and the recolouring, and the order of the announcements. What an
+// announcement does to windows (the skin command message, the window hook,
+// repainting) is handed to the On... connections, which the windowing layer
+// sets; lookups of the loaded skin are those of Content().
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/Events.h"
+#include "framework/TComponent.h"
 #include "paint/TsSkinContent.h"
+#include "skin/TacThirdParty.h"
 #include "skin/TsStoredSkins.h"
 
-class TsSkinManager {
+class TClassRegistry;
+
+// Which kinds of windows are skinned automatically (a set of bits).
+enum TacSkinningRule : unsigned { srStdForms = 1u << 0, srStdDialogs = 1u << 1, srThirdParty = 1u << 2 };
+
+class TsSkinManager : public TComponent {
  public:
+  TRAINER_CLASS_INFO()
+
   static constexpr std::string_view kVersion = "6.02 beta";
   static constexpr std::string_view kDefaultSkinDirectory = "c:\\Skins";
 
@@ -26,37 +36,41 @@ class TsSkinManager {
     Failed,     // the skin is malformed (LastError tells why); no skin is kept
   };
 
-  TsSkinManager();
-  TsSkinManager(const TsSkinManager&) = delete;
-  TsSkinManager& operator=(const TsSkinManager&) = delete;
-  ~TsSkinManager();
+  explicit TsSkinManager(TComponent* owner);
+  ~TsSkinManager() override;
 
   // ---- Published settings ----
+  bool SkinnedPopups() const { return skinnedPopups_; }
+  void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
+  bool IsDefault() const { return defaultManager_ == this; }
+  void SetIsDefault(bool value);
   bool Active() const { return active_; }
   void SetActive(bool value);
-  const std::string& SkinName() const { return skinName_; }
-  void SetSkinName(const std::string& value);
-  const std::string& SkinDirectory() const { return skinDirectory_; }
-  void SetSkinDirectory(const std::string& value);
-  int HueOffset() const { return hueOffset_; }
-  void SetHueOffset(int value);
-  int Saturation() const { return saturation_; }
-  void SetSaturation(int value);
   const std::vector<std::string>& CommonSections() const { return commonSections_; }
   // Blanks are removed from every line that is not empty and not a comment;
   // then the skin is reloaded.
   void SetCommonSections(const std::vector<std::string>& lines);
+  int Saturation() const { return saturation_; }
+  void SetSaturation(int value);
+  int HueOffset() const { return hueOffset_; }
+  void SetHueOffset(int value);
   TsStoredSkins& InternalSkins() { return internalSkins_; }
   const TsStoredSkins& InternalSkins() const { return internalSkins_; }
+  const std::string& SkinDirectory() const { return skinDirectory_; }
+  void SetSkinDirectory(const std::string& value);
+  const std::string& SkinName() const { return skinName_; }
+  void SetSkinName(const std::string& value);
   // The loaded skin's version ("6.02"), or "N/A" while no skin is active.
   std::string SkinInfo() const;
+  unsigned SkinningRules() const { return skinningRules_; }
+  void SetSkinningRules(unsigned rules) { skinningRules_ = rules; }
+  TacThirdParty& ThirdParty() { return thirdParty_; }
+  TNotifyEvent OnAfterChange;
+  TNotifyEvent OnBeforeChange;
 
-  // ---- Reading from a window resource ----
-  // While loading, the setters run but no announcement is made.
-  void BeginLoading() { loading_ = true; }
-  // The end of reading: defaults restored, the loaded skin announced.
-  void Loaded();
-  bool Loading() const { return loading_; }
+  // The end of reading from the layout: defaults restored, the loaded skin
+  // announced (without repainting).
+  void Loaded() override;
 
   // ---- The loaded skin ----
   TsSkinContent& Content() { return content_; }
@@ -69,16 +83,17 @@ class TsSkinManager {
   std::string ResolvedSkinDirectory() const;
   // The names of the available skins (TacSkinList kinds); answers the first.
   std::string GetSkinNames(std::vector<std::string>& names, int kind) const;
-  // The program's folder used to resolve relative skin directories
-  // (the running program's folder unless set).
+  // The folder relative skin directories start from (the running program's
+  // folder unless set).
   void SetProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
 
+  // The manager every skinned control uses unless it names another: the
+  // first one created, or the last one set IsDefault.
+  static TsSkinManager* DefaultManager() { return defaultManager_; }
   // True while a skin is reloaded by SkinName, HueOffset or Saturation.
   static bool SkinChanging() { return skinChanging_; }
 
   // ---- Connections to the windowing layer ----
-  std::function<void()> OnBeforeChange;
-  std::function<void()> OnAfterChange;
   // Announces the new skin to every window (repaint: also redraw them).
   std::function<void(bool repaint)> OnAnnounceSkin;
   // Tells every window the skin is going away.
@@ -92,8 +107,6 @@ class TsSkinManager {
 
  private:
   void ChangeSkin();
-  // Chooses the source and runs the loaders; answers false when the load
-  // gave no skin.
   void LoadSkin();
   void AnnounceNewSkin(bool repaint);
   void RemoveSkin();
@@ -101,17 +114,23 @@ class TsSkinManager {
 
   TsSkinContent content_;
   TsStoredSkins internalSkins_;
+  TacThirdParty thirdParty_;
   std::vector<std::string> commonSections_;
   std::string skinName_;
   std::string skinDirectory_{kDefaultSkinDirectory};
   std::string programFolder_;
   int hueOffset_ = 0;
   int saturation_ = 0;
+  unsigned skinningRules_ = srStdForms | srStdDialogs | srThirdParty;
+  bool skinnedPopups_ = true;
   bool active_ = true;
-  bool loading_ = false;
   bool packed_ = false;
   LoadOutcome lastOutcome_ = LoadOutcome::None;
   std::string lastError_;
 
+  static TsSkinManager* defaultManager_;
   static bool skinChanging_;
 };
+
+// Makes the skin classes known to layouts.
+void RegisterSkinClasses(TClassRegistry& registry);

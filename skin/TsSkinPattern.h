@@ -4,12 +4,18 @@
 #include <memory>
 #include <string>
 
+#include "framework/TCollectionItem.h"
 #include "platform/Bitmap.h"
 
-class TsSkinPattern {
+class TsSkinPattern : public TCollectionItem {
  public:
+  TRAINER_CLASS_INFO()
+  explicit TsSkinPattern(TCollection* collection) : TCollectionItem(collection) {}
+
   std::string SectionName;
-  std::shared_ptr<Bitmap> Image = std::make_shared<Bitmap>();  // created with the item, may stay empty
+  // Created with the item and freed with it; may stay empty.
+  // FIXME: published once the framework has a JPEG picture property type.
+  std::shared_ptr<Bitmap> Image = std::make_shared<Bitmap>();
   std::string Name;
   std::string PropertyName;
 };

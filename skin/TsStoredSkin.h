@@ -1,24 +1,32 @@
 #pragma once
-// A skin carried inside a window resource: a name and either a skin pack
-// (the binary property "Data") or, when Data is empty, the skin's records
-// as collections and a master bitmap.
+// A skin carried inside a window resource (an item of the manager's
+// InternalSkins): a name and either a skin pack (the binary property "Data")
+// or, when Data is empty, the skin's records as collections and a master
+// bitmap.
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "framework/TCollection.h"
+#include "framework/TCollectionItem.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 #include "skin/TsSkinGeneral.h"
 #include "skin/TsSkinImage.h"
 #include "skin/TsSkinPattern.h"
 
-class TsStoredSkin {
+class TsStoredSkin : public TCollectionItem {
  public:
+  TRAINER_CLASS_INFO()
+  explicit TsStoredSkin(TCollection* collection)
+      : TCollectionItem(collection), GeneralData(this), Images(this), Patterns(this) {}
+
   std::string Name;
-  std::vector<TsSkinGeneral> GeneralData;
-  std::vector<TsSkinImage> Images;
-  std::vector<TsSkinPattern> Patterns;
+  TCollectionOf<TsSkinGeneral> GeneralData;
+  TCollectionOf<TsSkinImage> Images;
+  TCollectionOf<TsSkinPattern> Patterns;
+  // FIXME: published once the framework has a bitmap property type.
   Bitmap MasterBitmap;
   TColor Shadow1Color = 0;
   std::int32_t Shadow1Offset = 0;

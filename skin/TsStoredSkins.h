@@ -1,28 +1,16 @@
 #pragma once
 // The manager's InternalSkins: stored skins in collection order.
 #include <string_view>
-#include <vector>
 
+#include "framework/TCollection.h"
 #include "skin/TsStoredSkin.h"
 
-class TsStoredSkins {
+class TsStoredSkins : public TCollectionOf<TsStoredSkin> {
  public:
-  TsStoredSkin& Add() { return items_.emplace_back(); }
-  void Clear() { items_.clear(); }
-  int Count() const { return static_cast<int>(items_.size()); }
-  bool Empty() const { return items_.empty(); }
-  TsStoredSkin& Item(int i) { return items_.at(static_cast<std::size_t>(i)); }
-  const TsStoredSkin& Item(int i) const { return items_.at(static_cast<std::size_t>(i)); }
-  const std::vector<TsStoredSkin>& Items() const { return items_; }
+  TRAINER_CLASS_INFO()
+  explicit TsStoredSkins(TPersistent* owner) : TCollectionOf<TsStoredSkin>(owner) {}
 
+  bool Empty() const { return Count() == 0; }
   // The stored skin whose Name equals `name` exactly (case-sensitive), or null.
-  const TsStoredSkin* Find(std::string_view name) const {
-    for (const TsStoredSkin& s : items_) {
-      if (s.Name == name) return &s;
-    }
-    return nullptr;
-  }
-
- private:
-  std::vector<TsStoredSkin> items_;
+  const TsStoredSkin* Find(std::string_view name) const;
 };

@@ -47,9 +47,9 @@ TEST(TacSkinList, StoredSkinsFoldersAndPacksSortedWithTheFirstFoundReturned) {
   dir.Write("Pine.old.asz", SkinTestFiles::Text("pack"));
   dir.Write("Oak.ASZ", SkinTestFiles::Text("extension in other case"));
   dir.Write(".Hidden.asz", SkinTestFiles::Text("pack"));
-  TsStoredSkins stored;
-  stored.Add().Name = "Birch (internal)";
-  stored.Add().Name = "aspen";
+  TsStoredSkins stored(nullptr);
+  stored.Add()->Name = "Birch (internal)";
+  stored.Add()->Name = "aspen";
 
   std::vector<std::string> names;
   EXPECT_EQ(TacSkinList::GetSkinNames(stored, dir.path().string(), TacSkinList::FoldersAndPacks, names),
@@ -59,7 +59,7 @@ TEST(TacSkinList, StoredSkinsFoldersAndPacksSortedWithTheFirstFoundReturned) {
   TacSkinList::GetSkinNames(stored, dir.path().string(), TacSkinList::Folders, names);
   EXPECT_EQ(names, (std::vector<std::string>{"aspen", "Birch (internal)", "Zinc"}));
 
-  const TsStoredSkins none;
+  const TsStoredSkins none(nullptr);
   EXPECT_EQ(TacSkinList::GetSkinNames(none, dir.path().string(), TacSkinList::Packs, names), "Moss");
   EXPECT_EQ(names, (std::vector<std::string>{"Moss", "Pine"}));
   EXPECT_EQ(TacSkinList::GetSkinNames(none, (dir.path() / "missing").string(), TacSkinList::Packs, names), "");

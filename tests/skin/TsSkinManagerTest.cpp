@@ -25,7 +25,7 @@ Bytes BirchPack(const char* options = kOptions) {
 struct ManagerFixture : ::testing::Test {
   SkinTestFiles::TempDir dir;
   std::vector<std::string> events;  // outlives the manager, whose destruction still reports
-  TsSkinManager manager;
+  TsSkinManager manager{nullptr};
 
   ManagerFixture() {
     manager.SetProgramFolder(dir.path().string() + "/");
@@ -39,9 +39,9 @@ struct ManagerFixture : ::testing::Test {
     manager.OnLoadError = [this](const std::string&) { events.push_back("error"); };
   }
   void AddStored(const std::string& name, const Bytes& data) {
-    TsStoredSkin& skin = manager.InternalSkins().Add();
-    skin.Name = name;
-    skin.ReadData(data);
+    TsStoredSkin* skin = manager.InternalSkins().Add();
+    skin->Name = name;
+    skin->ReadData(data);
   }
 };
 
@@ -84,7 +84,7 @@ TEST_F(ManagerFixture, UnknownNameTakesTheFirstStoredSkinAndNoSkinAtAllSwitchesO
   EXPECT_EQ(manager.SkinName(), "First");
   EXPECT_EQ(manager.SkinInfo(), "1");
 
-  TsSkinManager empty;
+  TsSkinManager empty(nullptr);
   empty.SetProgramFolder(dir.path().string() + "/");
   empty.SetSkinName("Nothing");
   EXPECT_FALSE(empty.Active());
@@ -141,25 +141,35 @@ TEST_F(ManagerFixture, HueOffsetReloadsAndRecolours) {
   EXPECT_EQ(c.Sections[1].Color, RGB(255, 0, 0));
 }
 
-TEST_F(ManagerFixture, LoadingHoldsTheAnnouncementBackAndActiveFalseRemovesTheSkin) {
+TEST_F(ManagerFixture, ActiveFalseRemovesTheSkinAndTrueLoadsItAgain) {
   AddStored("Birch", BirchPack());
-  manager.BeginLoading();
-  manager.SetSkinDirectory("");
   manager.SetSkinName("Birch");
-  EXPECT_TRUE(events.empty());
-  EXPECT_EQ(manager.SkinInfo(), "N/A");  // loaded but not yet announced
-  manager.Loaded();
-  EXPECT_EQ(manager.SkinDirectory(), "c:\\Skins");
-  EXPECT_EQ(events, (std::vector<std::string>{"announce"}));
-  EXPECT_EQ(manager.SkinInfo(), "6.02");
-
+  ASSERT_EQ(manager.SkinInfo(), "6.02");
   manager.SetActive(false);
   EXPECT_EQ(events.back(), "remove");
   EXPECT_EQ(manager.SkinInfo(), "N/A");
   EXPECT_TRUE(manager.Content().Masks.empty());
+  EXPECT_FALSE(manager.Content().MasterBitmap);
   EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
   manager.SetActive(true);
   EXPECT_EQ(manager.SkinInfo(), "6.02");
+  EXPECT_EQ(events.back(), "announce+repaint");
+}
+
+TEST_F(ManagerFixture, TheFirstManagerIsTheDefault) {
+  EXPECT_EQ(TsSkinManager::DefaultManager(), &manager);
+  {
+    TsSkinManager second(nullptr);
+    EXPECT_FALSE(second.IsDefault());
+    second.SetIsDefault(false);  // another manager is the default: nothing changes
+    EXPECT_TRUE(manager.IsDefault());
+    second.SetIsDefault(true);
+    EXPECT_TRUE(second.IsDefault());
+    EXPECT_FALSE(manager.IsDefault());
+  }
+  EXPECT_EQ(TsSkinManager::DefaultManager(), nullptr);  // the destroyed default leaves none
+  manager.SetIsDefault(false);                          // with no default, false makes it the default
+  EXPECT_TRUE(manager.IsDefault());
 }
 
 TEST_F(ManagerFixture, CommonSectionsLoseTheirBlanksAndReloadTheSkin) {
