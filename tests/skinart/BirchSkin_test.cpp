@@ -194,6 +194,23 @@ TEST_F(BirchSkinTest, OwnBitmapsHaveTheirKnownSizes) {
   EXPECT_EQ(master_->format(), PixelFormat::Bgr24);
 }
 
+TEST_F(BirchSkinTest, TitleDecorationStaysInTheFrameTheEngineDraws) {
+  // The engine takes a third of an own bitmap's width and half its height
+  // as the frame of a corner image; anything beyond would never be seen.
+  const Bitmap decoration = SkinFiles::readBitmap(SkinFiles::folder() + "/tl.bmp");
+  ASSERT_EQ(decoration.width(), 429);
+  const int frameWidth = decoration.width() / 3, imageRows = decoration.height() / 2;
+  int drawn = 0, outside = 0;
+  for (int y = 0; y < imageRows; ++y)
+    for (int x = 0; x < decoration.width(); ++x) {
+      if (isKey(decoration, x, y)) continue;
+      ++drawn;
+      if (x >= frameWidth) ++outside;
+    }
+  EXPECT_GT(drawn, 500) << "the twig is missing";
+  EXPECT_EQ(outside, 0);
+}
+
 TEST(BirchPackTest, HoldsTheFolderFilesInTheProgramsOrder) {
   const auto files = SkinFiles::unpack(SkinFiles::readBytes(SkinFiles::packPath()));
   ASSERT_EQ(files.size(), 4u) << "pack missing or malformed";

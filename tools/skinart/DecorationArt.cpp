@@ -60,19 +60,21 @@ Bitmap titleDecoration() {
   ArtLayer layer(w, h);
 
   // The twig runs along the top edge above the caption and drops a few
-  // leaves and catkins into the corner below the title bar.
-  paintTwig(layer, {{-4, 3}, {40, 7}, {90, 9}, {140, 8}, {185, 5}, {215, 2}}, 2.6, 0.8, 0.75);
-  paintTwig(layer, {{38, 7}, {50, 16}, {58, 27}}, 1.6, 0.8, 0.75);
-  paintTwig(layer, {{118, 9}, {132, 15}, {150, 18}}, 1.4, 0.7, 0.75);
+  // leaves and catkins into the corner below the title bar. Everything stays
+  // in the left third: the engine takes a third of an own bitmap's width as
+  // the frame of a corner image.
+  paintTwig(layer, {{-4, 3}, {30, 7}, {62, 9}, {95, 8}, {122, 5}, {140, 2}}, 2.6, 0.8, 0.75);
+  paintTwig(layer, {{28, 7}, {38, 16}, {44, 25}}, 1.6, 0.8, 0.75);
+  paintTwig(layer, {{80, 9}, {90, 14}, {102, 16}}, 1.4, 0.7, 0.75);
 
   const std::vector<Leaf> leaves = {
-      {12, 5, 13, 0.95},  {26, 6, 12, -0.55}, {58, 27, 14, 1.25}, {52, 18, 11, 0.2},   {86, 9, 12, -0.35},
-      {96, 9, 13, 0.75},  {150, 18, 12, 0.3}, {132, 15, 11, 1.4}, {170, 6, 10, -0.45}, {198, 3, 9, 0.5},
+      {10, 5, 12, 0.95}, {22, 6, 11, -0.55}, {44, 25, 12, 1.25}, {40, 17, 10, 0.2},  {58, 9, 11, -0.35},
+      {68, 9, 12, 0.75}, {102, 16, 11, 0.3}, {90, 14, 10, 1.4},  {112, 6, 9, -0.45}, {126, 4, 8, 0.5},
   };
   for (const Leaf& leaf : leaves) paintLeaf(layer, leaf, 0.85);
-  paintCatkin(layer, 44, 9, 13, 1.25, 0.8);
-  paintCatkin(layer, 74, 9, 11, 1.45, 0.8);
-  paintCatkin(layer, 110, 9, 10, 1.15, 0.8);
+  paintCatkin(layer, 34, 9, 12, 1.25, 0.8);
+  paintCatkin(layer, 52, 9, 10, 1.45, 0.8);
+  paintCatkin(layer, 76, 9, 9, 1.15, 0.8);
 
   // Faint leaves drifting down the corner of the window.
   const std::vector<Leaf> drifting = {{18, 52, 22, 0.9}, {64, 74, 18, 2.3}, {30, 110, 20, 0.4}, {96, 46, 16, 1.9}};
@@ -82,7 +84,7 @@ Bitmap titleDecoration() {
   // window only carries a watermark.
   layer.scaleAlpha([](double x, double y) {
     const double vertical = y < 26 ? 0.55 : y < 60 ? 0.55 - (y - 26) / 34 * 0.43 : std::max(0.0, 0.12 - (y - 60) / 120 * 0.12);
-    const double horizontal = x < 150 ? 1.0 : std::max(0.0, 1.0 - (x - 150) / 80);
+    const double horizontal = x < 100 ? 1.0 : std::max(0.0, 1.0 - (x - 100) / 42);
     return vertical * horizontal;
   });
 
