@@ -1,0 +1,97 @@
+#include "platform/controls/ControlPainter.h"
+
+#include <algorithm>
+
+void ControlPainter::buttonFace(HDC dc, const TRect& rect, bool pushed, bool isDefault) {
+  TRect r = rect;
+  if (isDefault) {
+    FrameRect(dc, r, CreateSolidBrush(cl3DDkShadow));
+    r = r.Inflate(-1, -1);
+  }
+  if (pushed) {
+    // The classic pushed look: a plain shadow line inside a dark frame.
+    FrameRect(dc, r, CreateSolidBrush(isDefault ? clBtnShadow : cl3DDkShadow));
+    r = r.Inflate(-1, -1);
+    if (!isDefault) {
+      FrameRect(dc, r, CreateSolidBrush(clBtnShadow));
+      r = r.Inflate(-1, -1);
+    }
+    FillRect(dc, r, clBtnFace);
+    return;
+  }
+  DrawEdge(dc, r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+}
+
+void ControlPainter::arrow(HDC dc, const TRect& rect, ArrowDirection direction, TColor color) {
+  const int side = std::max(2, std::min(rect.Width(), rect.Height()) / 3);
+  const int cx = rect.Left + rect.Width() / 2;
+  const int cy = rect.Top + rect.Height() / 2;
+  // Row by row, so the triangle stays crisp at every size.
+  const Brush brush = CreateSolidBrush(color);
+  const int half = (side + 1) / 2;
+  for (int i = 0; i < half + 1; ++i) {
+    const int span = side - 2 * i;
+    if (span <= 0 && i > 0) break;
+    const int length = std::max(span, 1);
+    switch (direction) {
+      case ArrowDirection::Down:
+        FillRect(dc, Bounds(cx - side / 2 + i, cy - half / 2 + i, length, 1), brush);
+        break;
+      case ArrowDirection::Up:
+        FillRect(dc, Bounds(cx - side / 2 + i, cy + half / 2 - i, length, 1), brush);
+        break;
+      case ArrowDirection::Right:
+        FillRect(dc, Bounds(cx - half / 2 + i, cy - side / 2 + i, 1, length), brush);
+        break;
+      case ArrowDirection::Left:
+        FillRect(dc, Bounds(cx + half / 2 - i, cy - side / 2 + i, 1, length), brush);
+        break;
+    }
+  }
+}
+
+void ControlPainter::checkBox(HDC dc, const TRect& box, int check, bool pushed, bool enabled) {
+  TRect r = box;
+  DrawEdge(dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  FillRect(dc, r, pushed || !enabled ? clBtnFace : clWindow);
+  if (!check) return;
+  const TColor mark = check == 2 || !enabled ? clGrayText : clWindowText;
+  // A tick three pixels thick: down-right for three columns, then up-right.
+  const int x0 = r.Left + 1;
+  const int y0 = r.Top + r.Height() / 2 - 2;
+  for (int i = 0; i < 7; ++i) {
+    const int y = i < 3 ? y0 + i : y0 + 4 - i + 2;
+    FillRect(dc, Bounds(x0 + i, y, 1, 3), mark);
+  }
+}
+
+void ControlPainter::radioButton(HDC dc, const TRect& box, bool checked, bool pushed, bool enabled) {
+  const int saved = SaveDC(dc);
+  SelectObject(dc, CreatePen(PS_SOLID, 1, clBtnShadow));
+  SelectObject(dc, CreateSolidBrush(pushed || !enabled ? clBtnFace : clWindow));
+  Ellipse(dc, box.Left, box.Top, box.Right, box.Bottom);
+  if (checked) {
+    const TColor dot = enabled ? clWindowText : clGrayText;
+    SelectObject(dc, CreatePen(PS_SOLID, 1, dot));
+    SelectObject(dc, CreateSolidBrush(dot));
+    Ellipse(dc, box.Left + 4, box.Top + 4, box.Right - 4, box.Bottom - 4);
+  }
+  RestoreDC(dc, saved);
+}
+
+void ControlPainter::warningSign(HDC dc, const TRect& square) {
+  const int saved = SaveDC(dc);
+  const int s = std::min(square.Width(), square.Height());
+  const TPoint points[] = {{square.Left + s / 2, square.Top + 1},
+                           {square.Left + s - 1, square.Top + s - 2},
+                           {square.Left, square.Top + s - 2}};
+  SelectObject(dc, CreatePen(PS_SOLID, 1, clBlack));
+  SelectObject(dc, CreateSolidBrush(clYellow));
+  Polygon(dc, points);
+  // The exclamation mark: a bar and a dot in the lower two thirds.
+  const int barWidth = std::max(2, s / 10);
+  const int cx = square.Left + s / 2 - barWidth / 2;
+  FillRect(dc, Bounds(cx, square.Top + s * 3 / 8, barWidth, s * 3 / 8), clBlack);
+  FillRect(dc, Bounds(cx, square.Top + s * 13 / 16, barWidth, barWidth), clBlack);
+  RestoreDC(dc, saved);
+}
