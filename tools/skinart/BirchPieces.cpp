@@ -99,7 +99,9 @@ std::vector<FrameStyle> pushButtonStates(int size, double radius) {
   hot.innerLine = kAccent;
   hot.innerLineOpacity = 0.18;
   FrameStyle pressed = frame(size, radius, kAccentDark);
-  pressed.shadeOpacity = 0.16;
+  pressed.innerLine = kAccent;
+  pressed.innerLineOpacity = 0.3;
+  pressed.shadeOpacity = 0.24;
   return {normal, hot, pressed};
 }
 
