@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <vector>
+
 #include "paint/ColorMath.h"
-#include "paint/FillPrimitives.h"
+#include "paint/CopyArea.h"
 #include "paint/HalftoneStretch.h"
 #include "paint/KeyColorCopy.h"
 #include "paint/MaskCopy.h"
@@ -11,40 +13,6 @@
 #include "paint/TextureTiling.h"
 
 namespace {
-
-void Shrink(int size, int& first, int& second) {
-  if (size >= first + second) return;
-  const int d = (first + second - size) / 2;
-  first = std::max(first - d, 0);
-  second = std::max(second - d - (size % 2 != 0 ? 1 : 0), 0);
-}
-
-// Where the nine pieces come from (in the source picture) and go (in dst).
-struct NinePieces {
-  int x0, y0, w, h, cw, ch;  // frame origin, frame size, centre size
-  BorderWidths b;
-  int L, T, R, B;  // destination rectangle
-
-  TRect SrcTopLeft() const { return Bounds(x0, y0, b.Left, b.Top); }
-  TRect SrcTop() const { return Bounds(x0 + b.Left, y0, cw, b.Top); }
-  TRect SrcTopRight() const { return Bounds(x0 + b.Left + cw, y0, b.Right, b.Top); }
-  TRect SrcLeft() const { return Bounds(x0, y0 + b.Top, b.Left, ch); }
-  TRect SrcCentre() const { return Bounds(x0 + b.Left, y0 + b.Top, cw, ch); }
-  TRect SrcRight() const { return Bounds(x0 + b.Left + cw, y0 + b.Top, b.Right, ch); }
-  TRect SrcBottomLeft() const { return Bounds(x0, y0 + h - b.Bottom, b.Left, b.Bottom); }
-  TRect SrcBottom() const { return Bounds(x0 + b.Left, y0 + h - b.Bottom, cw, b.Bottom); }
-  TRect SrcBottomRight() const { return Bounds(x0 + b.Left + cw, y0 + h - b.Bottom, b.Right, b.Bottom); }
-
-  TRect DstTopLeft() const { return Rect(L, T, L + b.Left, T + b.Top); }
-  TRect DstTop() const { return Rect(L + b.Left, T, R - b.Right, T + b.Top); }
-  TRect DstTopRight() const { return Rect(R - b.Right, T, R, T + b.Top); }
-  TRect DstLeft() const { return Rect(L, T + b.Top, L + b.Left, B - b.Bottom); }
-  TRect DstCentre() const { return Rect(L + b.Left, T + b.Top, R - b.Right, B - b.Bottom); }
-  TRect DstRight() const { return Rect(R - b.Right, T + b.Top, R, B - b.Bottom); }
-  TRect DstBottomLeft() const { return Rect(L, B - b.Bottom, L + b.Left, B); }
-  TRect DstBottom() const { return Rect(L + b.Left, B - b.Bottom, R - b.Right, B); }
-  TRect DstBottomRight() const { return Rect(R - b.Right, B - b.Bottom, R, B); }
-};
 
 TRect Inclusive(const TRect& r) { return Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1); }
 
@@ -58,7 +26,7 @@ void TileMasked(Bitmap& dst, const TRect& area, const TRect& piece, const TsMask
       CopyByMask(Rect(x, y, std::min(x + t, area.Right), std::min(y + u, area.Bottom)), piece, dst, mask, false, EmptyCI(), src);
 }
 
-void PaintMasked(Bitmap& dst, const NinePieces& p, bool fillCentre, bool updateCorners, const TsMaskData& mask,
+void PaintMasked(Bitmap& dst, const BorderPieces& p, bool fillCentre, bool updateCorners, const TsMaskData& mask,
                  const TCacheInfo& ci, const Bitmap& src) {
   CopyByMask(p.DstTopLeft(), p.SrcTopLeft(), dst, mask, updateCorners, ci, src);
   TileMasked(dst, p.DstLeft(), p.SrcLeft(), mask, src);
@@ -82,7 +50,7 @@ void PlainPiece(Bitmap& dst, const TRect& area, const TRect& piece, bool stretch
   }
 }
 
-void PaintPlain(Bitmap& dst, const NinePieces& p, bool fillCentre, bool updateCorners, const TsMaskData& mask,
+void PaintPlain(Bitmap& dst, const BorderPieces& p, bool fillCentre, bool updateCorners, const TsMaskData& mask,
                 const TCacheInfo& ci, const Bitmap& src) {
   const bool stretch = (mask.StretchMode & bsStretchEdges) != 0;
   auto corner = [&](const TRect& to, const TRect& from) {
@@ -100,14 +68,45 @@ void PaintPlain(Bitmap& dst, const NinePieces& p, bool fillCentre, bool updateCo
   if (fillCentre && (mask.StretchMode & bsDrawCentre)) PlainPiece(dst, p.DstCentre(), p.SrcCentre(), stretch, src);
 }
 
-}  // namespace
-
-BorderWidths FitBorderWidths(const TsMaskData& mask, int width, int height) {
-  BorderWidths b{std::max<int>(mask.WL, 0), std::max<int>(mask.WT, 0), std::max<int>(mask.WR, 0), std::max<int>(mask.WB, 0)};
-  Shrink(width, b.Left, b.Right);
-  Shrink(height, b.Top, b.Bottom);
-  return b;
+// A corner of a window-shaping border: key-colour pixels are not drawn and
+// each run of them in a row is cut out of the region; the others are copied,
+// or blended through the mask half of a masked mask.
+void RegionCorner(Bitmap& dst, Region* region, const TRect& to, const TRect& from, const TsMaskData& mask,
+                  const Bitmap& src) {
+  const bool masked = mask.MaskType > 0;
+  const int maskOffset = masked ? mask.R.Height() / 2 : 0;
+  CopyArea a = ClipCopy(Bounds(from.Left, from.Top, std::min(from.Width(), to.Width()), std::min(from.Height(), to.Height())),
+                        to.TopLeft(), {src.width(), src.height()}, {dst.width(), dst.height()});
+  a.Height = std::min(a.Height, src.height() - maskOffset - a.SrcY);
+  if (a.IsEmpty()) return;
+  constexpr std::uint8_t kb = GetBValue(clKeyColor), kg = GetGValue(clKeyColor), kr = GetRValue(clKeyColor);
+  const int sb = src.bytesPerPixel(), db = dst.bytesPerPixel();
+  std::vector<TRect> cuts;
+  for (int y = 0; y < a.Height; ++y) {
+    const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
+    const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
+    std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
+    int runStart = -1;
+    for (int i = 0; i <= a.Width; ++i, sp += sb, mp += sb, dp += db) {
+      const bool key = i < a.Width && sp[0] == kb && sp[1] == kg && sp[2] == kr;
+      if (key) {
+        if (runStart < 0) runStart = i;
+        continue;
+      }
+      if (runStart >= 0) {
+        cuts.push_back(Rect(a.DstX + runStart, a.DstY + y, a.DstX + i, a.DstY + y + 1));
+        runStart = -1;
+      }
+      if (i == a.Width) break;
+      for (int c = 0; c < 3; ++c)
+        dp[c] = masked ? static_cast<std::uint8_t>(std::min((dp[c] * mp[c] + sp[c] * (256 - mp[c])) >> 8, 255)) : sp[c];
+    }
+  }
+  if (region == nullptr) return;
+  for (const TRect& cut : cuts) *region = Region::combine(*region, Region(cut), RGN_DIFF);
 }
+
+}  // namespace
 
 void PaintBorderMask(Bitmap& dst, const TRect& rect, bool fillCentre, bool updateCorners, int state, const TsMaskData& mask,
                      const TCacheInfo& ci, const Bitmap* master) {
@@ -116,22 +115,33 @@ void PaintBorderMask(Bitmap& dst, const TRect& rect, bool fillCentre, bool updat
   const Bitmap* src = MaskPicture(mask, master);
   if (src == nullptr) return;
 
-  const TSize frame = MaskFrameSize(mask);
-  NinePieces p{};
-  p.b = FitBorderWidths(mask, rect.Width(), rect.Height());
-  p.w = frame.cx;
-  p.h = frame.cy;
-  p.cw = std::max(p.w - p.b.Left - p.b.Right, 0);
-  p.ch = std::max(p.h - p.b.Top - p.b.Bottom, 0);
-  p.x0 = mask.R.Left + ClampMaskState(mask, state) * p.w;
-  p.y0 = mask.R.Top;
-  p.L = rect.Left;
-  p.T = rect.Top;
-  p.R = rect.Right;
-  p.B = rect.Bottom;
+  const BorderPieces p(mask, state, rect);
   if (mask.MaskType > 0) {
     PaintMasked(dst, p, fillCentre, updateCorners, mask, ci, *src);  // masked pieces are always tiled
   } else {
     PaintPlain(dst, p, fillCentre, updateCorners, mask, ci, *src);
+  }
+}
+
+void PaintBorderMaskWithRegion(Bitmap& dst, Region* region, int state, const TsMaskData& mask, const Bitmap* master) {
+  const Bitmap* src = MaskPicture(mask, master);
+  if (src == nullptr || dst.empty()) return;
+  const BorderPieces p(mask, state, Rect(0, 0, dst.width(), dst.height()));
+  RegionCorner(dst, region, p.DstTopLeft(), p.SrcTopLeft(), mask, *src);
+  RegionCorner(dst, region, p.DstTopRight(), p.SrcTopRight(), mask, *src);
+  RegionCorner(dst, region, p.DstBottomLeft(), p.SrcBottomLeft(), mask, *src);
+  RegionCorner(dst, region, p.DstBottomRight(), p.SrcBottomRight(), mask, *src);
+  if (mask.MaskType > 0) {
+    TileMasked(dst, p.DstLeft(), p.SrcLeft(), mask, *src);
+    TileMasked(dst, p.DstTop(), p.SrcTop(), mask, *src);
+    TileMasked(dst, p.DstRight(), p.SrcRight(), mask, *src);
+    TileMasked(dst, p.DstBottom(), p.SrcBottom(), mask, *src);
+  } else {
+    // Only the side edges may be scaled; top and bottom are always tiled.
+    const bool stretch = (mask.StretchMode & bsStretchEdges) != 0;
+    PlainPiece(dst, p.DstLeft(), p.SrcLeft(), stretch, *src);
+    PlainPiece(dst, p.DstTop(), p.SrcTop(), false, *src);
+    PlainPiece(dst, p.DstRight(), p.SrcRight(), stretch, *src);
+    PlainPiece(dst, p.DstBottom(), p.SrcBottom(), false, *src);
   }
 }

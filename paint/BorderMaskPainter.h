@@ -1,10 +1,12 @@
 #pragma once
 // The nine-piece border of a skin item: four corners, four edges and an
 // optional centre cut from one state frame of a border mask.
+#include "paint/BorderPieces.h"
 #include "paint/CacheInfo.h"
 #include "paint/SkinRecords.h"
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
+#include "platform/graphics/Region.h"
 
 // StretchMode flags of a border mask.
 enum BorderStretchFlags : int {
@@ -12,14 +14,6 @@ enum BorderStretchFlags : int {
   bsHiddenInNormal = 2,  // not drawn in state 0
   bsDrawCentre = 4,      // the centre piece is drawn
 };
-
-// The border widths that fit a rectangle: when two opposite widths add up to
-// more than the rectangle, both shrink (the right or bottom one by one more
-// for an odd size), never below 0.
-struct BorderWidths {
-  int Left = 0, Top = 0, Right = 0, Bottom = 0;
-};
-BorderWidths FitBorderWidths(const TsMaskData& mask, int width, int height);
 
 // Paints the border mask around rect in the given state (clamped to the
 // mask's frames). The corners show the parent of the cache description
@@ -29,3 +23,9 @@ BorderWidths FitBorderWidths(const TsMaskData& mask, int width, int height);
 // without a picture.
 void PaintBorderMask(Bitmap& dst, const TRect& rect, bool fillCentre, bool updateCorners, int state, const TsMaskData& mask,
                      const TCacheInfo& ci, const Bitmap* master);
+
+// The border of a control whose window takes the shape of the skin's corners
+// (windowed buttons): the pieces are laid around the whole of dst in the
+// given state; key-colour pixels of the four corners are not drawn and,
+// when a region is given, are cut out of it.
+void PaintBorderMaskWithRegion(Bitmap& dst, Region* region, int state, const TsMaskData& mask, const Bitmap* master);
