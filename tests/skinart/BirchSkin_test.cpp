@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 
 #include "SkinFiles.h"
@@ -112,6 +113,43 @@ TEST_F(BirchSkinTest, EverySectionTheProgramPaintsHasABorderMask) {
     auto mask = options_->inherited(s, "BORDERSMASK");
     ASSERT_TRUE(mask.has_value()) << s;
     EXPECT_TRUE((*mask)[0] == '^' || (*mask)[0] == '!') << s << " = " << *mask;
+  }
+}
+
+TEST_F(BirchSkinTest, ActiveStatesHaveTheirOwnColour) {
+  // Without HOTCOLOR a section turns white when hot, pressed or focused.
+  for (const auto& s : options_->sections()) {
+    if (s.name == "GLOBALINFO") continue;
+    EXPECT_TRUE(options_->inherited(s.name, "HOTCOLOR").has_value()) << s.name;
+  }
+}
+
+// Relative luminance and contrast ratio as the web accessibility guidelines
+// define them; 4.5 is their minimum for normal text.
+double luminance(TColor c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) + 0.0722 * channel(GetBValue(c));
+}
+double contrast(TColor a, TColor b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(BirchSkinTest, TextIsReadableOnItsBackground) {
+  const TColor face = static_cast<TColor>(std::stol(value("GLOBALINFO", "COLOR")));
+  for (const auto& s : options_->sections()) {
+    for (const bool hot : {false, true}) {
+      auto font = options_->inherited(s.name, hot ? "HOTFONTCOLOR" : "FONTCOLOR");
+      auto color = options_->inherited(s.name, hot ? "HOTCOLOR" : "COLOR");
+      if (!font || !color) continue;
+      // A fully transparent section shows the window behind its text.
+      const bool seeThrough = options_->inherited(s.name, hot ? "HOTTRANSPARENCY" : "TRANSPARENCY") == "100";
+      const TColor background = seeThrough ? face : static_cast<TColor>(std::stol(*color));
+      EXPECT_GE(contrast(static_cast<TColor>(std::stol(*font)), background), 4.5) << s.name << (hot ? " (hot)" : "");
+    }
   }
 }
 
