@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "SkinFiles.h"
+#include "platform/BmpCodec.h"
+#include "tools/skinart/BirchSkinBuilder.h"
 #include "tools/skinart/OptionsText.h"
 
 namespace {
@@ -247,6 +249,19 @@ TEST_F(BirchSkinTest, TitleDecorationStaysInTheFrameTheEngineDraws) {
     }
   EXPECT_GT(drawn, 500) << "the twig is missing";
   EXPECT_EQ(outside, 0);
+}
+
+TEST(BirchSourcesTest, CommittedFilesAreWhatTheSourcesProduce) {
+  // The folder must come from the committed sources, not from hand edits
+  // or an older generator: tools/skinart/rebuild.sh brings it up to date.
+  Result<BirchSkinFiles> built =
+      BirchSkinBuilder::build(SkinFiles::readText(std::string(SKIN_RESOURCES_DIR) + "/skin/Birch.options"));
+  ASSERT_TRUE(built.ok()) << built.error();
+  const std::string folder = SkinFiles::folder();
+  EXPECT_EQ(built->options, SkinFiles::readText(folder + "/Options.dat"));
+  EXPECT_EQ(BmpCodec::encode(built->master), SkinFiles::readBytes(folder + "/Master.bmp"));
+  EXPECT_EQ(BmpCodec::encode(built->hugeButton), SkinFiles::readBytes(folder + "/ButtonHuge.bmp"));
+  EXPECT_EQ(BmpCodec::encode(built->decoration), SkinFiles::readBytes(folder + "/tl.bmp"));
 }
 
 TEST(BirchPackTest, HoldsTheFolderFilesInTheProgramsOrder) {

@@ -251,15 +251,18 @@ std::vector<MasterPiece> checkMarks() {
 // Window frame and title bar
 
 MasterPiece formFrame() {
-  // Square outer corners: the desktop behind a window is unknown, so a
-  // rounded corner could not be blended against it.
-  ArtLayer l(9, 9);
-  l.addBody(box(0, 0, 9, 9));
-  l.paint(box(0, 0, 9, 9), kFrameOutline);
-  l.paint(box(1, 1, 8, 8), kFrame);
-  l.paint(box(1, 1, 8, 8).minus(box(2, 2, 7, 7)), kWhite, 0.55);
-  l.paint(box(3, 3, 6, 6).minus(box(4, 4, 5, 5)), kBarkLight);
-  return plainBorder("FORM.BORDERSMASK", {l}, {4, 4, 4, 4}, 1, kFace, kFace);
+  // Three pixels, the border of the program's fixed-size windows and dialogs
+  // (a sizeable window's fourth pixel shows the face colour): an outer edge,
+  // the frame and a line that sets the client area off. Square outer
+  // corners: the desktop behind a window is unknown, so a rounded corner
+  // could not be blended against it.
+  ArtLayer l(7, 7);
+  l.addBody(box(0, 0, 7, 7));
+  l.paint(box(0, 0, 7, 7), kFrameOutline);
+  l.paint(box(1, 1, 6, 6), kFrame);
+  l.paint(box(2, 2, 5, 5), kBarkLight);
+  l.paint(box(3, 3, 4, 4), kFace);
+  return plainBorder("FORM.BORDERSMASK", {l}, {3, 3, 3, 3}, 1, kFace, kFace);
 }
 
 MasterPiece titleFrame() {

@@ -13,14 +13,10 @@
 #include "platform/BmpCodec.h"
 #include "platform/FileBytes.h"
 #include "platform/PngCodec.h"
-#include "tools/skinart/BirchPieces.h"
-#include "tools/skinart/DecorationArt.h"
-#include "tools/skinart/MasterAssembler.h"
-#include "tools/skinart/MaskNotation.h"
-#include "tools/skinart/OptionsTemplate.h"
+#include "tools/skinart/BirchSkinBuilder.h"
 #include "tools/skinart/OptionsText.h"
-#include "tools/skinart/PreviewMockup.h"
 #include "tools/skinart/Preview.h"
+#include "tools/skinart/PreviewMockup.h"
 
 namespace {
 
@@ -55,39 +51,23 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "skinart: %s: %s\n", source.c_str(), text.error().c_str());
     return 1;
   }
-
-  const std::vector<MasterPiece> pieces = BirchPieces::all();
-  Result<AssembledMaster> master = MasterAssembler::assemble(pieces, BirchPieces::kMasterWidth);
-  if (!master) {
-    std::fprintf(stderr, "skinart: master bitmap: %s\n", master.error().c_str());
-    return 1;
-  }
-  std::map<std::string, std::string> images = master->entries;
-  // The two pictures with files of their own; the loader finds a pack's
-  // files by their upper-cased names.
-  images["BUTTON_HUGE.BORDERSMASK"] = MaskNotation::ownBitmap("BUTTONHUGE.BMP", 3, 1, 0, {48, 48, 47, 47});
-  images["FORMTITLE.IMGTOPLEFT"] = MaskNotation::ownBitmap("TL.BMP", 1, 1, 2);
-
-  const OptionsTemplate options(std::string(text->begin(), text->end()));
-  Result<std::string> expanded = options.expand(images);
-  if (!expanded) {
-    std::fprintf(stderr, "skinart: %s: %s\n", source.c_str(), expanded.error().c_str());
+  Result<BirchSkinFiles> skin = BirchSkinBuilder::build(std::string(text->begin(), text->end()));
+  if (!skin) {
+    std::fprintf(stderr, "skinart: %s: %s\n", source.c_str(), skin.error().c_str());
     return 1;
   }
 
-  const Bitmap hugeButton = DecorationArt::hugeButton();
-  const Bitmap decoration = DecorationArt::titleDecoration();
-  const std::string& optionsText = expanded.value();
-  bool ok = writeFile(out + "/Options.dat", {reinterpret_cast<const std::uint8_t*>(optionsText.data()), optionsText.size()});
-  ok = writeBmp(out + "/ButtonHuge.bmp", hugeButton) && ok;
-  ok = writeBmp(out + "/Master.bmp", master->master) && ok;
-  ok = writeBmp(out + "/tl.bmp", decoration) && ok;
+  const std::string& options = skin->options;
+  bool ok = writeFile(out + "/Options.dat", {reinterpret_cast<const std::uint8_t*>(options.data()), options.size()});
+  ok = writeBmp(out + "/ButtonHuge.bmp", skin->hugeButton) && ok;
+  ok = writeBmp(out + "/Master.bmp", skin->master) && ok;
+  ok = writeBmp(out + "/tl.bmp", skin->decoration) && ok;
   if (argc == 4) {
     const std::string preview = argv[3];
-    ok = writePreview(preview + "/Master.png", master->master, 4) && ok;
-    ok = writePreview(preview + "/ButtonHuge.png", hugeButton, 2) && ok;
-    ok = writePreview(preview + "/tl.png", decoration, 2) && ok;
-    const Bitmap mockup = PreviewMockup::window(pieces, decoration, OptionsText(optionsText));
+    ok = writePreview(preview + "/Master.png", skin->master, 4) && ok;
+    ok = writePreview(preview + "/ButtonHuge.png", skin->hugeButton, 2) && ok;
+    ok = writePreview(preview + "/tl.png", skin->decoration, 2) && ok;
+    const Bitmap mockup = PreviewMockup::window(skin->pieces, skin->decoration, OptionsText(options));
     ok = writePreview(preview + "/window.png", mockup, 2) && ok;
   }
   return ok ? 0 : 1;
