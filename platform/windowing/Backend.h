@@ -55,3 +55,6 @@ class Backend {
 // are shown again; install the backend before creating windows.
 void SetBackend(std::unique_ptr<Backend> backend);
 Backend* CurrentBackend();
+// Destroys every window and forgets classes, hooks, timers, queued messages
+// and the backend: the state of a program that has not started yet.
+void ShutdownWindowing();

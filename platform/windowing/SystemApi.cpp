@@ -66,3 +66,4 @@ BOOL MessageBeep(UINT) { return TRUE; }
 
 void SetBackend(std::unique_ptr<Backend> backend) { wm().setBackend(std::move(backend)); }
 Backend* CurrentBackend() { return wm().hasBackend() ? &wm().backend() : nullptr; }
+void ShutdownWindowing() { wm().reset(); }

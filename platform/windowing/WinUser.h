@@ -76,8 +76,9 @@ BOOL PeekMessage(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags);
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);
 BOOL WaitMessage();
-// Runs a nested message loop until EndModalLoop(hwnd) or hwnd's destruction,
-// with hwnd's owner disabled meanwhile. A WM_QUIT seen inside is posted again
+// Shows hwnd and runs a nested message loop until EndModalLoop(hwnd) or
+// hwnd's destruction, with hwnd's owner disabled meanwhile; then enables the
+// owner, hides hwnd and gives the owner the activation back. A WM_QUIT seen inside is posted again
 // for the outer loop. Answers the code given to EndModalLoop (IDCANCEL when
 // the window went away).
 int RunModalLoop(HWND hwnd);

@@ -397,10 +397,10 @@ int WindowManager::runModal(HWND hwnd) {
     TranslateMessage(&msg);
     dispatch(msg);
   }
-  if (ownerWasEnabled && find(owner)) {
-    enable(owner, true);
-    if (!find(hwnd) || !(find(hwnd)->style & WS_VISIBLE) || active_ == nullptr) setActive(owner, false);
-  }
+  // As a dialog ends: the owner comes back first, so hiding hands activation to it.
+  if (ownerWasEnabled && find(owner)) enable(owner, true);
+  if (find(hwnd)) show(hwnd, SW_HIDE);
+  if (owner && find(owner) && (!active_ || active_ == hwnd)) setActive(owner, false);
   return result;
 }
 
