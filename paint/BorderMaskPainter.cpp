@@ -1,7 +1,6 @@
 #include "paint/BorderMaskPainter.h"
 
 #include <algorithm>
-
 #include <vector>
 
 #include "paint/ColorMath.h"

@@ -7,9 +7,9 @@
 #include "paint/TacFast32.h"
 #include "paint/TacFastSum24.h"
 
+// One accessor of each kind, shared by every primitive.
 struct PaintAccessors {
   TacFast24 Fast24;
-  TacFast24 Fast24b;
   TacFast32 Fast32;
   TacFastSum24 FastSum24;
 };
