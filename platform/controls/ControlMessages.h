@@ -7,7 +7,8 @@
 // its own copy; nullptr returns to the default font) and the redraw flag in
 // lParam; WM_GETFONT answers a `const HFONT*` owned by the control, or 0 for
 // the default font.
-#include "platform/windowing/WinTypes.h"
+#include "platform/windowing/WinMessages.h"
+#include "platform/windowing/WinStyles.h"
 
 // ---- class names
 inline constexpr const char* WC_BUTTON = "BUTTON";

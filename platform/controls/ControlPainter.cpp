@@ -55,13 +55,16 @@ void ControlPainter::checkBox(HDC dc, const TRect& box, int check, bool pushed, 
   DrawEdge(dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   FillRect(dc, r, pushed || !enabled ? clBtnFace : clWindow);
   if (!check) return;
-  const TColor mark = check == 2 || !enabled ? clGrayText : clWindowText;
-  // A tick three pixels thick: down-right for three columns, then up-right.
-  const int x0 = r.Left + 1;
-  const int y0 = r.Top + r.Height() / 2 - 2;
+  tick(dc, r, check == 2 || !enabled ? clGrayText : clWindowText);
+}
+
+void ControlPainter::tick(HDC dc, const TRect& area, TColor color) {
+  // Seven columns three pixels high: down-right for three, then up-right.
+  const int x0 = area.Left + (area.Width() - 7) / 2;
+  const int y0 = area.Top + (area.Height() - 7) / 2 + 1;
   for (int i = 0; i < 7; ++i) {
-    const int y = i < 3 ? y0 + i : y0 + 4 - i + 2;
-    FillRect(dc, Bounds(x0 + i, y, 1, 3), mark);
+    const int y = i < 3 ? y0 + i : y0 + 4 - i;
+    FillRect(dc, Bounds(x0 + i, y + 1, 1, 3), color);
   }
 }
 
