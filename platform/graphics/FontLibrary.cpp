@@ -66,6 +66,10 @@ FontLibrary::FontLibrary() {
   FcInit();
 }
 
+// Fontconfig keeps its configuration until told to let go; fonts already
+// opened do not need it any more.
+FontLibrary::~FontLibrary() { FcFini(); }
+
 std::optional<FontLibrary::FaceFile> FontLibrary::resolve(const LogFont& request) const {
   const std::string wanted = lowerCase(request.lfFaceName);
   const bool replaced = wanted.empty() ||

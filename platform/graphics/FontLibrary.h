@@ -16,6 +16,7 @@ struct FT_LibraryRec_;
 class FontLibrary {
  public:
   static FontLibrary& instance();
+  ~FontLibrary();
 
   // The shared font for the request; null when no font file can be opened.
   std::shared_ptr<Font> create(const LogFont& request);

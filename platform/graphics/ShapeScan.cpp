@@ -8,6 +8,12 @@
 
 namespace ShapeScan {
 
+bool acceptable(const TRect& box) {
+  for (int v : {box.Left, box.Top, box.Right, box.Bottom})
+    if (v < -kMaxCoordinate || v > kMaxCoordinate) return false;
+  return box.Bottom - box.Top <= kMaxRows;
+}
+
 bool ellipseRow(int width, int height, int row, int& left, int& right) {
   if (width <= 0 || height <= 0 || row < 0 || row >= height) return false;
   const double a = width / 2.0;
@@ -26,6 +32,7 @@ bool ellipseRow(int width, int height, int row, int& left, int& right) {
 }
 
 Region ellipse(const TRect& box) {
+  if (!acceptable(box)) return Region();
   RegionBuilder builder;
   int left = 0, right = 0;
   for (int row = 0; row < box.Height(); ++row)
@@ -34,6 +41,7 @@ Region ellipse(const TRect& box) {
 }
 
 Region roundRect(const TRect& box, int cornerWidth, int cornerHeight) {
+  if (!acceptable(box)) return Region();
   const int width = box.Width(), height = box.Height();
   if (width <= 0 || height <= 0) return Region();
   const int cw = std::clamp(cornerWidth, 0, width);
@@ -67,6 +75,8 @@ Region polygon(std::span<const TPoint> points, int fillMode) {
     top = std::min(top, p.Y);
     bottom = std::max(bottom, p.Y);
   }
+  for (const TPoint& p : points)
+    if (!acceptable(TRect{p.X, top, p.X, bottom})) return Region();
   struct Crossing {
     double x;
     int direction;
@@ -105,6 +115,9 @@ Region polygon(std::span<const TPoint> points, int fillMode) {
 }
 
 Region pie(const TRect& box, TPoint start, TPoint end) {
+  if (!acceptable(box)) return Region();
+  for (int v : {start.X, start.Y, end.X, end.Y})
+    if (v < -kMaxCoordinate || v > kMaxCoordinate) return Region();
   // Screen y grows downward; flipping it makes counter-clockwise positive.
   const double cx = box.Left + box.Width() / 2.0;
   const double cy = box.Top + box.Height() / 2.0;

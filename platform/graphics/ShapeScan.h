@@ -8,6 +8,12 @@
 
 namespace ShapeScan {
 
+// Shapes are scan-converted row by row; boxes beyond these limits (far
+// outside any window) are refused and give empty regions.
+constexpr int kMaxCoordinate = 1 << 27;
+constexpr int kMaxRows = 1 << 16;
+bool acceptable(const TRect& box);
+
 // The pixels of row `row` (0-based) of an ellipse filling a width x height
 // box, as [left, right) relative to the box. False when the row is empty.
 bool ellipseRow(int width, int height, int row, int& left, int& right);

@@ -9,6 +9,19 @@
 
 HFONT CreateFontIndirect(const LogFont& font) { return FontLibrary::instance().create(font); }
 
+HFONT CreateFont(int height, int /*width*/, int /*escapement*/, int /*orientation*/, int weight, bool italic,
+                 bool underline, bool strikeOut, int /*charSet*/, int /*outPrecision*/, int /*clipPrecision*/,
+                 int /*quality*/, int /*pitchAndFamily*/, std::string_view faceName) {
+  LogFont font;
+  font.lfHeight = height;
+  font.lfWeight = weight == FW_DONTCARE ? FW_NORMAL : weight;
+  font.lfItalic = italic;
+  font.lfUnderline = underline;
+  font.lfStrikeOut = strikeOut;
+  font.lfFaceName = std::string(faceName);
+  return CreateFontIndirect(font);
+}
+
 bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
   if (!dc || !metrics) return false;
   const HFONT& font = dc->currentFont();
@@ -44,7 +57,8 @@ void drawFontLines(DeviceContext& dc, Font& font, int x0, int x1, int top, const
   }
 }
 
-const TRect kNoLimit{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
+// Far beyond any bitmap, yet its width and height still fit an int.
+const TRect kNoLimit{-(1 << 29), -(1 << 29), 1 << 29, 1 << 29};
 
 }  // namespace
 

@@ -13,6 +13,11 @@
 // and faces not installed become "DejaVu Sans" (a sans face with Cyrillic).
 // Equal requests share one font. Null only when no usable font exists at all.
 HFONT CreateFontIndirect(const LogFont& font);
+// The classic fourteen-argument form; width, angles, character set and the
+// precision, quality and pitch hints are accepted and not used.
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, bool italic, bool underline,
+                 bool strikeOut, int charSet, int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
+                 std::string_view faceName);
 
 struct TEXTMETRIC {
   int tmHeight = 0;

@@ -122,6 +122,12 @@ TEST(Region, EllipseIsSymmetricAndFitsItsBox) {
   // Area close to pi r^2.
   EXPECT_NEAR(Area(c), 3.14159 * 13.5 * 13.5, 20);
   EXPECT_TRUE(CreateEllipticRgn(4, 4, 4, 9).empty());
+  // Absurd boxes (coordinates from garbage) are refused instead of being
+  // scanned for billions of rows.
+  EXPECT_TRUE(CreateEllipticRgn(0, -2000000000, 10, 2000000000).empty());
+  EXPECT_TRUE(CreateRoundRectRgn(0, 0, 10, 1 << 20, 4, 4).empty());
+  const TPoint tall[] = {{0, -1000000000}, {5, 1000000000}, {0, 1000000000}};
+  EXPECT_TRUE(CreatePolygonRgn(tall, WINDING).empty());
 }
 
 TEST(Region, RoundRectKeepsStraightMiddleAndCutsCorners) {
