@@ -13,7 +13,9 @@ Window* PaintScheduler::topOf(const Window* w) const { return wm_.find(wm_.rootO
 
 void PaintScheduler::attachSurface(Window* top) {
   top->surface = std::make_shared<Bitmap>(top->width(), top->height(), PixelFormat::Bgrx32);
-  if (wm_.hasBackend()) top->native = wm_.backend().createWindow(top->hwnd, top->rect, top->style, top->exStyle);
+  if (!wm_.hasBackend()) return;
+  top->native = wm_.backend().createWindow(top->hwnd, top->rect, top->style, top->exStyle);
+  if (top->native) wm_.backend().setTitle(top->native, top->text);
 }
 
 void PaintScheduler::detachSurface(Window* top) {

@@ -1,0 +1,298 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/sdl/SdlKeyMap.h"
+#include "platform/sdl/X11TitleWriter.h"
+#include "platform/windowing/InputRouter.h"
+#include "platform/windowing/PaintScheduler.h"
+#include "platform/windowing/WinUser.h"
+#include "platform/windowing/WindowManager.h"
+
+
+std::unique_ptr<SdlBackend> SdlBackend::create() {
+  // Termination signals keep their default meaning instead of turning into
+  // SDL_QUIT events the program would not act on.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // No window manager may be running (a bare X server): windows must still show.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // The pictures are made in memory; the plain window framebuffer shows them
+  // without an accelerated renderer (which would also re-create the window).
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
+    return nullptr;
+  }
+  SDL_StartTextInput();
+  return std::unique_ptr<SdlBackend>(new SdlBackend());
+}
+
+SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {}
+
+SdlBackend::~SdlBackend() {
+  for (auto& [id, native] : windows_) SDL_DestroyWindow(native.window);
+  for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
+  SDL_Quit();
+}
+
+SDL_Window* SdlBackend::windowOf(NativeWindow window) const {
+  const auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.window;
+}
+
+HWND SdlBackend::hwndOf(Uint32 windowId) const {
+  const auto it = windows_.find(windowId);
+  return it == windows_.end() ? nullptr : it->second.hwnd;
+}
+
+// ---- native windows
+
+NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exStyle) {
+  Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+  if (exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
+  if (exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  SDL_Window* window = SDL_CreateWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
+  if (!window) {
+    std::fprintf(stderr, "SDL_CreateWindow failed: %s\n", SDL_GetError());
+    return 0;
+  }
+  SDL_SetWindowHitTest(window, &SdlBackend::hitTest, this);
+  // The framebuffer is set up now, before titles and pictures arrive.
+  SDL_GetWindowSurface(window);
+  const NativeWindow id = SDL_GetWindowID(window);
+  windows_[id] = Native{window, hwnd};
+  return id;
+}
+
+void SdlBackend::destroyWindow(NativeWindow window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  SDL_DestroyWindow(it->second.window);
+  windows_.erase(it);
+}
+
+void SdlBackend::setBounds(NativeWindow window, const RECT& r) {
+  SDL_Window* w = windowOf(window);
+  if (!w) return;
+  SDL_SetWindowPosition(w, r.Left, r.Top);
+  SDL_SetWindowSize(w, std::max(1, r.Width()), std::max(1, r.Height()));
+}
+
+void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
+  SDL_Window* w = windowOf(window);
+  if (!w) return;
+  const bool shown = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0;
+  if (visible && !shown) {
+    SDL_ShowWindow(w);
+    // Mapping the window writes the legacy title once more.
+    X11TitleWriter::write(w, SDL_GetWindowTitle(w));
+  }
+  if (!visible && shown) SDL_HideWindow(w);
+  if (visible && activate) SDL_RaiseWindow(w);
+}
+
+void SdlBackend::raise(NativeWindow window) {
+  if (SDL_Window* w = windowOf(window); w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN)) SDL_RaiseWindow(w);
+}
+
+void SdlBackend::setTitle(NativeWindow window, const std::string& utf8) {
+  SDL_Window* w = windowOf(window);
+  if (!w) return;
+  SDL_SetWindowTitle(w, utf8.c_str());
+  X11TitleWriter::write(w, utf8);
+}
+
+void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) {
+  SDL_Window* w = windowOf(window);
+  if (!w || picture.empty()) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(w);
+  if (!surface) return;
+  const RECT area = Intersect(dirty, Bounds(0, 0, std::min(surface->w, picture.width()), std::min(surface->h, picture.height())));
+  if (area.IsEmpty()) return;
+  // Our pictures are B, G, R, X bytes: SDL's XRGB8888 on little-endian machines.
+  const std::uint8_t* src = picture.row(area.Top) + area.Left * picture.bytesPerPixel();
+  auto* dst = static_cast<std::uint8_t*>(surface->pixels) + area.Top * surface->pitch + area.Left * surface->format->BytesPerPixel;
+  SDL_ConvertPixels(area.Width(), area.Height(), SDL_PIXELFORMAT_XRGB8888, src, static_cast<int>(picture.delta()),
+                    surface->format->format, dst, surface->pitch);
+  const SDL_Rect rect{area.Left, area.Top, area.Width(), area.Height()};
+  SDL_UpdateWindowSurfaceRects(w, &rect, 1);
+  // Per-pixel translucency is not offered by every desktop; the constant
+  // opacity is, where a compositor runs. Without one the window stays opaque.
+  if (layered || opacity < 255) SDL_SetWindowOpacity(w, opacity / 255.0f);
+}
+
+// ---- events
+
+bool SdlBackend::waitForEvents(std::uint64_t deadlineMs) {
+  SDL_Event event;
+  int got = 0;
+  if (deadlineMs == UINT64_MAX) {
+    got = SDL_WaitEvent(&event);
+  } else {
+    const std::uint64_t current = now();
+    const int timeout = deadlineMs <= current ? 0 : static_cast<int>(std::min<std::uint64_t>(deadlineMs - current, 1u << 30));
+    got = SDL_WaitEventTimeout(&event, timeout);
+  }
+  if (got) {
+    handle(event);
+    while (SDL_PollEvent(&event)) handle(event);
+  }
+  return true;
+}
+
+POINT SdlBackend::toScreen(Uint32 windowId, int x, int y) const {
+  const auto it = windows_.find(windowId);
+  if (it == windows_.end()) return {x, y};
+  int wx = 0, wy = 0;
+  SDL_GetWindowPosition(it->second.window, &wx, &wy);
+  return {wx + x, wy + y};
+}
+
+void SdlBackend::handle(const SDL_Event& event) {
+  InputRouter& input = wm().input();
+  switch (event.type) {
+    case SDL_MOUSEMOTION:
+      input.mouseMove(toScreen(event.motion.windowID, event.motion.x, event.motion.y));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
+                                 : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                                                            : MouseButton::Left;
+      input.mouseButton(toScreen(event.button.windowID, event.button.x, event.button.y), button,
+                        event.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    }
+    case SDL_MOUSEWHEEL: {
+      int x = 0, y = 0;
+      SDL_GetGlobalMouseState(&x, &y);
+      input.mouseWheel({x, y}, event.wheel.y * WHEEL_DELTA);
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      if (const int vk = SdlKeyMap::virtualKey(event.key.keysym.sym)) input.key(vk, event.type == SDL_KEYDOWN);
+      break;
+    case SDL_TEXTINPUT:
+      input.text(event.text.text);
+      break;
+    case SDL_WINDOWEVENT:
+      handleWindowEvent(event.window);
+      break;
+    default:
+      // SDL_QUIT follows the close request of the last window, which the
+      // program has already been told about; nothing else is of interest.
+      break;
+  }
+}
+
+void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
+  const HWND hwnd = hwndOf(event.windowID);
+  if (!hwnd) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      wm().input().closeRequested(hwnd);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      wm().input().nativeActivated(hwnd);
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+      wm().input().windowMoved(hwnd, {event.data1, event.data2});
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      // The window surface may be new: show the whole picture again.
+      if (Window* w = wm().find(hwnd)) wm().painter().markPresent(w, Bounds(0, 0, w->width(), w->height()));
+      break;
+    default:
+      break;
+  }
+}
+
+SDL_HitTestResult SdlBackend::hitTest(SDL_Window* window, const SDL_Point* area, void* data) {
+  auto* self = static_cast<SdlBackend*>(data);
+  const HWND hwnd = self->hwndOf(SDL_GetWindowID(window));
+  if (!hwnd) return SDL_HITTEST_NORMAL;
+  const POINT screen = self->toScreen(SDL_GetWindowID(window), area->x, area->y);
+  switch (SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.X, screen.Y))) {
+    case HTCAPTION: return SDL_HITTEST_DRAGGABLE;
+    case HTTOPLEFT: return SDL_HITTEST_RESIZE_TOPLEFT;
+    case HTTOP: return SDL_HITTEST_RESIZE_TOP;
+    case HTTOPRIGHT: return SDL_HITTEST_RESIZE_TOPRIGHT;
+    case HTRIGHT: return SDL_HITTEST_RESIZE_RIGHT;
+    case HTBOTTOMRIGHT: return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+    case HTBOTTOM: return SDL_HITTEST_RESIZE_BOTTOM;
+    case HTBOTTOMLEFT: return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+    case HTLEFT: return SDL_HITTEST_RESIZE_LEFT;
+    default: return SDL_HITTEST_NORMAL;
+  }
+}
+
+// ---- desktop services
+
+std::uint64_t SdlBackend::now() {
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count());
+}
+
+SIZE SdlBackend::screenSize() {
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {1280, 1024};
+  return {mode.w, mode.h};
+}
+
+POINT SdlBackend::cursorPos() {
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return {x, y};
+}
+
+void SdlBackend::setCursor(int cursorId) {
+  SDL_SystemCursor kind = SDL_SYSTEM_CURSOR_ARROW;
+  switch (cursorId) {
+    case IDC_IBEAM: kind = SDL_SYSTEM_CURSOR_IBEAM; break;
+    case IDC_WAIT: kind = SDL_SYSTEM_CURSOR_WAIT; break;
+    case IDC_CROSS: kind = SDL_SYSTEM_CURSOR_CROSSHAIR; break;
+    case IDC_SIZENWSE: kind = SDL_SYSTEM_CURSOR_SIZENWSE; break;
+    case IDC_SIZENESW: kind = SDL_SYSTEM_CURSOR_SIZENESW; break;
+    case IDC_SIZEWE: kind = SDL_SYSTEM_CURSOR_SIZEWE; break;
+    case IDC_SIZENS: kind = SDL_SYSTEM_CURSOR_SIZENS; break;
+    case IDC_SIZEALL: kind = SDL_SYSTEM_CURSOR_SIZEALL; break;
+    case IDC_HAND: kind = SDL_SYSTEM_CURSOR_HAND; break;
+    default: break;
+  }
+  SDL_Cursor*& cursor = cursors_[kind];
+  if (!cursor) cursor = SDL_CreateSystemCursor(kind);
+  if (cursor) SDL_SetCursor(cursor);
+}
+
+std::string SdlBackend::clipboardText() {
+  char* text = SDL_GetClipboardText();
+  std::string result = text ? text : "";
+  SDL_free(text);
+  return result;
+}
+
+void SdlBackend::setClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
+
+void SdlBackend::openUrl(const std::string& url) {
+  // Only web and mail links are handed to the desktop, as one argument and
+  // never through a shell.
+  const bool allowed = url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0 || url.rfind("mailto:", 0) == 0;
+  if (!allowed) return;
+  // Two forks, so that the opener never stays behind as a zombie.
+  const pid_t child = fork();
+  if (child < 0) return;
+  if (child == 0) {
+    if (fork() == 0) {
+      execlp("xdg-open", "xdg-open", url.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    _exit(0);
+  }
+  waitpid(child, nullptr, 0);
+}

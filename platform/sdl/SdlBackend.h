@@ -1,0 +1,53 @@
+#pragma once
+// The real desktop through SDL2. Every top-level window is a borderless SDL
+// window showing the layer's own picture (frame included); dragging by the
+// caption goes through SDL's hit-test callback, which asks the window
+// (WM_NCHITTEST). Waiting for events sleeps in SDL_WaitEventTimeout until the
+// next timer deadline, so an idle program uses no processor time.
+#include <SDL.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+
+#include "platform/windowing/Backend.h"
+
+class SdlBackend : public Backend {
+ public:
+  // Null (with the reason on stderr) when there is no display to open.
+  static std::unique_ptr<SdlBackend> create();
+  ~SdlBackend() override;
+
+  NativeWindow createWindow(HWND hwnd, const RECT& screenRect, DWORD style, DWORD exStyle) override;
+  void destroyWindow(NativeWindow window) override;
+  void setBounds(NativeWindow window, const RECT& screenRect) override;
+  void setVisible(NativeWindow window, bool visible, bool activate) override;
+  void raise(NativeWindow window) override;
+  void setTitle(NativeWindow window, const std::string& utf8) override;
+  void present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) override;
+  bool waitForEvents(std::uint64_t deadlineMs) override;
+  std::uint64_t now() override;
+  SIZE screenSize() override;
+  POINT cursorPos() override;
+  void setCursor(int cursorId) override;
+  std::string clipboardText() override;
+  void setClipboardText(const std::string& utf8) override;
+  void openUrl(const std::string& url) override;
+
+ private:
+  SdlBackend();
+  SDL_Window* windowOf(NativeWindow window) const;
+  HWND hwndOf(Uint32 windowId) const;
+  void handle(const SDL_Event& event);
+  void handleWindowEvent(const SDL_WindowEvent& event);
+  POINT toScreen(Uint32 windowId, int x, int y) const;
+  static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);
+
+  struct Native {
+    SDL_Window* window = nullptr;
+    HWND hwnd = nullptr;
+  };
+  std::map<NativeWindow, Native> windows_;  // keyed by SDL window id
+  std::map<int, SDL_Cursor*> cursors_;
+  std::chrono::steady_clock::time_point start_;
+};
