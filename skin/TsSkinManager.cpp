@@ -163,9 +163,10 @@ void TsSkinManager::ChangeSkin() {
     FlagScope changing(skinChanging_);
     content_.SkinData.Active = false;
     LoadSkin();
-    if (!active_) {
+    // A failed load has dropped the skin; the windows must let go of it too.
+    if (!active_ || lastOutcome_ != LoadOutcome::Loaded) {
       RemoveSkin();
-    } else if (lastOutcome_ == LoadOutcome::Loaded) {
+    } else {
       AnnounceNewSkin(true);
     }
   }
@@ -178,7 +179,11 @@ void TsSkinManager::Reload() {
     FlagScope changing(skinChanging_);
     LoadSkin();
   }
-  if (!IsLoading() && lastOutcome_ == LoadOutcome::Loaded && OnRepaintAll) OnRepaintAll();
+  if (lastOutcome_ != LoadOutcome::Loaded) {
+    RemoveSkin();
+  } else if (!IsLoading() && OnRepaintAll) {
+    OnRepaintAll();
+  }
 }
 
 void TsSkinManager::LoadSkin() {

@@ -103,7 +103,7 @@ TEST_F(ManagerFixture, BadPacksLeaveTheManagerWithoutASkin) {
   AddStored("NotPacked", notPacked);
   manager.SetSkinName("NotPacked");
   EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::NotPacked);
-  EXPECT_EQ(events, (std::vector<std::string>{"Warning: Loaded data is not packed Kestrel file"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"Warning: Loaded data is not packed Kestrel file", "remove"}));
   EXPECT_EQ(manager.SkinInfo(), "N/A");
   EXPECT_TRUE(manager.Content().Sections.empty());
   EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
@@ -181,4 +181,80 @@ TEST_F(ManagerFixture, CommonSectionsLoseTheirBlanksAndReloadTheSkin) {
   const int mine = manager.Content().GetSkinIndex("MYBTN");
   ASSERT_GE(mine, 0);
   EXPECT_EQ(manager.Content().Sections[static_cast<std::size_t>(mine)].Color, RGB(255, 0, 0));
+}
+
+TEST_F(ManagerFixture, StoredSkinWithoutDataReadsItsCollections) {
+  TsStoredSkin* skin = manager.InternalSkins().Add();
+  skin->Name = "Collections";
+  skin->Version = 2.5;
+  skin->Shadow1Color = RGB(1, 2, 3);
+  skin->MasterBitmap = SkinTestFiles::Filled(30, 20, RGB(9, 9, 9));
+
+  TsSkinGeneral* button = skin->GeneralData.Add();
+  button->SectionName = "BUTTON";
+  button->Color = RGB(255, 0, 0);
+  button->FontColor = "1 2 3 4 5";
+  button->HotFontColor = "1 2 3";  // not five numbers: the defaults
+  button->GradientData = "1;2;150;1;0";
+  TsSkinGeneral* child = skin->GeneralData.Add();
+  child->SectionName = "MYBUTTON";
+  child->ParentClass = "BUTTON";
+
+  TsSkinImage* area = skin->Images.Add();
+  area->SectionName = "button";
+  area->PropertyName = "bordersmask";
+  area->Left = 0;
+  area->Right = 18;
+  area->Bottom = 12;
+  TsSkinImage* own = skin->Images.Add();
+  own->SectionName = "BUTTON";
+  own->PropertyName = "GLYPHMASK";
+  own->Name = "glyph";
+  *own->Image = Bitmap(6, 4, PixelFormat::Bgrx32);
+  own->ImageCount = 2;
+  own->WL = 1;
+
+  TsSkinPattern* first = skin->Patterns.Add();
+  first->SectionName = "form";
+  first->PropertyName = "pattern";
+  first->Name = "shared";
+  *first->Image = SkinTestFiles::Filled(7, 7, RGB(1, 1, 1));
+  TsSkinPattern* second = skin->Patterns.Add();
+  second->SectionName = "FORM";
+  second->PropertyName = "HOTPATTERN";
+  second->Name = "shared";  // no picture: borrows the first one's
+
+  manager.SetSkinName("Collections");
+  ASSERT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::Loaded);
+  EXPECT_FALSE(manager.Packed());
+  const TsSkinContent& c = manager.Content();
+  EXPECT_EQ(manager.SkinInfo(), "2.5");
+  EXPECT_EQ(c.SkinData.Shadow1Color, RGB(1, 2, 3));
+  ASSERT_TRUE(c.MasterBitmap);
+  EXPECT_EQ(c.MasterBitmap->width(), 30);
+
+  ASSERT_EQ(c.Sections.size(), 2u);
+  EXPECT_EQ(c.Sections[0].FontColor, (TsFontColors{1, 2, 3, 4, 5}));
+  EXPECT_EQ(c.Sections[0].HotFontColor, (TsFontColors{0, -1, -1, -1, -1}));
+  ASSERT_EQ(c.Sections[0].GradientArray.size(), 1u);
+  EXPECT_EQ(c.Sections[0].GradientArray[0].Percent, 100);
+
+  // Names are upper-cased; ImageCount 0 becomes 3 frames in 2 rows, widths from R.
+  const int border = c.GetMaskIndex(c.GetSkinIndex("MYBUTTON"), "MYBUTTON", "BORDERSMASK");
+  ASSERT_GE(border, 0);
+  const TsMaskData& m = c.Masks[static_cast<std::size_t>(border)];
+  EXPECT_EQ(m.ImageCount, 3);
+  EXPECT_EQ(m.MaskType, 1);
+  EXPECT_EQ((std::array{m.WL, m.WT, m.WR, m.WB}), (std::array<std::int16_t, 4>{2, 2, 2, 2}));
+  EXPECT_FALSE(m.Bmp);
+  const TsMaskData& g = c.Masks[static_cast<std::size_t>(c.GetMaskIndex("BUTTON", "GLYPHMASK"))];
+  ASSERT_TRUE(g.Bmp);
+  EXPECT_EQ(g.Bmp->format(), PixelFormat::Bgr24);
+  EXPECT_EQ(g.R, Rect(0, 0, 6, 4));
+  EXPECT_EQ(g.WL, 1);  // widths given: kept as they are
+
+  ASSERT_EQ(c.Patterns.size(), 2u);
+  EXPECT_EQ(c.Patterns[0].SectionName, "FORM");
+  EXPECT_EQ(c.Patterns[1].PropertyName, "HOTPATTERN");
+  EXPECT_EQ(c.Patterns[1].Img->width(), 7);
 }
