@@ -56,7 +56,7 @@ void CopyBitmapRect(Bitmap& dst, TPoint dstPoint, const Bitmap& src, const TRect
     const std::uint8_t* sp = src.row(s.Top + y) + s.Left * sb;
     std::uint8_t* dp = dst.row(dy + y) + dx * db;
     if (sb == db && sb == 3) {
-      std::memcpy(dp, sp, static_cast<std::size_t>(w) * 3);
+      std::memmove(dp, sp, static_cast<std::size_t>(w) * 3);
     } else {
       for (int x = 0; x < w; ++x) std::memcpy(dp + x * db, sp + x * sb, 3);
     }

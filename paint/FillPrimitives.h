@@ -14,5 +14,6 @@ void FillBorderStrips(Bitmap& dst, const TRect& rect, int wl, int wt, int wr, in
 
 // Copies the source rectangle to the destination at the point, like a block
 // transfer. Pixel formats may differ (the fourth byte of a 32-bit target is
-// left as it was). Source and destination must not overlap in one bitmap.
+// left as it was). Within one bitmap the two rectangles should not overlap,
+// except along the same rows.
 void CopyBitmapRect(Bitmap& dst, TPoint dstPoint, const Bitmap& src, const TRect& srcRect);
