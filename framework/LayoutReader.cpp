@@ -70,7 +70,7 @@ void LayoutReader::Read(TComponent& root, std::string_view fileName, std::string
   root.SetState(csLoading, true);
   root.SetState(csReading, true);
   loaded_.push_back(&root);
-  if (!node.Name.empty()) Guard(node.Line, "Name", [&] { root.SetName(node.Name); });
+  if (!node.Name.empty()) Guard(node.Line, "Name", [&] { root.SetName(UniqueRootName(root, node.Name)); });
   ReadBody(root, node);
   root.SetState(csReading, false);
 
@@ -79,6 +79,16 @@ void LayoutReader::Read(TComponent& root, std::string_view fileName, std::string
     Guard(node.Line, component->Name(), [&] { component->Loaded(); });
   loaded_.clear();
   root_ = nullptr;
+}
+
+std::string LayoutReader::UniqueRootName(const TComponent& root, const std::string& name) {
+  // A second form of the same class gets "Form1_1", as the first keeps the name.
+  const TComponent* owner = root.Owner();
+  if (!owner) return name;
+  std::string candidate = name;
+  for (int n = 1; owner->FindComponent(candidate) && owner->FindComponent(candidate) != &root; ++n)
+    candidate = name + "_" + std::to_string(n);
+  return candidate;
 }
 
 void LayoutReader::ReadBody(TComponent& component, const LayoutNode& node) {

@@ -43,6 +43,7 @@ class LayoutReader {
     int Line;
   };
 
+  static std::string UniqueRootName(const TComponent& root, const std::string& name);
   void ReadBody(TComponent& component, const LayoutNode& node);
   void ReadChild(TComponent& parent, const LayoutNode& node);
   void SetProperty(TPersistent& object, const std::string& owner, const LayoutProperty& property);

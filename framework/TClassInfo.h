@@ -43,5 +43,12 @@ class TClassInfo {
   Factory factory_;
 };
 
+// The factory every component class with an (owner) constructor can use:
+//     info.SetFactory(ComponentFactory<TButton>());
+template <class T>
+TClassInfo::Factory ComponentFactory() {
+  return [](TComponent* owner) -> TComponent* { return new T(owner); };
+}
+
 // ASCII case-insensitive equality, as identifiers in layouts compare.
 bool SameText(std::string_view a, std::string_view b);

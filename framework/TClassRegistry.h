@@ -25,9 +25,3 @@ class TClassRegistry {
   std::vector<const TClassInfo*> classes_;
 };
 
-// The factory every component class with an (owner) constructor can use:
-//     info.SetFactory(ComponentFactory<TButton>());
-template <class T>
-TClassInfo::Factory ComponentFactory() {
-  return [](TComponent* owner) -> TComponent* { return new T(owner); };
-}

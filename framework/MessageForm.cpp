@@ -1,0 +1,61 @@
+#include "framework/MessageForm.h"
+
+#include <algorithm>
+
+#include "framework/TApplication.h"
+#include "framework/TButton.h"
+#include "framework/TClassInfo.h"
+#include "framework/TLabel.h"
+
+namespace {
+constexpr int kMargin = 16;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kMinTextWidth = 120;
+}  // namespace
+
+const TClassInfo& TMessageForm::StaticClassInfo() {
+  static const TClassInfo info("TMessageForm", &TForm::StaticClassInfo());
+  return info;
+}
+
+TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(owner) {
+  SetBorderStyle(bsDialog);
+  SetBorderIcons(biSystemMenu);
+  SetPosition(poScreenCenter);
+  SetCaption(Application ? Application->Title() : std::string());
+
+  message_ = new TLabel(this);
+  message_->SetName("Message");
+  message_->SetParent(this);
+  message_->SetCaption(text);
+  message_->SetLeft(kMargin);
+  message_->SetTop(kMargin);
+  TSize textSize = message_->TextSize();
+  message_->SetBounds(kMargin, kMargin, std::max(textSize.cx, kMinTextWidth), textSize.cy);
+
+  int clientWidth = message_->Width() + 2 * kMargin;
+  ok_ = new TButton(this);
+  ok_->SetName("OK");
+  ok_->SetParent(this);
+  ok_->SetCaption("OK");
+  ok_->SetModalResult(mrOk);
+  ok_->SetDefault(true);
+  ok_->SetCancel(true);
+  ok_->SetBounds((clientWidth - kButtonWidth) / 2, message_->Top() + message_->Height() + kMargin, kButtonWidth,
+                 kButtonHeight);
+  SetClientWidth(clientWidth);
+  SetClientHeight(ok_->Top() + kButtonHeight + kMargin);
+  SetActiveControl(ok_);
+}
+
+void ShowMessage(const std::string& text) {
+  auto* form = new TMessageForm(Application, text);
+  try {
+    form->ShowModal();
+  } catch (...) {
+    form->Free();
+    throw;
+  }
+  form->Free();
+}

@@ -1,0 +1,31 @@
+#include "framework/TMouseTracker.h"
+
+#include "framework/TControl.h"
+#include "framework/TWinControl.h"
+#include "platform/windowing/WinUser.h"
+
+namespace {
+TControl* current = nullptr;
+
+void OnTransition(HWND, HWND entered) {
+  TControl* control = entered ? TWinControl::FindControl(entered) : nullptr;
+  TMouseTracker::SetMouseControl(control);
+}
+}  // namespace
+
+TControl* TMouseTracker::Current() { return current; }
+
+void TMouseTracker::SetMouseControl(TControl* control) {
+  if (control == current) return;
+  TControl* left = current;
+  current = control;
+  // A handler may destroy either control; Forget() clears `current` then.
+  if (left) left->Perform(CM_MOUSELEAVE, 0, 0);
+  if (control && current == control) control->Perform(CM_MOUSEENTER, 0, 0);
+}
+
+void TMouseTracker::Forget(const TControl* control) {
+  if (current == control) current = nullptr;
+}
+
+void TMouseTracker::Install() { SetMouseTransitionHook(&OnTransition); }

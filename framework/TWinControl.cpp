@@ -1,0 +1,531 @@
+#include "framework/TWinControl.h"
+
+#include <algorithm>
+
+#include "framework/ExceptionReport.h"
+#include "framework/TClassInfo.h"
+#include "framework/TCustomForm.h"
+#include "framework/TMouseTracker.h"
+#include "framework/TPropertyBuilder.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/graphics/Fills.h"
+#include "platform/graphics/TextDrawing.h"
+#include "platform/windowing/WinUser.h"
+
+namespace {
+// Window properties: the control of a framework window, and the procedure
+// that takes over once the control is gone.
+constexpr const char* kControlProp = "TrainerControl";
+constexpr const char* kDefProcProp = "TrainerDefProc";
+
+// The control whose window is being created, until its first message binds it.
+TWinControl* creatingControl = nullptr;
+}  // namespace
+
+const TClassInfo& TWinControl::StaticClassInfo() {
+  static const TClassInfo info("TWinControl", &TControl::StaticClassInfo(), [](TClassInfo& c) {
+    TPropertyBuilder<TWinControl>(c)
+        .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+        .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+        .Event("OnEnter", &TWinControl::OnEnter)
+        .Event("OnExit", &TWinControl::OnExit);
+  });
+  return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  *alive_ = false;
+  Destroying();
+  // Children go with their parent, whoever owns them.
+  while (!controls_.empty()) {
+    TControl* child = controls_.back();
+    RemoveControl(child);
+    child->Free();
+  }
+  DestroyHandle();
+}
+
+// ---- the window ------------------------------------------------------------
+
+HWND TWinControl::Handle() {
+  if (!handle_ && !creating_ && !IsDestroying()) CreateWnd();
+  return handle_;
+}
+
+TWinControl* TWinControl::FindControl(HWND hwnd) {
+  if (!hwnd || !IsWindow(hwnd)) return nullptr;
+  return static_cast<TWinControl*>(GetProp(hwnd, kControlProp));
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = Text();
+  params.Style = DefaultStyle() | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (Parent()) params.Style |= WS_CHILD;
+  if (tabStop_) params.Style |= WS_TABSTOP;
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  params.WinClassName = ClassName();
+}
+
+DWORD TWinControl::DefaultStyle() const {
+  DWORD style = 0;
+  if (Visible()) style |= WS_VISIBLE;
+  if (!Enabled()) style |= WS_DISABLED;
+  return style;
+}
+
+void TWinControl::CreateWnd() {
+  HWND parentWindow = nullptr;
+  if (Parent()) {
+    parentWindow = Parent()->Handle();
+    if (!parentWindow) return;  // no window can exist inside a parent without one
+  }
+  TCreateParams params;
+  CreateParams(params);
+  if (!params.WndParent) params.WndParent = parentWindow;
+
+  // Each framework class registers its own window class once; standard
+  // classes lend theirs as the procedure of last resort.
+  WNDCLASS base{};
+  defWndProc_ = &DefWindowProc;
+  if (!params.BaseClassName.empty()) {
+    if (!GetClassInfo(params.BaseClassName.c_str(), &base)) return;
+    defWndProc_ = base.lpfnWndProc;
+  }
+  WNDCLASS existing{};
+  if (!GetClassInfo(params.WinClassName.c_str(), &existing)) {
+    WNDCLASS wc = base;
+    wc.style |= params.ClassStyle;
+    wc.lpfnWndProc = &TWinControl::StaticWndProc;
+    wc.lpszClassName = params.WinClassName.c_str();
+    RegisterClass(&wc);
+  }
+  CreateWindowHandle(params);
+  if (!handle_) return;
+
+  HFONT font = CreateFontIndirect(Font().ToLogFont());
+  SendMessage(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(&font), FALSE);
+  for (TControl* child : controls_)
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->HandleNeeded();
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  creating_ = true;
+  creatingControl = this;
+  HWND hwnd = CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                             params.X, params.Y, params.Width, params.Height, params.WndParent, 0, this);
+  creatingControl = nullptr;
+  creating_ = false;
+  if (hwnd && !handle_) {
+    handle_ = hwnd;
+    SetProp(hwnd, kControlProp, this);
+  }
+}
+
+void TWinControl::DestroyHandle() {
+  if (!handle_) return;
+  for (TControl* child : controls_)
+    if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->DestroyHandle();
+  HWND hwnd = handle_;
+  // From here on the window answers through its class's own procedure.
+  SetProp(hwnd, kDefProcProp, reinterpret_cast<HANDLE>(defWndProc_));
+  RemoveProp(hwnd, kControlProp);
+  handle_ = nullptr;
+  DestroyWindow(hwnd);
+}
+
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  DestroyHandle();
+  HandleNeeded();
+}
+
+void TWinControl::WindowDestroyed() {
+  if (handle_) RemoveProp(handle_, kControlProp);
+  handle_ = nullptr;
+}
+
+LRESULT TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* control = static_cast<TWinControl*>(GetProp(hwnd, kControlProp));
+  if (!control && creatingControl) {
+    control = creatingControl;
+    creatingControl = nullptr;
+    control->handle_ = hwnd;
+    SetProp(hwnd, kControlProp, control);
+  }
+  if (!control) {
+    auto proc = reinterpret_cast<WNDPROC>(GetProp(hwnd, kDefProcProp));
+    return proc ? CallWindowProc(proc, hwnd, msg, wParam, lParam) : DefWindowProc(hwnd, msg, wParam, lParam);
+  }
+  std::shared_ptr<bool> alive = control->alive_;
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    control->WndProc(message);
+  } catch (...) {
+    ReportException(std::current_exception());
+  }
+  if (*alive && msg == WM_NCDESTROY) control->WindowDestroyed();
+  return message.Result;
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  if (!handle_) return;
+  message.Result = CallWindowProc(defWndProc_ ? defWndProc_ : &DefWindowProc, handle_, message.Msg, message.WParam,
+                                  message.LParam);
+}
+
+// ---- children --------------------------------------------------------------
+
+void TWinControl::InsertControl(TControl* control) {
+  if (!control || std::find(controls_.begin(), controls_.end(), control) != controls_.end()) return;
+  controls_.push_back(control);
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) tabList_.push_back(windowed);
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (captureControl_ == control) captureControl_ = nullptr;
+  std::erase(controls_, control);
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, windowed);
+}
+
+void TWinControl::MoveControlToFront(TControl* control) {
+  auto it = std::find(controls_.begin(), controls_.end(), control);
+  if (it == controls_.end()) return;
+  controls_.erase(it);
+  controls_.push_back(control);
+  control->Invalidate();
+}
+
+TControl* TWinControl::ControlAtPos(TPoint point, bool allowDisabled) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = *it;
+    if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
+    if (c->BoundsRect().Contains(point)) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    controls_[i]->WndProc(message);
+    if (message.Result != 0) return;
+  }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+  TMessage message{msg, 0, 0, 0};
+  // A copy: a notified control may change the list.
+  std::vector<TControl*> children = controls_;
+  for (TControl* c : children) c->WndProc(message);
+}
+
+// ---- focus and tab order ---------------------------------------------------
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  if (!Parent()) return;
+  auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  if (it == list.end()) return;
+  list.erase(it);
+  order = std::clamp(order, 0, static_cast<int>(list.size()));
+  list.insert(list.begin() + order, this);
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+  if (tabStop == tabStop_) return;
+  tabStop_ = tabStop;
+  if (handle_) {
+    LONG_PTR style = GetWindowLongPtr(handle_, GWL_STYLE);
+    SetWindowLongPtr(handle_, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP)));
+  }
+}
+
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+void TWinControl::SetFocus() {
+  if (HWND hwnd = Handle()) ::SetFocus(hwnd);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* child : tabList_) {
+    list.push_back(child);
+    child->GetTabOrderList(list);
+  }
+}
+
+bool TWinControl::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> order;
+  GetTabOrderList(order);
+  if (order.empty()) return false;
+  auto it = std::find(order.begin(), order.end(), current);
+  std::size_t start = it == order.end() ? (forward ? order.size() - 1 : 0) : static_cast<std::size_t>(it - order.begin());
+  std::size_t n = order.size();
+  for (std::size_t step = 1; step <= n; ++step) {
+    std::size_t i = forward ? (start + step) % n : (start + n - step % n) % n;
+    TWinControl* candidate = order[i];
+    if (candidate->TabStop() && candidate->CanFocus()) {
+      candidate->SetFocus();
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- state -----------------------------------------------------------------
+
+bool TWinControl::Showing() const {
+  if (!Visible()) return false;
+  if (Parent()) return Parent()->Showing();
+  return handle_ && IsWindowVisible(handle_);
+}
+
+void TWinControl::UpdateShowing() {
+  if (!handle_) {
+    if (Visible() && Parent() && Parent()->HandleAllocated()) HandleNeeded();
+    return;
+  }
+  ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+  if (enabled == Enabled()) return;
+  TControl::SetEnabled(enabled);
+}
+
+void TWinControl::SetText(const std::string& text) {
+  if (text == Text()) return;
+  if (handle_) SetWindowText(handle_, text.c_str());
+  TControl::SetText(text);
+}
+
+TRect TWinControl::ClientRect() const {
+  if (handle_) {
+    RECT r;
+    if (GetClientRect(handle_, &r)) return r;
+  }
+  return TControl::ClientRect();
+}
+
+TPoint TWinControl::ClientOrigin() const {
+  if (handle_) {
+    POINT offset;
+    if (GetClientOffset(handle_, &offset)) return offset;
+  }
+  return TControl::ClientOrigin();
+}
+
+void TWinControl::BoundsChanged() {
+  if (handle_) SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::Update() {
+  if (handle_) UpdateWindow(handle_);
+}
+
+// ---- messages --------------------------------------------------------------
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      HandlePaint(message);
+      return;
+    case WM_ERASEBKGND:
+      if (CustomPaint() || defWndProc_ == &DefWindowProc) {
+        RECT r = ClientRect();
+        FillRect(reinterpret_cast<HDC>(message.WParam), r, Color());
+        message.Result = 1;
+        return;
+      }
+      DefaultHandler(message);
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+      HandleMouseMessage(message);
+      return;
+    case WM_KEYDOWN:
+      if (HandleDialogKey(message)) return;
+      break;
+    case WM_SETFOCUS:
+      if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
+      if (OnEnter) OnEnter(this);
+      break;
+    case CM_DIALOGKEY:
+      Broadcast(message);
+      return;
+    case WM_KILLFOCUS:
+      if (OnExit) OnExit(this);
+      break;
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      // A standard child's notice goes back to the child's own control.
+      if (message.LParam) {
+        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+          message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+          return;
+        }
+      }
+      break;
+    case WM_MOVE:
+    case WM_SIZE:
+      if (handle_) {
+        RECT r;
+        GetWindowRect(handle_, &r);
+        if (Parent() && Parent()->HandleAllocated()) {
+          POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+          MapWindowPoints(nullptr, Parent()->handle_, corners, 2);
+          r = {corners[0].X, corners[0].Y, corners[1].X, corners[1].Y};
+        }
+        UpdateBoundsRect(r);
+      }
+      break;
+    case CM_VISIBLECHANGED:
+      UpdateShowing();
+      return;
+    case CM_ENABLEDCHANGED:
+      if (handle_) EnableWindow(handle_, Enabled());
+      Invalidate();
+      return;
+    case CM_TEXTCHANGED:
+      Invalidate();
+      return;
+    case CM_FONTCHANGED:
+      if (handle_) {
+        HFONT font = CreateFontIndirect(Font().ToLogFont());
+        SendMessage(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(&font), TRUE);
+      }
+      NotifyControls(CM_PARENTFONTCHANGED);
+      Invalidate();
+      return;
+    case CM_COLORCHANGED:
+      NotifyControls(CM_PARENTCOLORCHANGED);
+      Invalidate();
+      return;
+    case CM_SHOWHINTCHANGED:
+      NotifyControls(CM_PARENTSHOWHINTCHANGED);
+      return;
+    default:
+      break;
+  }
+  TControl::WndProc(message);
+}
+
+void TWinControl::HandlePaint(TMessage& message) {
+  if (message.WParam) {
+    auto dc = reinterpret_cast<HDC>(message.WParam);
+    PaintWindow(dc);
+    PaintControls(dc);
+    return;
+  }
+  if (CustomPaint()) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    if (dc) {
+      PaintWindow(dc);
+      PaintControls(dc);
+    }
+    EndPaint(handle_, &ps);
+    return;
+  }
+  // The window's own procedure paints it; windowless children go on top.
+  DefaultHandler(message);
+  bool anyGraphic = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
+    return c->Visible() && !dynamic_cast<TWinControl*>(c);
+  });
+  if (anyGraphic && handle_) {
+    HDC dc = GetDC(handle_);
+    PaintControls(dc);
+    ReleaseDC(handle_, dc);
+  }
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(paint);
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  if (!dc) return;
+  std::vector<TControl*> children = controls_;
+  for (TControl* c : children) {
+    if (!c->Visible() || dynamic_cast<TWinControl*>(c) || c->BoundsRect().IsEmpty()) continue;
+    if (!RectVisible(dc, c->BoundsRect())) continue;
+    int level = SaveDC(dc);
+    OffsetViewportOrgEx(dc, c->Left(), c->Top());
+    IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, level);
+  }
+}
+
+void TWinControl::HandleMouseMessage(TMessage& message) {
+  TPoint p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  TControl* target = captureControl_;
+  if (!target) {
+    TControl* hit = ControlAtPos(p);
+    if (hit && !dynamic_cast<TWinControl*>(hit)) target = hit;
+  }
+  if (message.Msg == WM_MOUSEMOVE) TMouseTracker::SetMouseControl(target ? target : this);
+  if (target) {
+    bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN ||
+                message.Msg == WM_LBUTTONDBLCLK;
+    bool up = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP || message.Msg == WM_MBUTTONUP;
+    if (down) {
+      captureControl_ = target;
+      SetCapture(handle_);
+    }
+    if (up) {
+      captureControl_ = nullptr;
+      ReleaseCapture();
+    }
+    target->Perform(message.Msg, message.WParam, MAKELPARAM(p.X - target->Left(), p.Y - target->Top()));
+    return;
+  }
+  std::shared_ptr<bool> alive = alive_;
+  TControl::WndProc(message);  // this control's own mouse events
+  if (*alive) DefaultHandler(message);
+}
+
+bool TWinControl::HandleDialogKey(TMessage& message) {
+  WPARAM key = message.WParam;
+  if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
+  TControl* form = GetParentForm(this);
+  if (!form) return false;
+  return form->Perform(CM_DIALOGKEY, key, reinterpret_cast<LPARAM>(this)) != 0;
+}

@@ -1,0 +1,129 @@
+#pragma once
+// A control that owns a platform window, created the first time the handle
+// is needed (with its parent's window first and its own children after it).
+// It contains other controls: windowed children get windows inside it,
+// windowless ones are painted by it and receive its mouse messages where they
+// lie. Tab order, focus and the keys Tab, Enter and Escape are handled here
+// and by the form.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/TControl.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/windowing/WinTypes.h"
+
+// How the window is made; subclasses adjust it in CreateParams.
+struct TCreateParams {
+  std::string Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0;
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+  HWND WndParent = nullptr;
+  // The window class registered for this control (its class name by default).
+  std::string WinClassName;
+  // A standard class (e.g. "BUTTON") whose procedure handles what the control
+  // leaves alone; empty for the framework's own windows.
+  std::string BaseClassName;
+  UINT ClassStyle = 0;
+};
+
+class TWinControl : public TControl {
+ public:
+  TRAINER_CLASS_INFO()
+
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  // The window, created on first use (null when creation is refused).
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded() { Handle(); }
+  // The control whose window `hwnd` is, or null.
+  static TWinControl* FindControl(HWND hwnd);
+
+  // ---- children
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<std::size_t>(index)); }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  void MoveControlToFront(TControl* control);
+  // The topmost visible child at a client point (disabled ones only when asked).
+  TControl* ControlAtPos(TPoint point, bool allowDisabled = false) const;
+  // Sends a message to every child control.
+  void Broadcast(TMessage& message);
+  void NotifyControls(UINT msg);
+
+  // ---- focus and tab order
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop);
+  bool Focused() const;
+  virtual bool CanFocus() const;
+  virtual void SetFocus();
+  // Windowed children in tab order, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // Focuses the next tab stop after `current` inside this control.
+  bool SelectNext(TWinControl* current, bool forward);
+  // True for push buttons: Enter then belongs to the focused button.
+  virtual bool IsButtonControl() const { return false; }
+
+  bool Showing() const override;
+  void Invalidate() override;
+  void Update() override;
+  void SetText(const std::string& text) override;
+  TRect ClientRect() const override;
+  TPoint ClientOrigin() const override;
+  void SetEnabled(bool enabled) override;
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // Called once the window exists and its children were created.
+  virtual void CreateWindowHandle(const TCreateParams& params);
+  void DestroyHandle();
+  void RecreateWnd();
+
+  void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  void BoundsChanged() override;
+  void Loaded() override;
+
+  // Paints the control's own picture (default: the window procedure's).
+  virtual void PaintWindow(HDC dc);
+  // Paints the windowless children over `dc` (client coordinates).
+  void PaintControls(HDC dc);
+  // Framework windows paint themselves; standard ones leave it to their class.
+  virtual bool CustomPaint() const { return false; }
+  // Shows or hides the window to match Visible and the parent.
+  void UpdateShowing();
+  // The style bits that follow Visible and Enabled.
+  DWORD DefaultStyle() const;
+
+ private:
+  static LRESULT StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void HandlePaint(TMessage& message);
+  void HandleMouseMessage(TMessage& message);
+  bool HandleDialogKey(TMessage& message);
+  void WindowDestroyed();
+
+  HWND handle_ = nullptr;
+  WNDPROC defWndProc_ = nullptr;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  std::vector<TControl*> controls_;  // painting order, bottom first
+  std::vector<TWinControl*> tabList_;  // windowed children in tab order
+  TControl* captureControl_ = nullptr;
+  bool tabStop_ = false;
+  bool creating_ = false;
+};
+
+// The form (or top-level control) a control lies on.
+class TCustomForm;
+TCustomForm* GetParentForm(const TControl* control);
