@@ -13,4 +13,10 @@ constexpr int kMasterWidth = 256;
 
 std::vector<MasterPiece> all();
 
+// The groups all() is made of.
+std::vector<MasterPiece> globalInfo();   // title buttons, check marks, grip (BirchGlobalPieces.cpp)
+std::vector<MasterPiece> windowFrame();  // FORM and FORMTITLE border masks (BirchControlPieces.cpp)
+std::vector<MasterPiece> controls();     // border masks and glyphs of the controls
+std::vector<MasterPiece> scrollBars();   // thumbs, arrows and the grip texture
+
 }  // namespace BirchPieces
