@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
 #include "SkinFiles.h"
 #include "platform/BmpCodec.h"
@@ -76,6 +77,34 @@ TEST_F(BirchSkinTest, SectionsAreTheSixtyFourInTheProgramsOrder) {
           << s.name << "." << k.name << " is not upper case";
       // A "#" makes the mask loader read the value in the old notation.
       EXPECT_EQ(k.value.find('#'), std::string::npos) << s.name << "." << k.name;
+    }
+}
+
+TEST_F(BirchSkinTest, EveryKeyIsOneTheProgramReads) {
+  // A misspelt key is silently ignored by the loaders; catch it here.
+  const std::set<std::string> general = {
+      "PARENTCLASS",   "COLOR",         "FONTCOLOR",        "TCLEFT",         "TCTOP",           "TCRIGHT",
+      "TCBOTTOM",      "HOTFONTCOLOR",  "HOTTCLEFT",        "HOTTCTOP",       "HOTTCRIGHT",      "HOTTCBOTTOM",
+      "GIVEOWNFONT",   "RESERVEDBOOLEAN", "TRANSPARENCY",   "GRADIENTPERCENT", "GRADIENTDATA",   "IMAGEPERCENT",
+      "SHOWFOCUS",     "FADINGENABLED", "FADINGITERATIONS", "HOTCOLOR",       "HOTTRANSPARENCY", "HOTGRADIENTPERCENT",
+      "HOTGRADIENTDATA", "HOTIMAGEPERCENT"};
+  const std::set<std::string> global = {"VERSION",      "AUTHOR",     "DESCRIPTION", "MASTERBITMAP",
+                                        "SHADOW1COLOR", "SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY",
+                                        "BORDERCOLOR",  "BISPACE",    "BIVALIGN"};
+  const std::set<std::string> images = {
+      "BORDERSMASK",  "GLYPHMASK",     "PATTERN",      "HOTPATTERN",     "GRIPIMAGE",   "STATUSPANELMASK",
+      "TITLEBAR",     "CHECK",         "BOXCHECKED",   "BOXUNCHECKED",   "BOXGRAYED",   "RADIOCHECKED",
+      "RADIOUNCHECKED", "RADIOGRAYED", "SMALLCHECKED", "SMALLUNCHECKED", "SMALLGRAYED", "BICONCLOSE",
+      "BICONMAX",     "BICONNORM",     "BICONMIN",     "BICONHELP",      "SICONCLOSE",  "SICONMAX",
+      "SICONNORM",    "SICONMIN",      "SICONHELP",    "TITLEBUTTON",    "IMGTOPLEFT",  "IMGTOPRIGHT",
+      "IMGBTMLEFT",   "IMGBTMRIGHT"};
+  for (const auto& s : options_->sections())
+    for (const auto& k : s.keys) {
+      const bool known = general.count(k.name) || images.count(k.name) || (s.name == "GLOBALINFO" && global.count(k.name));
+      EXPECT_TRUE(known) << s.name << "." << k.name << " is read by nothing";
+      if (images.count(k.name) && k.value != "N/A") {
+        EXPECT_NE(std::string("^@~!").find(k.value[0]), std::string::npos) << s.name << "." << k.name;
+      }
     }
 }
 
