@@ -1,6 +1,7 @@
 #include "paint/MaskCopy.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "paint/CachePictureReader.h"
 #include "paint/ColorMath.h"
@@ -20,6 +21,31 @@ void Copy3(std::uint8_t* d, const std::uint8_t* s) {
 }
 
 std::uint8_t Through(int d, int s, int m) { return static_cast<std::uint8_t>((d * m + s * (256 - m)) >> 8); }
+
+// Pixels handled together when a run holds no key pixel.
+constexpr int kRun = 8;
+
+bool HasKey(const std::uint8_t* s) {
+  bool key = false;
+  for (int k = 0; k < kRun; ++k) key |= IsKey(s + 3 * k);
+  return key;
+}
+
+// Through() for a run of 24-bit pixels, in 16-bit arithmetic the compiler
+// can vectorise: d * m + s * (256 - m) never exceeds 255 * 256.
+void BlendRun(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, const std::uint8_t* __restrict m) {
+  for (int b = 0; b < 3 * kRun; ++b) {
+    const std::uint16_t kept = static_cast<std::uint16_t>(d[b] * m[b]);
+    const std::uint16_t taken = static_cast<std::uint16_t>(s[b] * (256 - m[b]));
+    d[b] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(kept + taken) >> 8);
+  }
+}
+
+bool Overlaps(const std::uint8_t* a, const std::uint8_t* b, int bytes) {
+  const auto x = reinterpret_cast<std::uintptr_t>(a), y = reinterpret_cast<std::uintptr_t>(b);
+  const auto n = static_cast<std::uintptr_t>(bytes);
+  return x < y + n && y < x + n;
+}
 
 // Clips a copy of w by h pixels whose mask lies maskOffset rows below the
 // image, keeping the mask rows inside the source too.
@@ -50,24 +76,41 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
                                    static_cast<std::uint8_t>(GetRValue(fill))};
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
+  const bool packed = sb == 3 && db == 3;
   for (int y = 0; y < a.Height; ++y) {
     const int dy = a.DstY + y;
     const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
     const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
     std::uint8_t* dp = dst.row(dy) + a.DstX * db;
-    for (int i = 0; i < a.Width; ++i, sp += sb, mp += sb, dp += db) {
+    auto onePixel = [&](int i) {
       if (rule != KeyRule::Blend && IsKey(sp)) {
         if (rule == KeyRule::FromParent) {
           if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) Copy3(dp, under);
         } else if (rule == KeyRule::Fill) {
           Copy3(dp, fillBgr);
         }
-        continue;
+        return;
       }
       dp[0] = Through(dp[0], sp[0], mp[0]);
       dp[1] = Through(dp[1], sp[1], mp[1]);
       dp[2] = Through(dp[2], sp[2], mp[2]);
+    };
+    int i = 0;
+    // Runs without key pixels are blended a block at a time.
+    const bool separate = !Overlaps(dp, sp, a.Width * 3) && !Overlaps(dp, mp, a.Width * 3);
+    if (packed && separate) {
+      for (; i + kRun <= a.Width; i += kRun, sp += 3 * kRun, mp += 3 * kRun, dp += 3 * kRun) {
+        if (rule == KeyRule::Blend || !HasKey(sp)) {
+          BlendRun(dp, sp, mp);
+        } else {
+          for (int k = 0; k < kRun; ++k, sp += 3, mp += 3, dp += 3) onePixel(i + k);
+          sp -= 3 * kRun;
+          mp -= 3 * kRun;
+          dp -= 3 * kRun;
+        }
+      }
     }
+    for (; i < a.Width; ++i, sp += sb, mp += sb, dp += db) onePixel(i);
   }
 }
 

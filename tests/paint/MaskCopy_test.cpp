@@ -94,6 +94,24 @@ TEST(CopyByMask, KeyPixelsFollowTheDescriptionAndFlag) {
   EXPECT_EQ(skipped.pixel(1, 1), clLime);
 }
 
+TEST(CopyByMask, KeyPixelsInsideLongRowsAreFoundInEveryRun) {
+  // 20 pixels: runs of 8 with a key pixel in the first and the tail, none in the second.
+  Bitmap src(20, 2);
+  for (int x = 0; x < 20; ++x) {
+    src.setPixel(x, 0, RGB(x, 100, 200));
+    src.setPixel(x, 1, RGB(0, 0, 0));
+  }
+  src.setPixel(3, 0, clFuchsia);
+  src.setPixel(17, 0, clFuchsia);
+  TCacheInfo plain;
+  plain.FillColor = clOlive;
+  for (bool bottomUp : kBothOrders) {
+    Bitmap dst = Filled(20, 1, clWhite, bottomUp);
+    CopyByMask(Rect(0, 0, 20, 1), Rect(0, 0, 20, 1), dst, MaskOf(20, 2), true, plain, src);
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(dst.pixel(x, 0), x == 3 || x == 17 ? clOlive : RGB(x, 100, 200)) << x;
+  }
+}
+
 TEST(CopyByMask, SizesAreTheSmallerRectangleCutToBothBitmaps) {
   Bitmap src(4, 4);  // image rows 0-1, mask rows 2-3 (all 0: copy)
   for (int x = 0; x < 4; ++x) {
