@@ -170,7 +170,7 @@ LRESULT ComboBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
                                nullptr);
       list_ = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, WC_COMBOLBOX, "",
                              WS_POPUP | WS_BORDER | WS_VSCROLL | ((style_ & CBS_SORT) ? LBS_SORT : 0), 0, 0, 1, 1,
-                             hwnd(), kListId, nullptr);
+                             hwnd(), kListId, hwnd());
       if (!list_ || (type != CBS_DROPDOWNLIST && !edit_)) return -1;
       layout();
       return 0;

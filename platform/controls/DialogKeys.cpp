@@ -6,15 +6,18 @@
 
 namespace {
 
+// Every window below root in tab order: depth first, siblings in the order
+// they were created (the bottom of the z-order first, as new children go on top).
+void collect(HWND parent, std::vector<HWND>& out) {
+  for (HWND child = GetWindow(GetWindow(parent, GW_CHILD), GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
+    out.push_back(child);
+    collect(child, out);
+  }
+}
+
 std::vector<HWND> descendants(HWND root) {
   std::vector<HWND> all;
-  EnumChildWindows(
-      root,
-      [](HWND hwnd, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  collect(root, all);
   return all;
 }
 

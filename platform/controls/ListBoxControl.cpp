@@ -7,7 +7,9 @@
 #include "platform/controls/TextCase.h"
 
 ListBoxControl::ListBoxControl(HWND hwnd, const CREATESTRUCT& cs) : StandardControl(hwnd) {
-  if (cs.lpszClass && std::string(cs.lpszClass) == WC_COMBOLBOX) comboOwner_ = cs.hwndParent;
+  // A pop-up's CREATESTRUCT names its top-level owner; the box hands itself over instead.
+  if (cs.lpszClass && std::string(cs.lpszClass) == WC_COMBOLBOX) comboOwner_ = static_cast<HWND>(cs.lpCreateParams);
+  hasScrollBar_ = cs.style & WS_VSCROLL;
 }
 
 void ListBoxControl::registerClasses() {
@@ -40,7 +42,8 @@ int ListBoxControl::itemAt(POINT client, bool* outside) const {
 }
 
 void ListBoxControl::updateScrollBar() {
-  if (!(style() & WS_VSCROLL)) return;
+  // The layer drops WS_VSCROLL while the bar is hidden; what counts is how the list was made.
+  if (!hasScrollBar_) return;
   SCROLLINFO si;
   si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style() & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
   si.nMin = 0;

@@ -68,5 +68,6 @@ class ListBoxControl : public StandardControl {
   bool focused_ = false;
   bool mouseSelecting_ = false;
   HWND comboOwner_ = nullptr;
+  bool hasScrollBar_ = false;
   bool dropDownPressed_ = false;
 };

@@ -1,0 +1,163 @@
+// The modal message box and the pop-up menu, driven from timers that fire
+// inside their nested loops on the virtual clock.
+#include "ControlsFixture.h"
+#include "platform/controls/Menu.h"
+#include "platform/controls/MessageBoxDialog.h"
+#include "platform/windowing/WindowManager.h"
+
+namespace {
+// What a timer callback does inside a modal loop.
+HeadlessDriver* activeDriver = nullptr;
+HWND observedBox = nullptr;
+bool ownerWasDisabled = false;
+std::vector<int> keysToPress;
+
+HWND findBox() {
+  const HWND active = GetActiveWindow();
+  return GetClassNameString(active) == WC_DIALOG ? active : nullptr;
+}
+
+void clickOk(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  observedBox = findBox();
+  ownerWasDisabled = !IsWindowEnabled(hwnd);
+  if (!observedBox) return;
+  const HWND ok = GetWindow(observedBox, GW_CHILD);
+  RECT r{};
+  GetClientRect(ok, &r);
+  activeDriver->clickClient(ok, Point(r.Width() / 2, r.Height() / 2));
+}
+
+void pressKeys(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  observedBox = findBox();
+  for (int key : keysToPress) activeDriver->pressKey(key);
+}
+
+class DialogTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    activeDriver = &driver;
+    observedBox = nullptr;
+    ownerWasDisabled = false;
+    keysToPress.clear();
+  }
+};
+
+TEST_F(DialogTest, MessageBoxIsModalOverItsOwnerAndClosesOnOk) {
+  SetTimer(parent, 1, 10, &clickOk);
+  const int result = MessageBox(parent, "Отлично! Ты получил один литр сока в БАНКЕ 2", "Задача", MB_OK);
+  EXPECT_EQ(result, IDOK);
+  ASSERT_NE(observedBox, nullptr) << "the box was the active window of class #32770";
+  EXPECT_TRUE(ownerWasDisabled);
+  EXPECT_TRUE(IsWindowEnabled(parent));
+  EXPECT_FALSE(IsWindow(observedBox));
+  EXPECT_FALSE(driver.quitSeen());
+}
+
+TEST_F(DialogTest, MessageBoxIsCentredOnTheOwnerAndSizedToItsText) {
+  static RECT boxRect{};
+  static std::string caption;
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    const HWND box = findBox();
+    GetWindowRect(box, &boxRect);
+    caption = GetWindowTextString(box);
+    activeDriver->pressKey(VK_RETURN);
+  });
+  const std::string longText(40, ' ');
+  std::string words;
+  for (int i = 0; i < 30; ++i) words += "слово ";
+  EXPECT_EQ(MessageBox(parent, words.c_str(), "Warning", MB_OK | MB_ICONWARNING), IDOK);
+  EXPECT_EQ(caption, "Warning");
+  RECT owner{};
+  GetWindowRect(parent, &owner);
+  EXPECT_NEAR((boxRect.Left + boxRect.Right) / 2, (owner.Left + owner.Right) / 2, 1);
+  EXPECT_NEAR((boxRect.Top + boxRect.Bottom) / 2, (owner.Top + owner.Bottom) / 2, 1);
+  EXPECT_LE(boxRect.Width(), MessageBoxDialog::kMaxTextWidth + MessageBoxDialog::kIconSize + 4 * MessageBoxDialog::kMargin + 16)
+      << "long text wraps instead of widening the box";
+  EXPECT_GT(boxRect.Height(), 3 * 13 + MessageBoxDialog::kButtonHeight) << "wrapped lines make it taller";
+}
+
+TEST_F(DialogTest, EscapeAndSpaceCloseTheBoxWithOk) {
+  keysToPress = {VK_ESCAPE};
+  SetTimer(parent, 1, 10, &pressKeys);
+  EXPECT_EQ(MessageBox(parent, "Текст", "", MB_OK), IDOK);
+  keysToPress = {VK_SPACE};
+  SetTimer(parent, 1, 10, &pressKeys);
+  EXPECT_EQ(MessageBox(nullptr, "Текст", "", MB_OK), IDOK);
+  keysToPress = {VK_ESCAPE};
+  SetTimer(parent, 1, 10, &pressKeys);
+  EXPECT_EQ(MessageBox(parent, "Текст", "", MB_OKCANCEL), IDCANCEL);
+}
+
+// An open menu reads the keyboard in its own loop, so keys are only queued
+// here (through the real input routing), not dispatched by the driver.
+void queueKeys(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  for (int key : keysToPress) {
+    wm().input().key(key, true);
+    wm().input().key(key, false);
+  }
+}
+
+class MenuTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 101, "&Открыть");
+    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(menu, MF_STRING | MF_GRAYED, 102, "Сохранить");
+    AppendMenu(menu, MF_STRING | MF_CHECKED, 103, "&Выход");
+  }
+  void TearDown() override {
+    DestroyMenu(menu);
+    DialogTest::TearDown();
+  }
+  BOOL track(UINT flags) {
+    const POINT at = driver.clientToScreen(parent, Point(50, 50));
+    return TrackPopupMenu(menu, flags, at.X, at.Y, 0, parent, nullptr);
+  }
+  HMENU menu = nullptr;
+};
+
+TEST_F(MenuTest, ArrowKeysSkipSeparatorsAndEnterChooses) {
+  // "Сохранить" is disabled: the first Enter does nothing.
+  keysToPress = {VK_DOWN, VK_DOWN, VK_RETURN, VK_DOWN, VK_RETURN};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(TPM_RETURNCMD), 103);
+  EXPECT_EQ(count(103, 0), 0) << "TPM_RETURNCMD sends no command";
+}
+
+TEST_F(MenuTest, EscapeOrAClickOutsideCancels) {
+  keysToPress = {VK_DOWN, VK_ESCAPE};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(TPM_RETURNCMD), 0);
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    activeDriver->click(activeDriver->clientToScreen(hwnd, Point(400, 300)));
+  });
+  EXPECT_EQ(track(TPM_RETURNCMD), 0);
+}
+
+TEST_F(MenuTest, ClickChoosesAndCommandGoesToTheOwner) {
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    // The first item lies just inside the menu's top-left corner.
+    const HWND popup = GetCapture();
+    ASSERT_EQ(GetClassNameString(popup), WC_POPUPMENU);
+    activeDriver->clickClient(popup, Point(30, 8));
+  });
+  EXPECT_TRUE(track(0));
+  driver.runUntilIdle();
+  EXPECT_EQ(count(101, 0), 1);
+  // The key letter after "&" chooses at once.
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    wm().input().text("в");
+  });
+  EXPECT_EQ(track(TPM_RETURNCMD), 103);
+}
+}  // namespace

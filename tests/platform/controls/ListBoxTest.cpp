@@ -1,0 +1,143 @@
+// The list box: items, keyboard and mouse selection, scrolling into view and
+// the scroll bar that appears only when the lines do not fit.
+#include "ControlsFixture.h"
+
+namespace {
+class ListBoxTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    list = child(WC_LISTBOX, "", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP, Bounds(10, 10, 150, 100), 4, WS_EX_CLIENTEDGE);
+    SendMessage(list, LB_SETITEMHEIGHT, 0, 16);
+  }
+  void add(int n) {
+    for (int i = 0; i < n; ++i) {
+      const std::string s = "Строка " + std::to_string(i);
+      SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    }
+    driver.runUntilIdle();
+  }
+  bool barVisible() const {
+    SCROLLBARINFO info;
+    GetScrollBarInfo(list, OBJID_VSCROLL, &info);
+    return !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+  }
+  int visibleLines() const {
+    RECT r{};
+    GetClientRect(list, &r);
+    return r.Height() / 16;
+  }
+  LRESULT top() const { return SendMessage(list, LB_GETTOPINDEX, 0, 0); }
+  LRESULT cur() const { return SendMessage(list, LB_GETCURSEL, 0, 0); }
+  HWND list = nullptr;
+};
+
+TEST_F(ListBoxTest, ScrollBarAppearsOnlyWhenLinesExceedTheHeight) {
+  add(3);
+  EXPECT_FALSE(barVisible());
+  RECT narrow{};
+  add(10);
+  EXPECT_TRUE(barVisible());
+  GetClientRect(list, &narrow);
+  EXPECT_EQ(narrow.Width(), 150 - 4 - GetSystemMetrics(SM_CXVSCROLL)) << "the bar takes its room from the client";
+  SCROLLINFO si;
+  si.fMask = SIF_ALL;
+  GetScrollInfo(list, SB_VERT, &si);
+  EXPECT_EQ(si.nMax, 12);
+  EXPECT_EQ(si.nPage, static_cast<UINT>(visibleLines()));
+  SendMessage(list, LB_RESETCONTENT, 0, 0);
+  driver.runUntilIdle();
+  EXPECT_FALSE(barVisible());
+}
+
+TEST_F(ListBoxTest, KeysMoveTheSelectionAndKeepItInView) {
+  add(20);
+  SetFocus(list);
+  driver.pressKey(VK_DOWN);
+  EXPECT_EQ(cur(), 0) << "the first key picks the first item";
+  driver.pressKey(VK_END);
+  EXPECT_EQ(cur(), 19);
+  EXPECT_EQ(top(), 20 - visibleLines());
+  driver.pressKey(VK_HOME);
+  EXPECT_EQ(top(), 0);
+  driver.pressKey(VK_NEXT);
+  EXPECT_EQ(cur(), visibleLines() - 1);
+  driver.pressKey(VK_UP);
+  EXPECT_EQ(cur(), visibleLines() - 2);
+  EXPECT_EQ(count(4, LBN_SELCHANGE), 5);
+  driver.pressKey(VK_HOME);
+  driver.pressKey(VK_UP);  // already at the top: no change, no notification
+  EXPECT_EQ(count(4, LBN_SELCHANGE), 6);
+
+  // A selection set by message scrolls it into view but notifies nobody.
+  SendMessage(list, LB_SETCURSEL, 15, 0);
+  EXPECT_EQ(top(), 15 - visibleLines() + 1);
+  EXPECT_EQ(count(4, LBN_SELCHANGE), 6);
+  EXPECT_EQ(SendMessage(list, LB_SETCURSEL, 99, 0), LB_ERR);
+  EXPECT_EQ(cur(), -1);
+}
+
+TEST_F(ListBoxTest, ItemRectanglesHitsClicksAndDoubleClicks) {
+  add(20);
+  SendMessage(list, LB_SETTOPINDEX, 5, 0);
+  RECT r{};
+  ASSERT_EQ(SendMessage(list, LB_GETITEMRECT, 7, reinterpret_cast<LPARAM>(&r)), 1);
+  EXPECT_EQ(r.Top, 32);
+  EXPECT_EQ(r.Height(), 16);
+  const LRESULT hit = SendMessage(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, r.Top + 3));
+  EXPECT_EQ(LOWORD(hit), 7);
+  EXPECT_EQ(HIWORD(hit), 0);
+
+  driver.clickClient(list, Point(5, r.Top + 3));
+  EXPECT_EQ(cur(), 7);
+  EXPECT_EQ(GetFocus(), list);
+  EXPECT_EQ(count(4, LBN_SELCHANGE), 1);
+  driver.doubleClickClient(list, Point(5, r.Top + 3));
+  EXPECT_EQ(count(4, LBN_DBLCLK), 1);
+
+  char buffer[64] = {};
+  EXPECT_EQ(SendMessage(list, LB_GETTEXT, 7, reinterpret_cast<LPARAM>(buffer)), 14);
+  EXPECT_STREQ(buffer, "Строка 7");
+  EXPECT_EQ(SendMessage(list, LB_GETITEMRECT, 20, reinterpret_cast<LPARAM>(&r)), LB_ERR);
+}
+
+TEST_F(ListBoxTest, ScrollMessagesAndWheelMoveTheTopIndex) {
+  add(20);
+  SendMessage(list, WM_VSCROLL, SB_LINEDOWN, 0);
+  SendMessage(list, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(top(), 2);
+  EXPECT_EQ(GetScrollPos(list, SB_VERT), 2) << "the bar follows the list";
+  SendMessage(list, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(top(), 20 - visibleLines());
+  SendMessage(list, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(top(), 20 - visibleLines()) << "never past the last page";
+  SetFocus(list);  // the wheel goes to the focus window
+  driver.wheel(centre(list), WHEEL_DELTA);
+  EXPECT_EQ(top(), 20 - visibleLines() - 3);
+
+  // Clicking the bar's down arrow scrolls one line.
+  SendMessage(list, LB_SETTOPINDEX, 0, 0);
+  RECT window{};
+  GetWindowRect(list, &window);
+  driver.click(Point(window.Right - 4, window.Bottom - 5));
+  EXPECT_EQ(top(), 1);
+}
+
+TEST_F(ListBoxTest, InsertAndDeleteKeepTheCurrentItem) {
+  add(5);
+  SendMessage(list, LB_SETCURSEL, 2, 0);
+  SendMessage(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("Первая"));
+  EXPECT_EQ(cur(), 3);
+  SendMessage(list, LB_DELETESTRING, 1, 0);
+  EXPECT_EQ(cur(), 2);
+  SendMessage(list, LB_DELETESTRING, 2, 0);
+  EXPECT_EQ(cur(), -1);
+  EXPECT_EQ(SendMessage(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessage(list, LB_DELETESTRING, 9, 0), LB_ERR);
+  EXPECT_EQ(SendMessage(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Конец")), 4);
+  // Typing a letter jumps to the next item starting with it, whatever its case.
+  SetFocus(list);
+  driver.typeText("к");
+  EXPECT_EQ(cur(), 4);
+}
+}  // namespace
