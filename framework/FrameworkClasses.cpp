@@ -1,9 +1,12 @@
 #include "framework/FrameworkClasses.h"
 
+#include "framework/TBevel.h"
 #include "framework/TButton.h"
 #include "framework/TClassRegistry.h"
 #include "framework/TCustomForm.h"
+#include "framework/TImage.h"
 #include "framework/TLabel.h"
+#include "framework/TShape.h"
 #include "framework/TTimer.h"
 
 void RegisterFrameworkClasses() {
@@ -12,4 +15,7 @@ void RegisterFrameworkClasses() {
   registry.Register<TButton>();
   registry.Register<TLabel>();
   registry.Register<TTimer>();
+  registry.Register<TShape>();
+  registry.Register<TBevel>();
+  registry.Register<TImage>();
 }
