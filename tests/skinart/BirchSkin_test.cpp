@@ -253,6 +253,37 @@ TEST_F(BirchSkinTest, PlainBorderMasksHaveKeyPixelsOnlyInTheirCorners) {
   }
 }
 
+TEST_F(BirchSkinTest, EdgesOfBorderMasksTileWithoutSeams) {
+  // Masked borders are always tiled: an edge piece whose rows (left and
+  // right edges) or columns (top and bottom edges) differ shows a repeating
+  // pattern along the control's sides. Plain borders are stretched, which
+  // would smear such a difference over the whole side.
+  for (const auto& [name, e] : masterEntries()) {
+    if (e.notation != '^') continue;
+    const int halves = e.maskType + 1;
+    const int w = e.r.Width() / e.imageCount, h = e.r.Height() / halves;
+    const int ch = h - e.wt - e.wb, cw = w - e.wl - e.wr;
+    for (int f = 0; f < e.imageCount; ++f) {
+      const int x0 = e.r.Left + f * w, y0 = e.r.Top;
+      for (int half = 0; half < halves; ++half) {
+        const int y = y0 + half * h;
+        for (int row = 1; row < ch; ++row)
+          for (int x = 0; x < w; ++x) {
+            if (x >= e.wl && x < w - e.wr) continue;  // only the side edges
+            ASSERT_EQ(master_->pixel(x0 + x, y + e.wt + row), master_->pixel(x0 + x, y + e.wt))
+                << name << " frame " << f << " side edge row " << row;
+          }
+        for (int col = 1; col < cw; ++col)
+          for (int yy = 0; yy < h; ++yy) {
+            if (yy >= e.wt && yy < h - e.wb) continue;  // only the top and bottom edges
+            ASSERT_EQ(master_->pixel(x0 + e.wl + col, y + yy), master_->pixel(x0 + e.wl, y + yy))
+                << name << " frame " << f << " top/bottom edge column " << col;
+          }
+      }
+    }
+  }
+}
+
 TEST_F(BirchSkinTest, OwnBitmapsHaveTheirKnownSizes) {
   const Bitmap huge = SkinFiles::readBitmap(SkinFiles::folder() + "/ButtonHuge.bmp");
   EXPECT_EQ(huge.width(), 288);

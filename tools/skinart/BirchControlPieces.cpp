@@ -55,7 +55,6 @@ std::vector<MasterPiece> controls() {
     FrameStyle edit = frame(7, 2, kBark);
     edit.width = 7;
     edit.height = 9;
-    edit.shadeOpacity = 0.06;
     MasterPiece p = plainBorder("EDIT.BORDERSMASK", {drawFrame(edit)}, {2, 2, 2, 2}, 1, kFace, kWindow);
     p.borderWidth = 1;
     p.pinned = TRect{34, 19, 41, 28};
@@ -135,7 +134,8 @@ std::vector<MasterPiece> controls() {
     p.key = "COLHEADER.BORDERSMASK";
     p.pixels = joinMasked(threeStates(8, 8, [](ArtLayer& l, int s) {
       l.addBody(box(0, 0, 8, 8));
-      l.paint(box(7, 2, 8, 6), kBarkLight);
+      // The separator stops short of both rules (inside the corner pieces).
+      l.paint(box(7, 3, 8, 6), kBarkLight);
       if (s == 0) l.paint(box(0, 7, 8, 8), kBarkLight);
       if (s == 1) l.paint(box(0, 6, 8, 8), kAccentSoft);
       if (s == 2) {
@@ -145,7 +145,7 @@ std::vector<MasterPiece> controls() {
     }), kFace);
     p.imageCount = 3;
     p.maskType = 1;
-    p.widths = {1, 1, 1, 2};
+    p.widths = {1, 3, 1, 2};
     out.push_back(std::move(p));
   }
 

@@ -4,6 +4,10 @@
 
 namespace {
 
+// Rows that may differ from the rows below them; border masks drawn with
+// these frames keep their top width at least this large.
+constexpr double kTopRows = 4;
+
 Shape outer(const FrameStyle& s, double inset) {
   auto r = [&](int i) { return std::max(0.0, s.radius[i] - inset); };
   return Shape::roundRect(inset, inset, s.width - inset, s.height - inset, r(0), r(1), r(2), r(3));
@@ -34,12 +38,15 @@ ArtLayer drawFrame(const FrameStyle& s) {
   if (s.innerLine && s.innerLineOpacity > 0)
     layer.paint(inside.minus(outer(s, s.outlineWidth + 1)), *s.innerLine, s.innerLineOpacity);
   if (s.highlightOpacity > 0) {
-    // The light catches the upper inner edge and fades along the sides.
+    // The light catches the upper inner edge and the top of the sides. It
+    // stays within the first kTopRows rows, inside the top corners and edge
+    // of every border mask: the side edges are tiled and must not vary.
     const Shape ring = inside.minus(outer(s, s.outlineWidth + 1));
     layer.paint(ring.rows(0, s.outlineWidth + 1), Rgb{255, 255, 255}, s.highlightOpacity);
-    layer.paint(ring.rows(s.outlineWidth + 1, s.height / 2.0), Rgb{255, 255, 255}, s.highlightOpacity * 0.4);
+    layer.paint(ring.rows(s.outlineWidth + 1, kTopRows), Rgb{255, 255, 255}, s.highlightOpacity * 0.4);
   }
   if (s.shadeOpacity > 0) {
+    // Three rows, all above kTopRows.
     const double top = s.outlineWidth;
     layer.paint(inside.rows(top, top + 1), Rgb{0, 0, 0}, s.shadeOpacity);
     layer.paint(inside.rows(top + 1, top + 2), Rgb{0, 0, 0}, s.shadeOpacity * 0.55);

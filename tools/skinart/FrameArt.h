@@ -2,7 +2,8 @@
 // Rounded frames for border masks: an outline with anti-aliased corners, an
 // optional fill, a light line along the inner top edge (raised look) or a
 // soft shadow under it (pressed look). Several states side by side make one
-// border mask.
+// border mask. Highlight and shadow stay in the top four rows, so a mask
+// whose top width is at least 4 has uniform side edges to tile.
 #include <array>
 #include <optional>
 #include <vector>
