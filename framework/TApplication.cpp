@@ -20,8 +20,11 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 
 TApplication::~TApplication() {
   // The forms go first (newest first), while the application still answers.
+  hints_ = nullptr;
+  TMouseTracker::SetObserver(nullptr);
   DestroyComponents();
   if (Application == this) {
+    TMouseTracker::SetObserver(nullptr);
     Application = nullptr;
     SetExceptionReporter(nullptr);
   }
@@ -30,6 +33,10 @@ TApplication::~TApplication() {
 void TApplication::Initialize() {
   RegisterFrameworkClasses();
   TMouseTracker::Install();
+  if (!hints_) hints_ = new THintController(this);
+  TMouseTracker::SetObserver([this](TControl* control) {
+    if (hints_) hints_->MouseOver(control);
+  });
   SetExceptionReporter([this](std::exception_ptr error) { HandleException(error); });
 }
 
@@ -82,7 +89,14 @@ void TApplication::HandleException(std::exception_ptr error) {
 
 void TApplication::ShowException(const std::string& message) { ShowMessage(message); }
 
-void TApplication::SetHintWindowClass(THintWindowFactory factory) { hintWindowClass_ = std::move(factory); }
+void TApplication::SetHintWindowClass(THintWindowFactory factory) {
+  hintWindowClass_ = std::move(factory);
+  if (hints_) hints_->HintWindowClassChanged();
+}
+
+void TApplication::CancelHint() {
+  if (hints_) hints_->Cancel();
+}
 
 void TApplication::FormDestroyed(TCustomForm* form) {
   if (mainForm_ == form) mainForm_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "framework/TComponent.h"
 #include "framework/TCustomForm.h"
+#include "framework/THintController.h"
 
 class THintWindow;
 using THintWindowFactory = std::function<THintWindow*(TComponent* owner)>;
@@ -58,8 +59,12 @@ class TApplication : public TComponent {
   int HintShortPause = 200;
   int HintHidePause = 2500;
   bool ShowHint = true;
+  TShowHintEvent OnShowHint;
   const THintWindowFactory& HintWindowClass() const { return hintWindowClass_; }
   void SetHintWindowClass(THintWindowFactory factory);
+  // Hides any hint (a button or key was pressed).
+  void CancelHint();
+  THintController* Hints() const { return hints_; }
 
   // Called by the main form as it is destroyed.
   void FormDestroyed(TCustomForm* form);
@@ -70,6 +75,7 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool reporting_ = false;
   THintWindowFactory hintWindowClass_;
+  THintController* hints_ = nullptr;
 };
 
 // The program's application object, made by the program at start.

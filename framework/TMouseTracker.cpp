@@ -6,6 +6,10 @@
 
 namespace {
 TControl* current = nullptr;
+std::function<void(TControl*)>& Observer() {
+  static std::function<void(TControl*)> observer;
+  return observer;
+}
 
 void OnTransition(HWND, HWND entered) {
   TControl* control = entered ? TWinControl::FindControl(entered) : nullptr;
@@ -22,7 +26,10 @@ void TMouseTracker::SetMouseControl(TControl* control) {
   // A handler may destroy either control; Forget() clears `current` then.
   if (left) left->Perform(CM_MOUSELEAVE, 0, 0);
   if (control && current == control) control->Perform(CM_MOUSEENTER, 0, 0);
+  if (Observer() && current == control) Observer()(control);
 }
+
+void TMouseTracker::SetObserver(std::function<void(TControl*)> observer) { Observer() = std::move(observer); }
 
 void TMouseTracker::Forget(const TControl* control) {
   if (current == control) current = nullptr;

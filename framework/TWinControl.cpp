@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/ExceptionReport.h"
+#include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
 #include "framework/TCustomForm.h"
 #include "framework/TMouseTracker.h"
@@ -375,6 +376,7 @@ void TWinControl::WndProc(TMessage& message) {
       HandleMouseMessage(message);
       return;
     case WM_KEYDOWN:
+      if (Application) Application->CancelHint();
       if (HandleDialogKey(message)) return;
       break;
     case WM_SETFOCUS:
@@ -501,7 +503,11 @@ void TWinControl::HandleMouseMessage(TMessage& message) {
     TControl* hit = ControlAtPos(p);
     if (hit && !dynamic_cast<TWinControl*>(hit)) target = hit;
   }
-  if (message.Msg == WM_MOUSEMOVE) TMouseTracker::SetMouseControl(target ? target : this);
+  if (message.Msg == WM_MOUSEMOVE) {
+    TMouseTracker::SetMouseControl(target ? target : this);
+  } else if (message.Msg != WM_LBUTTONUP && message.Msg != WM_RBUTTONUP && message.Msg != WM_MBUTTONUP) {
+    if (Application) Application->CancelHint();
+  }
   if (target) {
     bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN ||
                 message.Msg == WM_LBUTTONDBLCLK;
