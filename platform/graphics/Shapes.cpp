@@ -15,6 +15,7 @@ bool paintShape(HDC dc, Region shape) {
   const Pen& pen = dc->state().pen;
   const Brush& brush = dc->state().brush;
   shape = ClippedPaint::toTarget(*dc, std::move(shape));
+  if (Intersect(shape.box(), dc->clipInTarget().box()).IsEmpty()) return true;
   const bool outlined = pen.style != PS_NULL;
   const Region inside = outlined ? ShapeScan::erode(shape, std::max(1, pen.width)) : shape;
   if (!brush.hollow()) ClippedPaint::fill(*dc, inside, brush.color);
