@@ -203,8 +203,10 @@ void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_MOVED:
       wm().input().windowMoved(hwnd, {event.data1, event.data2});
       break;
-    case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+      wm().input().windowResized(hwnd, {event.data1, event.data2});
+      [[fallthrough]];
+    case SDL_WINDOWEVENT_EXPOSED:
       // The window surface may be new: show the whole picture again.
       if (Window* w = wm().find(hwnd)) wm().painter().markPresent(w, Bounds(0, 0, w->width(), w->height()));
       break;

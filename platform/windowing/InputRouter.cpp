@@ -192,13 +192,11 @@ void InputRouter::mouseButton(POINT screen, MouseButton button, bool down) {
   int hit = HTNOWHERE;
   const HWND under = windowFromPoint(screen, &hit);
   HWND target = capture_ ? capture_ : under;
-  if (!capture_ && !target) {
-    // A click on a disabled window brings its enabled modal pop-up forward.
-    return;
-  }
+  if (!target) return;
   if (!capture_) {
     Window* w = wm_.find(target);
     if (!w) return;
+    // A click on a disabled window brings its enabled modal pop-up forward.
     if (!wm_.isEnabledTree(w)) {
       for (HWND top : wm_.topLevels())
         if (Window* o = wm_.find(top); o && o->owner == wm_.rootOf(target) && wm_.isVisible(o) && wm_.isEnabledTree(o)) {
@@ -303,6 +301,12 @@ void InputRouter::windowMoved(HWND hwnd, POINT screenTopLeft) {
   if (w->rect.Left == screenTopLeft.X && w->rect.Top == screenTopLeft.Y) return;
   wm_.setWindowPos(hwnd, nullptr, screenTopLeft.X, screenTopLeft.Y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void InputRouter::windowResized(HWND hwnd, SIZE size) {
+  Window* w = wm_.find(hwnd);
+  if (!w || w->isChild() || (w->width() == size.cx && w->height() == size.cy)) return;
+  wm_.setWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void InputRouter::closeRequested(HWND hwnd) {

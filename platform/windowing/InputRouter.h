@@ -27,6 +27,8 @@ class InputRouter {
   void text(const std::string& utf8);
   // The desktop moved a native window itself (dragging through the backend).
   void windowMoved(HWND hwnd, POINT screenTopLeft);
+  // The desktop resized a native window itself (resizing through the backend).
+  void windowResized(HWND hwnd, SIZE size);
   // The desktop asks a window to close (its own close request).
   void closeRequested(HWND hwnd);
   // The desktop gave the keyboard to a native window.

@@ -72,11 +72,8 @@ void PaintScheduler::invalidateWindowArea(Window* w) {
 }
 
 void PaintScheduler::invalidateUnder(Window* w) {
-  if (w->isTopLevel()) {
-    // Other top-level windows keep their own pictures; only the screen changes.
-    if (w->native && wm_.hasBackend()) wm_.backend().setVisible(w->native, wm_.isVisible(w), false);
-    return;
-  }
+  // Other top-level windows keep their own pictures; only the screen changes.
+  if (w->isTopLevel()) return;
   Window* parent = wm_.find(w->parent);
   if (!parent) return;
   const RECT inParentClient = w->rect;

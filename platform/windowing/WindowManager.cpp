@@ -138,7 +138,9 @@ HWND WindowManager::create(DWORD exStyle, const char* className, const char* nam
   win->client = Bounds(0, 0, cs.cx, cs.cy);
   win->hbarShown = (style & WS_HSCROLL) != 0;
   win->vbarShown = (style & WS_VSCROLL) != 0;
-  link(win, nullptr);
+  // New children go to the bottom, so the first created is on top (tab
+  // order); new top-level windows go to the top.
+  link(win, win->isChild() ? HWND_BOTTOM : HWND_TOP);
   if (win->isTopLevel()) painter_->attachSurface(win);
 
   if (!send(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
@@ -230,9 +232,12 @@ void WindowManager::link(Window* w, HWND insertAfter) {
   if (!list) return;
   std::erase(*list, w->hwnd);
   if (w->isChild()) {
-    // New children go to the bottom, so the first created is on top (tab order).
     if (insertAfter == HWND_TOP) {
       list->insert(list->begin(), w->hwnd);
+      return;
+    }
+    if (insertAfter == HWND_BOTTOM) {
+      list->push_back(w->hwnd);
       return;
     }
     auto it = std::find(list->begin(), list->end(), insertAfter);
