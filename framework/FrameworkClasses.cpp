@@ -3,6 +3,10 @@
 #include "framework/TBevel.h"
 #include "framework/TButton.h"
 #include "framework/TClassRegistry.h"
+#include "framework/TComboBox.h"
+#include "framework/TEdit.h"
+#include "framework/TGroupBox.h"
+#include "framework/TListBox.h"
 #include "framework/TCustomForm.h"
 #include "framework/TImage.h"
 #include "framework/TLabel.h"
@@ -18,4 +22,8 @@ void RegisterFrameworkClasses() {
   registry.Register<TShape>();
   registry.Register<TBevel>();
   registry.Register<TImage>();
+  registry.Register<TListBox>();
+  registry.Register<TComboBox>();
+  registry.Register<TEdit>();
+  registry.Register<TGroupBox>();
 }

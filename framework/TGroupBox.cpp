@@ -1,0 +1,33 @@
+#include "framework/TGroupBox.h"
+
+#include "framework/TClassInfo.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/StandardClasses.h"
+#include "platform/windowing/WinUser.h"
+
+const TClassInfo& TGroupBox::StaticClassInfo() {
+  static const TClassInfo info("TGroupBox", &TWinControl::StaticClassInfo(),
+                               [](TClassInfo& c) { c.SetFactory(ComponentFactory<TGroupBox>()); });
+  return info;
+}
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  WNDCLASS standard{};
+  if (!GetClassInfo(WC_BUTTON, &standard)) RegisterStandardClasses();
+  params.BaseClassName = WC_BUTTON;
+  params.Style |= BS_GROUPBOX;
+}
+
+void TGroupBox::WndProc(TMessage& message) {
+  // The children's windows are disabled with it, so the whole panel is inert.
+  if (message.Msg == CM_ENABLEDCHANGED) {
+    for (int i = 0; i < ControlCount(); ++i)
+      if (auto* child = dynamic_cast<TWinControl*>(Controls(i)); child && child->HandleAllocated())
+        EnableWindow(child->Handle(), Enabled() && child->Enabled());
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+  }
+  TWinControl::WndProc(message);
+}
