@@ -192,10 +192,12 @@ void ButtonControl::paintCheck(HDC dc, const RECT& client) {
 }
 
 void ButtonControl::paintGroupBox(HDC dc, const RECT& client) {
+  // Only the frame and the caption: the controls inside are siblings created
+  // after the box, so they lie below it and must show through.
   const TColor background = backgroundFromParent(dc, WM_CTLCOLORSTATIC, clBtnText, clBtnFace);
-  FillRect(dc, client, background);
   const std::string text = GetWindowTextString(hwnd());
   const int textHeight = lineHeight();
+  FillRect(dc, Rect(0, 0, client.Right, textHeight / 2 + 2), background);
   TRect frame = Rect(0, textHeight / 2, client.Right, client.Bottom);
   DrawEdge(dc, frame, EDGE_ETCHED, BF_RECT);
   if (text.empty()) return;

@@ -23,29 +23,20 @@ void ControlPainter::buttonFace(HDC dc, const TRect& rect, bool pushed, bool isD
 }
 
 void ControlPainter::arrow(HDC dc, const TRect& rect, ArrowDirection direction, TColor color) {
-  const int side = std::max(2, std::min(rect.Width(), rect.Height()) / 3);
+  // An odd base keeps the tip on the middle pixel; rows shrink by one on each side.
+  const int base = std::max(3, std::min(rect.Width(), rect.Height()) / 2) | 1;
+  const int rows = (base + 1) / 2;
   const int cx = rect.Left + rect.Width() / 2;
   const int cy = rect.Top + rect.Height() / 2;
-  // Row by row, so the triangle stays crisp at every size.
   const Brush brush = CreateSolidBrush(color);
-  const int half = (side + 1) / 2;
-  for (int i = 0; i < half + 1; ++i) {
-    const int span = side - 2 * i;
-    if (span <= 0 && i > 0) break;
-    const int length = std::max(span, 1);
+  for (int i = 0; i < rows; ++i) {
+    const int length = base - 2 * i;
+    const int along = -(base / 2) + i;  // start of this row across the arrow
     switch (direction) {
-      case ArrowDirection::Down:
-        FillRect(dc, Bounds(cx - side / 2 + i, cy - half / 2 + i, length, 1), brush);
-        break;
-      case ArrowDirection::Up:
-        FillRect(dc, Bounds(cx - side / 2 + i, cy + half / 2 - i, length, 1), brush);
-        break;
-      case ArrowDirection::Right:
-        FillRect(dc, Bounds(cx - half / 2 + i, cy - side / 2 + i, 1, length), brush);
-        break;
-      case ArrowDirection::Left:
-        FillRect(dc, Bounds(cx + half / 2 - i, cy - side / 2 + i, 1, length), brush);
-        break;
+      case ArrowDirection::Down: FillRect(dc, Bounds(cx + along, cy - rows / 2 + i, length, 1), brush); break;
+      case ArrowDirection::Up: FillRect(dc, Bounds(cx + along, cy - rows / 2 + rows - 1 - i, length, 1), brush); break;
+      case ArrowDirection::Right: FillRect(dc, Bounds(cx - rows / 2 + i, cy + along, 1, length), brush); break;
+      case ArrowDirection::Left: FillRect(dc, Bounds(cx - rows / 2 + rows - 1 - i, cy + along, 1, length), brush); break;
     }
   }
 }

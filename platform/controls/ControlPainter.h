@@ -11,7 +11,7 @@ class ControlPainter {
   // A push-button face over rect: raised, or sunken while pushed; a default
   // button gets an extra black outline.
   static void buttonFace(HDC dc, const TRect& rect, bool pushed, bool isDefault);
-  // A filled triangle centred in rect, about a third of its smaller side.
+  // A filled triangle centred in rect, its base half the smaller side.
   static void arrow(HDC dc, const TRect& rect, ArrowDirection direction, TColor color);
   // A 13-pixel sunken check box with a tick when checked (a grey one for the
   // indeterminate state); the inside is face-coloured while pushed or disabled.

@@ -6,10 +6,10 @@
 
 namespace {
 
-// Every window below root in tab order: depth first, siblings in the order
-// they were created (the bottom of the z-order first, as new children go on top).
+// Every window below root in tab order: depth first, siblings in z-order,
+// which is the order they were created in (new children go to the bottom).
 void collect(HWND parent, std::vector<HWND>& out) {
-  for (HWND child = GetWindow(GetWindow(parent, GW_CHILD), GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     out.push_back(child);
     collect(child, out);
   }

@@ -30,11 +30,13 @@ void StaticControl::paint(HDC dc) {
   const int saved = SaveDC(dc);
   const bool enabled = IsWindowEnabled(hwnd());
   SelectObject(dc, font());
-  FillRect(dc, client, backgroundFromParent(dc, WM_CTLCOLORSTATIC, enabled ? clBtnText : clGrayText, clBtnFace));
+  const TColor background = backgroundFromParent(dc, WM_CTLCOLORSTATIC, enabled ? clBtnText : clGrayText, clBtnFace);
   const DWORD type = style() & SS_TYPEMASK;
   if (type == SS_ETCHEDFRAME) {
+    // A frame leaves its inside alone: what lies within shows through.
     DrawEdge(dc, client, EDGE_ETCHED, BF_RECT);
   } else {
+    FillRect(dc, client, background);
     unsigned format = DT_WORDBREAK | ((style() & SS_NOPREFIX) ? unsigned{DT_NOPREFIX} : 0u);
     if (type == SS_CENTER) format |= DT_CENTER;
     else if (type == SS_RIGHT) format |= DT_RIGHT;
