@@ -7,20 +7,32 @@ namespace {
 
 class MessageRouting : public WindowingTest {};
 
+void* paramsAtNcCreate = nullptr;
+void* paramsAtCreate = nullptr;
+LRESULT paramsProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The structure lives only while the messages are sent: read it right here.
+  if (msg == WM_NCCREATE) paramsAtNcCreate = reinterpret_cast<const CREATESTRUCT*>(lParam)->lpCreateParams;
+  if (msg == WM_CREATE) paramsAtCreate = reinterpret_cast<const CREATESTRUCT*>(lParam)->lpCreateParams;
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
 TEST_F(MessageRouting, CreationSendsItsMessagesInOrderWithTheCreateParams) {
-  int params = 42;
-  HWND w = CreateWindowEx(0, "TestWindow", "Банки", WS_OVERLAPPED | WS_CAPTION, 10, 20, 200, 100, nullptr, 0, &params);
+  HWND w = CreateWindowEx(0, "TestWindow", "Банки", WS_OVERLAPPED | WS_CAPTION, 10, 20, 200, 100, nullptr, 0, nullptr);
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(messagesOf(w, {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}),
             (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
-  for (const LoggedMessage& m : log()) {
-    if (m.msg == WM_CREATE) {
-      EXPECT_EQ(reinterpret_cast<const CREATESTRUCT*>(m.lParam)->lpCreateParams, &params);
-    }
-  }
   EXPECT_EQ(GetWindowTextString(w), "Банки");
   EXPECT_EQ(GetClassNameString(w), "TestWindow");
   EXPECT_FALSE(IsWindowVisible(w));
+
+  WNDCLASS wc;
+  wc.lpfnWndProc = paramsProc;
+  wc.lpszClassName = "Params";
+  RegisterClass(&wc);
+  int params = 42;
+  ASSERT_NE(CreateWindowEx(0, "Params", "", WS_POPUP, 0, 0, 10, 10, nullptr, 0, &params), nullptr);
+  EXPECT_EQ(paramsAtNcCreate, &params);
+  EXPECT_EQ(paramsAtCreate, &params);
 }
 
 TEST_F(MessageRouting, StaleAndMadeUpHandlesFailCleanly) {
