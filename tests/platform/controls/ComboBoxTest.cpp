@@ -127,6 +127,24 @@ TEST_F(ComboBoxTest, TypingIntoTheFieldReportsEveryEdit) {
   EXPECT_EQ(count(9, CBN_EDITCHANGE), 2);
 }
 
+// The editor appends the picker's text when it hears a change, so the text
+// must already be the new one when each notification arrives.
+TEST_F(ComboBoxTest, TheFieldHoldsTheNewTextWhenTheChangeIsAnnounced) {
+  makeCombo(CBS_DROPDOWN);
+  SetWindowText(combo, "Выберите команду");
+  SetFocus(combo);
+  SendMessage(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  driver.pressKey(VK_F4);
+  driver.pressKey(VK_DOWN);
+  driver.pressKey(VK_RETURN);
+  driver.typeText("!!");
+  std::vector<std::string> heard;
+  for (const Notification& n : notifications())
+    if (n.id == 9 && (n.code == CBN_SELCHANGE || n.code == CBN_EDITCHANGE)) heard.push_back(n.text);
+  EXPECT_EQ(heard, (std::vector<std::string>{"Наполнить БАНКУ 1", "!", "!!"}))
+      << "the chosen entry is selected in the field, so typing replaces it";
+}
+
 TEST_F(ComboBoxTest, ProgrammaticSelectionAndDeletion) {
   makeCombo(CBS_DROPDOWNLIST);
   EXPECT_EQ(SendMessage(combo, CB_GETCOUNT, 0, 0), 4);

@@ -12,7 +12,8 @@ std::vector<std::pair<int, int>>& ControlsTest::scrolls() {
 
 static LRESULT recordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_COMMAND) {
-    ControlsTest::notifications().push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+    const HWND from = reinterpret_cast<HWND>(lParam);
+    ControlsTest::notifications().push_back({LOWORD(wParam), HIWORD(wParam), from, GetWindowTextString(from)});
     return 0;
   }
   if (msg == WM_VSCROLL) {

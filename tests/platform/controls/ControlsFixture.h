@@ -16,6 +16,7 @@ struct Notification {
   int id = 0;
   int code = 0;
   HWND from = nullptr;
+  std::string text;  // the sender's window text when the notification arrived
 };
 
 class ControlsTest : public ::testing::Test {

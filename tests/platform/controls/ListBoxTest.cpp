@@ -123,6 +123,24 @@ TEST_F(ListBoxTest, ScrollMessagesAndWheelMoveTheTopIndex) {
   EXPECT_EQ(top(), 1);
 }
 
+// The skin's adapters paint the list into their own picture by sending
+// WM_PAINT or WM_PRINTCLIENT with a context: the list must draw there.
+TEST_F(ListBoxTest, PaintsIntoAContextHandedOver) {
+  add(3);
+  SendMessage(list, LB_SETCURSEL, 1, 0);
+  RECT client{};
+  GetClientRect(list, &client);
+  for (UINT message : {WM_PAINT, WM_PRINTCLIENT}) {
+    Bitmap picture(client.Width(), client.Height());
+    picture.fill(clFuchsia);
+    DeviceContext dc(picture);
+    SendMessage(list, message, reinterpret_cast<WPARAM>(&dc), message == WM_PRINTCLIENT ? 4 : 0);
+    EXPECT_EQ(picture.pixel(client.Width() - 3, 16 + 8), ColorToRGB(clHighlight)) << "line 1 is selected";
+    EXPECT_EQ(picture.pixel(client.Width() - 3, 8), ColorToRGB(clWindow)) << "line 0 is not";
+    EXPECT_EQ(picture.pixel(client.Width() - 3, client.Height() - 2), ColorToRGB(clWindow)) << "below the lines";
+  }
+}
+
 TEST_F(ListBoxTest, InsertAndDeleteKeepTheCurrentItem) {
   add(5);
   SendMessage(list, LB_SETCURSEL, 2, 0);
