@@ -1,5 +1,7 @@
 #include "app/DemoWindow.h"
 
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/StandardClasses.h"
 #include "platform/graphics/Gdi.h"
 
 namespace {
@@ -41,8 +43,8 @@ void paint(HWND hwnd) {
   RECT task{40, 56, kClientWidth - 40, 100};
   DrawText(dc, "Отмерь ровно один литр сока, пользуясь двумя банками.", task,
            DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-  paintJug(dc, Bounds(170, 130, 90, 200), 0, 2, "БАНКА 1");
-  paintJug(dc, Bounds(370, 110, 110, 220), 3, 3, "БАНКА 2");
+  paintJug(dc, Bounds(260, 130, 90, 200), 0, 2, "БАНКА 1");
+  paintJug(dc, Bounds(440, 110, 110, 220), 3, 3, "БАНКА 2");
   RECT panel = Bounds(40, 380, kClientWidth - 80, 50);
   DrawEdge(dc, panel, EDGE_ETCHED, BF_RECT);
   SelectObject(dc, font(11, false));
@@ -53,8 +55,29 @@ void paint(HWND hwnd) {
   EndPaint(hwnd, &ps);
 }
 
+// The controls of the jugs window's panel: the command list, the command
+// picker and the execute button.
+void createControls(HWND hwnd) {
+  static const char* const kCommands[] = {"Наполнить БАНКУ 1", "Наполнить БАНКУ 2", "Вылить всё из БАНКИ 1",
+                                          "Вылить всё из БАНКИ 2", "Перелить всё из БАНКИ1 В БАНКУ 2",
+                                          "Перелить всё из БАНКИ2 В БАНКУ 1"};
+  HWND list = CreateWindowEx(WS_EX_CLIENTEDGE, WC_LISTBOX, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 20,
+                             110, 210, 220, hwnd, 1, nullptr);
+  for (int round = 0; round < 3; ++round)
+    for (const char* command : kCommands) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(command));
+  HWND picker = CreateWindowEx(0, WC_COMBOBOX, "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 60, 393, 300,
+                               24, hwnd, 2, nullptr);
+  for (const char* command : kCommands) SendMessage(picker, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(command));
+  SendMessage(picker, CB_SETCURSEL, 1, 0);
+  CreateWindowEx(0, WC_BUTTON, "ВЫПОЛНИТЬ", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 440, 390, 130, 28,
+                 hwnd, 3, nullptr);
+}
+
 LRESULT demoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_CREATE:
+      createControls(hwnd);
+      return 0;
     case WM_PAINT:
       paint(hwnd);
       return 0;
@@ -74,6 +97,7 @@ HWND CreateDemoWindow() {
   wc.lpszClassName = kDemoClass;
   WNDCLASS existing;
   if (!GetClassInfo(kDemoClass, &existing)) RegisterClass(&wc);
+  if (!GetClassInfo(WC_BUTTON, &existing)) RegisterStandardClasses();
   RECT bounds = Bounds(0, 0, kClientWidth, kClientHeight);
   AdjustWindowRectEx(&bounds, kStyle, FALSE, 0);
   const int width = bounds.Width();
