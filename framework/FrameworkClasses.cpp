@@ -1,6 +1,7 @@
 #include "framework/FrameworkClasses.h"
 
 #include "framework/TBevel.h"
+#include "framework/TBitBtn.h"
 #include "framework/TButton.h"
 #include "framework/TClassRegistry.h"
 #include "framework/TComboBox.h"
@@ -11,6 +12,8 @@
 #include "framework/TImage.h"
 #include "framework/TLabel.h"
 #include "framework/TShape.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TSpinEdit.h"
 #include "framework/TTimer.h"
 
 void RegisterFrameworkClasses() {
@@ -26,4 +29,7 @@ void RegisterFrameworkClasses() {
   registry.Register<TComboBox>();
   registry.Register<TEdit>();
   registry.Register<TGroupBox>();
+  registry.Register<TSpinEdit>();
+  registry.Register<TSpeedButton>();
+  registry.Register<TBitBtn>();
 }

@@ -22,6 +22,12 @@ void TGroupBox::CreateParams(TCreateParams& params) {
 }
 
 void TGroupBox::WndProc(TMessage& message) {
+  // The standard group box lets the mouse fall through to its parent; this
+  // one holds controls, and its windowless ones need the mouse.
+  if (message.Msg == WM_NCHITTEST) {
+    message.Result = HTCLIENT;
+    return;
+  }
   // The children's windows are disabled with it, so the whole panel is inert.
   if (message.Msg == CM_ENABLEDCHANGED) {
     for (int i = 0; i < ControlCount(); ++i)

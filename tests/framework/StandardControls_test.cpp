@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "framework/TApplication.h"
+#include "framework/TBitBtn.h"
 #include "framework/TButton.h"
 #include "framework/TComboBox.h"
 #include "framework/TEdit.h"
 #include "framework/TGroupBox.h"
 #include "framework/TListBox.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TSpinEdit.h"
+#include "framework/TTimer.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/headless/HeadlessDriver.h"
 
@@ -115,6 +119,73 @@ TEST_F(StandardControls, ADisabledGroupBoxDisablesWhatItHolds) {
   driver_.clickClient(button_->Handle(), {5, 5});
   EXPECT_EQ(clicks_, 2);
   EXPECT_EQ(GetParent(button_->Handle()), panel_->Handle());
+}
+
+TEST_F(StandardControls, ASpinFieldKeepsItsValueWithinTheLimits) {
+  auto* spin = Add<TSpinEdit>(form_, 10, 200, 57, 22);
+  spin->SetMinValue(300);
+  spin->SetMaxValue(1000);
+  spin->SetValue(1000);
+  driver_.runUntilIdle();
+  EXPECT_EQ(spin->Value(), 1000);
+  EXPECT_EQ(GetWindowTextString(spin->Handle()), "1000");
+  spin->SetFocus();
+  driver_.pressKey(VK_UP);
+  EXPECT_EQ(spin->Value(), 1000);
+  driver_.pressKey(VK_DOWN);
+  EXPECT_EQ(spin->Value(), 999);
+  spin->SetValue(5);
+  EXPECT_EQ(spin->Value(), 300);
+  spin->SetText("abc");
+  EXPECT_EQ(spin->Value(), 300);  // not a number: the minimum
+  spin->SetText("700");
+  EXPECT_EQ(spin->Value(), 700);
+}
+
+TEST_F(StandardControls, SpeedButtonsClickAndGroupedOnesStayDownOneAtATime) {
+  auto* remove = Add<TSpeedButton>(panel_, 10, 10, 49, 22);
+  remove->SetFlat(true);
+  remove->SetCaption("Убрать");
+  int clicks = 0;
+  remove->OnClick = [&](TObject*) { ++clicks; };
+  auto* a = Add<TSpeedButton>(panel_, 10, 40, 30, 22);
+  auto* b = Add<TSpeedButton>(panel_, 50, 40, 30, 22);
+  a->SetGroupIndex(1);
+  b->SetGroupIndex(1);
+  driver_.runUntilIdle();
+  driver_.clickClient(panel_->Handle(), {20, 20});
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(remove->Down());  // ungrouped buttons never stay down
+  driver_.clickClient(panel_->Handle(), {20, 50});
+  EXPECT_TRUE(a->Down());
+  driver_.clickClient(panel_->Handle(), {60, 50});
+  EXPECT_TRUE(b->Down());
+  EXPECT_FALSE(a->Down());
+  driver_.clickClient(panel_->Handle(), {60, 50});
+  EXPECT_TRUE(b->Down());  // without AllowAllUp one stays down
+}
+
+TEST_F(StandardControls, AnOkBitButtonClosesItsModalFormWithOk) {
+  EXPECT_EQ(TBitBtn::GlyphName(bkOK), "BBOK");
+  EXPECT_EQ(TBitBtn::KindCaption(bkCancel), "Cancel");
+  auto* dialog = TForm::Create<TForm>(&app_);
+  dialog->SetBounds(0, 0, 200, 100);
+  auto* ok = new TBitBtn(dialog);
+  ok->SetParent(dialog);
+  ok->SetBounds(10, 10, 90, 25);
+  ok->SetKind(bkOK);
+  EXPECT_EQ(ok->Caption(), "OK");
+  EXPECT_TRUE(ok->Default());
+  EXPECT_EQ(ok->Glyph().Width(), 36);
+  EXPECT_EQ(ok->Glyph().Height(), 18);
+  auto* timer = new TTimer(dialog);
+  timer->SetInterval(10);
+  timer->OnTimer = [&](TObject*) {
+    timer->SetEnabled(false);
+    driver_.clickClient(ok->Handle(), {45, 12});
+  };
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_FALSE(dialog->Visible());
 }
 
 }  // namespace
