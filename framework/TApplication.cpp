@@ -5,6 +5,7 @@
 #include "framework/MessageForm.h"
 #include "framework/TClassInfo.h"
 #include "framework/TMouseTracker.h"
+#include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"
 
 TApplication* Application = nullptr;
@@ -31,6 +32,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
+  RegisterStandardClasses();
   RegisterFrameworkClasses();
   TMouseTracker::Install();
   if (!hints_) hints_ = new THintController(this);
