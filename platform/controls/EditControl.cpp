@@ -161,8 +161,13 @@ void EditControl::onChar(char32_t ch) {
   // Control characters (Enter, Escape, Tab, Ctrl+letters) are keys, not text.
   if (ch < 0x20 || ch == 0x7F || readOnly()) return;
   const char32_t one[1] = {ch};
-  if (buffer_.replaceSelection(std::u32string_view(one, 1))) textChanged();
-  else MessageBeep(MB_OK);  // the text is at its limit
+  if (buffer_.replaceSelection(std::u32string_view(one, 1))) {
+    textChanged();
+    return;
+  }
+  // The text is at its limit.
+  MessageBeep(MB_OK);
+  notifyParent(EN_MAXTEXT);
 }
 
 LRESULT EditControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {

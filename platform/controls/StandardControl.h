@@ -65,7 +65,7 @@ inline constexpr const char* kStandardControlProp = "StandardControl";
 template <class T>
 LRESULT StandardControl::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* self = static_cast<StandardControl*>(GetProp(hwnd, kStandardControlProp));
-  if (!self && msg == WM_NCCREATE) {
+  if (!self && msg == WM_NCCREATE && lParam) {
     self = new T(hwnd, *reinterpret_cast<const CREATESTRUCT*>(lParam));
     SetProp(hwnd, kStandardControlProp, self);
   }

@@ -81,6 +81,7 @@ TEST_F(EditTest, ReadOnlyLimitAndReplaceSel) {
   SendMessage(edit, EM_LIMITTEXT, 5, 0);
   driver.typeText("Капуста");
   EXPECT_EQ(text(edit), "Капус");
+  EXPECT_EQ(count(3, EN_MAXTEXT), 2) << "each refused letter is reported";
   SendMessage(edit, EM_SETSEL, 0, 2);
   SendMessage(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("Ж"));
   EXPECT_EQ(text(edit), "Жпус");
