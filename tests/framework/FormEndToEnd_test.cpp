@@ -235,4 +235,50 @@ TEST_F(FormEndToEnd, FontAndColourFollowTheParentUntilSetOwnValues) {
   EXPECT_EQ(form_->Spot1->Notices, expected);
 }
 
+TEST_F(FormEndToEnd, AModalFormEndsWithTheResultOfItsButtonsOrCancel) {
+  auto* dialog = TForm::Create<TForm>(&app_);
+  dialog->SetBounds(0, 0, 200, 100);
+  auto* ok = new TButton(dialog);
+  ok->SetParent(dialog);
+  ok->SetModalResult(mrOk);
+  bool mayClose = false;
+  int closeQueries = 0;
+  dialog->OnCloseQuery = [&](TObject*, bool& canClose) {
+    ++closeQueries;
+    canClose = mayClose;
+  };
+  int step = 0;
+  form_->Timer1->SetInterval(10);
+  form_->OnTick = [&] {
+    ++step;
+    if (step == 1) driver_.clickClient(ok->Handle(), {5, 5});  // refused by OnCloseQuery
+    if (step == 2) {
+      EXPECT_TRUE(dialog->Visible());
+      mayClose = true;
+      SendMessage(dialog->Handle(), WM_CLOSE, 0, 0);  // the close box: Cancel
+    }
+  };
+  form_->Timer1->SetEnabled(true);
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  form_->Timer1->SetEnabled(false);
+  EXPECT_EQ(closeQueries, 2);
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_THROW(form_->ShowModal(), std::logic_error);  // already visible
+}
+
+TEST_F(FormEndToEnd, AFormClosedWithCaFreeIsDestroyedAfterItsMessage) {
+  TFrameworkTestForm* second = nullptr;
+  app_.CreateForm(second);
+  second->CloseAction = caFree;
+  second->Show();
+  driver_.runUntilIdle();
+  HWND hwnd = second->Handle();
+  int before = app_.ComponentCount();
+  SendMessage(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(app_.ComponentCount(), before);  // still there inside its own message
+  driver_.runUntilIdle();
+  EXPECT_EQ(app_.ComponentCount(), before - 1);
+  EXPECT_FALSE(IsWindow(hwnd));
+}
+
 }  // namespace
