@@ -26,12 +26,14 @@ const TClassInfo& TsSkinManager::StaticClassInfo() {
     c.SetFactory(ComponentFactory<M>());
     TPropertyBuilder<M>(c)
         .Boolean("SkinnedPopups", &M::SkinnedPopups, &M::SetSkinnedPopups)
+        .Object("AnimEffects", [](M& m) -> TPersistent* { return &m.AnimEffects(); })
         .Boolean("IsDefault", &M::IsDefault, &M::SetIsDefault)
         .Boolean("Active", &M::Active, &M::SetActive)
         .Strings("CommonSections", &M::CommonSections, &M::SetCommonSections)
         .Integer("Saturation", &M::Saturation, &M::SetSaturation)
         .Integer("HueOffset", &M::HueOffset, &M::SetHueOffset)
         .Collection("InternalSkins", [](M& m) -> TPersistent* { return &m.InternalSkins(); })
+        .Object("MenuSupport", [](M& m) -> TPersistent* { return &m.MenuSupport(); })
         .String("SkinDirectory", &M::SkinDirectory, &M::SetSkinDirectory)
         .String("SkinName", &M::SkinName, &M::SetSkinName)
         .String("SkinInfo", &M::SkinInfo, [](M&, const std::string&) {})  // read only: writing does nothing
@@ -144,6 +146,7 @@ void TsSkinManager::SetIsDefault(bool value) {
 void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (skinDirectory_.empty()) skinDirectory_ = kDefaultSkinDirectory;
+  if (menuSupport_.IcoLineSkin.empty()) menuSupport_.IcoLineSkin = "ICOLINE";
   if (active_ && !skinName_.empty()) AnnounceNewSkin(false);
 }
 

@@ -13,6 +13,8 @@
 #include "framework/Events.h"
 #include "framework/TComponent.h"
 #include "paint/TsSkinContent.h"
+#include "skin/TacAnimEffects.h"
+#include "skin/TacMenuSupport.h"
 #include "skin/TacThirdParty.h"
 #include "skin/TsStoredSkins.h"
 
@@ -42,6 +44,7 @@ class TsSkinManager : public TComponent {
   // ---- Published settings ----
   bool SkinnedPopups() const { return skinnedPopups_; }
   void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
+  TacAnimEffects& AnimEffects() { return animEffects_; }
   bool IsDefault() const { return defaultManager_ == this; }
   void SetIsDefault(bool value);
   bool Active() const { return active_; }
@@ -56,6 +59,7 @@ class TsSkinManager : public TComponent {
   void SetHueOffset(int value);
   TsStoredSkins& InternalSkins() { return internalSkins_; }
   const TsStoredSkins& InternalSkins() const { return internalSkins_; }
+  TacMenuSupport& MenuSupport() { return menuSupport_; }
   const std::string& SkinDirectory() const { return skinDirectory_; }
   void SetSkinDirectory(const std::string& value);
   const std::string& SkinName() const { return skinName_; }
@@ -114,6 +118,8 @@ class TsSkinManager : public TComponent {
 
   TsSkinContent content_;
   TsStoredSkins internalSkins_;
+  TacAnimEffects animEffects_{this};
+  TacMenuSupport menuSupport_;
   TacThirdParty thirdParty_;
   std::vector<std::string> commonSections_;
   std::string skinName_;

@@ -48,6 +48,9 @@ constexpr const char* kLayout = R"(object SkinForm: TSkinTestForm
     SkinName = 'Birch (internal)'
     SkinInfo = 'ignored'
     SkinningRules = [srStdForms, srThirdParty]
+    AnimEffects.Buttons.Events = [beMouseEnter, beMouseUp]
+    AnimEffects.SkinChanging.Time = 250
+    MenuSupport.ExtraLineWidth = 40
     ThirdParty.ThirdEdits = ' '
     ThirdParty.ThirdStatusBar = 'TMyStatus'
   end
@@ -84,4 +87,10 @@ TEST(TsSkinManagerLayout, StoredSkinLoadsWhileReadingAndIsAnnouncedAfterwards) {
   EXPECT_EQ(m.ThirdParty().ClassNames(TacThirdParty::StatusBar), (std::vector<std::string>{"TMyStatus"}));
   EXPECT_TRUE(m.ThirdParty().ClassNames(TacThirdParty::Edits).empty());
   EXPECT_TRUE(m.IsDefault());
+  EXPECT_EQ(m.AnimEffects().Buttons.Events, TacBtnEffects::beMouseEnter | TacBtnEffects::beMouseUp);
+  EXPECT_EQ(m.AnimEffects().SkinChanging.Time, 250);
+  EXPECT_TRUE(m.AnimEffects().SkinChanging.Active);
+  EXPECT_EQ(m.AnimEffects().Manager, &m);
+  EXPECT_EQ(m.MenuSupport().ExtraLineWidth, 40);
+  EXPECT_EQ(m.MenuSupport().IcoLineSkin, "ICOLINE");  // empty is replaced after loading
 }

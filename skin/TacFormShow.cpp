@@ -1,0 +1,13 @@
+#include "skin/TacFormShow.h"
+
+#include "framework/TClassInfo.h"
+#include "framework/TPropertyBuilder.h"
+
+const TClassInfo& TacFormShow::StaticClassInfo() {
+  static const TClassInfo info("TacFormShow", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
+    TPropertyBuilder<TacFormShow>(c)
+        .Boolean("Active", &TacFormShow::Active)
+        .Integer("Time", &TacFormShow::Time);
+  });
+  return info;
+}
