@@ -46,6 +46,27 @@ bool shapeHolds(const Window* w, POINT inWindow) {
 }
 }  // namespace
 
+HWND InputRouter::findIn(HWND hwnd, POINT screen, int* hit) {
+  Window* w = wm_.find(hwnd);
+  if (!w) return nullptr;
+  const POINT o = wm_.screenOrigin(w);
+  // Children first, front to back; a child answering HTTRANSPARENT lets the
+  // search go on to the siblings below it.
+  if (w->client.Contains({screen.X - o.X, screen.Y - o.Y})) {
+    for (HWND child : std::vector<HWND>(w->children)) {
+      Window* c = wm_.find(child);
+      if (!c || !(c->style & WS_VISIBLE) || (c->style & WS_DISABLED)) continue;
+      const POINT co = wm_.screenOrigin(c);
+      if (!shapeHolds(c, {screen.X - co.X, screen.Y - co.Y})) continue;
+      if (HWND found = findIn(child, screen, hit)) return found;
+    }
+  }
+  const int code = hitTest(hwnd, screen);
+  if (!wm_.find(hwnd) || code == HTTRANSPARENT) return nullptr;
+  *hit = code;
+  return hwnd;
+}
+
 HWND InputRouter::windowFromPoint(POINT screen, int* hit) {
   *hit = HTNOWHERE;
   for (HWND top : std::vector<HWND>(wm_.topLevels())) {
@@ -53,35 +74,7 @@ HWND InputRouter::windowFromPoint(POINT screen, int* hit) {
     if (!w || !wm_.isVisible(w)) continue;
     const POINT origin = wm_.screenOrigin(w);
     if (!shapeHolds(w, {screen.X - origin.X, screen.Y - origin.Y})) continue;
-    // Descend into the children under the point (their z-order is front first).
-    HWND found = top;
-    for (bool descended = true; descended;) {
-      descended = false;
-      Window* parent = wm_.find(found);
-      if (!parent) break;
-      const POINT po = wm_.screenOrigin(parent);
-      if (!parent->client.Contains({screen.X - po.X, screen.Y - po.Y})) break;
-      for (HWND child : parent->children) {
-        Window* c = wm_.find(child);
-        if (!c || !(c->style & WS_VISIBLE) || (c->style & WS_DISABLED)) continue;
-        const POINT co = wm_.screenOrigin(c);
-        if (!shapeHolds(c, {screen.X - co.X, screen.Y - co.Y})) continue;
-        found = child;
-        descended = true;
-        break;
-      }
-    }
-    // A window answering HTTRANSPARENT passes the point to its parent.
-    for (HWND candidate = found; candidate;) {
-      const int code = hitTest(candidate, screen);
-      Window* c = wm_.find(candidate);
-      if (!c) break;
-      if (code != HTTRANSPARENT) {
-        *hit = code;
-        return candidate;
-      }
-      candidate = c->isChild() ? c->parent : nullptr;
-    }
+    if (HWND found = findIn(top, screen, hit)) return found;
   }
   return nullptr;
 }

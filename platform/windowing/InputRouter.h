@@ -36,7 +36,8 @@ class InputRouter {
 
   // ---- the window under a point
   // Deepest visible, enabled window whose shape holds the point and does not
-  // answer HTTRANSPARENT; `hit` receives its WM_NCHITTEST answer.
+  // answer HTTRANSPARENT (such a window passes the point on to the windows
+  // below it, then to its parent); `hit` receives the WM_NCHITTEST answer.
   HWND windowFromPoint(POINT screen, int* hit);
   int hitTest(HWND hwnd, POINT screen);
 
@@ -56,6 +57,8 @@ class InputRouter {
   void forget(HWND hwnd);
 
  private:
+  // The deepest window at the point inside hwnd (which holds the point).
+  HWND findIn(HWND hwnd, POINT screen, int* hit);
   void updateHover(HWND under, bool inClient);
   void postMouse(HWND target, int hit, UINT clientMsg, UINT ncMsg, POINT screen, WPARAM extra);
   bool isDoubleClick(HWND target, MouseButton button, bool client, POINT screen);

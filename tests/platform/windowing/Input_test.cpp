@@ -129,6 +129,27 @@ TEST_F(Input, DisabledWindowsGetNoInput) {
   EXPECT_EQ(count(top, WM_KEYDOWN), 0);
 }
 
+LRESULT transparentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCHITTEST) return HTTRANSPARENT;
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(Input, ATransparentWindowLetsTheClickThroughToTheWindowBelowIt) {
+  WNDCLASS wc;
+  wc.lpfnWndProc = transparentProc;
+  wc.lpszClassName = "Transparent";
+  RegisterClass(&wc);
+  // A frame over `child`, on top of it in the z-order, like a group box.
+  HWND frame = CreateWindowEx(0, "Transparent", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 100, top, 9, nullptr);
+  SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  driver.runUntilIdle();
+  ASSERT_EQ(GetWindow(top, GW_CHILD), frame);
+  driver.clickClient(top, {30, 30});  // inside both `frame` and `child`
+  EXPECT_EQ(count(child, WM_LBUTTONDOWN), 1);
+  driver.clickClient(top, {190, 100});  // only the frame: the parent gets it
+  EXPECT_EQ(count(top, WM_LBUTTONDOWN), 1);
+}
+
 TEST_F(Input, ClickingAnInactiveWindowActivatesIt) {
   HWND other = makeTop("other", Bounds(500, 100, 200, 150));
   ASSERT_EQ(GetActiveWindow(), other);
