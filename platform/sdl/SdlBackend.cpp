@@ -55,7 +55,15 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
   if (exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-  SDL_Window* window = SDL_CreateWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
+  // Translucent windows (hints) are shaped windows where the desktop has
+  // them, so that at least their outline is not a rectangle.
+  SDL_Window* window = nullptr;
+  bool shaped = false;
+  if (exStyle & WS_EX_LAYERED) {
+    window = SDL_CreateShapedWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
+    shaped = window != nullptr;
+  }
+  if (!window) window = SDL_CreateWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
   if (!window) {
     std::fprintf(stderr, "SDL_CreateWindow failed: %s\n", SDL_GetError());
     return 0;
@@ -64,7 +72,9 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   // The framebuffer is set up now, before titles and pictures arrive.
   SDL_GetWindowSurface(window);
   const NativeWindow id = SDL_GetWindowID(window);
-  windows_[id] = Native{window, hwnd};
+  windows_[id] = Native{window, hwnd, shaped};
+  // A shaped window starts off screen until its first shape arrives.
+  if (shaped) SDL_SetWindowPosition(window, r.Left, r.Top);
   return id;
 }
 
@@ -120,9 +130,26 @@ void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT&
                     surface->format->format, dst, surface->pitch);
   const SDL_Rect rect{area.Left, area.Top, area.Width(), area.Height()};
   SDL_UpdateWindowSurfaceRects(w, &rect, 1);
-  // Per-pixel translucency is not offered by every desktop; the constant
-  // opacity is, where a compositor runs. Without one the window stays opaque.
+  // Per-pixel translucency is not offered by every desktop: a shaped window
+  // keeps the opaque part of the picture, and the constant opacity applies
+  // where a compositor runs. Without either the window stays a rectangle.
+  if (layered && windows_[window].shaped) applyShape(w, picture);
   if (layered || opacity < 255) SDL_SetWindowOpacity(w, opacity / 255.0f);
+}
+
+void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture) {
+  int width = 0, height = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  if (picture.format() != PixelFormat::Bgrx32 || picture.width() != width || picture.height() != height) return;
+  // B, G, R, A bytes are SDL's ARGB8888 on little-endian machines.
+  SDL_Surface* shape = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(picture.start()), width, height, 32,
+                                                          static_cast<int>(picture.delta()), SDL_PIXELFORMAT_ARGB8888);
+  if (!shape) return;
+  SDL_WindowShapeMode mode;
+  mode.mode = ShapeModeBinarizeAlpha;
+  mode.parameters.binarizationCutoff = 128;
+  SDL_SetWindowShape(window, shape, &mode);
+  SDL_FreeSurface(shape);
 }
 
 // ---- events
