@@ -17,6 +17,7 @@ void HeadlessBackend::setBounds(NativeWindow, const RECT&) {}
 void HeadlessBackend::setVisible(NativeWindow, bool, bool) {}
 void HeadlessBackend::raise(NativeWindow) {}
 void HeadlessBackend::setTitle(NativeWindow, const std::string&) {}
+void HeadlessBackend::setIcon(NativeWindow, const Bitmap&) {}
 void HeadlessBackend::present(NativeWindow, const Bitmap&, const RECT&, bool, BYTE) { ++presents_; }
 
 bool HeadlessBackend::waitForEvents(std::uint64_t deadlineMs) {

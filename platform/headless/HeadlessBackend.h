@@ -20,6 +20,7 @@ class HeadlessBackend : public Backend {
   void setVisible(NativeWindow window, bool visible, bool activate) override;
   void raise(NativeWindow window) override;
   void setTitle(NativeWindow window, const std::string& utf8) override;
+  void setIcon(NativeWindow window, const Bitmap& icon) override;
   void present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) override;
   bool waitForEvents(std::uint64_t deadlineMs) override;
   std::uint64_t now() override { return clock_; }

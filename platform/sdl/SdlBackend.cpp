@@ -88,8 +88,13 @@ void SdlBackend::destroyWindow(NativeWindow window) {
 void SdlBackend::setBounds(NativeWindow window, const RECT& r) {
   SDL_Window* w = windowOf(window);
   if (!w) return;
-  SDL_SetWindowPosition(w, r.Left, r.Top);
-  SDL_SetWindowSize(w, std::max(1, r.Width()), std::max(1, r.Height()));
+  // Moves the desktop itself reported come back here: leave those alone.
+  int x = 0, y = 0, width = 0, height = 0;
+  SDL_GetWindowPosition(w, &x, &y);
+  SDL_GetWindowSize(w, &width, &height);
+  if (x != r.Left || y != r.Top) SDL_SetWindowPosition(w, r.Left, r.Top);
+  if (width != std::max(1, r.Width()) || height != std::max(1, r.Height()))
+    SDL_SetWindowSize(w, std::max(1, r.Width()), std::max(1, r.Height()));
 }
 
 void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
@@ -114,6 +119,17 @@ void SdlBackend::setTitle(NativeWindow window, const std::string& utf8) {
   if (!w) return;
   SDL_SetWindowTitle(w, utf8.c_str());
   X11TitleWriter::write(w, utf8);
+}
+
+void SdlBackend::setIcon(NativeWindow window, const Bitmap& icon) {
+  SDL_Window* w = windowOf(window);
+  if (!w || icon.empty() || icon.format() != PixelFormat::Bgrx32) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(icon.start()), icon.width(),
+                                                            icon.height(), 32, static_cast<int>(icon.delta()),
+                                                            SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) return;
+  SDL_SetWindowIcon(w, surface);
+  SDL_FreeSurface(surface);
 }
 
 void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) {

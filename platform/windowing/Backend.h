@@ -27,6 +27,9 @@ class Backend {
   virtual void setVisible(NativeWindow window, bool visible, bool activate) = 0;
   virtual void raise(NativeWindow window) = 0;
   virtual void setTitle(NativeWindow window, const std::string& utf8) = 0;
+  // The window's icon for the desktop (taskbar, switcher): a 32-bit picture
+  // whose fourth byte is alpha (not premultiplied).
+  virtual void setIcon(NativeWindow window, const Bitmap& icon) = 0;
   // Shows the part `dirty` (window coordinates) of the window's picture, a
   // 32-bit bitmap of the window's size. For a layered window the fourth byte
   // is premultiplied alpha and `opacity` the constant alpha over it; the

@@ -16,6 +16,7 @@ void PaintScheduler::attachSurface(Window* top) {
   if (!wm_.hasBackend()) return;
   top->native = wm_.backend().createWindow(top->hwnd, top->rect, top->style, top->exStyle);
   if (top->native) wm_.backend().setTitle(top->native, top->text);
+  if (top->native && top->icon) wm_.backend().setIcon(top->native, *top->icon);
 }
 
 void PaintScheduler::detachSurface(Window* top) {

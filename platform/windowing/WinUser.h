@@ -50,6 +50,10 @@ int GetWindowText(HWND hwnd, char* buffer, int size);  // through WM_GETTEXT
 int GetWindowTextLength(HWND hwnd);
 std::string GetWindowTextString(HWND hwnd);
 BOOL SetWindowText(HWND hwnd, const char* text);  // through WM_SETTEXT
+// The icon of a top-level window: shown by the default frame in the caption
+// and handed to the desktop. A 32-bit picture whose fourth byte is alpha;
+// the window keeps a copy. nullptr removes it.
+BOOL SetWindowIcon(HWND hwnd, const Bitmap* icon);
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 // GWLP_WNDPROC answers the previous procedure (subclassing); GWL_STYLE and
 // GWL_EXSTYLE send WM_STYLECHANGING / WM_STYLECHANGED.

@@ -55,6 +55,7 @@ struct Window {
 
   // Top-level windows own the picture the backend shows.
   NativeWindow native = 0;
+  std::shared_ptr<const Bitmap> icon;  // 32-bit with alpha; null: none
   std::shared_ptr<Bitmap> surface;  // shared with contexts still drawing on it
   RECT surfaceDirty{};
   BYTE layerAlpha = 255;

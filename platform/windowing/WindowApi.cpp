@@ -165,6 +165,15 @@ BOOL SetWindowText(HWND hwnd, const char* text) {
   return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
 }
 
+BOOL SetWindowIcon(HWND hwnd, const Bitmap* icon) {
+  Window* w = wm().find(hwnd);
+  if (!w || (icon && icon->format() != PixelFormat::Bgrx32)) return FALSE;
+  w->icon = icon && !icon->empty() ? std::make_shared<const Bitmap>(*icon) : nullptr;
+  if (w->icon && w->isTopLevel() && w->native && wm().hasBackend()) wm().backend().setIcon(w->native, *w->icon);
+  wm().painter().invalidate(w, &w->update, false, true, false);
+  return TRUE;
+}
+
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
   Window* w = wm().find(hwnd);
   if (!w) return 0;

@@ -84,6 +84,24 @@ TEST_F(Frame, TheCloseButtonLooksPressedWhileHeldAndClosesOnRelease) {
   EXPECT_EQ(order, (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
 }
 
+TEST_F(Frame, TheWindowIconAppearsInTheCaption) {
+  HWND w = makeTop("icon", Bounds(100, 100, 300, 200));
+  Bitmap icon(16, 16, PixelFormat::Bgrx32);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      std::uint8_t* p = icon.row(y) + x * 4;
+      p[0] = 0;
+      p[1] = 200;  // green
+      p[2] = 0;
+      p[3] = 255;
+    }
+  ASSERT_TRUE(SetWindowIcon(w, &icon));
+  driver.runUntilIdle();
+  EXPECT_EQ(screenPixel(driver.windowToScreen(w, {3 + 9, 3 + 9})), RGB(0, 200, 0));
+  Bitmap opaque24(16, 16);
+  EXPECT_FALSE(SetWindowIcon(w, &opaque24));  // the fourth byte is required
+}
+
 TEST_F(Frame, TheMinimizeButtonTakesTheWindowOffTheScreen) {
   HWND w = makeTop("min", Bounds(100, 100, 300, 200));
   driver.click(driver.windowToScreen(w, {300 - 3 - 2 - 17 - 2 - 6, 12}));
