@@ -126,6 +126,27 @@ constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
 constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
 
+// Owner-drawn items (LBS_OWNERDRAWFIXED): the parent receives WM_DRAWITEM
+// with wParam the control id and lParam a DRAWITEMSTRUCT*, and answers TRUE
+// when it drew the item (otherwise the list draws it itself).
+constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT ODT_LISTBOX = 2;
+constexpr UINT ODA_DRAWENTIRE = 0x1;
+constexpr UINT ODS_SELECTED = 0x1;
+constexpr UINT ODS_DISABLED = 0x4;
+constexpr UINT ODS_FOCUS = 0x10;
+struct DRAWITEMSTRUCT {
+  UINT CtlType = 0;
+  UINT CtlID = 0;
+  UINT itemID = 0;
+  UINT itemAction = 0;
+  UINT itemState = 0;
+  HWND hwndItem = nullptr;
+  void* hDC = nullptr;  // the HDC to draw with
+  RECT rcItem{};
+  LPARAM itemData = 0;
+};
+
 constexpr LRESULT LB_OKAY = 0;
 constexpr LRESULT LB_ERR = -1;
 constexpr LRESULT LB_ERRSPACE = -2;

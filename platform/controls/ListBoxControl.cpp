@@ -355,6 +355,26 @@ LRESULT ListBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+bool ListBoxControl::drawnByParent(HDC dc, int index, const TRect& row, bool selected, bool enabled) {
+  const HWND parent = GetParent(hwnd());
+  if (!(style() & LBS_OWNERDRAWFIXED) || !parent || isDropDown()) return false;
+  DRAWITEMSTRUCT item;
+  item.CtlType = ODT_LISTBOX;
+  item.CtlID = static_cast<UINT>(GetWindowLongPtr(hwnd(), GWLP_ID));
+  item.itemID = static_cast<UINT>(index);
+  item.itemAction = ODA_DRAWENTIRE;
+  item.itemState = (selected ? ODS_SELECTED : 0) | (selected && focused_ ? ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
+  item.hwndItem = hwnd();
+  item.hDC = dc;
+  item.rcItem = row;
+  item.itemData = items_[index].data;
+  // The parent draws with the context as it finds it; keep ours around it.
+  const int saved = SaveDC(dc);
+  const bool drawn = SendMessage(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)) != 0;
+  RestoreDC(dc, saved);
+  return drawn;
+}
+
 void ListBoxControl::paint(HDC dc) {
   const RECT client = clientRect();
   const bool enabled = IsWindowEnabled(hwnd());
@@ -370,6 +390,10 @@ void ListBoxControl::paint(HDC dc) {
     if (row.Top >= client.Bottom) break;
     // The current item stays highlighted when the list loses the focus.
     const bool selected = i == current_;
+    if (drawnByParent(dc, i, row, selected, enabled)) {
+      if (!alive()) break;
+      continue;
+    }
     if (selected) FillRect(dc, row, enabled ? clHighlight : clBtnShadow);
     SetTextColor(dc, selected ? clHighlightText : textColor);
     TRect text = Rect(row.Left + 2, row.Top, row.Right - 2, row.Bottom);

@@ -7,6 +7,8 @@
 // always scrolled into view; with LBS_NOTIFY the parent hears LBN_SELCHANGE
 // and LBN_DBLCLK.
 //
+// With LBS_OWNERDRAWFIXED the parent draws the items (WM_DRAWITEM).
+//
 // As a combo box's drop-down list the window is a pop-up owned by the box:
 // it follows the mouse while open, and tells the box when an item is chosen
 // (kListChosen) or the list is dismissed by a click outside (kListDismissed).
@@ -60,6 +62,8 @@ class ListBoxControl : public StandardControl {
   int findString(int after, const std::string& prefix, bool exact) const;
   bool isDropDown() const { return comboOwner_ != nullptr; }
   void dropDownMouse(UINT msg, LPARAM lParam);
+  // LBS_OWNERDRAWFIXED: asks the parent to draw one item (WM_DRAWITEM).
+  bool drawnByParent(HDC dc, int index, const TRect& row, bool selected, bool enabled);
 
   std::vector<Item> items_;
   int current_ = -1;

@@ -1,6 +1,7 @@
 // The list box: items, keyboard and mouse selection, scrolling into view and
 // the scroll bar that appears only when the lines do not fit.
 #include "ControlsFixture.h"
+#include "platform/graphics/Gdi.h"
 
 namespace {
 class ListBoxTest : public ControlsTest {
@@ -139,6 +140,36 @@ TEST_F(ListBoxTest, PaintsIntoAContextHandedOver) {
     EXPECT_EQ(picture.pixel(client.Width() - 3, 8), ColorToRGB(clWindow)) << "line 0 is not";
     EXPECT_EQ(picture.pixel(client.Width() - 3, client.Height() - 2), ColorToRGB(clWindow)) << "below the lines";
   }
+}
+
+std::vector<std::pair<UINT, UINT>> drawnItems;  // (item, state)
+WNDPROC plainParentProc = nullptr;
+
+LRESULT ownerDrawingParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_DRAWITEM) return CallWindowProc(plainParentProc, hwnd, msg, wParam, lParam);
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  drawnItems.push_back({item->itemID, item->itemState});
+  if (item->itemID == 1) return FALSE;  // the list draws this one itself
+  FillRect(static_cast<HDC>(item->hDC), item->rcItem, item->itemState & ODS_SELECTED ? clRed : clLime);
+  return TRUE;
+}
+
+TEST_F(ListBoxTest, OwnerDrawnListsLetTheParentDrawEachLine) {
+  const HWND drawn = child(WC_LISTBOX, "", LBS_OWNERDRAWFIXED, Bounds(200, 10, 100, 60), 6);
+  SendMessage(drawn, LB_SETITEMHEIGHT, 0, 16);
+  for (const char* s : {"а", "б", "в"}) SendMessage(drawn, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+  SendMessage(drawn, LB_SETCURSEL, 2, 0);
+  plainParentProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtr(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ownerDrawingParent)));
+  drawnItems.clear();
+  Bitmap picture(100, 60);
+  DeviceContext dc(picture);
+  SendMessage(drawn, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), 4);
+  SetWindowLongPtr(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(plainParentProc));
+  EXPECT_EQ(drawnItems, (std::vector<std::pair<UINT, UINT>>{{0, 0}, {1, 0}, {2, ODS_SELECTED}}));
+  EXPECT_EQ(picture.pixel(50, 8), ColorToRGB(clLime));
+  EXPECT_EQ(picture.pixel(50, 40), ColorToRGB(clRed));
+  EXPECT_EQ(picture.pixel(95, 24), ColorToRGB(clWindow)) << "an item the parent refused is drawn plainly";
 }
 
 TEST_F(ListBoxTest, InsertAndDeleteKeepTheCurrentItem) {
