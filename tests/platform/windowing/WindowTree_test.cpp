@@ -244,3 +244,34 @@ TEST_F(WindowTree, PaintingTellsWhetherTheBackgroundStillNeedsErasing) {
 }
 
 }  // namespace
+
+namespace {
+
+class DesktopServices : public WindowingTest {};
+
+TEST_F(DesktopServices, TheHeadlessScreenRecordsLinksClipboardAndCursor) {
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
+  EXPECT_TRUE(OpenURL("https://example.org/автор"));
+  EXPECT_FALSE(OpenURL(""));
+  EXPECT_EQ(driver.backend().openedUrls(), (std::vector<std::string>{"https://example.org/автор"}));
+  EXPECT_TRUE(SetClipboardText("Наполнить БАНКУ 2"));
+  EXPECT_EQ(GetClipboardText(), "Наполнить БАНКУ 2");
+  // The cursor follows the class of the window under the pointer.
+  WNDCLASS wc;
+  wc.lpfnWndProc = DefWindowProc;
+  wc.cursor = IDC_IBEAM;
+  wc.lpszClassName = "TextField";
+  RegisterClass(&wc);
+  HWND top = makeTop("c", Bounds(100, 100, 300, 200));
+  HWND field = CreateWindowEx(0, "TextField", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, top, 0, nullptr);
+  driver.moveTo(driver.clientToScreen(field, {5, 5}));
+  EXPECT_EQ(driver.backend().cursor(), IDC_IBEAM);
+  driver.moveTo(driver.clientToScreen(top, {200, 100}));
+  EXPECT_EQ(driver.backend().cursor(), IDC_ARROW);
+  POINT p;
+  GetCursorPos(&p);
+  EXPECT_EQ(p, driver.clientToScreen(top, {200, 100}));
+}
+
+}  // namespace
