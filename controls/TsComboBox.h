@@ -1,0 +1,40 @@
+#pragma once
+// The command picker: the plain drop-down box with the skin settings of the
+// skinned one. Alignment and ReadOnly are kept for the skinned painting and
+// key filtering, which the plain box does not do yet.
+#include "controls/SkinnedButtonProperties.h"
+#include "controls/StoreChanged.h"
+#include "controls/TsBoundLabel.h"
+#include "controls/TsControlSkinData.h"
+#include "framework/TComboBox.h"
+#include "framework/TLabel.h"
+
+class TsComboBox : public TComboBox {
+ public:
+  TRAINER_CLASS_INFO()
+
+  static constexpr int kControlKind = 3;
+
+  explicit TsComboBox(TComponent* owner);
+
+  TsControlSkinData& SkinData() { return skinData_; }
+  TsBoundLabel& BoundLabel() { return boundLabel_; }
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment) { Store(alignment_, alignment); }
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind kind) { Store(disabledKind_, kind); }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value) { Store(readOnly_, value); }
+
+ private:
+  template <class V>
+  void Store(V& field, V value) {
+    if (StoreChanged(field, value) && !IsLoading()) Invalidate();
+  }
+
+  TsControlSkinData skinData_{this, kControlKind};
+  TsBoundLabel boundLabel_;
+  TAlignment alignment_ = taLeftJustify;
+  TsDisabledKind disabledKind_ = dkBlended;
+  bool readOnly_ = false;
+};

@@ -1,0 +1,121 @@
+#include "controls/TsGauge.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "controls/EInvalidOperation.h"
+#include "controls/StoreChanged.h"
+#include "controls/TsGaugePlainPainter.h"
+#include "framework/TBitmap.h"
+#include "framework/TClassInfo.h"
+#include "framework/TPropertyBuilder.h"
+
+namespace {
+
+// The limits are reported as 64-bit numbers so that MaxValue - 1 and
+// MinValue + 1 cannot overflow at the ends of the 32-bit range.
+EInvalidOperation RangeError(std::int64_t low, std::int64_t high) {
+  char text[80];
+  std::snprintf(text, sizeof text, "Value must be between %lld and %lld", static_cast<long long>(low),
+                static_cast<long long>(high));
+  return EInvalidOperation(text);
+}
+
+}  // namespace
+
+const TClassInfo& TsGauge::StaticClassInfo() {
+  static const TClassInfo info("TsGauge", &TGraphicControl::StaticClassInfo(), [](TClassInfo& c) {
+    c.SetFactory(ComponentFactory<TsGauge>());
+    TPropertyBuilder<TsGauge>(c)
+        .Enumeration("Kind", {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie", "gkNeedle"}, &TsGauge::Kind,
+                     &TsGauge::SetKind)
+        .Integer("MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue)
+        .Integer("MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue)
+        .Integer("Progress", &TsGauge::Progress, &TsGauge::SetProgress)
+        .Boolean("ShowText", &TsGauge::ShowText, &TsGauge::SetShowText)
+        .String("Suffix", &TsGauge::Suffix, &TsGauge::SetSuffix)
+        .Color("ForeColor", &TsGauge::ForeColor, &TsGauge::SetForeColor)
+        .Color("BackColor", &TsGauge::BackColor, &TsGauge::SetBackColor)
+        .Enumeration("BorderStyle", {"bsNone", "bsSingle"}, &TsGauge::BorderStyle, &TsGauge::SetBorderStyle)
+        .String("ProgressSkin", &TsGauge::ProgressSkin, &TsGauge::SetProgressSkin)
+        .Object("SkinData", &TsGauge::SkinData)
+        .Event("OnChange", &TsGauge::OnChange);
+  });
+  return info;
+}
+
+TsGauge::TsGauge(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 120, 30); }
+
+void TsGauge::Changed() {
+  if (!IsLoading()) Invalidate();
+}
+
+void TsGauge::SetKind(TsGaugeKind kind) {
+  if (StoreChanged(kind_, kind)) Changed();
+}
+
+void TsGauge::SetMinValue(int value) {
+  if (value == minValue_) return;
+  if (value > maxValue_ && !IsLoading()) throw RangeError(-2147483647LL, std::int64_t{maxValue_} - 1);
+  minValue_ = value;
+  if (progress_ < value) progress_ = value;
+  Changed();
+}
+
+void TsGauge::SetMaxValue(int value) {
+  if (value == maxValue_) return;
+  if (value < minValue_ && !IsLoading()) throw RangeError(std::int64_t{minValue_} + 1, 2147483647LL);
+  maxValue_ = value;
+  if (progress_ > value) progress_ = value;
+  Changed();
+}
+
+void TsGauge::SetProgress(int value) {
+  if (value < minValue_) value = minValue_;
+  if (value > maxValue_) value = maxValue_;
+  if (value == progress_) return;
+  int percentBefore = PercentDone();
+  progress_ = value;
+  // A step inside the same whole percent looks the same: no repaint.
+  if (PercentDone() != percentBefore) Changed();
+  if (OnChange) OnChange(this);
+}
+
+void TsGauge::SetShowText(bool value) {
+  if (StoreChanged(showText_, value)) Changed();
+}
+
+void TsGauge::SetSuffix(const std::string& value) {
+  if (StoreChanged(suffix_, value)) Changed();
+}
+
+void TsGauge::SetForeColor(TColor value) {
+  if (StoreChanged(foreColor_, value)) Changed();
+}
+
+void TsGauge::SetBackColor(TColor value) {
+  if (StoreChanged(backColor_, value)) Changed();
+}
+
+void TsGauge::SetBorderStyle(TBorderStyle value) {
+  if (StoreChanged(borderStyle_, value)) Changed();
+}
+
+void TsGauge::SetProgressSkin(const std::string& value) {
+  if (StoreChanged(progressSkin_, value)) Changed();
+}
+
+int TsGauge::PercentDone() const {
+  if (maxValue_ == minValue_) return 0;
+  double done = (static_cast<double>(progress_) - minValue_) * 100.0 / (static_cast<double>(maxValue_) - minValue_);
+  return static_cast<int>(done);
+}
+
+int TsGauge::FillLength(int size) const { return static_cast<int>(size * PercentDone() * 0.01); }
+
+void TsGauge::Paint() {
+  if (Width() <= 0 || Height() <= 0) return;
+  TBitmap picture;
+  picture.SetPixels(TsGaugePlainPainter(*this).Paint());
+  Canvas().Draw(0, 0, picture);
+}

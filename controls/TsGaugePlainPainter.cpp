@@ -1,0 +1,145 @@
+#include "controls/TsGaugePlainPainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "controls/TsGauge.h"
+#include "framework/TBitmap.h"
+#include "platform/graphics/Shapes.h"
+
+namespace {
+
+// Rounds to the nearest integer, halves to even.
+int Round(double value) { return static_cast<int>(std::lrint(value)); }
+
+// target ^= source, byte by byte; both have the same size and format.
+void XorInto(Bitmap& target, const Bitmap& source) {
+  const int rowBytes = target.width() * target.bytesPerPixel();
+  for (int y = 0; y < target.height(); ++y) {
+    std::uint8_t* out = target.row(y);
+    const std::uint8_t* in = source.row(y);
+    for (int i = 0; i < rowBytes; ++i) out[i] ^= in[i];
+  }
+}
+
+void SelectTools(TCanvas& canvas) {
+  SelectObject(canvas.Handle(), canvas.Pen.ToPen());
+  SelectObject(canvas.Handle(), canvas.Brush.ToBrush());
+}
+
+}  // namespace
+
+Bitmap TsGaugePlainPainter::Paint() const {
+  const int width = gauge_.Width();
+  const int height = gauge_.Height();
+  TRect area = Rect(0, 0, width, height);
+  if (gauge_.BorderStyle() == bsSingle) area = Rect(1, 1, width - 1, height - 1);
+
+  TBitmap image(width, height);
+  TBitmap overlay(width, height);
+  DrawIndicator(overlay.Canvas(), area);
+  XorInto(image.Pixels(), overlay.Pixels());
+  if (gauge_.ShowText()) DrawText(image.Pixels(), area);
+  return image.Pixels();
+}
+
+void TsGaugePlainPainter::DrawIndicator(TCanvas& canvas, const TRect& area) const {
+  canvas.Pen.SetWidth(1);
+  switch (gauge_.Kind()) {
+    case gkText:
+      canvas.Brush.SetColor(gauge_.BackColor());
+      canvas.FillRect(area);
+      break;
+    case gkHorizontalBar:
+    case gkVerticalBar:
+      DrawBar(canvas, area);
+      break;
+    case gkPie:
+      DrawPie(canvas, area);
+      break;
+    case gkNeedle:
+      DrawNeedle(canvas, area);
+      break;
+  }
+}
+
+void TsGaugePlainPainter::DrawBar(TCanvas& canvas, const TRect& area) const {
+  // The extents count one pixel more than the area, and the filled box ends
+  // at those extents rather than at Left + extent: the classic gauge's own
+  // arithmetic, which the border then hides.
+  const int w = area.Right - area.Left + 1;
+  const int h = area.Bottom - area.Top + 1;
+  canvas.Brush.SetColor(gauge_.BackColor());
+  canvas.FillRect(area);
+  canvas.Pen.SetColor(gauge_.ForeColor());
+  canvas.Brush.SetColor(gauge_.ForeColor());
+  if (gauge_.Kind() == gkHorizontalBar) {
+    int filled = std::min(gauge_.FillLength(w), w);
+    if (filled > 0) canvas.Rectangle(Rect(area.Left, area.Top, filled, h));
+  } else {
+    int filled = gauge_.FillLength(h);
+    if (filled >= h) filled = h - 1;
+    if (filled > 0) canvas.Rectangle(Rect(area.Left, h - filled, w, h));
+  }
+}
+
+void TsGaugePlainPainter::DrawPie(TCanvas& canvas, const TRect& area) const {
+  const int extra = gauge_.BorderStyle() == bsSingle ? 1 : 0;
+  const int w = area.Right - area.Left + extra;
+  const int h = area.Bottom - area.Top + extra;
+  canvas.Brush.SetColor(gauge_.Color());
+  canvas.FillRect(area);
+  canvas.Brush.SetColor(gauge_.BackColor());
+  canvas.Pen.SetColor(gauge_.ForeColor());
+  canvas.Ellipse(Rect(area.Left, area.Top, w, h));
+  const int percent = gauge_.PercentDone();
+  if (percent <= 0) return;
+  // The wedge runs counter-clockwise from the end radial to twelve o'clock,
+  // so the filled part grows clockwise from the top.
+  canvas.Brush.SetColor(gauge_.ForeColor());
+  SelectTools(canvas);
+  const double angle = (percent / 50.0 + 0.5) * std::numbers::pi;
+  const int mx = w / 2;
+  const int my = h / 2;
+  Pie(canvas.Handle(), area.Left, area.Top, w, h, area.Left + Round(mx * (1 - std::cos(angle))),
+      area.Top + Round(my * (1 - std::sin(angle))), area.Left + mx, area.Top);
+}
+
+void TsGaugePlainPainter::DrawNeedle(TCanvas& canvas, const TRect& area) const {
+  const int extra = gauge_.BorderStyle() == bsSingle ? 1 : 0;
+  const int w = area.Right - area.Left + extra;
+  const int h = area.Bottom - area.Top + extra;
+  canvas.Brush.SetColor(gauge_.Color());
+  canvas.FillRect(area);
+  canvas.Brush.SetColor(gauge_.BackColor());
+  canvas.Pen.SetColor(gauge_.ForeColor());
+  SelectTools(canvas);
+  Pie(canvas.Handle(), area.Left, area.Top, w, 2 * h - 1, area.Left + w, area.Bottom - 1, area.Left,
+      area.Bottom - 1);
+  canvas.MoveTo(area.Left, area.Bottom);
+  canvas.LineTo(area.Left + w, area.Bottom);
+  const int percent = gauge_.PercentDone();
+  if (percent <= 0) return;
+  const double angle = percent / 100.0 * std::numbers::pi;
+  const int mx = gauge_.Width() / 2;
+  const int base = area.Bottom - 1;
+  canvas.MoveTo(mx, base);
+  canvas.LineTo(Round(mx * (1 - std::cos(angle))), Round(base * (1 - std::sin(angle))));
+}
+
+void TsGaugePlainPainter::DrawText(Bitmap& image, const TRect& area) const {
+  // The plain look always says "%": the suffix belongs to the skinned text.
+  const std::string text = std::to_string(gauge_.PercentDone()) + "%";
+  TBitmap layer(image.width(), image.height());
+  TCanvas& canvas = layer.Canvas();
+  canvas.Font.Assign(gauge_.Font());
+  canvas.Font.SetColor(clWhite);
+  canvas.Brush.SetStyle(bsClear);
+  const TSize size = canvas.TextExtent(text);
+  const int x = (area.Right - area.Left + 1 - size.cx) / 2;
+  const int y = (area.Bottom - area.Top + 1 - size.cy) / 2;
+  canvas.TextRect(area, x, y, text);
+  XorInto(image, layer.Pixels());
+}

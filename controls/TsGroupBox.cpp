@@ -1,0 +1,18 @@
+#include "controls/TsGroupBox.h"
+
+#include "framework/TClassInfo.h"
+#include "framework/TPropertyBuilder.h"
+
+const TClassInfo& TsGroupBox::StaticClassInfo() {
+  using G = TsGroupBox;
+  static const TClassInfo info("TsGroupBox", &TGroupBox::StaticClassInfo(), [](TClassInfo& c) {
+    c.SetFactory(ComponentFactory<G>());
+    TPropertyBuilder<G>(c)
+        .Enumeration("CaptionLayout", {"clTopLeft", "clTopCenter", "clTopRight"}, &G::CaptionLayout,
+                     &G::SetCaptionLayout)
+        .Integer("CaptionYOffset", &G::CaptionYOffset, &G::SetCaptionYOffset)
+        .Object("SkinData", [](G& g) { return &g.SkinData(); })
+        .String("CaptionSkin", &G::CaptionSkin, &G::SetCaptionSkin);
+  });
+  return info;
+}

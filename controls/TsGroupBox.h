@@ -1,0 +1,39 @@
+#pragma once
+// The "Панель Управления" frame: the plain group box with the skin settings
+// and caption placement of the skinned one.
+#include <string>
+
+#include "controls/StoreChanged.h"
+#include "controls/TsControlSkinData.h"
+#include "framework/TGroupBox.h"
+
+enum TsCaptionLayoutPos { clTopLeft, clTopCenter, clTopRight };
+
+class TsGroupBox : public TGroupBox {
+ public:
+  TRAINER_CLASS_INFO()
+
+  static constexpr int kControlKind = 74;
+
+  explicit TsGroupBox(TComponent* owner) : TGroupBox(owner) {}
+
+  TsControlSkinData& SkinData() { return skinData_; }
+  TsCaptionLayoutPos CaptionLayout() const { return captionLayout_; }
+  void SetCaptionLayout(TsCaptionLayoutPos layout) { Store(captionLayout_, layout); }
+  int CaptionYOffset() const { return captionYOffset_; }
+  void SetCaptionYOffset(int offset) { Store(captionYOffset_, offset); }
+  // The section behind the caption; empty means the skin's own choice.
+  const std::string& CaptionSkin() const { return captionSkin_; }
+  void SetCaptionSkin(const std::string& section) { Store(captionSkin_, section); }
+
+ private:
+  template <class V>
+  void Store(V& field, V value) {
+    if (StoreChanged(field, value) && !IsLoading()) Invalidate();
+  }
+
+  TsControlSkinData skinData_{this, kControlKind};
+  TsCaptionLayoutPos captionLayout_ = clTopLeft;
+  int captionYOffset_ = 0;
+  std::string captionSkin_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The label of the long task descriptions; UseSkinColor decides whether the
+// skin may recolour its text (the forms keep their own black).
+#include "controls/TsCustomLabel.h"
+
+class TsLabel : public TsCustomLabel {
+ public:
+  TRAINER_CLASS_INFO()
+
+  explicit TsLabel(TComponent* owner) : TsCustomLabel(owner) {}
+
+  bool UseSkinColor() const { return useSkinColor_; }
+  void SetUseSkinColor(bool value);
+
+ private:
+  bool useSkinColor_ = true;
+};
