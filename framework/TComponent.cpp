@@ -33,6 +33,7 @@ TComponent::~TComponent() {
 
 void TComponent::Free() {
   Destroying();
+  BeforeDestruction();
   delete this;
 }
 

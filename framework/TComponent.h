@@ -39,7 +39,8 @@ class TComponent : public TPersistent {
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  // Marks the component as destroying, then deletes it.
+  // Marks the component as destroying, lets it run BeforeDestruction while
+  // it is still whole, then deletes it. Owners free what they own this way.
   void Free();
 
   TComponent* Owner() const { return owner_; }
@@ -84,6 +85,13 @@ class TComponent : public TPersistent {
   // The layout reader nests this component inside `parent` (a container
   // control for controls); plain components ignore it.
   virtual void SetParentComponent(TComponent* parent);
+
+ protected:
+  // Runs before any destructor of the object, so overrides may still use
+  // everything the object's class holds (a form's OnDestroy).
+  virtual void BeforeDestruction() {}
+
+ public:
 
   // Handlers and fields published to a layout read into this component.
   const TPublishedNames* PublishedNames() const { return published_.get(); }

@@ -1,5 +1,6 @@
 #include "framework/TCustomForm.h"
 
+#include "framework/ExceptionReport.h"
 #include "framework/LayoutReader.h"
 #include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
@@ -41,14 +42,16 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 320, 240);
 }
 
-TCustomForm::~TCustomForm() {
-  if (OnDestroy) {
-    try {
-      OnDestroy(this);
-    } catch (...) {
-      // A destructor cannot report; the form goes regardless.
-    }
+void TCustomForm::BeforeDestruction() {
+  if (!OnDestroy) return;
+  try {
+    OnDestroy(this);
+  } catch (...) {
+    ReportException(std::current_exception());
   }
+}
+
+TCustomForm::~TCustomForm() {
   if (Application && Application->MainForm() == this) Application->FormDestroyed(this);
 }
 
@@ -128,8 +131,6 @@ void TCustomForm::InitializeForm() {
   // Forms marked visible appear now; the main form waits for the loop.
   if (Visible() && (!Application || Application->MainForm() != this)) ShowingChanged();
 }
-
-void TCustomForm::Loaded() { TWinControl::Loaded(); }
 
 // ---- showing and closing --------------------------------------------------
 

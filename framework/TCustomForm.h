@@ -79,7 +79,7 @@ class TCustomForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
-  void Loaded() override;
+  void BeforeDestruction() override;
   virtual bool CloseQuery();
   virtual void DoClose(TCloseAction& action);
   // The layout this form reads; empty for forms built in code.

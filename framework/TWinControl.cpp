@@ -305,11 +305,6 @@ void TWinControl::UpdateShowing() {
   ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
-void TWinControl::SetEnabled(bool enabled) {
-  if (enabled == Enabled()) return;
-  TControl::SetEnabled(enabled);
-}
-
 void TWinControl::SetText(const std::string& text) {
   if (text == Text()) return;
   if (handle_) SetWindowText(handle_, text.c_str());

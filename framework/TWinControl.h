@@ -78,7 +78,6 @@ class TWinControl : public TControl {
   void SetText(const std::string& text) override;
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
-  void SetEnabled(bool enabled) override;
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -86,7 +85,7 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
-  // Called once the window exists and its children were created.
+  // Makes the window itself from the parameters.
   virtual void CreateWindowHandle(const TCreateParams& params);
   void DestroyHandle();
   void RecreateWnd();

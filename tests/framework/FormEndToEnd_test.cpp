@@ -281,4 +281,18 @@ TEST_F(FormEndToEnd, AFormClosedWithCaFreeIsDestroyedAfterItsMessage) {
   EXPECT_FALSE(IsWindow(hwnd));
 }
 
+TEST_F(FormEndToEnd, OnDestroyRunsWhileTheWholeFormStillExists) {
+  TFrameworkTestForm* second = nullptr;
+  app_.CreateForm(second);
+  int createsSeen = -1;
+  bool buttonAlive = false;
+  second->OnDestroy = [&](TObject*) {
+    createsSeen = second->Creates;  // a field of the derived class
+    buttonAlive = second->Button1 && second->Button1->HandleAllocated() == second->HandleAllocated();
+  };
+  second->Free();
+  EXPECT_EQ(createsSeen, 1);
+  EXPECT_TRUE(buttonAlive);
+}
+
 }  // namespace
