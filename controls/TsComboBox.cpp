@@ -11,6 +11,7 @@ const TClassInfo& TsComboBox::StaticClassInfo() {
         .Object("BoundLabel", [](B& b) { return &b.BoundLabel(); })
         .Set("DisabledKind", DisabledKindNames(), &B::DisabledKind, &B::SetDisabledKind)
         .Object("SkinData", [](B& b) { return &b.SkinData(); })
+        .Integer("ItemHeight", &B::ItemHeight, &B::SetItemHeight)
         .Boolean("ReadOnly", &B::ReadOnly, &B::SetReadOnly);
   });
   return info;

@@ -23,6 +23,9 @@ class TsComboBox : public TComboBox {
   void SetAlignment(TAlignment alignment) { Store(alignment_, alignment); }
   TsDisabledKind DisabledKind() const { return disabledKind_; }
   void SetDisabledKind(TsDisabledKind kind) { Store(disabledKind_, kind); }
+  // Height of the list's lines; the plain combo box window sizes its own.
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int height) { Store(itemHeight_, height); }
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value) { Store(readOnly_, value); }
 
@@ -36,5 +39,6 @@ class TsComboBox : public TComboBox {
   TsBoundLabel boundLabel_;
   TAlignment alignment_ = taLeftJustify;
   TsDisabledKind disabledKind_ = dkBlended;
+  int itemHeight_ = 16;
   bool readOnly_ = false;
 };
