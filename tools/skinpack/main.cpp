@@ -6,12 +6,14 @@
 //                                    other files by name) or the listed files
 //   skinpack check PACK|DIR          loads the skin with the real loaders and
 //                                    reports every problem (exit code 1)
+//   skinpack preview PACK|DIR OUT.png  every section painted in states 0-2
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "tools/skinpack/SkinPackCommands.h"
+#include "tools/skinpack/SkinPreviewCommand.h"
 
 namespace {
 
@@ -20,7 +22,8 @@ int Usage() {
       "usage: skinpack list PACK\n"
       "       skinpack unpack PACK DIR\n"
       "       skinpack pack DIR PACK [FILE...]\n"
-      "       skinpack check PACK|DIR\n",
+      "       skinpack check PACK|DIR\n"
+      "       skinpack preview PACK|DIR OUT.png\n",
       stderr);
   return 2;
 }
@@ -37,6 +40,7 @@ int main(int argc, char** argv) {
     if (command == "pack" && args.size() >= 3)
       return SkinPackCommands::Pack(args[1], args[2], {args.begin() + 3, args.end()});
     if (command == "check" && args.size() == 2) return SkinPackCommands::Check(args[1]);
+    if (command == "preview" && args.size() == 3) return SkinPreviewCommand::Run(args[1], args[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skinpack: %s\n", e.what());
     return 1;

@@ -1,0 +1,181 @@
+#include "tools/skinpack/SkinPreview.h"
+
+#include <algorithm>
+
+#include "paint/CacheInfo.h"
+#include "paint/FillPrimitives.h"
+#include "paint/MaskGeometry.h"
+#include "paint/MaskImagePainter.h"
+#include "paint/SkinItemPainter.h"
+#include "paint/SkinTextPainter.h"
+#include "platform/graphics/DeviceContext.h"
+#include "platform/graphics/TextDrawing.h"
+#include "tools/skinpack/PreviewCellRules.h"
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kGap = 8;         // between cells and rows
+constexpr int kFrameGap = 4;    // between the frames of one image
+constexpr int kLineHeight = 18;  // one line of label text
+constexpr TColor kInk = 0x202020;
+constexpr const char* kStateNames[SkinPreview::kStates] = {"0 normal", "1 hot", "2 pressed"};
+constexpr const char* kImageHeading = "Images: GLOBALINFO and corner images (every state frame)";
+constexpr unsigned kLabelFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+int TextWidth(DeviceContext& dc, const std::string& text) {
+  TSize size;
+  GetTextExtentPoint32(&dc, text, &size);
+  return size.cx;
+}
+
+// Squares aligned to the sheet, so that neighbouring cells continue the
+// same pattern and a pixel's colour depends on its sheet position alone.
+void PaintChecker(Bitmap& sheet, const TRect& rect) {
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    std::uint8_t* p = sheet.row(y) + rect.Left * 3;
+    for (int x = rect.Left; x < rect.Right; ++x, p += 3) {
+      const bool light = ((x / SkinPreview::kCheckerSize) + (y / SkinPreview::kCheckerSize)) % 2 == 0;
+      const TColor c = light ? SkinPreview::kCheckerLight : SkinPreview::kCheckerDark;
+      p[0] = static_cast<std::uint8_t>(c >> 16);
+      p[1] = static_cast<std::uint8_t>(c >> 8);
+      p[2] = static_cast<std::uint8_t>(c);
+    }
+  }
+}
+
+void DrawLabel(DeviceContext& dc, const std::string& text, TRect rect) {
+  SetTextColor(&dc, kInk);
+  DrawText(&dc, text, rect, kLabelFormat);
+}
+
+// The sheet's masks shown in the image block: everything GLOBALINFO holds
+// and every corner image of a section.
+bool IsShownImage(const TsMaskData& mask) {
+  return mask.SectionName == "GLOBALINFO" || mask.PropertyName.rfind("IMG", 0) == 0;
+}
+
+}  // namespace
+
+SkinPreview::SkinPreview(const TsSkinContent& skin) : skin_(skin) {
+  Bitmap scratch(1, 1);
+  DeviceContext measure(scratch);
+  SetBkMode(&measure, TRANSPARENT);
+  labelWidth_ = 0;
+  for (const TsGeneralData& s : skin_.Sections) labelWidth_ = std::max(labelWidth_, TextWidth(measure, s.SectionName));
+  for (const TsMaskData& m : skin_.Masks) {
+    if (IsShownImage(m))
+      labelWidth_ = std::max(labelWidth_, TextWidth(measure, m.SectionName + " " + m.PropertyName));
+  }
+  labelWidth_ += kGap;
+  LayOutSections(measure);
+  LayOutImages(measure);
+}
+
+void SkinPreview::LayOutSections(DeviceContext& measure) {
+  std::vector<TSize> sizes;
+  int columnWidth = 0;
+  for (const TsGeneralData& s : skin_.Sections) {
+    const int index = skin_.GetSkinIndex(s.SectionName);
+    const int border = skin_.GetMaskIndex(index, s.SectionName, "BORDERSMASK");
+    sizes.push_back(PreviewCellRules::CellSize(s.SectionName, skin_.GetMaskFrameSize(border)));
+    columnWidth = std::max(columnWidth, sizes.back().cx);
+  }
+  for (const char* name : kStateNames) columnWidth = std::max(columnWidth, TextWidth(measure, name));
+
+  const int firstColumn = kMargin + labelWidth_;
+  for (int state = 0; state < kStates; ++state) {
+    const int left = firstColumn + state * (columnWidth + kGap);
+    stateHeadings_[state] = Rect(left, kMargin, left + columnWidth, kMargin + kLineHeight);
+  }
+  int y = kMargin + kLineHeight + kGap;
+  for (std::size_t i = 0; i < skin_.Sections.size(); ++i) {
+    SectionRow row;
+    row.Name = skin_.Sections[i].SectionName;
+    // Painting goes by name, as the controls do: a repeated name paints its first section.
+    row.SkinIndex = skin_.GetSkinIndex(row.Name);
+    const TSize size = sizes[i];
+    row.Label = Rect(kMargin, y, kMargin + labelWidth_, y + std::max(size.cy, kLineHeight));
+    for (int state = 0; state < kStates; ++state) {
+      const int left = stateHeadings_[state].Left;
+      row.Cells[state] = Rect(left, y, left + size.cx, y + size.cy);
+    }
+    y = row.Label.Bottom + kGap;
+    sections_.push_back(std::move(row));
+  }
+  sheet_ = {firstColumn + kStates * (columnWidth + kGap) - kGap + kMargin, y};
+}
+
+void SkinPreview::LayOutImages(DeviceContext& measure) {
+  int y = sheet_.cy + kGap;
+  imageHeading_ = Rect(kMargin, y, kMargin + TextWidth(measure, kImageHeading), y + kLineHeight);
+  sheet_.cx = std::max(sheet_.cx, imageHeading_.Right + kMargin);
+  y = imageHeading_.Bottom + kGap;
+  for (std::size_t i = 0; i < skin_.Masks.size(); ++i) {
+    const TsMaskData& mask = skin_.Masks[i];
+    if (!IsShownImage(mask)) continue;
+    ImageRow row;
+    row.MaskIndex = static_cast<int>(i);
+    row.Name = mask.SectionName + " " + mask.PropertyName;
+    const TSize frame = MaskFrameSize(mask);
+    const int frames = std::max<int>(1, mask.ImageCount);
+    const int height = std::max(frame.cy + 2 * kFramePad, kLineHeight);
+    row.Label = Rect(kMargin, y, kMargin + labelWidth_, y + height);
+    int x = row.Label.Right;
+    for (int f = 0; f < frames; ++f) {
+      row.Frames.push_back(Rect(x, y, x + frame.cx + 2 * kFramePad, y + frame.cy + 2 * kFramePad));
+      x = row.Frames.back().Right + kFrameGap;
+    }
+    sheet_.cx = std::max(sheet_.cx, x - kFrameGap + kMargin);
+    y += height + kGap;
+    images_.push_back(std::move(row));
+  }
+  sheet_.cy = y + kMargin - kGap;
+}
+
+Bitmap SkinPreview::Render() const {
+  Bitmap sheet(sheet_.cx, sheet_.cy);
+  sheet.fill(kPaper);
+  DeviceContext dc(sheet);
+  SetBkMode(&dc, TRANSPARENT);
+  for (int state = 0; state < kStates; ++state) DrawLabel(dc, kStateNames[state], TRect(stateHeadings_[state]));
+  for (const SectionRow& row : sections_) PaintSection(sheet, dc, row);
+  DrawLabel(dc, kImageHeading, imageHeading_);
+  for (const ImageRow& row : images_) PaintImage(sheet, dc, row);
+  return sheet;
+}
+
+void SkinPreview::PaintSection(Bitmap& sheet, DeviceContext& dc, const SectionRow& row) const {
+  DrawLabel(dc, row.Name, row.Label);
+  const int texture = skin_.GetTextureIndex(row.SkinIndex, row.Name, "PATTERN");
+  const int hotTexture = skin_.GetTextureIndex(row.SkinIndex, row.Name, "HOTPATTERN");
+  const bool caption = PreviewCellRules::ShowsCaption(row.Name);
+  for (int state = 0; state < kStates; ++state) {
+    const TRect& cell = row.Cells[state];
+    PaintChecker(sheet, cell);
+    // Painted like a control: into a cache bitmap of its own, with the sheet
+    // as the parent picture under it, then copied onto the sheet.
+    Bitmap cache(cell.Width(), cell.Height());
+    const TRect local = Rect(0, 0, cell.Width(), cell.Height());
+    PaintItem(row.SkinIndex, row.Name, MakeCacheInfo(&sheet), hotTexture, texture, &skin_, &cache,
+              Point(cell.Left, cell.Top), local, state, true);
+    if (caption) {
+      DeviceContext cacheDc(cache);
+      WriteTextByIndex(&cacheDc, "Текст", true, &skin_, state != 0, row.SkinIndex,
+                       DT_CENTER | DT_VCENTER | DT_SINGLELINE, local);
+    }
+    CopyBitmapRect(sheet, Point(cell.Left, cell.Top), cache, local);
+  }
+}
+
+void SkinPreview::PaintImage(Bitmap& sheet, DeviceContext& dc, const ImageRow& row) const {
+  DrawLabel(dc, row.Name, row.Label);
+  const TsMaskData& mask = skin_.Masks[static_cast<std::size_t>(row.MaskIndex)];
+  for (std::size_t f = 0; f < row.Frames.size(); ++f) {
+    const TRect& cell = row.Frames[f];
+    PaintChecker(sheet, cell);
+    // Key-colour pixels take the sheet's own pixels: the checker shows.
+    DrawMaskImage(sheet, Point(cell.Left + kFramePad, cell.Top + kFramePad), static_cast<int>(f),
+                  MakeCacheInfo(&sheet), mask, 1, skin_.MasterBitmap.get());
+  }
+}
