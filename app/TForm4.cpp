@@ -1,0 +1,23 @@
+#include "app/TForm4.h"
+
+#include "app/ResultFile.h"
+#include "framework/TApplication.h"
+#include "framework/TClassInfo.h"
+#include "framework/TEdit.h"
+
+const TClassInfo& TForm4::StaticClassInfo() {
+  static const TClassInfo info("TForm4", &TForm::StaticClassInfo());
+  return info;
+}
+
+TForm4::TForm4(TComponent* owner) : TForm(owner) {
+  PublishMethod("sBitBtn1Click", &TForm4::sBitBtn1Click);
+  PublishField("sEdit1", sEdit1);
+}
+
+void TForm4::sBitBtn1Click(TObject*) {
+  // A failure throws out of here: the application's error report shows it
+  // and the program goes on with this window open.
+  ResultFile().Append(sEdit1 ? sEdit1->CurrentText() : std::string());
+  if (Application && Application->MainForm()) Application->MainForm()->Close();
+}

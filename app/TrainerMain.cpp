@@ -1,0 +1,5 @@
+// The program on the desktop.
+#include "app/RunTrainer.h"
+#include "platform/sdl/SdlBackend.h"
+
+int main() { return RunTrainer(SdlBackend::create()); }

@@ -1,0 +1,177 @@
+// The jugs window on the headless screen: start-up, the three stages solved
+// with commands chosen from the picker, the editor's buttons, and the
+// hand-over to the river window.
+#include <gtest/gtest.h>
+
+#include "controls/TsGauge.h"
+#include "framework/TApplication.h"
+#include "framework/TComboBox.h"
+#include "framework/TLabel.h"
+#include "framework/TListBox.h"
+#include "puzzles/TForm1.h"
+#include "puzzles/TForm2.h"
+#include "tests/app/TrainerSession.h"
+
+namespace {
+
+// Picker entries, in the picker's order.
+enum JugCommand { Fill1, Fill2, Empty1, Empty2, Pour1Into2, Pour2Into1 };
+
+class JugsWindowTest : public ::testing::Test {
+ protected:
+  TForm1* jugs() { return session.Program().JugsWindow(); }
+  std::string caption(std::string_view name) { return session.Control(jugs(), name)->Caption(); }
+
+  // Writes the algorithm with the picker, runs it to its end and answers the boxes.
+  std::vector<std::string> replay(std::initializer_list<JugCommand> commands) {
+    for (JugCommand c : commands) session.Choose(jugs(), c);
+    session.Execute(jugs());
+    session.Run(50 + 2000 * static_cast<unsigned>(commands.size()));
+    return session.TakeMessages();
+  }
+
+  TrainerSession session;
+};
+
+TEST_F(JugsWindowTest, StartsWithOnlyTheJugsWindowCentredInStageOne) {
+  TApplication& app = session.Program().Application();
+  EXPECT_EQ(app.Title(), "Тренажёр алгоритмов");
+  EXPECT_EQ(app.MainForm(), jugs());
+  // Created in the order TForm1 .. TForm4.
+  ASSERT_GE(app.ComponentCount(), 4);
+  const char* classes[] = {"TForm1", "TForm2", "TForm3", "TForm4"};
+  int seen = 0;
+  for (int i = 0; i < app.ComponentCount(); ++i) {
+    if (auto* form = dynamic_cast<TCustomForm*>(app.Components(i)); form && seen < 4) {
+      EXPECT_EQ(form->ClassName(), classes[seen++]);
+    }
+  }
+  EXPECT_EQ(seen, 4);
+  EXPECT_EQ(session.VisibleWindows(), std::vector<TCustomForm*>{jugs()});
+
+  RECT frame;
+  GetWindowRect(jugs()->Handle(), &frame);
+  EXPECT_EQ(frame.Left, (1280 - frame.Width()) / 2);
+  EXPECT_EQ(frame.Top, (1024 - frame.Height()) / 2);
+  EXPECT_EQ(GetWindowTextString(jugs()->Handle()), "Банки");
+  EXPECT_EQ(caption("sLabelFX10"), "Первый тур");
+  EXPECT_EQ(caption("sComboBox1"), "Выберите команду");
+  EXPECT_TRUE(session.Lines(jugs()).empty());
+  EXPECT_EQ(jugs()->Puzzle().stage(), 1);
+}
+
+TEST_F(JugsWindowTest, ThreeStagesSolvedWithThePickerHandOverToTheRiver) {
+  // Stage 1: the first tick already shows the full 3-litre jug.
+  session.Choose(jugs(), Fill2);
+  session.Choose(jugs(), Pour2Into1);
+  EXPECT_EQ(session.Lines(jugs()), (std::vector<std::string>{"Наполнить БАНКУ 2", "Перелить всё из БАНКИ2 В БАНКУ 1"}));
+  EXPECT_EQ(caption("sComboBox1"), "Перелить всё из БАНКИ2 В БАНКУ 1") << "the picker keeps the chosen text";
+  session.Execute(jugs());
+  EXPECT_FALSE(session.PanelEnabled(jugs()));
+  session.Run(60);
+  EXPECT_EQ(jugs()->sGauge3->MaxValue(), 3);
+  EXPECT_EQ(jugs()->sGauge3->Progress(), 3);
+  EXPECT_EQ(caption("sLabelFX7"), "3");
+  EXPECT_EQ(session.SelectedLine(jugs()), 0);
+  session.Run(2000);
+  EXPECT_EQ(session.TakeMessages(), std::vector<std::string>{"Отлично! Ты получил один литр сока в БАНКЕ 2"});
+  EXPECT_TRUE(session.Lines(jugs()).empty()) << "the clear action ran";
+  EXPECT_EQ(caption("sLabelFX6"), "0");
+  EXPECT_EQ(caption("sLabelFX7"), "0");
+  EXPECT_EQ(caption("sLabelFX8"), "3-х литровая");
+  EXPECT_EQ(caption("sLabelFX9"), "5-ти литровая");
+  EXPECT_EQ(caption("sLabelFX10"), "Второй тур");
+  EXPECT_TRUE(session.PanelEnabled(jugs()));
+
+  // Stage 2: one litre stays in jug 1.
+  EXPECT_EQ(replay({Fill1, Pour1Into2, Fill1, Pour1Into2}),
+            std::vector<std::string>{"Отлично! Ты получил один литр сока в БАНКЕ 1"});
+  EXPECT_EQ(caption("sLabelFX10"), "Третий тур");
+  EXPECT_EQ(caption("sLabelFX8"), "5-ти литровая");
+  EXPECT_EQ(caption("sLabelFX9"), "8-ми литровая");
+  EXPECT_EQ(session.VisibleWindows(), std::vector<TCustomForm*>{jugs()});
+
+  // Stage 3, then the river window takes over.
+  for (JugCommand c : {Fill2, Pour2Into1, Empty1, Pour2Into1, Fill2, Pour2Into1, Empty1, Pour2Into1})
+    session.Choose(jugs(), c);
+  session.Execute(jugs());
+  session.Run(50 + 2000 * 7 + 100);
+  EXPECT_EQ(session.Messages().size(), 1u);
+  for (const SeenMessage& m : session.Messages()) {
+    EXPECT_EQ(m.Text, "Отлично! Ты получил один литр сока в БАНКЕ 2");
+    EXPECT_EQ(m.Title, "Тренажёр алгоритмов");
+    EXPECT_FALSE(m.ReplayTimerRunning) << "the step timer stops before the message";
+  }
+  EXPECT_EQ(session.VisibleWindows(), std::vector<TCustomForm*>{session.Program().RiverWindow()});
+  EXPECT_FALSE(session.StepTimerOn(jugs()));
+  EXPECT_EQ(jugs()->Puzzle().stage(), JugsPuzzle::kFinished);
+  session.Run(5000);
+  EXPECT_EQ(session.Messages().size(), 1u) << "no tick after the hand-over";
+}
+
+TEST_F(JugsWindowTest, AListThatNeverReachesOneLitreEndsQuietlyAtItsLastLine) {
+  EXPECT_TRUE(replay({Fill1, Fill2, Empty1}).empty());
+  EXPECT_EQ(jugs()->sGauge1->Progress(), 0);
+  EXPECT_EQ(jugs()->sGauge3->Progress(), 3);
+  EXPECT_EQ(session.SelectedLine(jugs()), 2) << "the last line stays highlighted";
+  EXPECT_TRUE(session.PanelEnabled(jugs()));
+  EXPECT_FALSE(session.StepTimerOn(jugs()));
+  EXPECT_EQ(session.Lines(jugs()).size(), 3u);
+  EXPECT_EQ(jugs()->Puzzle().stage(), 1);
+
+  // Clear empties the list and shows both jugs empty; the maxima stay.
+  session.Click(jugs(), "sButton1");
+  EXPECT_TRUE(session.Lines(jugs()).empty());
+  EXPECT_EQ(jugs()->sGauge3->Progress(), 0);
+  EXPECT_EQ(jugs()->sGauge3->MaxValue(), 3);
+  EXPECT_EQ(caption("sLabelFX7"), "0");
+}
+
+TEST_F(JugsWindowTest, ExecutingAnEmptyListOnlySaysSo) {
+  session.Execute(jugs());
+  session.Run(5000);
+  ASSERT_EQ(session.Messages().size(), 1u);
+  EXPECT_EQ(session.Messages()[0].Text, "Дык нечего выполнять :)");
+  EXPECT_EQ(session.Messages()[0].Title, "Тренажёр алгоритмов");
+  EXPECT_FALSE(session.StepTimerOn(jugs()));
+  EXPECT_TRUE(session.PanelEnabled(jugs()));
+  EXPECT_EQ(jugs()->sGauge1->MaxValue(), 0) << "no tick ran";
+}
+
+TEST_F(JugsWindowTest, RemoveDeletesTheSelectedLineAndNothingWithoutASelection) {
+  session.Choose(jugs(), Fill1);
+  session.Choose(jugs(), Fill2);
+  session.Choose(jugs(), Empty1);
+  ASSERT_EQ(session.SelectedLine(jugs()), -1) << "the picker does not select";
+  session.Click(jugs(), "sSpeedButton1");
+  EXPECT_EQ(session.Lines(jugs()).size(), 3u);
+
+  // Click the second line of the list, then "Убрать".
+  auto* list = jugs()->sListBox1;
+  session.Driver().clickClient(list->Handle(), {20, 13 + 6});
+  ASSERT_EQ(session.SelectedLine(jugs()), 1);
+  session.Click(jugs(), "sSpeedButton1");
+  EXPECT_EQ(session.Lines(jugs()), (std::vector<std::string>{"Наполнить БАНКУ 1", "Вылить всё из БАНКИ 1"}));
+  EXPECT_EQ(session.SelectedLine(jugs()), -1);
+  session.Click(jugs(), "sSpeedButton1");
+  EXPECT_EQ(session.Lines(jugs()).size(), 2u);
+}
+
+TEST_F(JugsWindowTest, EnterStartsTheReplayAndTypedPickerTextIsSkipped) {
+  // Typing into the picker appends one line per edit; such lines do nothing.
+  auto* picker = session.Control(jugs(), "sComboBox1");
+  session.Driver().clickClient(jugs()->sComboBox1->Handle(), {5, picker->Height() / 2});
+  session.Driver().keyDown(VK_END);
+  session.Driver().keyUp(VK_END);
+  session.Driver().typeText("ab");
+  EXPECT_EQ(session.Lines(jugs()), (std::vector<std::string>{"Выберите командуa", "Выберите командуab"}));
+  session.Choose(jugs(), Fill2);
+  session.Choose(jugs(), Pour2Into1);
+  session.Driver().clickClient(jugs()->sListBox1->Handle(), {20, 6});
+  session.Driver().pressKey(VK_RETURN);  // the execute button is the default button
+  session.Run(50 + 2000 * 3 + 10);
+  EXPECT_EQ(session.TakeMessages(), std::vector<std::string>{"Отлично! Ты получил один литр сока в БАНКЕ 2"});
+  EXPECT_EQ(jugs()->Puzzle().stage(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The result file on its own: the Windows-1251 bytes of a line, creating the
+// file only when it is missing, appending after earlier runs, and refusing
+// to touch a file it cannot open.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/ResultFile.h"
+#include "app/Windows1251Encoder.h"
+#include "tests/app/ScopedWorkDir.h"
+
+namespace {
+
+// " Всё сделал(а)!" in Windows-1251, written out byte by byte.
+const std::string kSuffix1251 = " \xC2\xF1\xB8 \xF1\xE4\xE5\xEB\xE0\xEB(\xE0)!";
+
+TEST(Windows1251Encoder, CyrillicAsciiAndCharactersTheCodePageLacks) {
+  Windows1251Encoder encoder;
+  EXPECT_EQ(encoder.Encode("Иван Ёжиков"), "\xC8\xE2\xE0\xED \xA8\xE6\xE8\xEA\xEE\xE2");
+  EXPECT_EQ(encoder.Encode("Ann-Marie 2"), "Ann-Marie 2");
+  EXPECT_EQ(encoder.Encode("№ «»—€"), "\xB9 \xAB\xBB\x97\x88");
+  // One "?" per character the code page cannot hold, whatever its length in UTF-8.
+  EXPECT_EQ(encoder.Encode("李a😀б"), "?a?\xE1");
+  // Broken UTF-8: a lone continuation byte and a cut-off two-byte letter.
+  EXPECT_EQ(encoder.Encode("a\x80z\xD0"), "a?z?");
+  EXPECT_EQ(encoder.Encode(""), "");
+}
+
+TEST(ResultFile, TheLineIsTheNameTheSuffixAndCrLf) {
+  EXPECT_EQ(ResultFile::Line("Петя"), "\xCF\xE5\xF2\xFF" + kSuffix1251 + "\r\n");
+  EXPECT_EQ(ResultFile::Line(""), kSuffix1251 + "\r\n") << "an empty name keeps the leading space";
+  EXPECT_EQ(ResultFile::Line("  a b "), "  a b " + kSuffix1251 + "\r\n") << "no trimming";
+}
+
+TEST(ResultFile, CreatesAMissingFileAndAppendsAfterEarlierRuns) {
+  ScopedWorkDir dir;
+  ResultFile file;
+  file.Append("Аня");
+  EXPECT_EQ(dir.read("res.txt"), "\xC0\xED\xFF" + kSuffix1251 + "\r\n");
+  file.Append("Bob");
+  EXPECT_EQ(dir.read("res.txt"), "\xC0\xED\xFF" + kSuffix1251 + "\r\nBob" + kSuffix1251 + "\r\n");
+
+  // A file from elsewhere without a final line break is continued, not rewritten.
+  dir.write("res.txt", "old");
+  file.Append("x");
+  EXPECT_EQ(dir.read("res.txt"), "oldx" + kSuffix1251 + "\r\n");
+}
+
+TEST(ResultFile, AnExistingFileThatCannotBeOpenedIsReportedAndLeftAlone) {
+  // A directory of that name: opening it for writing fails, and it must
+  // neither be replaced nor turned into a fresh empty file.
+  ScopedWorkDir dir;
+  std::filesystem::create_directory(dir.path() / "res.txt");
+  std::filesystem::path inside = dir.path() / "res.txt" / "keep";
+  std::ofstream(inside) << "x";
+  try {
+    ResultFile().Append("Вася");
+    ADD_FAILURE() << "no error";
+  } catch (const ResultFileError& error) {
+    EXPECT_NE(std::string(error.what()).find("res.txt"), std::string::npos) << error.what();
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "res.txt"));
+  EXPECT_TRUE(std::filesystem::exists(inside));
+}
+
+TEST(ResultFile, AReadOnlyFileIsReportedNotRecreated) {
+  ScopedWorkDir dir;
+  dir.write("res.txt", "Первый\r\n");
+  ASSERT_EQ(chmod((dir.path() / "res.txt").c_str(), 0444), 0);
+  if (access((dir.path() / "res.txt").c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write read-only files";
+  EXPECT_THROW(ResultFile().Append("Вася"), ResultFileError);
+  EXPECT_EQ(dir.read("res.txt"), "Первый\r\n") << "not truncated, not recreated";
+}
+
+TEST(ResultFile, AMissingFileThatCannotBeCreatedIsReported) {
+  ScopedWorkDir dir;
+  EXPECT_THROW(ResultFile("no-such-folder/res.txt").Append("Вася"), ResultFileError);
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
+}
+
+}  // namespace
