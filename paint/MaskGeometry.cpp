@@ -3,7 +3,10 @@
 #include <algorithm>
 
 TSize MaskFrameSize(const TsMaskData& mask) {
-  if (mask.Bmp) return {mask.Bmp->width() / 3, mask.Bmp->height() / 2};
+  // An own bitmap is cut by its frame count like any other mask (a corner
+  // image of one frame spans the whole picture); only one without a count
+  // or a rectangle is read as three frames over a mask half.
+  if (mask.Bmp && (mask.ImageCount < 1 || mask.R.IsEmpty())) return {mask.Bmp->width() / 3, mask.Bmp->height() / 2};
   const int across = std::max<int>(mask.ImageCount, 1);
   const int down = std::max(mask.MaskType + 1, 1);
   return {mask.R.Width() / across, mask.R.Height() / down};

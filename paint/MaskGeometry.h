@@ -4,9 +4,10 @@
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 
-// One state frame: a third of the width and half the height of an own
-// bitmap, else R divided by ImageCount across and MaskType + 1 down (counts
-// below 1 count as 1).
+// One state frame: R divided by ImageCount across and MaskType + 1 down
+// (counts below 1 count as 1); an own bitmap without a frame count or
+// without R is three frames over a mask half (a third of its width, half
+// its height).
 TSize MaskFrameSize(const TsMaskData& mask);
 
 // The picture a mask lives in: its own bitmap, else the master bitmap
