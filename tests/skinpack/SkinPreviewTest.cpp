@@ -54,6 +54,7 @@ std::string Options() {
          "\r\nFONTCOLOR=" + std::to_string(kText) + "\r\nTCBOTTOM=" + std::to_string(kContour) +
          "\r\nHOTFONTCOLOR=" + std::to_string(kHotText) +
          "\r\nBORDERSMASK=^0000^0000^0008^0004^0001^0001^0001^0001^2^0^1^0\r\n"
+         "GLYPHMASK=@0008@0000@0010@0002@1@0\r\n"
          "[PANEL]\r\nCOLOR=255\r\nHOTCOLOR=255\r\nTRANSPARENCY=100\r\nHOTTRANSPARENCY=100\r\n";
 }
 
@@ -216,11 +217,15 @@ TEST_F(SkinPreviewTest, TransparentSectionShowsTheChecker) {
   }
 }
 
-TEST_F(SkinPreviewTest, ImageBlockShowsEveryFrameOfTheGlobalImages) {
+TEST_F(SkinPreviewTest, ImageBlockShowsEveryFrameOfTheGlobalImagesAndGlyphs) {
   const TsSkinContent skin = LoadOk(Folder());
   const SkinPreview preview(skin);
   const Bitmap sheet = preview.Render();
-  ASSERT_EQ(preview.Images().size(), 1u);
+  ASSERT_EQ(preview.Images().size(), 2u);  // in mask order
+  EXPECT_EQ(preview.Images()[1].Name, "BUTTON GLYPHMASK");
+  ASSERT_EQ(preview.Images()[1].Frames.size(), 1u);
+  const TRect& glyph = preview.Images()[1].Frames[0];
+  EXPECT_EQ(sheet.pixel(glyph.Left + SkinPreview::kFramePad, glyph.Top + SkinPreview::kFramePad), kGlyph0);
   const SkinPreview::ImageRow& check = preview.Images()[0];
   EXPECT_EQ(check.Name, "GLOBALINFO CHECK");
   ASSERT_EQ(check.Frames.size(), 2u);

@@ -20,7 +20,7 @@ constexpr int kFrameGap = 4;    // between the frames of one image
 constexpr int kLineHeight = 18;  // one line of label text
 constexpr TColor kInk = 0x202020;
 constexpr const char* kStateNames[SkinPreview::kStates] = {"0 normal", "1 hot", "2 pressed"};
-constexpr const char* kImageHeading = "Images: GLOBALINFO and corner images (every state frame)";
+constexpr const char* kImageHeading = "Images: GLOBALINFO, glyphs and corner images (every state frame)";
 constexpr unsigned kLabelFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 int TextWidth(DeviceContext& dc, const std::string& text) {
@@ -49,10 +49,12 @@ void DrawLabel(DeviceContext& dc, const std::string& text, TRect rect) {
   DrawText(&dc, text, rect, kLabelFormat);
 }
 
-// The sheet's masks shown in the image block: everything GLOBALINFO holds
-// and every corner image of a section.
+// The sheet's masks shown in the image block: everything GLOBALINFO holds,
+// the glyphs that controls draw over their sections (scroll arrows, slider
+// grips) and every corner image of a section.
 bool IsShownImage(const TsMaskData& mask) {
-  return mask.SectionName == "GLOBALINFO" || mask.PropertyName.rfind("IMG", 0) == 0;
+  return mask.SectionName == "GLOBALINFO" || mask.PropertyName == "GLYPHMASK" ||
+         mask.PropertyName.rfind("IMG", 0) == 0;
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // section with the section painted in states 0, 1 and 2 over a checker (so
 // transparency and cut corners show), the caption of button-like sections
 // in their font colours and contour, and a block with the images of
-// GLOBALINFO (title buttons, check marks, grip) and the corner images.
+// GLOBALINFO (title buttons, check marks, grip), the glyph masks of the
+// sections (scroll arrows, slider grips) and the corner images.
 //
 // The layout is computed on construction; Render paints it. The rows and
 // image cells are public so that callers can find a section on the sheet.
