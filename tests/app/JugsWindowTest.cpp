@@ -58,6 +58,13 @@ TEST_F(JugsWindowTest, StartsWithOnlyTheJugsWindowCentredInStageOne) {
   EXPECT_EQ(caption("sComboBox1"), "Выберите команду");
   EXPECT_TRUE(session.Lines(jugs()).empty());
   EXPECT_EQ(jugs()->Puzzle().stage(), 1);
+
+  // Closing the main window ends the program without writing anything.
+  SendMessage(jugs()->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(app.Terminated());
+  session.Driver().runUntilIdle();
+  EXPECT_TRUE(session.Driver().quitSeen());
+  EXPECT_FALSE(std::filesystem::exists(session.WorkDir().path() / "res.txt"));
 }
 
 TEST_F(JugsWindowTest, ThreeStagesSolvedWithThePickerHandOverToTheRiver) {
