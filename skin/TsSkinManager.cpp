@@ -49,6 +49,11 @@ const TClassInfo& TsSkinManager::StaticClassInfo() {
 
 void RegisterSkinClasses(TClassRegistry& registry) { registry.Register<TsSkinManager>(); }
 
+TsSkinManager::Connections& TsSkinManager::WindowConnections() {
+  static Connections connections;
+  return connections;
+}
+
 namespace {
 
 TacIniFile IniFromBytes(const std::vector<std::uint8_t>* bytes) {
@@ -184,8 +189,8 @@ void TsSkinManager::Reload() {
   }
   if (lastOutcome_ != LoadOutcome::Loaded) {
     RemoveSkin();
-  } else if (!IsLoading() && OnRepaintAll) {
-    OnRepaintAll();
+  } else if (const auto& repaint = WindowConnections().RepaintAll; repaint && !IsLoading()) {
+    repaint(*this);
   }
 }
 
@@ -236,7 +241,7 @@ void TsSkinManager::LoadSkin() {
       content_.ClearSkin();
       content_.RefreshConstIndexes();
       lastOutcome_ = LoadOutcome::NotPacked;
-      if (OnWarning) OnWarning(TacSkinConvertor::kNotPackedMessage, TacSkinConvertor::kWarningCaption);
+      if (const auto& warn = WindowConnections().Warning) warn(TacSkinConvertor::kNotPackedMessage, TacSkinConvertor::kWarningCaption);
       return;
     }
     content_.SkinData.SkinPath = skinPath;
@@ -257,7 +262,7 @@ void TsSkinManager::LoadSkin() {
     content_.RefreshConstIndexes();
     lastOutcome_ = LoadOutcome::Failed;
     lastError_ = e.what();
-    if (OnLoadError) OnLoadError(lastError_);
+    if (const auto& report = WindowConnections().LoadError) report(*this, lastError_);
   }
 }
 
@@ -265,12 +270,12 @@ void TsSkinManager::AnnounceNewSkin(bool repaint) {
   if (IsLoading()) return;
   content_.SkinData.Active = false;
   content_.RefreshConstIndexes();
-  if (OnAnnounceSkin) OnAnnounceSkin(repaint);
+  if (const auto& announce = WindowConnections().AnnounceSkin) announce(*this, repaint);
   content_.SkinData.Active = true;
 }
 
 void TsSkinManager::RemoveSkin() {
   content_.SkinData.Active = false;
-  if (OnRemoveSkin) OnRemoveSkin();
+  if (const auto& remove = WindowConnections().RemoveSkin) remove(*this);
   content_.ClearSkin();
 }

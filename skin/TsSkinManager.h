@@ -3,7 +3,7 @@
 // source (pack file, unpacked folder or stored skin), running the loaders
 // and the recolouring, and the order of the announcements. What an
 // announcement does to windows (the skin command message, the window hook,
-// repainting) is handed to the On... connections, which the windowing layer
+// repainting) is handed to WindowConnections(), which the windowing layer
 // sets; lookups of the loaded skin are those of Content().
 #include <functional>
 #include <string>
@@ -98,16 +98,21 @@ class TsSkinManager : public TComponent {
   static bool SkinChanging() { return skinChanging_; }
 
   // ---- Connections to the windowing layer ----
-  // Announces the new skin to every window (repaint: also redraw them).
-  std::function<void(bool repaint)> OnAnnounceSkin;
-  // Tells every window the skin is going away.
-  std::function<void()> OnRemoveSkin;
-  // Repaints every window after a change of colours.
-  std::function<void()> OnRepaintAll;
-  // Shows a warning box (text, caption).
-  std::function<void(std::string_view, std::string_view)> OnWarning;
-  // Reports a skin that could not be loaded (the application's error report).
-  std::function<void(const std::string&)> OnLoadError;
+  // Set once for the whole program: managers read from a layout announce
+  // their skin before anyone could connect to them one by one.
+  struct Connections {
+    // Announces the new skin to every window (repaint: also redraw them).
+    std::function<void(TsSkinManager&, bool repaint)> AnnounceSkin;
+    // Tells every window the skin is going away.
+    std::function<void(TsSkinManager&)> RemoveSkin;
+    // Repaints every window after a change of colours.
+    std::function<void(TsSkinManager&)> RepaintAll;
+    // Shows a warning box (text, caption).
+    std::function<void(std::string_view, std::string_view)> Warning;
+    // Reports a skin that could not be loaded (the application's error report).
+    std::function<void(TsSkinManager&, const std::string&)> LoadError;
+  };
+  static Connections& WindowConnections();
 
  private:
   void ChangeSkin();

@@ -24,19 +24,26 @@ Bytes BirchPack(const char* options = kOptions) {
 // announcements recorded.
 struct ManagerFixture : ::testing::Test {
   SkinTestFiles::TempDir dir;
-  std::vector<std::string> events;  // outlives the manager, whose destruction still reports
+  std::vector<std::string> events;
   TsSkinManager manager{nullptr};
 
   ManagerFixture() {
     manager.SetProgramFolder(dir.path().string() + "/");
     manager.SetSkinDirectory(dir.path().string() + "/Skins");
-    manager.OnAnnounceSkin = [this](bool repaint) { events.push_back(repaint ? "announce+repaint" : "announce"); };
-    manager.OnRemoveSkin = [this] { events.push_back("remove"); };
-    manager.OnRepaintAll = [this] { events.push_back("repaint"); };
-    manager.OnWarning = [this](std::string_view text, std::string_view caption) {
+    TsSkinManager::Connections& c = TsSkinManager::WindowConnections();
+    c.AnnounceSkin = [this](TsSkinManager&, bool repaint) {
+      events.push_back(repaint ? "announce+repaint" : "announce");
+    };
+    c.RemoveSkin = [this](TsSkinManager&) { events.push_back("remove"); };
+    c.RepaintAll = [this](TsSkinManager&) { events.push_back("repaint"); };
+    c.Warning = [this](std::string_view text, std::string_view caption) {
       events.push_back(std::string(caption) + ": " + std::string(text));
     };
-    manager.OnLoadError = [this](const std::string&) { events.push_back("error"); };
+    c.LoadError = [this](TsSkinManager&, const std::string&) { events.push_back("error"); };
+  }
+  ~ManagerFixture() override {
+    manager.SetActive(false);  // reported while the connections still reach `events`
+    TsSkinManager::WindowConnections() = {};
   }
   void AddStored(const std::string& name, const Bytes& data) {
     TsStoredSkin* skin = manager.InternalSkins().Add();

@@ -7,7 +7,6 @@
 #include <vector>
 
 class TacIniFile;
-class TacSkinFiles;
 class TsSkinContent;
 
 class SkinChecker {
