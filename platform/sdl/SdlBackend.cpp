@@ -188,11 +188,11 @@ bool SdlBackend::waitForEvents(std::uint64_t deadlineMs) {
 }
 
 POINT SdlBackend::toScreen(Uint32 windowId, int x, int y) const {
-  const auto it = windows_.find(windowId);
-  if (it == windows_.end()) return {x, y};
-  int wx = 0, wy = 0;
-  SDL_GetWindowPosition(it->second.window, &wx, &wy);
-  return {wx + x, wy + y};
+  // The layer knows where its windows are (it places them, and hears of the
+  // desktop's moves); SDL's own idea can lag behind without a window manager.
+  RECT r;
+  if (!GetWindowRect(hwndOf(windowId), &r)) return {x, y};
+  return {r.Left + x, r.Top + y};
 }
 
 void SdlBackend::handle(const SDL_Event& event) {

@@ -359,6 +359,21 @@ void InputRouter::startTracker(std::unique_ptr<SystemTracker> tracker) {
     old->cancel();
   }
   tracker_ = std::move(tracker);
+  // Mouse input that arrived together with the press (a quick click comes
+  // from the desktop in one batch) is already queued: it belongs to the grab.
+  const auto isMouse = [](const MSG& m) {
+    return (m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK) ||
+           (m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK);
+  };
+  MSG m;
+  while (tracker_ && wm_.queue().takeIf(isMouse, &m)) {
+    if (m.message == WM_LBUTTONUP || m.message == WM_NCLBUTTONUP) {
+      std::unique_ptr<SystemTracker> ending = std::move(tracker_);
+      ending->buttonUp(m.pt);
+      return;
+    }
+    if (m.message == WM_MOUSEMOVE || m.message == WM_NCMOUSEMOVE) tracker_->mouseMove(m.pt);
+  }
 }
 
 MouseTransitionHook InputRouter::setTransitionHook(MouseTransitionHook hook) {

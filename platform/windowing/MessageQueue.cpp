@@ -20,6 +20,16 @@ bool MessageQueue::take(HWND filter, UINT min, UINT max, bool remove, MSG* out) 
   return false;
 }
 
+bool MessageQueue::takeIf(const std::function<bool(const MSG&)>& accept, MSG* out) {
+  for (auto it = messages_.begin(); it != messages_.end(); ++it) {
+    if (!accept(*it)) continue;
+    *out = *it;
+    messages_.erase(it);
+    return true;
+  }
+  return false;
+}
+
 void MessageQueue::discard(HWND hwnd) {
   std::erase_if(messages_, [hwnd](const MSG& msg) { return msg.hwnd == hwnd; });
 }

@@ -1,6 +1,7 @@
 // The default frame, painting, regions and layered windows, seen through
 // hit codes, injected input and screen pixels.
 #include "platform/graphics/Gdi.h"
+#include "platform/windowing/WindowManager.h"
 #include "WindowingTestSupport.h"
 
 namespace {
@@ -100,6 +101,18 @@ TEST_F(Frame, TheWindowIconAppearsInTheCaption) {
   EXPECT_EQ(screenPixel(driver.windowToScreen(w, {3 + 9, 3 + 9})), RGB(0, 200, 0));
   Bitmap opaque24(16, 16);
   EXPECT_FALSE(SetWindowIcon(w, &opaque24));  // the fourth byte is required
+}
+
+TEST_F(Frame, AQuickClickThatArrivesInOneBatchStillCloses) {
+  HWND w = makeTop("quick", Bounds(100, 100, 300, 200));
+  const POINT close = driver.windowToScreen(w, {300 - 3 - 10, 12});
+  // The desktop hands over press and release before the loop sees either.
+  wm().input().mouseMove(close);
+  wm().input().mouseButton(close, MouseButton::Left, true);
+  wm().input().mouseButton(close, MouseButton::Left, false);
+  driver.runUntilIdle();
+  EXPECT_FALSE(IsWindow(w));
+  EXPECT_EQ(wm().input().tracker(), nullptr);
 }
 
 TEST_F(Frame, TheMinimizeButtonTakesTheWindowOffTheScreen) {
