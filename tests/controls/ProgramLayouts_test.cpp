@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "controls/TsButton.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"
@@ -169,6 +170,18 @@ TEST_F(ProgramLayouts, EachWindowRunsItsCreateHandlerOnceAfterLoading) {
   EXPECT_EQ(Open("TForm1")->Calls["FormCreate"], 1);
   EXPECT_EQ(Open("TForm3")->Calls["FormCreate"], 1);
   EXPECT_EQ(Open("TForm2")->Calls["FormCreate"], 0);  // the river window has no create handler
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(TsControlSkinData, SectionNamesAreKeptUpperCase) {
+  TsButton button(nullptr);
+  button.SkinData().SetSkinSection("Button");
+  EXPECT_EQ(button.SkinData().SkinSection(), "BUTTON");
+  EXPECT_EQ(std::get<std::string>(ReadPath(button, "SkinData.SkinSection")), "BUTTON");
 }
 
 }  // namespace
