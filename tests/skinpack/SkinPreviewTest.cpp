@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <unistd.h>
 
 #include "platform/BmpCodec.h"
 #include "platform/FileBytes.h"
@@ -65,7 +66,8 @@ class SkinPreviewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = fs::temp_directory_path() /
-            ("skinpack_preview_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("skinpack_preview_" + std::to_string(getpid()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(Folder());
     const std::vector<std::uint8_t> options = Bytes(Options());
