@@ -245,6 +245,24 @@ TEST_F(SkinPreviewTest, ImageBlockShowsEveryFrameOfTheGlobalImagesAndGlyphs) {
   EXPECT_LE(f1.Bottom, sheet.height());
 }
 
+TEST_F(SkinPreviewTest, BrokenImageRectanglesNeitherShowNorSizeTheSheet) {
+  const TsSkinContent good = LoadOk(Folder());
+  const TSize goodSize = SkinPreview(good).SheetSize();
+  // A glyph reaching far outside the master bitmap, one with more frames
+  // than columns, and a border mask outside it too.
+  const std::string broken = Options() +
+                             "[EXTRA]\r\nGLYPHMASK=@0000@0000@9000@0004@1@1\r\n"
+                             "IMGTOPLEFT=@0000@0000@0004@0002@9000@0\r\n"
+                             "BORDERSMASK=^0000^0000^9000^4000^0001^0001^0001^0001^1^0^0^0\r\n";
+  ASSERT_TRUE(FileBytes::write((Folder() / "Options.dat").string(), Bytes(broken)).ok());
+  const TsSkinContent skin = LoadOk(Folder());
+  const SkinPreview preview(skin);
+  EXPECT_EQ(preview.Images().size(), 2u);
+  EXPECT_EQ(preview.SheetSize().cx, goodSize.cx);
+  EXPECT_EQ(Row(preview, "EXTRA").Cells[0].Width(), PreviewCellRules::kMinWidth);
+  EXPECT_EQ(preview.Render().height(), preview.SheetSize().cy);
+}
+
 TEST_F(SkinPreviewTest, PackAndFolderGiveTheSameSheet) {
   const TsSkinContent fromFolder = LoadOk(Folder());
   const TsSkinContent fromPack = LoadOk(Pack());

@@ -44,7 +44,7 @@ Result<TsSkinContent> Load(const std::string& packOrFolder, std::vector<std::str
       ini.emplace(IniFrom(*reader.Options()));
     }
 
-    const TacSkinFiles files(ini && reader.Options() ? &reader : nullptr, skinPath, [notes](const std::string& note) {
+    const TacSkinFiles files(reader.Options() != nullptr ? &reader : nullptr, skinPath, [notes](const std::string& note) {
       if (notes != nullptr) notes->push_back(note);
     });
     TacSkinLoadContext context;

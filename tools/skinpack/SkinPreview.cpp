@@ -49,10 +49,20 @@ void DrawLabel(DeviceContext& dc, const std::string& text, TRect rect) {
   DrawText(&dc, text, rect, kLabelFormat);
 }
 
+// Only masks whose rectangle lies inside their picture are measured and
+// shown: a broken rectangle must not size a cell (or the sheet) after it.
+bool FitsItsPicture(const TsMaskData& mask, const Bitmap* master) {
+  const Bitmap* picture = MaskPicture(mask, master);
+  return picture != nullptr && !mask.R.IsEmpty() && RectInsideBitmap(mask.R, *picture);
+}
+
 // The sheet's masks shown in the image block: everything GLOBALINFO holds,
 // the glyphs that controls draw over their sections (scroll arrows, slider
 // grips) and every corner image of a section.
-bool IsShownImage(const TsMaskData& mask) {
+bool IsShownImage(const TsMaskData& mask, const Bitmap* master) {
+  if (!FitsItsPicture(mask, master)) return false;
+  const TSize frame = MaskFrameSize(mask);
+  if (frame.cx <= 0 || frame.cy <= 0) return false;  // more frames than columns
   return mask.SectionName == "GLOBALINFO" || mask.PropertyName == "GLYPHMASK" ||
          mask.PropertyName.rfind("IMG", 0) == 0;
 }
@@ -62,11 +72,10 @@ bool IsShownImage(const TsMaskData& mask) {
 SkinPreview::SkinPreview(const TsSkinContent& skin) : skin_(skin) {
   Bitmap scratch(1, 1);
   DeviceContext measure(scratch);
-  SetBkMode(&measure, TRANSPARENT);
   labelWidth_ = 0;
   for (const TsGeneralData& s : skin_.Sections) labelWidth_ = std::max(labelWidth_, TextWidth(measure, s.SectionName));
   for (const TsMaskData& m : skin_.Masks) {
-    if (IsShownImage(m))
+    if (IsShownImage(m, skin_.MasterBitmap.get()))
       labelWidth_ = std::max(labelWidth_, TextWidth(measure, m.SectionName + " " + m.PropertyName));
   }
   labelWidth_ += kGap;
@@ -80,7 +89,12 @@ void SkinPreview::LayOutSections(DeviceContext& measure) {
   for (const TsGeneralData& s : skin_.Sections) {
     const int index = skin_.GetSkinIndex(s.SectionName);
     const int border = skin_.GetMaskIndex(index, s.SectionName, "BORDERSMASK");
-    sizes.push_back(PreviewCellRules::CellSize(s.SectionName, skin_.GetMaskFrameSize(border)));
+    TSize frame;
+    if (skin_.IsValidImgIndex(border)) {
+      const TsMaskData& mask = skin_.Masks[static_cast<std::size_t>(border)];
+      if (FitsItsPicture(mask, skin_.MasterBitmap.get())) frame = MaskFrameSize(mask);
+    }
+    sizes.push_back(PreviewCellRules::CellSize(s.SectionName, frame));
     columnWidth = std::max(columnWidth, sizes.back().cx);
   }
   for (const char* name : kStateNames) columnWidth = std::max(columnWidth, TextWidth(measure, name));
@@ -115,7 +129,7 @@ void SkinPreview::LayOutImages(DeviceContext& measure) {
   y = imageHeading_.Bottom + kGap;
   for (std::size_t i = 0; i < skin_.Masks.size(); ++i) {
     const TsMaskData& mask = skin_.Masks[i];
-    if (!IsShownImage(mask)) continue;
+    if (!IsShownImage(mask, skin_.MasterBitmap.get())) continue;
     ImageRow row;
     row.MaskIndex = static_cast<int>(i);
     row.Name = mask.SectionName + " " + mask.PropertyName;
@@ -140,7 +154,7 @@ Bitmap SkinPreview::Render() const {
   sheet.fill(kPaper);
   DeviceContext dc(sheet);
   SetBkMode(&dc, TRANSPARENT);
-  for (int state = 0; state < kStates; ++state) DrawLabel(dc, kStateNames[state], TRect(stateHeadings_[state]));
+  for (int state = 0; state < kStates; ++state) DrawLabel(dc, kStateNames[state], stateHeadings_[state]);
   for (const SectionRow& row : sections_) PaintSection(sheet, dc, row);
   DrawLabel(dc, kImageHeading, imageHeading_);
   for (const ImageRow& row : images_) PaintImage(sheet, dc, row);
