@@ -149,6 +149,9 @@ TEST_F(SkinPreviewTest, EverySectionGetsOneRowOfThreeStates) {
   for (const SkinPreview::SectionRow& row : preview.Sections()) {
     EXPECT_TRUE(skin.IsValidSkinIndex(row.SkinIndex)) << row.Name;
     for (const TRect& cell : row.Cells) {
+      // A hairline outside the cell marks it even where the section is paper-white.
+      EXPECT_NE(sheet.pixel(cell.Left - 1, cell.Top - 1), SkinPreview::kPaper) << row.Name;
+      EXPECT_NE(sheet.pixel(cell.Right, cell.Bottom), SkinPreview::kPaper) << row.Name;
       EXPECT_GE(cell.Width(), PreviewCellRules::kMinWidth) << row.Name;
       EXPECT_GE(cell.Height(), PreviewCellRules::kMinHeight) << row.Name;
       EXPECT_TRUE(cell.Left >= row.Label.Right && cell.Right <= sheet.width() && cell.Bottom <= sheet.height());

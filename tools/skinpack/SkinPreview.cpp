@@ -19,6 +19,7 @@ constexpr int kGap = 8;         // between cells and rows
 constexpr int kFrameGap = 4;    // between the frames of one image
 constexpr int kLineHeight = 18;  // one line of label text
 constexpr TColor kInk = 0x202020;
+constexpr TColor kOutline = 0xE0E0E0;
 constexpr const char* kStateNames[SkinPreview::kStates] = {"0 normal", "1 hot", "2 pressed"};
 constexpr const char* kImageHeading = "Images: GLOBALINFO, glyphs and corner images (every state frame)";
 constexpr unsigned kLabelFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
@@ -42,6 +43,12 @@ void PaintChecker(Bitmap& sheet, const TRect& rect) {
       p[2] = static_cast<std::uint8_t>(c);
     }
   }
+}
+
+// A hairline just outside a cell, so that a section painted in the paper's
+// own colour still shows where it lies.
+void OutlineCell(Bitmap& sheet, const TRect& cell) {
+  FillBorderStrips(sheet, Rect(cell.Left - 1, cell.Top - 1, cell.Right + 1, cell.Bottom + 1), 1, 1, 1, 1, kOutline);
 }
 
 void DrawLabel(DeviceContext& dc, const std::string& text, TRect rect) {
@@ -168,6 +175,7 @@ void SkinPreview::PaintSection(Bitmap& sheet, DeviceContext& dc, const SectionRo
   const bool caption = PreviewCellRules::ShowsCaption(row.Name);
   for (int state = 0; state < kStates; ++state) {
     const TRect& cell = row.Cells[state];
+    OutlineCell(sheet, cell);
     PaintChecker(sheet, cell);
     // Painted like a control: into a cache bitmap of its own, with the sheet
     // as the parent picture under it, then copied onto the sheet.
