@@ -6,6 +6,7 @@
 #include "app/TForm4.h"
 #include "framework/TApplication.h"
 #include "framework/TShape.h"
+#include "framework/TSpinEdit.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm3.h"
 #include "tests/app/TrainerSession.h"
@@ -107,6 +108,26 @@ TEST_F(TubeWindowTest, AGreenBallFallingOutStopsTheReplayAndStaysInTheExit) {
   EXPECT_EQ(session.Messages().size(), 1u) << "the sixth line never runs";
   EXPECT_EQ(shown(), "........YYYYGGGG.") << "the green ball stays in the exit cell";
   EXPECT_TRUE(session.PanelEnabled(tube()));
+}
+
+TEST_F(TubeWindowTest, TheDelayFieldIsReadAgainAtEveryTick) {
+  press(kUp, 4);
+  session.Execute(tube());
+  session.Run(60);
+  ASSERT_EQ(session.SelectedLine(tube()), 0);
+  // Changed during the replay: the tick after next comes 300 ms later.
+  tube()->SpinEdit1->SetText("300");
+  session.Run(1000);
+  EXPECT_EQ(session.SelectedLine(tube()), 1);
+  session.Run(280);
+  EXPECT_EQ(session.SelectedLine(tube()), 1);
+  session.Run(30);
+  EXPECT_EQ(session.SelectedLine(tube()), 2);
+  // Text that is no number counts as 300 too.
+  tube()->SpinEdit1->SetText("x");
+  session.Run(300);
+  EXPECT_EQ(session.SelectedLine(tube()), 3);
+  EXPECT_FALSE(session.StepTimerOn(tube()));
 }
 
 TEST_F(TubeWindowTest, EmptyListMessageAfterTheTubeReset) {
