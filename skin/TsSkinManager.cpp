@@ -4,10 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
 #include "framework/TClassRegistry.h"
 #include "framework/TPropertyBuilder.h"
+#include "paint/SkinMessages.h"
 #include "platform/FileBytes.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/MessageBoxDialog.h"
+#include "platform/windowing/WinUser.h"
 #include "skin/ESkinLoadError.h"
 #include "skin/TacIniFile.h"
 #include "skin/TacSkinConvertor.h"
@@ -15,10 +20,15 @@
 #include "skin/TacSkinList.h"
 #include "skin/TacSkinLoadContext.h"
 #include "skin/TacSkinLoader.h"
+#include "skin/TacSkinBroadcast.h"
 #include "skin/TacSkinPaths.h"
+#include "skin/TacSkinnedForms.h"
 
 TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;
+bool TsSkinManager::newSkin_ = false;
+bool TsSkinManager::removing_ = false;
+bool TsSkinManager::skinChangeAnimation_ = false;
 
 const TClassInfo& TsSkinManager::StaticClassInfo() {
   static const TClassInfo info("TsSkinManager", &TComponent::StaticClassInfo(), [](TClassInfo& c) {
@@ -189,8 +199,8 @@ void TsSkinManager::Reload() {
   }
   if (lastOutcome_ != LoadOutcome::Loaded) {
     RemoveSkin();
-  } else if (const auto& repaint = WindowConnections().RepaintAll; repaint && !IsLoading()) {
-    repaint(*this);
+  } else if (!IsLoading()) {
+    RepaintAllWindows();
   }
 }
 
@@ -241,7 +251,7 @@ void TsSkinManager::LoadSkin() {
       content_.ClearSkin();
       content_.RefreshConstIndexes();
       lastOutcome_ = LoadOutcome::NotPacked;
-      if (const auto& warn = WindowConnections().Warning) warn(TacSkinConvertor::kNotPackedMessage, TacSkinConvertor::kWarningCaption);
+      ShowWarning(TacSkinConvertor::kNotPackedMessage, TacSkinConvertor::kWarningCaption);
       return;
     }
     content_.SkinData.SkinPath = skinPath;
@@ -262,20 +272,89 @@ void TsSkinManager::LoadSkin() {
     content_.RefreshConstIndexes();
     lastOutcome_ = LoadOutcome::Failed;
     lastError_ = e.what();
-    if (const auto& report = WindowConnections().LoadError) report(*this, lastError_);
+    ReportLoadError();
   }
 }
 
 void TsSkinManager::AnnounceNewSkin(bool repaint) {
   if (IsLoading()) return;
+  // The framed forms stay still until the whole change can be shown at once.
+  if (repaint) {
+    TacSkinBroadcast::SetRedraw(TacSkinBroadcast::FramedTopLevelForms(), false);
+    if (IsDefault() && animEffects_.SkinChanging.Active) skinChangeAnimation_ = true;
+  }
   content_.SkinData.Active = false;
-  content_.RefreshConstIndexes();
-  if (const auto& announce = WindowConnections().AnnounceSkin) announce(*this, repaint);
+  {
+    FlagScope announcing(newSkin_);
+    content_.RefreshConstIndexes();
+    Broadcast(SKC_SKIN_LOADED);
+  }
   content_.SkinData.Active = true;
+  if (IsDefault() && !hookInstalled_) {
+    if (const auto& install = WindowConnections().InstallHook) install(*this);
+    hookInstalled_ = true;
+  }
+  if (repaint) RepaintAllWindows();
+}
+
+void TsSkinManager::RepaintAllWindows() {
+  Broadcast(SKC_FADE_DONE);  // running fades end before the new look arrives
+  const std::vector<HWND> framed = IsLoading() ? std::vector<HWND>() : TacSkinBroadcast::FramedTopLevelForms();
+  TacSkinBroadcast::SetRedraw(framed, false);
+  Broadcast(SKC_SKIN_CHANGED);
+  if (IsDefault()) skinChangeAnimation_ = false;
+  TacSkinBroadcast::SetRedraw(framed, true);
+  TacSkinBroadcast::RedrawNow(framed);
 }
 
 void TsSkinManager::RemoveSkin() {
-  content_.SkinData.Active = false;
-  if (const auto& remove = WindowConnections().RemoveSkin) remove(*this);
-  content_.ClearSkin();
+  {
+    FlagScope removing(removing_);
+    if (hookInstalled_) {
+      if (const auto& remove = WindowConnections().RemoveHook) remove(*this);
+      hookInstalled_ = false;
+    }
+    content_.SkinData.Active = false;
+    Broadcast(SKC_SKIN_REMOVED);
+    content_.ClearSkin();
+  }
+}
+
+void TsSkinManager::Broadcast(WORD command) {
+  TacSkinBroadcast::Broadcast(SM_ALPHACMD, SkinCommand(command), reinterpret_cast<LPARAM>(this));
+}
+
+// ---- Windows ---------------------------------------------------------------
+
+void TsSkinManager::SetHotWindow(HWND window) {
+  if (window == hotWindow_) return;
+  const HWND previous = hotWindow_;
+  hotWindow_ = window;
+  const LPARAM self = reinterpret_cast<LPARAM>(this);
+  if (previous != nullptr) SendMessage(previous, SM_ALPHACMD, SkinCommand(SKC_MOUSE_LEAVE), self);
+  if (window != nullptr) SendMessage(window, SM_ALPHACMD, SkinCommand(SKC_MOUSE_ENTER), self);
+}
+
+void TsSkinManager::RegisterForm(TCustomForm* form) { TacSkinnedForms::Register(form); }
+
+void TsSkinManager::UnregisterForm(TCustomForm* form) { TacSkinnedForms::Unregister(form); }
+
+// ---- Reports -----------------------------------------------------------------
+
+void TsSkinManager::ShowWarning(std::string_view text, std::string_view caption) {
+  if (const auto& warn = WindowConnections().Warning) {
+    warn(text, caption);
+    return;
+  }
+  const std::string message(text);
+  const std::string title(caption);
+  MessageBox(nullptr, message.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void TsSkinManager::ReportLoadError() {
+  if (const auto& report = WindowConnections().LoadError) {
+    report(*this, lastError_);
+    return;
+  }
+  if (Application != nullptr) Application->HandleException(std::make_exception_ptr(ESkinLoadError(lastError_)));
 }

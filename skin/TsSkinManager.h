@@ -1,10 +1,10 @@
 #pragma once
 // The skin manager component: its published settings, choosing the skin's
 // source (pack file, unpacked folder or stored skin), running the loaders
-// and the recolouring, and the order of the announcements. What an
-// announcement does to windows (the skin command message, the window hook,
-// repainting) is handed to WindowConnections(), which the windowing layer
-// sets; lookups of the loaded skin are those of Content().
+// and the recolouring, announcing each change of skin to every window with
+// the skin command message, and the window under the pointer. The window
+// hook and the reports of bad skins go through WindowConnections(); lookups
+// of the loaded skin are those of Content().
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,6 +12,7 @@
 
 #include "framework/Events.h"
 #include "framework/TComponent.h"
+#include "platform/windowing/WinTypes.h"
 #include "paint/TsSkinContent.h"
 #include "skin/TacAnimEffects.h"
 #include "skin/TacMenuSupport.h"
@@ -19,6 +20,7 @@
 #include "skin/TsStoredSkins.h"
 
 class TClassRegistry;
+class TCustomForm;
 
 // Which kinds of windows are skinned automatically (a set of bits).
 enum TacSkinningRule : unsigned { srStdForms = 1u << 0, srStdDialogs = 1u << 1, srThirdParty = 1u << 2 };
@@ -96,20 +98,38 @@ class TsSkinManager : public TComponent {
   static TsSkinManager* DefaultManager() { return defaultManager_; }
   // True while a skin is reloaded by SkinName, HueOffset or Saturation.
   static bool SkinChanging() { return skinChanging_; }
+  // True while SKC_SKIN_LOADED is being delivered.
+  static bool NewSkin() { return newSkin_; }
+  // True while the skin is being removed (SKC_SKIN_REMOVED is delivered).
+  static bool Removing() { return removing_; }
+  // Set when the default manager starts a change with SkinChanging
+  // animation on; cleared when the change is shown.
+  static bool SkinChangeAnimation() { return skinChangeAnimation_; }
 
-  // ---- Connections to the windowing layer ----
+  // ---- Windows ----
+  // The window under the pointer: the previous one gets SKC_MOUSE_LEAVE and
+  // the new one SKC_MOUSE_ENTER. Setting the same window again sends nothing.
+  void SetHotWindow(HWND window);
+  HWND HotWindow() const { return hotWindow_; }
+  // The registry of forms with a frame-skinning object (used by the frame).
+  static void RegisterForm(TCustomForm* form);
+  static void UnregisterForm(TCustomForm* form);
+  // Whether this manager has installed the thread's window hook.
+  bool HookInstalled() const { return hookInstalled_; }
+
+  // ---- Connections to the layers above ----
   // Set once for the whole program: managers read from a layout announce
   // their skin before anyone could connect to them one by one.
   struct Connections {
-    // Announces the new skin to every window (repaint: also redraw them).
-    std::function<void(TsSkinManager&, bool repaint)> AnnounceSkin;
-    // Tells every window the skin is going away.
-    std::function<void(TsSkinManager&)> RemoveSkin;
-    // Repaints every window after a change of colours.
-    std::function<void(TsSkinManager&)> RepaintAll;
-    // Shows a warning box (text, caption).
+    // Install and remove the thread's window hook that skins windows
+    // automatically; empty until that layer fills them (the manager keeps
+    // its hook flag either way).
+    std::function<void(TsSkinManager&)> InstallHook;
+    std::function<void(TsSkinManager&)> RemoveHook;
+    // Shows a warning (text, caption); empty: the platform message box.
     std::function<void(std::string_view, std::string_view)> Warning;
-    // Reports a skin that could not be loaded (the application's error report).
+    // Reports a skin that could not be loaded; empty: the application's
+    // standard error report.
     std::function<void(TsSkinManager&, const std::string&)> LoadError;
   };
   static Connections& WindowConnections();
@@ -118,8 +138,12 @@ class TsSkinManager : public TComponent {
   void ChangeSkin();
   void LoadSkin();
   void AnnounceNewSkin(bool repaint);
+  void RepaintAllWindows();
   void RemoveSkin();
   void Reload();
+  void Broadcast(WORD command);
+  void ShowWarning(std::string_view text, std::string_view caption);
+  void ReportLoadError();
 
   TsSkinContent content_;
   TsStoredSkins internalSkins_;
@@ -138,9 +162,14 @@ class TsSkinManager : public TComponent {
   bool packed_ = false;
   LoadOutcome lastOutcome_ = LoadOutcome::None;
   std::string lastError_;
+  HWND hotWindow_ = nullptr;
+  bool hookInstalled_ = false;
 
   static TsSkinManager* defaultManager_;
   static bool skinChanging_;
+  static bool newSkin_;
+  static bool removing_;
+  static bool skinChangeAnimation_;
 };
 
 // Makes the skin classes known to layouts.

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
+#include "platform/headless/HeadlessDriver.h"
 #include "skin/TacSkinConvertor.h"
 
 using SkinTestFiles::Bytes;
@@ -21,30 +23,32 @@ Bytes BirchPack(const char* options = kOptions) {
 }
 
 // A manager reading its skin directory from a temporary folder, with the
-// announcements recorded.
+// announcements recorded by a registered form "R" and the reports kept.
 struct ManagerFixture : ::testing::Test {
+  HeadlessDriver driver;
   SkinTestFiles::TempDir dir;
-  std::vector<std::string> events;
+  SkinCommandLog log;
+  std::vector<std::string> reports;
+  TRecordingForm* form = new TRecordingForm(nullptr, "R", log);
   TsSkinManager manager{nullptr};
 
   ManagerFixture() {
+    TsSkinManager::RegisterForm(form);
     manager.SetProgramFolder(dir.path().string() + "/");
     manager.SetSkinDirectory(dir.path().string() + "/Skins");
     TsSkinManager::Connections& c = TsSkinManager::WindowConnections();
-    c.AnnounceSkin = [this](TsSkinManager&, bool repaint) {
-      events.push_back(repaint ? "announce+repaint" : "announce");
-    };
-    c.RemoveSkin = [this](TsSkinManager&) { events.push_back("remove"); };
-    c.RepaintAll = [this](TsSkinManager&) { events.push_back("repaint"); };
     c.Warning = [this](std::string_view text, std::string_view caption) {
-      events.push_back(std::string(caption) + ": " + std::string(text));
+      reports.push_back(std::string(caption) + ": " + std::string(text));
     };
-    c.LoadError = [this](TsSkinManager&, const std::string&) { events.push_back("error"); };
+    c.LoadError = [this](TsSkinManager&, const std::string&) { reports.push_back("error"); };
   }
   ~ManagerFixture() override {
-    manager.SetActive(false);  // reported while the connections still reach `events`
+    manager.SetActive(false);  // reported while the connections still reach `reports`
     TsSkinManager::WindowConnections() = {};
+    TsSkinManager::UnregisterForm(form);
+    delete form;
   }
+  std::vector<std::string> events() const { return log.Texts(); }
   void AddStored(const std::string& name, const Bytes& data) {
     TsStoredSkin* skin = manager.InternalSkins().Add();
     skin->Name = name;
@@ -65,7 +69,7 @@ TEST_F(ManagerFixture, StoredSkinIsUsedWhenTheSkinDirectoryHasNone) {
   ASSERT_TRUE(manager.Content().MasterBitmap);
   EXPECT_EQ(manager.Content().Masks[0].Manager, &manager);
   EXPECT_EQ(manager.Content().ConstData.GlobalInfo, 0);
-  EXPECT_EQ(events, (std::vector<std::string>{"announce+repaint"}));
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:loaded", "R:fade", "R:changed"}));
   EXPECT_EQ(manager.Content().SkinData.SkinPath, "");
 }
 
@@ -103,14 +107,15 @@ TEST_F(ManagerFixture, BadPacksLeaveTheManagerWithoutASkin) {
   AddStored("Good", BirchPack());
   manager.SetSkinName("Good");
   ASSERT_EQ(manager.SkinInfo(), "6.02");
-  events.clear();
+  log.Clear();
 
   Bytes notPacked = BirchPack();
   notPacked[3] = 'F';
   AddStored("NotPacked", notPacked);
   manager.SetSkinName("NotPacked");
   EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::NotPacked);
-  EXPECT_EQ(events, (std::vector<std::string>{"Warning: Loaded data is not packed Kestrel file", "remove"}));
+  EXPECT_EQ(reports, (std::vector<std::string>{"Warning: Loaded data is not packed Kestrel file"}));
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:removed"}));
   EXPECT_EQ(manager.SkinInfo(), "N/A");
   EXPECT_TRUE(manager.Content().Sections.empty());
   EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
@@ -121,6 +126,7 @@ TEST_F(ManagerFixture, BadPacksLeaveTheManagerWithoutASkin) {
   manager.SetSkinName("Truncated");
   EXPECT_EQ(manager.LastLoadOutcome(), TsSkinManager::LoadOutcome::Failed);
   EXPECT_FALSE(manager.LastError().empty());
+  EXPECT_EQ(reports.back(), "error");
 
   AddStored("BadNumber", BirchPack("[GLOBALINFO]\nVERSION=1\n[A]\nBORDERSMASK=^00x0\n"));
   manager.SetSkinName("BadNumber");
@@ -136,14 +142,14 @@ TEST_F(ManagerFixture, BadPacksLeaveTheManagerWithoutASkin) {
 TEST_F(ManagerFixture, HueOffsetReloadsAndRecolours) {
   AddStored("Birch", BirchPack());
   manager.SetSkinName("Birch");
-  events.clear();
+  log.Clear();
   manager.SetHueOffset(120);
   const TsSkinContent& c = manager.Content();
   EXPECT_EQ(c.Sections[1].Color, RGB(0, 255, 0));
   EXPECT_EQ(c.MasterBitmap->pixel(0, 0), RGB(0, 255, 0));
-  EXPECT_EQ(events, (std::vector<std::string>{"repaint"}));
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:fade", "R:changed"}));
   manager.SetHueOffset(120);  // unchanged: nothing happens
-  EXPECT_EQ(events.size(), 1u);
+  EXPECT_EQ(events().size(), 2u);
   manager.SetHueOffset(0);
   EXPECT_EQ(c.Sections[1].Color, RGB(255, 0, 0));
 }
@@ -152,15 +158,16 @@ TEST_F(ManagerFixture, ActiveFalseRemovesTheSkinAndTrueLoadsItAgain) {
   AddStored("Birch", BirchPack());
   manager.SetSkinName("Birch");
   ASSERT_EQ(manager.SkinInfo(), "6.02");
+  log.Clear();
   manager.SetActive(false);
-  EXPECT_EQ(events.back(), "remove");
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:removed"}));
   EXPECT_EQ(manager.SkinInfo(), "N/A");
   EXPECT_TRUE(manager.Content().Masks.empty());
   EXPECT_FALSE(manager.Content().MasterBitmap);
   EXPECT_EQ(manager.Content().ConstData.GlobalInfo, -1);
   manager.SetActive(true);
   EXPECT_EQ(manager.SkinInfo(), "6.02");
-  EXPECT_EQ(events.back(), "announce+repaint");
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:removed", "R:loaded", "R:fade", "R:changed"}));
 }
 
 TEST_F(ManagerFixture, TheFirstManagerIsTheDefault) {
