@@ -1,5 +1,7 @@
 #include "skin/TacSkinBroadcast.h"
 
+#include <algorithm>
+
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "paint/SkinMessages.h"
@@ -41,11 +43,15 @@ void TacSkinBroadcast::SendToFormAndControls(TCustomForm& form, UINT msg, WPARAM
 
 void TacSkinBroadcast::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (Application != nullptr) {
-    // Receivers may create or free forms: the count is read again each step.
+    // Receivers may create or free forms: the count is read again each step,
+    // and a form that moved down after a freed one is not told twice.
+    std::vector<TCustomForm*> told;
     for (int i = Application->ComponentCount() - 1; i >= 0; --i) {
       if (Application == nullptr || i >= Application->ComponentCount()) continue;
       auto* form = dynamic_cast<TCustomForm*>(Application->Components(i));
       if (form == nullptr || Skipped(*form)) continue;
+      if (std::find(told.begin(), told.end(), form) != told.end()) continue;
+      told.push_back(form);
       // A form that takes part in the engine passes the message on itself.
       if (SendToForm(*form, SM_ALPHACMD, SkinCommand(SKC_QUERY_SKINNED), 0) == 1) continue;
       SendToFormAndControls(*form, msg, wParam, lParam);

@@ -22,13 +22,14 @@ const char* CommandName(WORD command) {
 
 void SkinCommandLog::Add(const std::string& receiver, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_SETREDRAW) {
-    entries_.push_back({receiver + (wParam ? ":redraw on" : ":redraw off"), 0, false, false});
+    entries_.push_back({receiver + (wParam ? ":redraw on" : ":redraw off"), 0, false, false, false});
     return;
   }
   if (msg != SM_ALPHACMD) return;
   const char* name = CommandName(SkinCommandOf(wParam));
   if (name == nullptr) return;
-  entries_.push_back({receiver + ":" + name, lParam, TsSkinManager::NewSkin(), TsSkinManager::Removing()});
+  entries_.push_back({receiver + ":" + name, lParam, TsSkinManager::NewSkin(), TsSkinManager::Removing(),
+                      TsSkinManager::SkinChanging()});
 }
 
 std::vector<std::string> SkinCommandLog::Texts() const {
@@ -42,6 +43,7 @@ TRecordingForm::TRecordingForm(TComponent* owner, std::string label, SkinCommand
 
 void TRecordingForm::WndProc(TMessage& message) {
   log_.Add(label_, message.Msg, message.WParam, message.LParam);
+  if (message.Msg == SM_ALPHACMD && OnCommand) OnCommand(SkinCommandOf(message.WParam));
   if (message.Msg == SM_ALPHACMD && SkinCommandOf(message.WParam) == SKC_QUERY_SKINNED && AnswerSkinned) {
     message.Result = 1;
     return;

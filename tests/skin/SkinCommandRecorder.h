@@ -1,6 +1,7 @@
 #pragma once
 // Forms and controls that write down the skin commands they receive, with
 // the manager's phase flags as the receiver saw them.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ struct SkinCommandSeen {
   LPARAM Manager = 0;
   bool NewSkin = false;
   bool Removing = false;
+  bool Changing = false;
 };
 
 class SkinCommandLog {
@@ -30,6 +32,7 @@ class TRecordingForm : public TForm {
   TRecordingForm(TComponent* owner, std::string label, SkinCommandLog& log);
   bool AnswerSkinned = false;      // answer SKC_QUERY_SKINNED with 1
   LRESULT FrameProvider = 0;       // answer to SKC_GET_FRAME_PROVIDER
+  std::function<void(WORD)> OnCommand;  // extra work on receiving a command
 
  protected:
   std::string LayoutResource() const override { return {}; }
