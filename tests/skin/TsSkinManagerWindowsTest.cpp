@@ -137,6 +137,10 @@ TEST_F(WindowsFixture, FramedTopLevelFormsHoldTheirRedrawingUntilTheChangeIsShow
   hidden->HandleNeeded();
   driver.runUntilIdle();
   log.Clear();
+  std::vector<bool> animationFlag;
+  framed->OnCommand = [&](WORD command) {
+    if (command == SKC_SKIN_LOADED || command == SKC_SKIN_CHANGED) animationFlag.push_back(TsSkinManager::SkinChangeAnimation());
+  };
 
   manager.SetSkinName("Birch");
   Texts seen;
@@ -144,7 +148,9 @@ TEST_F(WindowsFixture, FramedTopLevelFormsHoldTheirRedrawingUntilTheChangeIsShow
     if (text.rfind("F:", 0) == 0 || text.find("redraw") != std::string::npos) seen.push_back(text);
   }
   EXPECT_EQ(seen, (Texts{"F:redraw off", "F:loaded", "F:fade", "F:redraw off", "F:changed", "F:redraw on"}));
-  EXPECT_TRUE(manager.SkinChangeAnimation() == false) << "cleared once the change is shown";
+  // The default manager animates the change (SkinChanging is active by default).
+  EXPECT_EQ(animationFlag, (std::vector<bool>{true, true}));
+  EXPECT_FALSE(TsSkinManager::SkinChangeAnimation()) << "cleared once the change is shown";
 }
 
 TEST_F(WindowsFixture, HotWindowTellsTheOldWindowItWasLeftAndTheNewOneItWasEntered) {
