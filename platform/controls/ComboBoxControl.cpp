@@ -102,7 +102,11 @@ void ComboBoxControl::close(int chosen) {
   if (!notifyParent(CBN_CLOSEUP)) return;
   if (chosen >= 0) {
     if (!notifyParent(CBN_SELENDOK)) return;
-    choose(chosen);
+    // A choice made in the list is announced even when it repeats the
+    // current entry: the user picked it again (and the field may have been
+    // edited since), so the parent must hear about it.
+    select(chosen);
+    notifyParent(CBN_SELCHANGE);
   } else {
     notifyParent(CBN_SELENDCANCEL);
   }

@@ -21,9 +21,14 @@ void EditControl::registerClass() {
 
 bool EditControl::readOnly() const { return style() & ES_READONLY; }
 
+// The field of a combo box hands its navigation and dialog keys to the box.
+// The box may be a superclass under another class name, so ask it whether
+// this edit is its field rather than comparing class names.
 bool EditControl::insideCombo() const {
   const HWND parent = GetParent(hwnd());
-  return parent && GetClassNameString(parent) == WC_COMBOBOX;
+  if (!parent) return false;
+  COMBOBOXINFO info;
+  return SendMessage(parent, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) && info.hwndItem == hwnd();
 }
 
 std::u32string EditControl::shownText() const {

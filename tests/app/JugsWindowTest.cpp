@@ -181,4 +181,14 @@ TEST_F(JugsWindowTest, EnterStartsTheReplayAndTypedPickerTextIsSkipped) {
   EXPECT_EQ(jugs()->Puzzle().stage(), 2);
 }
 
+TEST_F(JugsWindowTest, EnterInThePickerFieldStartsTheReplay) {
+  session.Choose(jugs(), Fill2);
+  session.Choose(jugs(), Pour2Into1);
+  // Focus stays in the picker's text field after a choice; Enter there still
+  // presses the default button.
+  session.Driver().pressKey(VK_RETURN);
+  session.Run(50 + 2000 * 3 + 10);
+  EXPECT_EQ(session.TakeMessages(), std::vector<std::string>{"Отлично! Ты получил один литр сока в БАНКЕ 2"});
+}
+
 }  // namespace
