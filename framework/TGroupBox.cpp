@@ -3,6 +3,7 @@
 #include "framework/TClassInfo.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/StandardClasses.h"
+#include "platform/graphics/Fills.h"
 #include "platform/windowing/WinUser.h"
 
 const TClassInfo& TGroupBox::StaticClassInfo() {
@@ -26,6 +27,13 @@ void TGroupBox::WndProc(TMessage& message) {
   // one holds controls, and its windowless ones need the mouse.
   if (message.Msg == WM_NCHITTEST) {
     message.Result = HTCLIENT;
+    return;
+  }
+  // The standard group box leaves its inside to the parent's background; this
+  // one is a panel with its own window, so it fills its inside itself.
+  if (message.Msg == WM_ERASEBKGND) {
+    FillRect(reinterpret_cast<HDC>(message.WParam), ClientRect(), Color());
+    message.Result = 1;
     return;
   }
   // The children's windows are disabled with it, so the whole panel is inert.

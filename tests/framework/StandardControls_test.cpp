@@ -121,6 +121,14 @@ TEST_F(StandardControls, ADisabledGroupBoxDisablesWhatItHolds) {
   EXPECT_EQ(GetParent(button_->Handle()), panel_->Handle());
 }
 
+TEST_F(StandardControls, AGroupBoxFillsItsInsideWithItsColour) {
+  const Bitmap screen = driver_.screenshot();
+  RECT box{};
+  GetWindowRect(panel_->Handle(), &box);
+  // Well inside the frame, away from the caption and the button it holds.
+  EXPECT_EQ(screen.pixel(box.Left + 100, box.Top + 50), ColorToRGB(panel_->Color()));
+}
+
 TEST_F(StandardControls, ASpinFieldKeepsItsValueWithinTheLimits) {
   auto* spin = Add<TSpinEdit>(form_, 10, 200, 57, 22);
   spin->SetMinValue(300);
