@@ -11,8 +11,10 @@
 namespace {
 
 // The classic desktop's interface faces are not installed here; these and
-// any face that is missing become the sans face with Cyrillic letters.
-constexpr const char* kFallbackFamily = "DejaVu Sans";
+// any face that is missing become a sans face with Cyrillic letters. Liberation
+// Sans comes first: it keeps the widths of the classic faces, so texts laid
+// out for them still fit their labels and buttons. DejaVu Sans is wider.
+constexpr std::array<const char*, 2> kFallbackFamilies = {"Liberation Sans", "DejaVu Sans"};
 constexpr std::array<const char*, 4> kReplacedFaces = {"ms sans serif", "ms shell dlg", "tahoma", "arial"};
 
 std::string lowerCase(std::string text) {
@@ -76,7 +78,8 @@ std::optional<FontLibrary::FaceFile> FontLibrary::resolve(const LogFont& request
                         std::find(kReplacedFaces.begin(), kReplacedFaces.end(), wanted) != kReplacedFaces.end();
   if (!replaced)
     if (auto face = matchFamily(request.lfFaceName, request, true)) return face;
-  if (auto face = matchFamily(kFallbackFamily, request, true)) return face;
+  for (const char* family : kFallbackFamilies)
+    if (auto face = matchFamily(family, request, true)) return face;
   // Last resort: whatever sans face fontconfig offers.
   return matchFamily("sans-serif", request, false);
 }

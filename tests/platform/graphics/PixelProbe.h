@@ -13,6 +13,17 @@ inline int CountPixels(const Bitmap& bmp, TColor color) {
   return count;
 }
 
+// Pixels whose every channel is at most `limit` (dark ink on a light ground).
+inline int CountDarkPixels(const Bitmap& bmp, int limit) {
+  int count = 0;
+  for (int y = 0; y < bmp.height(); ++y)
+    for (int x = 0; x < bmp.width(); ++x) {
+      const TColor c = bmp.pixel(x, y);
+      count += GetRValue(c) <= limit && GetGValue(c) <= limit && GetBValue(c) <= limit ? 1 : 0;
+    }
+  return count;
+}
+
 // Bounding box of the pixels that differ from `background`.
 inline TRect InkBox(const Bitmap& bmp, TColor background) {
   TRect box{bmp.width(), bmp.height(), 0, 0};
