@@ -55,8 +55,8 @@ if [ -n "$preview" ]; then
   scene() {  # $1 output, then "name WxH+X+Y" per figure
     local out="$1"; shift
     local args=("$pictures/river.jpg")
-    for spec in "$@"; do
-      set -- $spec
+    for figure in "$@"; do
+      set -- $figure
       args+=( \( "$pictures/$1.bmp" -transparent "$key" -resize "$2!" \) -geometry "+${3}+${4}" -composite )
     done
     convert "${args[@]}" "$out"
