@@ -7,22 +7,15 @@
 #include <vector>
 
 #include "framework/TPropertyBuilder.h"
+#include "skin/TacAnimatEvents.h"
 
-// Which state changes may fade (bit i = AnimatEventNames()[i]).
-enum TacAnimatEvent : std::uint32_t {
-  aeMouseEnter = 1u << 0, aeMouseLeave = 1u << 1, aeMouseDown = 1u << 2, aeMouseUp = 1u << 3, aeGlobalDef = 1u << 4
-};
 // The look of a whole disabled button.
 enum TsDisabledKindFlag : std::uint32_t { dkBlended = 1u << 0, dkGrayed = 1u << 1 };
 // The look of a disabled button's glyph.
 enum TsDisabledGlyphKindFlag : std::uint32_t { dgBlended = 1u << 0, dgGrayed = 1u << 1 };
-using TacAnimatEvents = std::uint32_t;
 using TsDisabledKind = std::uint32_t;
 using TsDisabledGlyphKind = std::uint32_t;
 
-inline std::vector<std::string> AnimatEventNames() {
-  return {"aeMouseEnter", "aeMouseLeave", "aeMouseDown", "aeMouseUp", "aeGlobalDef"};
-}
 inline std::vector<std::string> DisabledKindNames() { return {"dkBlended", "dkGrayed"}; }
 inline std::vector<std::string> DisabledGlyphKindNames() { return {"dgBlended", "dgGrayed"}; }
 inline std::vector<std::string> AlignmentNames() { return {"taLeftJustify", "taRightJustify", "taCenter"}; }

@@ -99,5 +99,8 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Timer() {
-  if (enabled_ && OnTimer) OnTimer(this);
+  if (!enabled_ || !OnTimer) return;
+  // A copy: the handler may free this timer (a fade that ends frees its own).
+  const TNotifyEvent handler = OnTimer;
+  handler(this);
 }

@@ -21,6 +21,7 @@
 #include "skin/TacSkinLoadContext.h"
 #include "skin/TacSkinLoader.h"
 #include "skin/TacSkinBroadcast.h"
+#include "skin/TacShowWindowFade.h"
 #include "skin/TacSkinPaths.h"
 #include "skin/TacSkinnedForms.h"
 
@@ -303,6 +304,9 @@ void TsSkinManager::RepaintAllWindows() {
   TacSkinBroadcast::SetRedraw(framed, false);
   Broadcast(SKC_SKIN_CHANGED);
   if (IsDefault()) skinChangeAnimation_ = false;
+  if (animEffects_.SkinChanging.Active)
+    for (HWND form : framed)
+      if (IsWindow(form)) TacShowWindowFade::Run(form, animEffects_.SkinChanging.Time);
   TacSkinBroadcast::SetRedraw(framed, true);
   TacSkinBroadcast::RedrawNow(framed);
 }

@@ -14,6 +14,14 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) {
 
 DWORD GetTickCount() { return static_cast<DWORD>(wm().now()); }
 
+void Sleep(DWORD ms) {
+  if (!wm().hasBackend()) return;
+  // Waits without dispatching anything; input that arrives meanwhile stays
+  // queued. On the headless backend the virtual clock jumps ahead.
+  const std::uint64_t deadline = wm().now() + ms;
+  while (wm().now() < deadline) wm().backend().waitForEvents(deadline);
+}
+
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, void*, DWORD threadId) {
   // Only the user-interface thread's own CBT hook exists here.
   if (idHook != WH_CBT || (threadId != 0 && threadId != GetCurrentThreadId())) return nullptr;

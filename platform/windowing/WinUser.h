@@ -174,6 +174,8 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
 // Milliseconds of the backend's monotonic clock (virtual in the headless one).
 DWORD GetTickCount();
+// Blocks the thread for ms milliseconds of the layer's clock.
+void Sleep(DWORD ms);
 
 // ---- the thread's hooks (WH_CBT only)
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, void* module, DWORD threadId);
