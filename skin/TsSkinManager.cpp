@@ -304,10 +304,13 @@ void TsSkinManager::RepaintAllWindows() {
   TacSkinBroadcast::SetRedraw(framed, false);
   Broadcast(SKC_SKIN_CHANGED);
   if (IsDefault()) skinChangeAnimation_ = false;
-  if (animEffects_.SkinChanging.Active)
+  // The skin-change animation switches each form's drawing back on itself.
+  if (animEffects_.SkinChanging.Active) {
     for (HWND form : framed)
       if (IsWindow(form)) TacShowWindowFade::Run(form, animEffects_.SkinChanging.Time);
-  TacSkinBroadcast::SetRedraw(framed, true);
+  } else {
+    TacSkinBroadcast::SetRedraw(framed, true);
+  }
   TacSkinBroadcast::RedrawNow(framed);
 }
 
