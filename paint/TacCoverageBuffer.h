@@ -46,4 +46,5 @@ class TacCoverageBuffer {
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint8_t> cells_;
+  std::vector<std::uint16_t> rowSums_;  // scratch row of the blur, grown once
 };
