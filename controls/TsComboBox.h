@@ -5,7 +5,7 @@
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsBoundLabel.h"
-#include "controls/TsControlSkinData.h"
+#include "skin/TsCommonData.h"
 #include "framework/TComboBox.h"
 #include "framework/TLabel.h"
 
@@ -17,25 +17,20 @@ class TsComboBox : public TComboBox {
 
   explicit TsComboBox(TComponent* owner);
 
-  TsControlSkinData& SkinData() { return skinData_; }
+  TsCommonData& SkinData() { return skinData_; }
   TsBoundLabel& BoundLabel() { return boundLabel_; }
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment) { Store(alignment_, alignment); }
+  void SetAlignment(TAlignment alignment) { StoreSetting(*this, alignment_, alignment); }
   TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind kind) { Store(disabledKind_, kind); }
+  void SetDisabledKind(TsDisabledKind kind) { StoreSetting(*this, disabledKind_, kind); }
   // Height of the list's lines; the plain combo box window sizes its own.
   int ItemHeight() const { return itemHeight_; }
-  void SetItemHeight(int height) { Store(itemHeight_, height); }
+  void SetItemHeight(int height) { StoreSetting(*this, itemHeight_, height); }
   bool ReadOnly() const { return readOnly_; }
-  void SetReadOnly(bool value) { Store(readOnly_, value); }
+  void SetReadOnly(bool value) { StoreSetting(*this, readOnly_, value); }
 
  private:
-  template <class V>
-  void Store(V& field, V value) {
-    if (StoreChanged(field, value) && !IsLoading()) Invalidate();
-  }
-
-  TsControlSkinData skinData_{this, kControlKind};
+  TsCommonData skinData_{this, false, kControlKind};
   TsBoundLabel boundLabel_;
   TAlignment alignment_ = taLeftJustify;
   TsDisabledKind disabledKind_ = dkBlended;

@@ -4,7 +4,7 @@
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsBoundLabel.h"
-#include "controls/TsControlSkinData.h"
+#include "skin/TsCommonData.h"
 #include "framework/TEdit.h"
 
 class TsEdit : public TEdit {
@@ -15,15 +15,13 @@ class TsEdit : public TEdit {
 
   explicit TsEdit(TComponent* owner) : TEdit(owner) {}
 
-  TsControlSkinData& SkinData() { return skinData_; }
+  TsCommonData& SkinData() { return skinData_; }
   TsBoundLabel& BoundLabel() { return boundLabel_; }
   TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind kind) {
-    if (StoreChanged(disabledKind_, kind) && !IsLoading()) Invalidate();
-  }
+  void SetDisabledKind(TsDisabledKind kind) { StoreSetting(*this, disabledKind_, kind); }
 
  private:
-  TsControlSkinData skinData_{this, kControlKind};
+  TsCommonData skinData_{this, false, kControlKind};
   TsBoundLabel boundLabel_;
   TsDisabledKind disabledKind_ = dkBlended;
 };

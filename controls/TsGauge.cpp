@@ -6,7 +6,13 @@
 #include "controls/EInvalidOperation.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsGaugePlainPainter.h"
+#include "controls/TsGaugeSkinPainter.h"
+#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
+#include "framework/TWinControl.h"
+#include "paint/SkinMessages.h"
+#include "platform/graphics/BlockTransfer.h"
+#include "skin/TsSkinManager.h"
 #include "framework/TClassInfo.h"
 #include "framework/TPropertyBuilder.h"
 
@@ -44,7 +50,15 @@ const TClassInfo& TsGauge::StaticClassInfo() {
   return info;
 }
 
-TsGauge::TsGauge(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 120, 30); }
+TsGauge::TsGauge(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 120, 30);
+  skinData_.Loaded();
+}
+
+void TsGauge::Loaded() {
+  TGraphicControl::Loaded();
+  skinData_.Loaded();
+}
 
 void TsGauge::Changed() {
   if (!IsLoading()) Invalidate();
@@ -77,7 +91,10 @@ void TsGauge::SetProgress(int value) {
   int percentBefore = PercentDone();
   progress_ = value;
   // A step inside the same whole percent looks the same: no repaint.
-  if (PercentDone() != percentBefore) Changed();
+  if (PercentDone() != percentBefore) {
+    if (!TsSkinManager::SkinChanging()) skinData_.BackgroundChanged = true;
+    Changed();
+  }
   if (OnChange) OnChange(this);
 }
 
@@ -86,7 +103,7 @@ void TsGauge::SetShowText(bool value) {
 }
 
 void TsGauge::SetSuffix(const std::string& value) {
-  if (StoreChanged(suffix_, value)) Changed();
+  if (StoreChanged(suffix_, value)) skinData_.Invalidate();
 }
 
 void TsGauge::SetForeColor(TColor value) {
@@ -102,7 +119,9 @@ void TsGauge::SetBorderStyle(TBorderStyle value) {
 }
 
 void TsGauge::SetProgressSkin(const std::string& value) {
-  if (StoreChanged(progressSkin_, value)) Changed();
+  if (!StoreChanged(progressSkin_, value)) return;
+  skinData_.BackgroundChanged = true;
+  Changed();
 }
 
 int TsGauge::PercentDone() const {
@@ -115,7 +134,62 @@ int TsGauge::FillLength(int size) const { return static_cast<int>(size * Percent
 
 void TsGauge::Paint() {
   if (Width() <= 0 || Height() <= 0) return;
+  if (skinData_.Skinned()) {
+    PaintSkinned();
+    return;
+  }
   TBitmap picture;
   picture.SetPixels(TsGaugePlainPainter(*this).Paint());
   Canvas().Draw(0, 0, picture);
+}
+
+void TsGauge::PaintSkinned() {
+  // While the container rebuilds its own picture the gauge only marks its
+  // corner; the container asks for the whole picture when it is done.
+  if (skinData_.Updating) {
+    Canvas().SetPixel(0, 0, clFuchsia);
+    return;
+  }
+  TsGaugeSkinPainter(*this, skinData_).PaintCache();
+  TBitmap& cache = *skinData_.CacheBmp();
+  BitBlt(Canvas().Handle(), 0, 0, cache.Width(), cache.Height(), cache.Canvas().Handle(), 0, 0, SRCCOPY);
+  // The gauge keeps no picture between paints.
+  skinData_.ReleaseCache();
+}
+
+bool TsGauge::HandleSkinCommand(TMessage& message) {
+  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  switch (SkinCommandOf(message.WParam)) {
+    case SKC_SKIN_LOADED:
+      if (fromOwnManager) skinData_.ProcessMessage(message);
+      return true;
+    case SKC_SKIN_REMOVED:
+    case SKC_SKIN_CHANGED:
+      if (fromOwnManager) {
+        skinData_.ProcessMessage(message);
+        Repaint();
+      }
+      return true;
+    case SKC_CHILD_REPAINT:
+      if (skinData_.Updating) {
+        skinData_.Updating = false;
+        Repaint();
+      }
+      return true;
+    case SKC_QUERY_SKINNED:
+      message.Result = 1;
+      return true;
+    case SKC_GET_APPLICATION:
+      message.Result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsGauge::WndProc(TMessage& message) {
+  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  const bool readyToPaint = Parent() && !IsLoading() && !IsDestroying();
+  if (readyToPaint && skinData_.Skinned() && skinData_.ProcessMessage(message)) return;
+  TGraphicControl::WndProc(message);
 }

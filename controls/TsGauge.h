@@ -1,12 +1,12 @@
 #pragma once
 // A windowless gauge: how far Progress has come between MinValue and
 // MaxValue, as a horizontal or vertical bar, a pie, a needle or the bare
-// percentage. The jugs of the first task window are vertical gauges. Until
-// the skin engine paints it from its section, it draws the plain look
-// (TsGaugePlainPainter).
+// percentage. The jugs of the first task window are vertical gauges. With an
+// active skin it is painted from its section (TsGaugeSkinPainter), else in
+// the plain look (TsGaugePlainPainter).
 #include <string>
 
-#include "controls/TsControlSkinData.h"
+#include "skin/TsCommonData.h"
 #include "framework/Events.h"
 #include "framework/TCustomForm.h"
 #include "framework/TGraphicControl.h"
@@ -46,7 +46,11 @@ class TsGauge : public TGraphicControl {
   void SetBorderStyle(TBorderStyle value);
   const std::string& ProgressSkin() const { return progressSkin_; }
   void SetProgressSkin(const std::string& value);
-  TsControlSkinData& SkinData() { return skinData_; }
+  TsCommonData& SkinData() { return skinData_; }
+
+  // A gauge paints every pixel it covers.
+  bool Opaque() const override { return true; }
+  void Loaded() override;
 
   // Whole percent of the range covered, 0 for an empty range.
   int PercentDone() const;
@@ -57,9 +61,12 @@ class TsGauge : public TGraphicControl {
 
  protected:
   void Paint() override;
+  void WndProc(TMessage& message) override;
 
  private:
   void Changed();
+  bool HandleSkinCommand(TMessage& message);
+  void PaintSkinned();
 
   TsGaugeKind kind_ = gkHorizontalBar;
   int minValue_ = 0;
@@ -71,5 +78,5 @@ class TsGauge : public TGraphicControl {
   TColor backColor_ = clWhite;
   TBorderStyle borderStyle_ = bsSingle;
   std::string progressSkin_;
-  TsControlSkinData skinData_{this, kControlKind};
+  TsCommonData skinData_{this, false, kControlKind};
 };

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/StoreChanged.h"
-#include "controls/TsControlSkinData.h"
+#include "skin/TsCommonData.h"
 #include "framework/TGroupBox.h"
 
 enum TsCaptionLayoutPos { clTopLeft, clTopCenter, clTopRight };
@@ -17,22 +17,17 @@ class TsGroupBox : public TGroupBox {
 
   explicit TsGroupBox(TComponent* owner) : TGroupBox(owner) {}
 
-  TsControlSkinData& SkinData() { return skinData_; }
+  TsCommonData& SkinData() { return skinData_; }
   TsCaptionLayoutPos CaptionLayout() const { return captionLayout_; }
-  void SetCaptionLayout(TsCaptionLayoutPos layout) { Store(captionLayout_, layout); }
+  void SetCaptionLayout(TsCaptionLayoutPos layout) { StoreSetting(*this, captionLayout_, layout); }
   int CaptionYOffset() const { return captionYOffset_; }
-  void SetCaptionYOffset(int offset) { Store(captionYOffset_, offset); }
+  void SetCaptionYOffset(int offset) { StoreSetting(*this, captionYOffset_, offset); }
   // The section behind the caption; empty means the skin's own choice.
   const std::string& CaptionSkin() const { return captionSkin_; }
-  void SetCaptionSkin(const std::string& section) { Store(captionSkin_, section); }
+  void SetCaptionSkin(const std::string& section) { StoreSetting(*this, captionSkin_, section); }
 
  private:
-  template <class V>
-  void Store(V& field, V value) {
-    if (StoreChanged(field, value) && !IsLoading()) Invalidate();
-  }
-
-  TsControlSkinData skinData_{this, kControlKind};
+  TsCommonData skinData_{this, false, kControlKind};
   TsCaptionLayoutPos captionLayout_ = clTopLeft;
   int captionYOffset_ = 0;
   std::string captionSkin_;

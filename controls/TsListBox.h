@@ -7,7 +7,7 @@
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsBoundLabel.h"
-#include "controls/TsControlSkinData.h"
+#include "skin/TsCommonData.h"
 #include "framework/TCustomForm.h"
 #include "framework/TListBox.h"
 
@@ -21,41 +21,36 @@ class TsListBox : public TListBox {
 
   explicit TsListBox(TComponent* owner);
 
-  TsControlSkinData& SkinData() { return skinData_; }
+  TsCommonData& SkinData() { return skinData_; }
   TsBoundLabel& BoundLabel() { return boundLabel_; }
   TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind kind) { Store(disabledKind_, kind); }
+  void SetDisabledKind(TsDisabledKind kind) { StoreSetting(*this, disabledKind_, kind); }
   // Milliseconds between keys that still extend the search text.
   int AutoCompleteDelay() const { return autoCompleteDelay_; }
   void SetAutoCompleteDelay(int ms) { autoCompleteDelay_ = ms; }
   bool AutoComplete() const { return autoComplete_; }
   void SetAutoComplete(bool value) { autoComplete_ = value; }
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TFormBorderStyle style) { Store(borderStyle_, style); }
+  void SetBorderStyle(TFormBorderStyle style) { StoreSetting(*this, borderStyle_, style); }
   int Columns() const { return columns_; }
-  void SetColumns(int columns) { Store(columns_, columns); }
+  void SetColumns(int columns) { StoreSetting(*this, columns_, columns); }
   bool IntegralHeight() const { return integralHeight_; }
-  void SetIntegralHeight(bool value) { Store(integralHeight_, value); }
+  void SetIntegralHeight(bool value) { StoreSetting(*this, integralHeight_, value); }
   bool Sorted() const { return sorted_; }
-  void SetSorted(bool value) { Store(sorted_, value); }
+  void SetSorted(bool value) { StoreSetting(*this, sorted_, value); }
   TListBoxStyle Style() const { return style_; }
-  void SetStyle(TListBoxStyle style) { Store(style_, style); }
+  void SetStyle(TListBoxStyle style) { StoreSetting(*this, style_, style); }
   int TabWidth() const { return tabWidth_; }
-  void SetTabWidth(int width) { Store(tabWidth_, width); }
+  void SetTabWidth(int width) { StoreSetting(*this, tabWidth_, width); }
   bool AutoHideScroll() const { return autoHideScroll_; }
-  void SetAutoHideScroll(bool value) { Store(autoHideScroll_, value); }
+  void SetAutoHideScroll(bool value) { StoreSetting(*this, autoHideScroll_, value); }
   bool MultiSelect() const { return multiSelect_; }
-  void SetMultiSelect(bool value) { Store(multiSelect_, value); }
+  void SetMultiSelect(bool value) { StoreSetting(*this, multiSelect_, value); }
   bool ExtendedSelect() const { return extendedSelect_; }
-  void SetExtendedSelect(bool value) { Store(extendedSelect_, value); }
+  void SetExtendedSelect(bool value) { StoreSetting(*this, extendedSelect_, value); }
 
  private:
-  template <class V>
-  void Store(V& field, V value) {
-    if (StoreChanged(field, value) && !IsLoading()) Invalidate();
-  }
-
-  TsControlSkinData skinData_{this, kControlKind};
+  TsCommonData skinData_{this, false, kControlKind};
   TsBoundLabel boundLabel_;
   TsDisabledKind disabledKind_ = dkBlended;
   int autoCompleteDelay_ = 500;

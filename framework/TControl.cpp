@@ -39,6 +39,7 @@ const TClassInfo& TControl::StaticClassInfo() {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
+  WindowProc = [this](TMessage& message) { WndProc(message); };
   font_.OnChange = [this](TObject*) { FontChanged(); };
 }
 
@@ -205,7 +206,7 @@ void TControl::Update() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
-  WndProc(message);
+  WindowProc(message);
   return message.Result;
 }
 

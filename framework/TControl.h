@@ -4,6 +4,7 @@
 // hint and mouse events. Every message a control handles goes through its
 // WndProc, which subclasses override (calling the base for the rest); the
 // framework's CM_* notifications travel the same road.
+#include <functional>
 #include <string>
 
 #include "framework/FrameworkMessages.h"
@@ -13,6 +14,9 @@
 #include "platform/Geometry.h"
 
 class TWinControl;
+
+// A message handler that can stand in for a control's WndProc.
+using TWndMethod = std::function<void(TMessage&)>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
@@ -107,11 +111,21 @@ class TControl : public TComponent {
   void Loaded() override;
 
   // ---- messages
-  // Delivers a message straight to the control's WndProc.
+  // Delivers a message straight to the control's handler (WindowProc), with
+  // or without a window: the way windowless controls hear any message.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  void Dispatch(TMessage& message) { WindowProc(message); }
+  // Every message to the control goes through this handler: WndProc unless
+  // someone took it over. Whoever replaces it keeps the previous handler and
+  // passes on what it does not consume, and puts it back when done.
+  TWndMethod WindowProc;
   virtual void WndProc(TMessage& message);
   // What the control does with a message nobody handled.
   virtual void DefaultHandler(TMessage& message);
+
+  // Whether the control paints every pixel it covers (its parent's picture
+  // never shows through it).
+  virtual bool Opaque() const { return false; }
 
   virtual void Click();
   void BringToFront();

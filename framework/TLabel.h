@@ -23,6 +23,7 @@ class TLabel : public TGraphicControl {
   void SetWordWrap(bool wordWrap);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
+  bool Opaque() const override { return !transparent_; }
 
   // The size the text needs with the current font (wrapped at Width with WordWrap).
   TSize TextSize() const;

@@ -19,8 +19,22 @@ namespace {
 constexpr const char* kControlProp = "TrainerControl";
 constexpr const char* kDefProcProp = "TrainerDefProc";
 
-// The control whose window is being created, until its first message binds it.
-TWinControl* creatingControl = nullptr;
+// Controls inside CreateWindowHandle. A window binds to its control at
+// WM_NCCREATE from the creation parameters; the pointer there counts only
+// when it names one of these, so a window made with a framework class name
+// and foreign parameters binds to nothing. Creation may nest (a hook making
+// windows while a form's window is being made).
+std::vector<TWinControl*>& ControlsBeingCreated() {
+  static std::vector<TWinControl*> controls;
+  return controls;
+}
+
+TWinControl* ControlFromCreateParams(UINT msg, LPARAM lParam) {
+  if (msg != WM_NCCREATE || lParam == 0) return nullptr;
+  auto* candidate = static_cast<TWinControl*>(reinterpret_cast<const CREATESTRUCT*>(lParam)->lpCreateParams);
+  const auto& creating = ControlsBeingCreated();
+  return std::find(creating.begin(), creating.end(), candidate) != creating.end() ? candidate : nullptr;
+}
 }  // namespace
 
 const TClassInfo& TWinControl::StaticClassInfo() {
@@ -116,10 +130,10 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
   creating_ = true;
-  creatingControl = this;
+  ControlsBeingCreated().push_back(this);
   HWND hwnd = CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
                              params.X, params.Y, params.Width, params.Height, params.WndParent, 0, this);
-  creatingControl = nullptr;
+  std::erase(ControlsBeingCreated(), this);
   creating_ = false;
   if (hwnd && !handle_) {
     handle_ = hwnd;
@@ -152,11 +166,14 @@ void TWinControl::WindowDestroyed() {
 
 LRESULT TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* control = static_cast<TWinControl*>(GetProp(hwnd, kControlProp));
-  if (!control && creatingControl) {
-    control = creatingControl;
-    creatingControl = nullptr;
-    control->handle_ = hwnd;
-    SetProp(hwnd, kControlProp, control);
+  if (!control) {
+    control = ControlFromCreateParams(msg, lParam);
+    if (control && !control->handle_) {
+      control->handle_ = hwnd;
+      SetProp(hwnd, kControlProp, control);
+    } else {
+      control = nullptr;
+    }
   }
   if (!control) {
     auto proc = reinterpret_cast<WNDPROC>(GetProp(hwnd, kDefProcProp));
@@ -165,7 +182,7 @@ LRESULT TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   std::shared_ptr<bool> alive = control->alive_;
   TMessage message{msg, wParam, lParam, 0};
   try {
-    control->WndProc(message);
+    control->Dispatch(message);
   } catch (...) {
     ReportException(std::current_exception());
   }
@@ -212,7 +229,7 @@ TControl* TWinControl::ControlAtPos(TPoint point, bool allowDisabled) const {
 
 void TWinControl::Broadcast(TMessage& message) {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    controls_[i]->WndProc(message);
+    controls_[i]->Dispatch(message);
     if (message.Result != 0) return;
   }
 }
@@ -221,7 +238,7 @@ void TWinControl::NotifyControls(UINT msg) {
   TMessage message{msg, 0, 0, 0};
   // A copy: a notified control may change the list.
   std::vector<TControl*> children = controls_;
-  for (TControl* c : children) c->WndProc(message);
+  for (TControl* c : children) c->Dispatch(message);
 }
 
 // ---- focus and tab order ---------------------------------------------------
@@ -351,8 +368,11 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_PAINT:
       HandlePaint(message);
       return;
+    case WM_PRINTCLIENT:
+      HandlePrintClient(message);
+      return;
     case WM_ERASEBKGND:
-      if (CustomPaint() || defWndProc_ == &DefWindowProc) {
+      if (PaintsOwnWindow()) {
         RECT r = ClientRect();
         FillRect(reinterpret_cast<HDC>(message.WParam), r, Color());
         message.Result = 1;
@@ -443,6 +463,8 @@ void TWinControl::WndProc(TMessage& message) {
   TControl::WndProc(message);
 }
 
+bool TWinControl::PaintsOwnWindow() const { return CustomPaint() || defWndProc_ == &DefWindowProc; }
+
 void TWinControl::HandlePaint(TMessage& message) {
   if (message.WParam) {
     auto dc = reinterpret_cast<HDC>(message.WParam);
@@ -450,26 +472,54 @@ void TWinControl::HandlePaint(TMessage& message) {
     PaintControls(dc);
     return;
   }
-  if (CustomPaint()) {
+  if (PaintsOwnWindow()) {
+    // Erasing and painting stay inside the invalid part, so a transparent
+    // child is always drawn over a freshly erased parent and children far
+    // from the change are left alone.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle_, &ps);
     if (dc) {
-      PaintWindow(dc);
+      if (CustomPaint()) PaintWindow(dc);
       PaintControls(dc);
     }
     EndPaint(handle_, &ps);
     return;
   }
-  // The window's own procedure paints it; windowless children go on top.
+  // The window's own procedure paints it; windowless children go on top,
+  // but only inside the part that was invalid.
+  RECT invalid{};
+  GetUpdateRect(handle_, &invalid, FALSE);
+  std::shared_ptr<bool> alive = alive_;
   DefaultHandler(message);
+  if (!*alive || !handle_ || invalid.IsEmpty()) return;
   bool anyGraphic = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
     return c->Visible() && !dynamic_cast<TWinControl*>(c);
   });
-  if (anyGraphic && handle_) {
+  if (anyGraphic) {
     HDC dc = GetDC(handle_);
+    IntersectClipRect(dc, invalid.Left, invalid.Top, invalid.Right, invalid.Bottom);
     PaintControls(dc);
     ReleaseDC(handle_, dc);
   }
+}
+
+void TWinControl::HandlePrintClient(TMessage& message) {
+  auto dc = reinterpret_cast<HDC>(message.WParam);
+  if (!dc) return;
+  if (PaintsOwnWindow()) {
+    if (CustomPaint()) PaintWindow(dc);
+  } else {
+    DefaultHandler(message);
+  }
+  PaintControls(dc);
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+  if (!dc || !Handle()) return;
+  const int level = SaveDC(dc);
+  OffsetViewportOrgEx(dc, x, y);
+  SendMessage(handle_, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  RestoreDC(dc, level);
 }
 
 void TWinControl::PaintWindow(HDC dc) {

@@ -72,6 +72,10 @@ class TWinControl : public TControl {
   // True for push buttons: Enter then belongs to the focused button.
   virtual bool IsButtonControl() const { return false; }
 
+  // Paints the control with its frame, its windowless children and its
+  // child windows into `dc`, with the control's top-left corner at (x, y).
+  void PaintTo(HDC dc, int x, int y);
+
   bool Showing() const override;
   void Invalidate() override;
   void Update() override;
@@ -101,6 +105,9 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc);
   // Framework windows paint themselves; standard ones leave it to their class.
   virtual bool CustomPaint() const { return false; }
+  // Whether the framework erases and paints this window (its own classes)
+  // rather than a standard class's procedure.
+  bool PaintsOwnWindow() const;
   // Shows or hides the window to match Visible and the parent.
   void UpdateShowing();
   // The style bits that follow Visible and Enabled.
@@ -109,6 +116,7 @@ class TWinControl : public TControl {
  private:
   static LRESULT StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void HandlePaint(TMessage& message);
+  void HandlePrintClient(TMessage& message);
   void HandleMouseMessage(TMessage& message);
   bool HandleDialogKey(TMessage& message);
   void WindowDestroyed();

@@ -144,3 +144,26 @@ void PaintBorderMaskWithRegion(Bitmap& dst, Region* region, int state, const TsM
     PlainPiece(dst, p.DstBottom(), p.SrcBottom(), false, *src);
   }
 }
+
+void PaintBorderCorners(Bitmap& dst, const TRect& rect, int state, const TsMaskData& mask, const TCacheInfo& ci,
+                        const Bitmap* master, unsigned corners) {
+  if (rect.Width() < 2 || rect.Height() < 2) return;
+  TsMaskData m = mask;
+  if (m.Bmp && m.ImageCount == 0) {
+    m.ImageCount = 3;
+    m.MaskType = 1;
+    m.R = Rect(0, 0, m.Bmp->width(), m.Bmp->height());
+  }
+  const Bitmap* src = MaskPicture(m, master);
+  if (src == nullptr) return;
+  const BorderPieces p(m, state, rect);
+  auto corner = [&](unsigned flag, const TRect& to, const TRect& from) {
+    if (!(corners & flag) || from.IsEmpty()) return;
+    if (m.MaskType > 0) CopyByMask(to, from, dst, m, true, ci, *src);
+    else CopyTransBitmaps(dst, *src, to.TopLeft(), true, ci, clKeyColor, Inclusive(from));
+  };
+  corner(bcTopLeft, p.DstTopLeft(), p.SrcTopLeft());
+  corner(bcBottomLeft, p.DstBottomLeft(), p.SrcBottomLeft());
+  corner(bcTopRight, p.DstTopRight(), p.SrcTopRight());
+  corner(bcBottomRight, p.DstBottomRight(), p.SrcBottomRight());
+}

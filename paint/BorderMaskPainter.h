@@ -29,3 +29,14 @@ void PaintBorderMask(Bitmap& dst, const TRect& rect, bool fillCentre, bool updat
 // given state; key-colour pixels of the four corners are not drawn and,
 // when a region is given, are cut out of it.
 void PaintBorderMaskWithRegion(Bitmap& dst, Region* region, int state, const TsMaskData& mask, const Bitmap* master);
+
+// Which corners PaintBorderCorners repaints.
+enum BorderCornerFlags : unsigned { bcTopLeft = 1, bcBottomLeft = 2, bcTopRight = 4, bcBottomRight = 8, bcAll = 15 };
+
+// Repaints the chosen corner pieces of state's frame (clamped) around rect
+// over the parent of the cache description, which shows through their
+// key-colour or masked pixels. A mask with its own bitmap and no frame
+// count counts as three frames over a mask half spanning the whole bitmap.
+// Nothing happens for rectangles under 2 by 2 or without a picture.
+void PaintBorderCorners(Bitmap& dst, const TRect& rect, int state, const TsMaskData& mask, const TCacheInfo& ci,
+                        const Bitmap* master, unsigned corners);

@@ -11,6 +11,8 @@ bool CanPaint(const TsSkinContent* skin, int skinIndex, const Bitmap* dst, const
   return dst != nullptr && skin != nullptr && skin->IsValidSkinIndex(skinIndex) && RectInsideBitmap(rect, *dst);
 }
 
+}  // namespace
+
 // Corner images sit in the corners of rect, drawn over the item itself.
 void PaintCornerImages(const TsSkinContent& skin, int skinIndex, std::string_view section, Bitmap& dst,
                        const TRect& rect, int state) {
@@ -26,8 +28,6 @@ void PaintCornerImages(const TsSkinContent& skin, int skinIndex, std::string_vie
     DrawMaskImage(dst, Point(x, y), state, self, mask, 1, skin.MasterBitmap.get());
   }
 }
-
-}  // namespace
 
 bool RectInsideBitmap(const TRect& rect, const Bitmap& bmp) {
   return rect.Left >= 0 && rect.Top >= 0 && rect.Right <= bmp.width() && rect.Bottom <= bmp.height();

@@ -23,6 +23,11 @@ void PaintItemWithMask(int skinIndex, int borderMaskIndex, int textureIndex, con
                        TPoint position, const TRect& rect, int state, bool fillCentre, TCacheInfo ci,
                        std::string_view sectionName, int hotTextureIndex);
 
+// The section's corner images IMGTOPLEFT, IMGTOPRIGHT, IMGBTMLEFT and
+// IMGBTMRIGHT in the corners of rect, over what dst already holds.
+void PaintCornerImages(const TsSkinContent& skin, int skinIndex, std::string_view section, Bitmap& dst,
+                       const TRect& rect, int state);
+
 // True when rect lies inside the bitmap (Left, Top at least 0; Right and
 // Bottom at most its size).
 bool RectInsideBitmap(const TRect& rect, const Bitmap& bmp);

@@ -4,6 +4,7 @@
 
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
+#include "framework/TWinControl.h"
 #include "paint/SkinMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TacSkinnedForms.h"
@@ -24,9 +25,25 @@ struct ChildMessage {
   LPARAM lParam;
 };
 
+// Windowless controls have no window to be enumerated: their container
+// hands them the message by direct dispatch after its own window heard it.
+void SendToWindowlessChildren(HWND container, const ChildMessage& m) {
+  TWinControl* control = TWinControl::FindControl(container);
+  if (control == nullptr) return;
+  // The count is read again each step: a receiver may change the list.
+  for (int i = 0; i < control->ControlCount(); ++i) {
+    TControl* child = control->Controls(i);
+    if (dynamic_cast<TWinControl*>(child) != nullptr || child->IsDestroying()) continue;
+    TMessage message{m.msg, m.wParam, m.lParam, 0};
+    child->Dispatch(message);
+    if (!IsWindow(container) || TWinControl::FindControl(container) != control) return;
+  }
+}
+
 BOOL SendToChild(HWND child, LPARAM data) {
   const auto* m = reinterpret_cast<const ChildMessage*>(data);
   SendMessage(child, m->msg, m->wParam, m->lParam);
+  if (IsWindow(child)) SendToWindowlessChildren(child, *m);
   return TRUE;
 }
 
@@ -38,6 +55,8 @@ void TacSkinBroadcast::SendToFormAndControls(TCustomForm& form, UINT msg, WPARAM
   // The receiver may have destroyed the form; only its window is trusted now.
   if (window == nullptr || !IsWindow(window)) return;
   ChildMessage message{msg, wParam, lParam};
+  SendToWindowlessChildren(window, message);
+  if (!IsWindow(window)) return;
   EnumChildWindows(window, &SendToChild, reinterpret_cast<LPARAM>(&message));
 }
 

@@ -15,7 +15,8 @@ class TacSkinBroadcast {
   static void Broadcast(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // Sends to the form (through its window when it has one) and then to all
-  // of its child windows, depth first.
+  // of its child windows, depth first; the windowless controls of the form
+  // and of each child window hear it right after their container.
   static void SendToFormAndControls(TCustomForm& form, UINT msg, WPARAM wParam, LPARAM lParam);
 
   // Registered forms that are visible, have no parent and answer a frame

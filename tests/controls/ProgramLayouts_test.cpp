@@ -177,7 +177,7 @@ TEST_F(ProgramLayouts, EachWindowRunsItsCreateHandlerOnceAfterLoading) {
 
 namespace {
 
-TEST(TsControlSkinData, SectionNamesAreKeptUpperCase) {
+TEST(TsCommonData, SectionNamesAreKeptUpperCase) {
   TsButton button(nullptr);
   button.SkinData().SetSkinSection("Button");
   EXPECT_EQ(button.SkinData().SkinSection(), "BUTTON");

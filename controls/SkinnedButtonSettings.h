@@ -1,0 +1,84 @@
+#pragma once
+// The settings the three skinned buttons share, kept once. A button class
+// inherits the groups it has: every button the skin and fade settings, the
+// windowed buttons their press and caption settings, the bitmap and speed
+// buttons their glyph placement. Each setter repaints the button.
+#include "controls/SkinnedButtonProperties.h"
+#include "controls/StoreChanged.h"
+#include "framework/TLabel.h"
+#include "skin/TsCommonData.h"
+
+class TsButtonSkinSettings {
+ public:
+  TsButtonSkinSettings(TControl& owner, int controlKind) : owner_(owner), skinData_(&owner, false, controlKind) {}
+
+  TsCommonData& SkinData() { return skinData_; }
+  TacAnimatEvents AnimatEvents() const { return animatEvents_; }
+  void SetAnimatEvents(TacAnimatEvents events) { animatEvents_ = events; }
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind kind) { StoreSetting(owner_, disabledKind_, kind); }
+
+ private:
+  TControl& owner_;
+  TsCommonData skinData_;
+  TacAnimatEvents animatEvents_ = aeGlobalDef;
+  TsDisabledKind disabledKind_ = dkBlended;
+};
+
+class TsWindowedButtonSettings {
+ public:
+  explicit TsWindowedButtonSettings(TControl& owner) : owner_(owner) {}
+
+  // Shows the pressed state for good.
+  bool Down() const { return down_; }
+  void SetDown(bool down) { StoreSetting(owner_, down_, down); }
+  // How far the focus frame lies outside the caption rectangle.
+  int FocusMargin() const { return focusMargin_; }
+  void SetFocusMargin(int margin) { focusMargin_ = margin; }
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap) { StoreSetting(owner_, wordWrap_, wrap); }
+
+ private:
+  TControl& owner_;
+  bool down_ = false;
+  int focusMargin_ = 1;
+  bool wordWrap_ = true;
+};
+
+class TsGlyphButtonSettings {
+ public:
+  explicit TsGlyphButtonSettings(TControl& owner) : owner_(owner) {}
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment) { StoreSetting(owner_, alignment_, alignment); }
+  TAlignment TextAlignment() const { return textAlignment_; }
+  void SetTextAlignment(TAlignment alignment) { StoreSetting(owner_, textAlignment_, alignment); }
+  // Percent the glyph is blended with the background while not hot.
+  int Blend() const { return blend_; }
+  void SetBlend(int blend) { StoreSetting(owner_, blend_, blend); }
+  TsDisabledGlyphKind DisabledGlyphKind() const { return disabledGlyphKind_; }
+  void SetDisabledGlyphKind(TsDisabledGlyphKind kind) { StoreSetting(owner_, disabledGlyphKind_, kind); }
+  bool Grayed() const { return grayed_; }
+  void SetGrayed(bool grayed) { StoreSetting(owner_, grayed_, grayed); }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index) { StoreSetting(owner_, imageIndex_, index); }
+  bool ShowCaption() const { return showCaption_; }
+  void SetShowCaption(bool show) { StoreSetting(owner_, showCaption_, show); }
+  bool DrawOverBorder() const { return drawOverBorder_; }
+  void SetDrawOverBorder(bool over) { StoreSetting(owner_, drawOverBorder_, over); }
+  // Moves the caption rectangle right by this many pixels.
+  int TextOffset() const { return textOffset_; }
+  void SetTextOffset(int offset) { StoreSetting(owner_, textOffset_, offset); }
+
+ private:
+  TControl& owner_;
+  TAlignment alignment_ = taCenter;
+  TAlignment textAlignment_ = taCenter;
+  int blend_ = 0;
+  TsDisabledGlyphKind disabledGlyphKind_ = dgBlended;
+  bool grayed_ = false;
+  int imageIndex_ = -1;
+  bool showCaption_ = true;
+  bool drawOverBorder_ = true;
+  int textOffset_ = 0;
+};

@@ -1,0 +1,132 @@
+#include "skin/CacheToScreen.h"
+
+#include <memory>
+#include <vector>
+
+#include "framework/TBitmap.h"
+#include "framework/TWinControl.h"
+#include "platform/graphics/BlockTransfer.h"
+#include "platform/graphics/Fills.h"
+#include "platform/windowing/WinMessages.h"
+#include "skin/SharedBackground.h"
+#include "skin/SkinCommands.h"
+#include "skin/TacEngineFlags.h"
+#include "skin/TsBackgroundRequest.h"
+#include "skin/TsCommonData.h"
+#include "skin/TsSkinManager.h"
+
+void UpdateCorners(TsCommonData& skinData, int state, unsigned corners) {
+  TControl* control = skinData.OwnerControl();
+  TBitmap* cache = skinData.CacheBmp();
+  const TsSkinContent* skin = skinData.Skin();
+  if (!control || !cache || !skin || !skin->IsValidImgIndex(skinData.BorderIndex)) return;
+  if (control->Width() < 2 || control->Height() < 2) return;
+  TsBackgroundRequest request;
+  AskForBackground(request, control->Parent(), false);
+  TCacheInfo ci = CacheInfoFromRequest(request);
+  if (ci.Ready) {
+    ci.X += control->Left();
+    ci.Y += control->Top();
+  }
+  const TsMaskData& mask = skin->Masks[static_cast<std::size_t>(skinData.BorderIndex)];
+  PaintBorderCorners(cache->Pixels(), Rect(0, 0, cache->Width(), cache->Height()), state, mask, ci,
+                     skin->MasterBitmap.get(), corners);
+}
+
+namespace {
+
+// Children whose own painting covers their part of the parent.
+bool PaintsOverParent(const TControl& child) {
+  if (!child.Visible() || child.BoundsRect().IsEmpty()) return false;
+  if (child.HasState(csDesigning)) return true;
+  if (auto* windowed = dynamic_cast<const TWinControl*>(&child)) {
+    if (!windowed->HandleAllocated()) return false;
+    return SendSkinCommand(const_cast<TWinControl*>(windowed), SKC_QUERY_TRANSPARENT) == 0;
+  }
+  return TacEngineFlags::ClipGraphicChildren;
+}
+
+}  // namespace
+
+void CopyCacheToScreen(TControl& control, TsCommonData& skinData, TPoint source, HDC target, const TRect& targetRect,
+                       bool updateCorners) {
+  TBitmap* cache = skinData.CacheBmp();
+  if (!cache || !target) return;
+  if (updateCorners) UpdateCorners(skinData, 0);
+  const int level = SaveDC(target);
+  IntersectClipRect(target, targetRect.Left, targetRect.Top, targetRect.Right, targetRect.Bottom);
+  if (auto* container = dynamic_cast<TWinControl*>(&control)) {
+    const int dx = targetRect.Left - source.X;
+    const int dy = targetRect.Top - source.Y;
+    for (int i = 0; i < container->ControlCount(); ++i) {
+      const TControl& child = *container->Controls(i);
+      if (!PaintsOverParent(child)) continue;
+      const TRect r = child.BoundsRect().Offset(dx, dy);
+      ExcludeClipRect(target, r.Left, r.Top, r.Right, r.Bottom);
+    }
+  }
+  BitBlt(target, targetRect.Left, targetRect.Top, targetRect.Width(), targetRect.Height(), cache->Canvas().Handle(),
+         source.X, source.Y, SRCCOPY);
+  RestoreDC(target, level);
+}
+
+namespace {
+
+bool TakesPart(const TControl& child, HDC target, TPoint shift) {
+  if (!(child.Visible() || child.HasState(csDesigning))) return false;
+  if (dynamic_cast<const TWinControl*>(&child) || child.IsDestroying()) return false;
+  if (child.Width() < 1 || child.Height() < 1) return false;
+  return RectVisible(target, child.BoundsRect().Offset(shift.X, shift.Y));
+}
+
+// What lies under each taking part child before it paints itself.
+void FillUnderChildren(TBitmap& picture, const std::vector<TControl*>& children, const TsBackgroundRequest& background) {
+  HDC dc = picture.Canvas().Handle();
+  std::unique_ptr<DeviceContext> backgroundDC;
+  if (background.BgKind == bgBitmap && background.BgBmp) backgroundDC = std::make_unique<DeviceContext>(*background.BgBmp);
+  for (TControl* child : children) {
+    const TRect r = child->BoundsRect();
+    if (child->Opaque()) {
+      FillRect(dc, r, ParentColor(child));
+    } else if (backgroundDC) {
+      BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), backgroundDC.get(), r.Left + background.BgX,
+             r.Top + background.BgY, SRCCOPY);
+    } else {
+      FillRect(dc, r, background.BgColor);
+    }
+  }
+}
+
+}  // namespace
+
+void PaintWindowlessChildren(HDC target, TWinControl& container, TPoint shift) {
+  if (!target || !(container.Visible() || container.HasState(csDesigning)) || container.ControlCount() == 0) return;
+  TRect clip;
+  if (GetClipBox(target, &clip) == NULLREGION) {
+    if (container.HandleAllocated()) SendSkinCommand(container.Handle(), SKC_SET_PARTLY_HIDDEN);
+    return;
+  }
+  TsBackgroundRequest background;
+  AskForBackground(background, &container, false);
+
+  std::vector<TControl*> children;
+  for (int i = 0; i < container.ControlCount(); ++i)
+    if (TakesPart(*container.Controls(i), target, shift)) children.push_back(container.Controls(i));
+  if (children.empty()) return;
+
+  TBitmap picture(container.ClientWidth(), container.ClientHeight());
+  FillUnderChildren(picture, children, background);
+  HDC dc = picture.Canvas().Handle();
+  for (TControl* child : children) {
+    const int level = SaveDC(dc);
+    OffsetViewportOrgEx(dc, child->Left(), child->Top());
+    IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
+    child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, level);
+  }
+  for (TControl* child : children) {
+    const TRect r = child->BoundsRect();
+    if (picture.Canvas().Pixel(r.Left, r.Top) == clFuchsia) continue;
+    BitBlt(target, r.Left + shift.X, r.Top + shift.Y, r.Width(), r.Height(), dc, r.Left, r.Top, SRCCOPY);
+  }
+}

@@ -1,0 +1,43 @@
+#include "skin/ControlSkinPainting.h"
+
+#include "framework/TCustomForm.h"
+#include "paint/BorderMaskPainter.h"
+#include "paint/ItemBackground.h"
+#include "paint/SkinItemPainter.h"
+#include "paint/SkinTextPainter.h"
+#include "skin/TsCommonData.h"
+#include "skin/TsFrameSkinOwner.h"
+#include "skin/TsSkinManager.h"
+
+namespace {
+
+TColor CustomColorOf(const TsCommonData& skinData) {
+  if (!skinData.CustomColor()) return clFuchsia;
+  if (const TControl* control = skinData.OwnerControl()) return ColorToRGB(control->Color());
+  if (const TsFrameSkinOwner* frame = skinData.FrameOwner(); frame && frame->FrameForm())
+    return ColorToRGB(frame->FrameForm()->Color());
+  return clFuchsia;
+}
+
+}  // namespace
+
+void PaintSkinItem(const TsCommonData& skinData, TCacheInfo ci, bool fillCentre, bool updateCorners, Bitmap* dst,
+                   TPoint position, const TRect& rect, int state) {
+  const TsSkinContent* skin = skinData.Skin();
+  if (!dst || !skin || !skin->IsValidSkinIndex(skinData.SkinIndex) || !RectInsideBitmap(rect, *dst)) return;
+  PaintItemBg(skin, skinData.SkinIndex, skinData.SkinSection(), ci, CustomColorOf(skinData), skinData.HotTexture,
+              skinData.Texture, *dst, position, rect, state);
+  ci.X += position.X;
+  ci.Y += position.Y;
+  if (skin->IsValidImgIndex(skinData.BorderIndex)) {
+    const TsMaskData& mask = skin->Masks[static_cast<std::size_t>(skinData.BorderIndex)];
+    if (state != 0 || !(mask.StretchMode & bsHiddenInNormal))
+      PaintBorderMask(*dst, rect, fillCentre, updateCorners, state, mask, ci, skin->MasterBitmap.get());
+  }
+  PaintCornerImages(*skin, skinData.SkinIndex, skinData.SkinSection(), *dst, rect, state);
+}
+
+void WriteSkinText(HDC dc, std::string_view text, bool enabled, bool hot, const TsCommonData& skinData, unsigned format,
+                   const TRect& rect) {
+  WriteTextByIndex(dc, text, enabled, skinData.Skin(), hot, skinData.SkinIndex, format, rect);
+}

@@ -1,0 +1,171 @@
+#pragma once
+// The skin state every skinned control owns as its `SkinData` property: the
+// section it is painted from, that section's indexes in the current skin,
+// the control's cache bitmap and the marks that decide when the cache must
+// be rebuilt. It answers the engine's questions about the control (its
+// colour, the picture under its children, whether it shows through) and
+// reacts to the skin command message and to a fixed set of window messages.
+//
+// It lives in skin/ because it reads the skin manager and is owned both by
+// the controls above and by the form frame beside the manager.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "framework/FrameworkMessages.h"
+#include "framework/TBitmap.h"
+#include "framework/TPersistent.h"
+#include "paint/SkinRecords.h"
+#include "platform/Color.h"
+#include "platform/windowing/WinTypes.h"
+
+class TComponent;
+class TControl;
+class TWinControl;
+class TsSkinContent;
+class TsSkinManager;
+class TsFrameSkinOwner;
+struct TsBackgroundRequest;
+
+// Paint-mode flag: the owner keeps no cache of its own, so its children ask
+// further up for their background.
+constexpr std::uint16_t pmNoOwnCache = 1;
+
+// Fill kind flags derived from the section.
+constexpr std::uint16_t fkHorizontalGradient = 1;
+constexpr std::uint16_t fkVerticalGradient = 2;
+constexpr std::uint16_t fkTriangleGradient = 3;
+constexpr std::uint16_t fkGradientMask = 3;
+constexpr std::uint16_t fkTexture = 4;
+
+class TsCommonData : public TPersistent {
+ public:
+  TRAINER_CLASS_INFO()
+
+  // `owner` is the control (or form frame) the state belongs to; with
+  // `withCache` an empty cache bitmap exists from the start. `controlKind`
+  // is the control kind code the owning class declares.
+  TsCommonData(TComponent* owner, bool withCache, int controlKind = 0);
+  ~TsCommonData() override;
+  TsCommonData(const TsCommonData&) = delete;
+  TsCommonData& operator=(const TsCommonData&) = delete;
+
+  // The skin state of a control, or null when it has none.
+  static TsCommonData* Of(const TControl* control);
+
+  // ---- published settings
+  bool CustomColor() const { return customColor_; }
+  void SetCustomColor(bool value);
+  bool CustomFont() const { return customFont_; }
+  void SetCustomFont(bool value);
+  // The explicit manager, else the default one (which may be null).
+  TsSkinManager* SkinManager() const;
+  // The explicit manager only (null: the default one is used).
+  TsSkinManager* ExplicitSkinManager() const { return explicitManager_; }
+  void SetSkinManager(TsSkinManager* manager);
+  const std::string& SkinSection() const { return skinSection_; }
+  // Kept upper case; an empty name is stored as "UNKNOWN".
+  void SetSkinSection(const std::string& section);
+
+  // ---- the state the engine reads and writes
+  bool Updating = false;           // the control is rebuilding its cache
+  int BorderIndex = -1;            // the section's BORDERSMASK mask
+  int SkinIndex = -1;              // the section's index in the manager
+  int Texture = -1;                // the section's PATTERN texture
+  int HotTexture = -1;             // the section's HOTPATTERN texture
+  TControl* Linked = nullptr;      // windowless child whose animation frame is being painted
+  bool ParentDependent = false;
+  bool BackgroundChanged = true;   // the cache must be rebuilt
+  bool PartlyHidden = true;
+  int ControlKind = 0;             // the control kind code
+  bool Focused = false;
+  bool MouseAbove = false;
+  std::uint16_t PaintMode = 0;     // pmNoOwnCache
+  std::uint16_t FillKind = 0;      // fk* flags
+  // Set by owners that share their cache with their children the way panels
+  // and form frames do (they may leave the children to ask further up).
+  bool SharesCacheLikeContainer = false;
+
+  TControl* OwnerControl() const { return ownerControl_; }
+  TComponent* OwnerObject() const { return ownerObject_; }
+  TsFrameSkinOwner* FrameOwner() const { return frameOwner_; }
+  TWinControl* WindowedOwner() const;
+
+  // The cache bitmap, or null.
+  TBitmap* CacheBmp() const { return cache_.get(); }
+  // The cache bitmap made to the owner control's size (created when missing).
+  TBitmap& PrepareCache();
+  // Frees the cache bitmap (controls that keep no cache between paints).
+  void ReleaseCache() { cache_.reset(); }
+  // Resizes the cache to 0 by 0 when it exists.
+  void EmptyCache();
+
+  // ---- the loaded skin
+  const TsSkinContent* Skin() const;
+  // The section record at SkinIndex, or null.
+  const TsGeneralData* Section() const;
+
+  // ---- operations
+  // A manager with a skin, a valid section, nothing being destroyed, and
+  // (with checkActive) the skin reported active.
+  bool Skinned(bool checkActive = false) const;
+  // Looks the section's indexes up again in the current skin.
+  void UpdateIndexes();
+  // Called by the owner when it has finished loading.
+  void Loaded();
+  // Background-changed mark set, and a repaint when the control can paint now.
+  void Invalidate();
+  void BeginUpdate();
+  void EndUpdate();
+  // Focused, or under the mouse (for kinds with a hot look).
+  bool ControlIsActive() const;
+  // The common handler every skinned control calls first; answers whether
+  // it consumed the message (message.Result then holds the answer).
+  bool ProcessMessage(TMessage& message);
+
+  // ---- background and colour sharing
+  // Fills a background request for a child (state: normal or active).
+  void GetBackground(TsBackgroundRequest& request, bool active, HWND window = nullptr);
+  // The colour children paint text or plain backgrounds over; no answer
+  // without an owner control.
+  std::optional<TColor> GetColor(TColor fallback) const;
+  // The colour of the control in a state where no parent picture is at hand.
+  TColor ColorForState(bool active, HWND window = nullptr) const;
+  // SKC_QUERY_TRANSPARENT's answer.
+  int QueryTransparent() const;
+  bool DependsOnParent() const;
+  void ParentMoved(bool redrawOwnWindow);
+  bool NeedsOwnCache() const;
+  void RecomputeCacheMode(bool tellChildren);
+  bool MustPaintItself() const;
+  // Whether children must wait before borrowing this control's picture.
+  bool IsUpdating() const;
+
+  // The default section of a control kind code ("" for kinds with none).
+  static std::string DefaultSectionForKind(int kind);
+  // Kinds that never show a hot look.
+  static bool KindHasNoHotLook(int kind);
+  // Edit classes and the list box kind take their colours from the section.
+  bool OwnerIsEditLike() const;
+
+  TPersistent* GetOwner() const override;
+
+ private:
+  bool HandleSkinCommand(TMessage& message);
+  void HandleMouseEnter(TMessage& message);
+  void TakeSectionColors();
+  void TakeSystemColors();
+  bool OwnerCanPaintNow() const;
+  void RecomputeFillKind();
+  bool OwnerBeingDestroyed() const;
+
+  TComponent* ownerObject_;
+  TControl* ownerControl_;
+  TsFrameSkinOwner* frameOwner_;
+  std::unique_ptr<TBitmap> cache_;
+  std::string skinSection_;
+  bool customColor_ = false;
+  bool customFont_ = false;
+  TsSkinManager* explicitManager_ = nullptr;
+};
