@@ -9,9 +9,10 @@
 #include "paint/LabelText.h"
 #include "paint/SkinItemPainter.h"
 #include "paint/SkinMessages.h"
+#include "skin/SharedBackground.h"
+#include "skin/TsBackgroundRequest.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/TextDrawing.h"
-#include "platform/windowing/WinUser.h"
 #include "skin/TsSkinManager.h"
 
 bool TsCustomLabel::labelPainting_ = false;
@@ -40,43 +41,19 @@ const TsSkinContent* TsCustomLabel::ActiveSkin() {
   return &manager->Content();
 }
 
-TColor TsCustomLabel::ParentBackgroundColor() const {
-  TWinControl* parent = Parent();
-  if (parent == nullptr) return clKeyColor;
-  if (parent->HandleAllocated() &&
-      SendMessage(parent->Handle(), SM_ALPHACMD, SkinCommand(SKC_QUERY_SKINNED), 0) == 1) {
-    return ColorToRGB(static_cast<TColor>(
-        SendMessage(parent->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_COLOR), static_cast<LPARAM>(clKeyColor))));
-  }
-  return ColorToRGB(parent->Color());
-}
-
-int TsCustomLabel::FontSectionIndex() const {
-  const TsSkinContent* skin = ActiveSkin();
-  // The parent's section lends its font unless it is mostly see-through,
-  // in which case the question goes one parent up.
-  for (TWinControl* parent = Parent(); skin != nullptr && parent != nullptr && parent->HandleAllocated();
-       parent = parent->Parent()) {
-    const int index =
-        static_cast<int>(SendMessage(parent->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_SKIN_INDEX), 0)) - 1;
-    if (!skin->IsValidSkinIndex(index)) return -1;
-    const TsGeneralData& section = skin->Sections[static_cast<std::size_t>(index)];
-    if (section.Transparency > 50) continue;
-    return section.GiveOwnFont ? index : -1;
-  }
-  return -1;
-}
+TColor TsCustomLabel::ParentBackgroundColor() const { return ::ParentColor(Parent()); }
 
 TCacheInfo TsCustomLabel::BackgroundUnder() const {
-  TCacheInfo under;
-  under.FillColor = ParentBackgroundColor();
-  return under;
+  TsBackgroundRequest request;
+  if (Parent() == nullptr) return CacheInfoFromRequest(request);
+  AskForBackground(request, Parent(), false);
+  return CacheInfoFromRequest(request);
 }
 
 const TFont& TsCustomLabel::CurrentFont() {
   const TsSkinContent* skin = ActiveSkin();
   if (skin == nullptr) return Font();
-  const int section = FontSectionIndex();
+  const int section = FontSectionIndex(this, -1, TsSkinManager::DefaultManager());
   const TColor color = section >= 0 ? static_cast<TColor>(skin->Sections[static_cast<std::size_t>(section)].FontColor[0])
                                     : skin->GetGlobalFontColor();
   if (color != clKeyColor && color != Font().Color()) Font().SetColor(color);

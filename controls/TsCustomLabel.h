@@ -47,8 +47,6 @@ class TsCustomLabel : public TLabel {
   std::string MeasuredText(unsigned flags) const;
   // The colour behind the label as its parent tells it.
   TColor ParentBackgroundColor() const;
-  // The section whose font colours the label wears, or -1.
-  int FontSectionIndex() const;
   // What lies under the label, as its parent describes it.
   TCacheInfo BackgroundUnder() const;
 
