@@ -160,6 +160,25 @@ TEST_F(TsSkinnedLabels, LabelsThatFollowTheSkinWearItsGlobalFontColour) {
   EXPECT_EQ(heading->Font().Color(), clWindowText);
 }
 
+TEST_F(TsSkinnedLabels, TheManagersBroadcastReachesTheLabels) {
+  // Switching the skin off announces its removal to every window and,
+  // through them, to the windowless labels.
+  TsLabel* description = Description();
+  description->SetUseSkinColor(true);
+  auto* heading = form_->FindComponent<TsLabelFX>("sLabelFX1");
+  heading->Invalidate();
+  Shot();
+  ASSERT_EQ(description->Font().Color(), RGB(36, 42, 38));
+  Manager()->SetActive(false);
+  EXPECT_EQ(description->Font().Color(), clWindowText);
+  EXPECT_EQ(heading->Font().Color(), clWindowText);
+  EXPECT_EQ(TsCustomLabel::ActiveSkin(), nullptr);
+  // Painted without a skin the labels keep that colour.
+  description->Invalidate();
+  Shot();
+  EXPECT_EQ(description->Font().Color(), clWindowText);
+}
+
 TEST_F(TsSkinnedLabels, ADisabledLabelFadesIntoItsParentsColour) {
   TsLabel* description = Description();
   description->SetEnabled(false);
