@@ -7,6 +7,8 @@
 #include "framework/TFont.h"
 #include "framework/TPersistent.h"
 
+class TsEditLabel;
+
 enum TsCaptionLayout { sclLeft, sclTopLeft, sclTopCenter, sclTopRight };
 
 class TsBoundLabel : public TPersistent {
@@ -20,4 +22,6 @@ class TsBoundLabel : public TPersistent {
   TsCaptionLayout Layout = sclLeft;
   int MaxWidth = 0;
   bool UseSkinColor = true;
+  // The caption's label while one exists; it clears this when destroyed.
+  TsEditLabel* Label = nullptr;
 };

@@ -12,6 +12,11 @@ class TsLabel : public TsCustomLabel {
   bool UseSkinColor() const { return useSkinColor_; }
   void SetUseSkinColor(bool value);
 
+  const TFont& CurrentFont() override;
+
+ protected:
+  void WndProc(TMessage& message) override;
+
  private:
   bool useSkinColor_ = true;
 };

@@ -27,11 +27,15 @@ void TsShadow::SetMode(TsShadowMode mode) {
 
 void TsShadow::SetColor(TColor color) {
   if (!StoreChanged(color_, color)) return;
+  SetChannelsFrom(color);
+  Changed();
+}
+
+void TsShadow::SetChannelsFrom(TColor color) {
   const TColor rgb = ColorToRGB(color);
   red_ = static_cast<std::uint8_t>(rgb & 0xFF);
   green_ = static_cast<std::uint8_t>((rgb >> 8) & 0xFF);
   blue_ = static_cast<std::uint8_t>((rgb >> 16) & 0xFF);
-  Changed();
 }
 
 void TsShadow::SetBlurCount(int count) {

@@ -30,6 +30,8 @@ class TsShadow : public TPersistent {
   std::uint8_t Red() const { return red_; }
   std::uint8_t Green() const { return green_; }
   std::uint8_t Blue() const { return blue_; }
+  // The channels of another colour (the skin's shadow), Color unchanged.
+  void SetChannelsFrom(TColor color);
 
  private:
   void Changed();

@@ -44,10 +44,19 @@ void TsWebLabel::ApplyCurrentFont() {
 void TsWebLabel::WndProc(TMessage& message) {
   TsCustomLabel::WndProc(message);
   // A non-zero lParam names a child the mouse moved over; a label has none.
-  if ((message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) && message.LParam == 0) {
-    hot_ = message.Msg == CM_MOUSEENTER;
-    ApplyCurrentFont();
+  if ((message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) && message.LParam == 0)
+    HotChanged(message.Msg == CM_MOUSEENTER);
+}
+
+void TsWebLabel::HotChanged(bool hot) {
+  hot_ = hot;
+  if (AutoSize()) {
+    // The paint puts the state's font on the label; the size follows it.
+    Invalidate();
+    Update();
+    AdjustBounds();
   }
+  Invalidate();
 }
 
 void TsWebLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

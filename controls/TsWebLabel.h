@@ -28,6 +28,8 @@ class TsWebLabel : public TsCustomLabel {
   bool Hot() const { return hot_; }
 
   void Loaded() override;
+  // The hover font while the mouse is over the label, else the normal font.
+  const TFont& CurrentFont() override { return hot_ ? hoverFont_ : normalFont_; }
 
  protected:
   void WndProc(TMessage& message) override;
@@ -36,6 +38,8 @@ class TsWebLabel : public TsCustomLabel {
  private:
   // Copies the font of the current state into the working font.
   void ApplyCurrentFont();
+  // The mouse came or went: the hover font may need another size.
+  void HotChanged(bool hot);
 
   TFont normalFont_;
   TFont hoverFont_;

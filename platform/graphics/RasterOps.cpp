@@ -108,6 +108,17 @@ void rop(Bitmap& target, const TRect& rect, const Bitmap* source, int srcX, int 
       std::memcpy(d, s, static_cast<std::size_t>(rect.Width()) * static_cast<std::size_t>(bpp));
       continue;
     }
+    // Copies between 24 and 32 bits (shadow and fade pictures) move three
+    // bytes a pixel; a 32-bit target's fourth byte becomes 0.
+    if (ropCode == kSrcCopy && s) {
+      for (int x = rect.Left; x < rect.Right; ++x, d += bpp, s += sbpp) {
+        d[0] = s[0];
+        d[1] = s[1];
+        d[2] = s[2];
+        if (bpp == 4) d[3] = 0;
+      }
+      continue;
+    }
     for (int x = rect.Left; x < rect.Right; ++x, d += bpp) {
       for (int c = 0; c < channels; ++c) {
         const std::uint8_t sv = s ? s[c] : 0;

@@ -3,9 +3,13 @@
 // heading labels write in the colour their Kind chooses.
 #include <gtest/gtest.h>
 
+#include "controls/TsLabel.h"
 #include "controls/TsLabelFX.h"
 #include "controls/TsWebLabel.h"
 #include "framework/TApplication.h"
+#include "paint/ColorMath.h"
+#include "paint/SkinMessages.h"
+#include "skin/TsSkinManager.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "tests/controls/ProgramWindows.h"
 
@@ -81,17 +85,159 @@ TEST_F(TsLabels, HeadingsWriteInTheColourTheirKindChooses) {
   heading->Kind().SetColor(clNavy);
   EXPECT_EQ(heading->TextColor(), clNavy);  // ktCustom, as the layout sets it
   heading->Kind().SetKindType(ktSkin);
-  EXPECT_EQ(heading->TextColor(), clNavy);  // no skin paints labels yet: the fallback
+  EXPECT_EQ(heading->TextColor(), clNavy);  // the built-in skin has no TCLEFT in GLOBALINFO: the fallback
   heading->Kind().SetKindType(ktStandard);
   EXPECT_EQ(heading->TextColor(), clYellow);
-  heading->Shadow().SetMode(smNone);
-  EXPECT_EQ(heading->TextColor(), clGreen);
 
   // The shadow keeps the channels of its colour for blending.
   heading->Shadow().SetColor(0x00336699);
   EXPECT_EQ(heading->Shadow().Red(), 0x99);
   EXPECT_EQ(heading->Shadow().Green(), 0x66);
   EXPECT_EQ(heading->Shadow().Blue(), 0x33);
+}
+
+// ---- with the window's skin ------------------------------------------------
+
+// Where pixels of exactly `color` lie in the window picture inside `c`.
+int CountIn(const Bitmap& shot, const TControl* c, TPoint origin, TColor color) {
+  int count = 0;
+  for (int y = 0; y < c->Height(); ++y)
+    for (int x = 0; x < c->Width(); ++x) count += shot.pixel(origin.X + x, origin.Y + y) == color;
+  return count;
+}
+
+class TsSkinnedLabels : public TsLabels {
+ protected:
+  Bitmap Shot() {
+    driver_.runUntilIdle();
+    return driver_.windowShot(form_->Handle());
+  }
+  // The control's corner in the window picture.
+  TPoint Corner(const TControl* c) const {
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    TPoint p = c->ClientToScreen({0, 0});
+    return {p.X - window.Left, p.Y - window.Top};
+  }
+  TsLabel* Description() { return form_->FindComponent<TsLabel>("sLabel1"); }
+  TsSkinManager* Manager() { return TsSkinManager::DefaultManager(); }
+};
+
+TEST_F(TsSkinnedLabels, LabelsThatFollowTheSkinWearItsGlobalFontColour) {
+  ASSERT_NE(TsCustomLabel::ActiveSkin(), nullptr);
+  const TColor global = TsCustomLabel::ActiveSkin()->GetGlobalFontColor();
+  ASSERT_EQ(global, RGB(36, 42, 38));
+  TsLabel* description = Description();
+  ASSERT_FALSE(description->UseSkinColor());  // the layout keeps its black
+  description->Invalidate();
+  Shot();
+  EXPECT_EQ(description->Font().Color(), clBlack);
+
+  description->SetUseSkinColor(true);
+  const Bitmap shot = Shot();
+  EXPECT_EQ(description->Font().Color(), global);
+  EXPECT_GT(CountIn(shot, description, Corner(description), global), 100);
+
+  // Removing the skin gives it the system's text colour; a label that keeps
+  // its own colour is left alone.
+  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  EXPECT_EQ(description->Font().Color(), clWindowText);
+  description->SetUseSkinColor(false);
+  description->Font().SetColor(clBlack);
+  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  EXPECT_EQ(description->Font().Color(), clBlack);
+  // Another manager's announcement is not about this skin.
+  description->SetUseSkinColor(true);
+  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), 0);
+  EXPECT_EQ(description->Font().Color(), clBlack);
+
+  // The shadowed headings follow it in their font too (their text keeps its Kind colour).
+  auto* heading = form_->FindComponent<TsLabelFX>("sLabelFX1");
+  heading->Invalidate();
+  Shot();
+  EXPECT_EQ(heading->Font().Color(), global);
+  heading->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  EXPECT_EQ(heading->Font().Color(), clWindowText);
+}
+
+TEST_F(TsSkinnedLabels, TheManagersBroadcastReachesTheLabels) {
+  // Switching the skin off announces its removal to every window and,
+  // through them, to the windowless labels.
+  TsLabel* description = Description();
+  description->SetUseSkinColor(true);
+  auto* heading = form_->FindComponent<TsLabelFX>("sLabelFX1");
+  heading->Invalidate();
+  Shot();
+  ASSERT_EQ(description->Font().Color(), RGB(36, 42, 38));
+  Manager()->SetActive(false);
+  EXPECT_EQ(description->Font().Color(), clWindowText);
+  EXPECT_EQ(heading->Font().Color(), clWindowText);
+  EXPECT_EQ(TsCustomLabel::ActiveSkin(), nullptr);
+  // Painted without a skin the labels keep that colour.
+  description->Invalidate();
+  Shot();
+  EXPECT_EQ(description->Font().Color(), clWindowText);
+}
+
+TEST_F(TsSkinnedLabels, ADisabledLabelFadesIntoItsParentsColour) {
+  TsLabel* description = Description();
+  description->SetEnabled(false);
+  const Bitmap shot = Shot();
+  // 0.4 of black and 0.6 of the form's button face, channel by channel.
+  const TColor faded = MixColors(clBlack, ColorToRGB(clBtnFace), 0.4);
+  EXPECT_GT(CountIn(shot, description, Corner(description), faded), 100);
+  EXPECT_EQ(CountIn(shot, description, Corner(description), clBlack), 0);
+}
+
+TEST_F(TsSkinnedLabels, OnlyARealSectionAfterTheFirstIsPaintedBehindTheText) {
+  TsLabel* description = Description();
+  const TPoint corner = Corner(description);
+  // A spot below the last line of text, and the label's last pixel.
+  auto behind = [&](const Bitmap& shot) {
+    return std::pair{shot.pixel(corner.X + description->Width() / 2, corner.Y + description->Height() - 2),
+                     shot.pixel(corner.X + description->Width() - 1, corner.Y + description->Height() - 1)};
+  };
+  const TColor face = ColorToRGB(clBtnFace);
+  EXPECT_EQ(behind(Shot()), std::pair(face, face));
+  description->SetSkinSection("GLOBALINFO");  // the skin's first section
+  EXPECT_EQ(behind(Shot()), std::pair(face, face));
+  description->SetSkinSection("NO SUCH SECTION");
+  EXPECT_EQ(behind(Shot()), std::pair(face, face));
+  description->SetSkinSection("EDIT");  // white inside its border
+  EXPECT_EQ(behind(Shot()).first, clWhite);
+}
+
+TEST_F(TsSkinnedLabels, SkinShadowsApplyOnlyWhenTheSkinHasOne) {
+  auto* heading = form_->FindComponent<TsLabelFX>("sLabelFX1");
+  heading->Shadow().SetMode(smSkin1);
+  // The built-in skin's blur is -1: the label's own settings.
+  EXPECT_EQ(heading->ShadowSettings().Color, clMaroon);
+  TsSkinData& data = Manager()->Content().SkinData;
+  const TsSkinData saved = data;
+  data.Shadow1Blur = 2;
+  data.Shadow1Offset = 3;
+  data.Shadow1Color = RGB(10, 20, 30);
+  const TacShadowSettings fromSkin = heading->ShadowSettings();
+  EXPECT_EQ(fromSkin.Color, RGB(10, 20, 30));
+  EXPECT_EQ(fromSkin.BlurCount, 2);
+  EXPECT_EQ(fromSkin.Distance, 3);
+  EXPECT_EQ(heading->Shadow().Blue(), 30);  // the channels follow the skin's colour
+  EXPECT_EQ(heading->Shadow().Color(), clMaroon);
+  // A custom shadow ignores the skin.
+  heading->Shadow().SetMode(smCustom);
+  EXPECT_EQ(heading->ShadowSettings().Color, clMaroon);
+  data = saved;
+}
+
+TEST_F(TsSkinnedLabels, TheLinkTakesTheHoverFontsSizeUnderTheMouse) {
+  link_->HoverFont().SetHeight(-16);
+  const int normalWidth = link_->Width();
+  driver_.moveTo(OnLink());
+  EXPECT_TRUE(link_->Hot());
+  EXPECT_GT(link_->Width(), normalWidth);
+  EXPECT_EQ(link_->Font().Height(), -16);
+  driver_.moveTo(AwayFromLink());
+  EXPECT_EQ(link_->Width(), normalWidth);
 }
 
 }  // namespace

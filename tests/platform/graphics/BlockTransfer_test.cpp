@@ -94,6 +94,20 @@ TEST(BitBlt, ThirtyTwoBitCopiesCarryTheFourthByte) {
   EXPECT_EQ(dst32.row(0)[3], 200);
   BitBlt(&to24, 0, 0, 2, 1, &from, 0, 0, SRCCOPY);
   EXPECT_EQ(dst24.pixel(0, 0), src.pixel(0, 0));
+
+  // From 24 bits the colours arrive and the fourth byte is cleared.
+  Bitmap colours(3, 1);
+  colours.setPixel(0, 0, RGB(1, 2, 3));
+  colours.setPixel(1, 0, RGB(250, 128, 7));
+  Bitmap wide(3, 1, PixelFormat::Bgrx32);
+  for (int x = 0; x < 3; ++x) wide.row(0)[4 * x + 3] = 77;
+  DeviceContext narrowDc(colours), wideDc(wide);
+  BitBlt(&wideDc, 1, 0, 2, 1, &narrowDc, 0, 0, SRCCOPY);
+  EXPECT_EQ(wide.pixel(1, 0), RGB(1, 2, 3));
+  EXPECT_EQ(wide.pixel(2, 0), RGB(250, 128, 7));
+  EXPECT_EQ(wide.row(0)[7], 0);
+  EXPECT_EQ(wide.row(0)[11], 0);
+  EXPECT_EQ(wide.row(0)[3], 77);  // outside the copy
 }
 
 TEST(StretchBlt, HalftoneAveragesEverySourcePixel) {
