@@ -7,14 +7,11 @@
 #endif
 
 namespace {
-unsigned long logged = 0;
-
 #ifdef TRAINER_HAVE_X11
 int logError(Display* display, XErrorEvent* error) {
   // Only local look-ups here: a handler must not wait for the server.
   char text[160] = "";
   XGetErrorText(display, error->error_code, text, sizeof text);
-  ++logged;
   std::fprintf(stderr, "X error ignored: %s (request %u.%u, resource 0x%lx, serial %lu)\n", text,
                static_cast<unsigned>(error->request_code), static_cast<unsigned>(error->minor_code),
                static_cast<unsigned long>(error->resourceid), static_cast<unsigned long>(error->serial));
@@ -28,5 +25,3 @@ void X11ErrorLog::install() {
   XSetErrorHandler(&logError);
 #endif
 }
-
-unsigned long X11ErrorLog::count() { return logged; }

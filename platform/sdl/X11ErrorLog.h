@@ -11,6 +11,4 @@ class X11ErrorLog {
   // Makes the logging handler the process's X error handler. Does nothing
   // when built without Xlib. Safe to call more than once.
   static void install();
-  // How many errors the handler has logged so far.
-  static unsigned long count();
 };
