@@ -6,6 +6,7 @@
 #include "framework/TButton.h"
 #include "framework/TClassInfo.h"
 #include "framework/TLabel.h"
+#include "platform/windowing/WinUser.h"
 
 namespace {
 constexpr int kMargin = 16;
@@ -46,6 +47,12 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(o
                  kButtonHeight);
   SetClientWidth(clientWidth);
   SetClientHeight(ok_->Top() + kButtonHeight + kMargin);
+  // Like a desktop message box, never narrower than its title: a short text
+  // must not cut the application's title short in the caption.
+  if (const int titleWidth = GetTitleFitWidth(Handle()); titleWidth > Width()) {
+    SetClientWidth(ClientWidth() + titleWidth - Width());
+    ok_->SetLeft((ClientWidth() - kButtonWidth) / 2);
+  }
   SetActiveControl(ok_);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The framework's message box: a modal form of window class "TMessageForm"
 // with the text, one OK button and no icon, captioned with the application's
-// title and centred on the screen. OK, Enter and Escape close it.
+// title and centred on the screen; it is at least as wide as its whole title
+// with the title buttons. OK, Enter and Escape close it.
 #include <string>
 
 #include "framework/TCustomForm.h"

@@ -39,7 +39,14 @@ void TComboBox::CreateParams(TCreateParams& params) {
   if (!GetClassInfo(WC_COMBOBOX, &standard)) RegisterStandardClasses();
   params.BaseClassName = WC_COMBOBOX;
   DWORD kind = style_ == csDropDownList ? CBS_DROPDOWNLIST : style_ == csSimple ? CBS_SIMPLE : CBS_DROPDOWN;
-  params.Style |= kind | CBS_AUTOHSCROLL | WS_VSCROLL;
+  // The scroll bar is the drop-down list's; the plain border is the flat look.
+  params.Style |= kind | CBS_AUTOHSCROLL | WS_VSCROLL | (ctl3D_ ? 0 : WS_BORDER);
+}
+
+void TComboBox::SetCtl3D(bool value) {
+  if (value == ctl3D_) return;
+  ctl3D_ = value;
+  if (!IsLoading() && HandleAllocated()) RecreateWnd();
 }
 
 void TComboBox::CreateWnd() {

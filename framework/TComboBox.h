@@ -21,8 +21,9 @@ class TComboBox : public TWinControl {
   int DropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int count) { dropDownCount_ = count; }
   bool DroppedDown() const;
+  // False: a flat one-pixel border instead of the sunken edge.
   bool Ctl3D() const { return ctl3D_; }
-  void SetCtl3D(bool value) { ctl3D_ = value; }
+  void SetCtl3D(bool value);
   // The text field's current text.
   std::string CurrentText() const;
   void SetText(const std::string& text) override;

@@ -31,10 +31,14 @@ int TSpinEdit::Clamp(int value) const {
 }
 
 int TSpinEdit::Value() const {
-  std::string text = CurrentText();
+  const std::string text = CurrentText();
+  const char* first = text.data();
+  const char* last = first + text.size();
+  // An integer's text may start with a plus sign (but not with "+-").
+  if (first != last && *first == '+' && last - first > 1 && first[1] != '-') ++first;
   int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) value = minValue_;
+  auto [end, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || end != last || first == last) value = minValue_;
   return Clamp(value);
 }
 
@@ -99,6 +103,11 @@ void TSpinEdit::WndProc(TMessage& message) {
         Step(message.WParam == VK_UP ? 1 : -1);
         return;
       }
+      break;
+    case WM_KILLFOCUS:
+      // Typed text may lie outside the limits (or be no number) while the
+      // field is being edited; leaving it brings it into range.
+      if (!IsDestroying() && CurrentText() != std::to_string(Value())) SetValue(Value());
       break;
     case WM_NCDESTROY:
       upDown_ = nullptr;

@@ -1,7 +1,9 @@
 #pragma once
 // A number field: an "EDIT" window with up-down arrows that step the value
 // by Increment within MinValue..MaxValue (no limits when both are equal).
-// Text that is not a number reads as MinValue.
+// Text that is not a number reads as MinValue. While the field has the focus
+// its text stays as typed; losing the focus writes the value back, brought
+// into the limits.
 #include "framework/TEdit.h"
 
 class TSpinEdit : public TEdit {

@@ -576,6 +576,14 @@ void TWinControl::HandleMouseMessage(TMessage& message) {
 bool TWinControl::HandleDialogKey(TMessage& message) {
   WPARAM key = message.WParam;
   if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) return false;
+  // A control may take these keys itself for the moment (a drop-down box
+  // with its list open chooses with Enter and closes with Escape): it says
+  // so when asked with the key's message, as in a desktop dialog.
+  if (handle_) {
+    MSG keyMessage{handle_, message.Msg, message.WParam, message.LParam};
+    const LRESULT code = SendMessage(handle_, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&keyMessage));
+    if (code & (key == VK_TAB ? DLGC_WANTTAB : DLGC_WANTMESSAGE)) return false;
+  }
   TControl* form = GetParentForm(this);
   if (!form) return false;
   return form->Perform(CM_DIALOGKEY, key, reinterpret_cast<LPARAM>(this)) != 0;

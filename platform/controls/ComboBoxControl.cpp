@@ -19,12 +19,13 @@ void ComboBoxControl::registerClass() {
 RECT ComboBoxControl::buttonRect() const {
   const RECT c = clientRect();
   const int width = GetSystemMetrics(SM_CXVSCROLL);
-  return Rect(std::max(2, c.Right - 2 - width), 2, c.Right - 2, c.Bottom - 2);
+  const int edge = edgeWidth();
+  return Rect(std::max(edge, c.Right - edge - width), edge, c.Right - edge, c.Bottom - edge);
 }
 
 RECT ComboBoxControl::fieldRect() const {
   const RECT c = clientRect();
-  return Rect(2, 2, buttonRect().Left, c.Bottom - 2);
+  return Rect(edgeWidth(), edgeWidth(), buttonRect().Left, c.Bottom - edgeWidth());
 }
 
 void ComboBoxControl::layout() {
@@ -167,6 +168,18 @@ void ComboBoxControl::forwardFont(WPARAM wParam, LPARAM lParam) {
 LRESULT ComboBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   const auto index = static_cast<int>(static_cast<LONG>(wParam));
   switch (msg) {
+    case WM_NCCREATE: {
+      // The box draws its own border in its client area, and scroll bars
+      // asked for belong to its list: the box itself keeps no frame, so its
+      // drop-down button sits at its right edge. A plain border means the
+      // flat look.
+      const DWORD own = style();
+      flat_ = (own & WS_BORDER) != 0;
+      SetWindowLongPtr(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(own & ~(WS_BORDER | WS_HSCROLL | WS_VSCROLL)));
+      SetWindowLongPtr(hwnd(), GWL_EXSTYLE,
+                       GetWindowLongPtr(hwnd(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+      return defaultHandle(msg, wParam, lParam);
+    }
     case WM_CREATE: {
       const DWORD type = style_ & CBS_TYPEMASK;
       if (type != CBS_DROPDOWNLIST)
@@ -184,7 +197,13 @@ LRESULT ComboBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       list_ = nullptr;
       return 0;
     case WM_SIZE: layout(); invalidate(); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: {
+      // With the list open, Enter chooses and Escape closes: the dialog's
+      // default and cancel buttons must not see those keys.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool listKey = key && key->message == WM_KEYDOWN && (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE);
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ && listKey ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_SETFONT:
       forwardFont(wParam, lParam);
       return defaultHandle(msg, wParam, lParam);
@@ -385,7 +404,12 @@ void ComboBoxControl::paint(HDC dc) {
   const TColor background = backgroundFromParent(dc, edit_ ? WM_CTLCOLOREDIT : WM_CTLCOLORLISTBOX,
                                                  enabled ? clWindowText : clGrayText, enabled ? clWindow : clBtnFace);
   const TColor textColor = GetTextColor(dc);
-  DrawEdge(dc, client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  if (flat_) {
+    FrameRect(dc, client, CreateSolidBrush(clWindowFrame));
+    client = client.Inflate(-1, -1);
+  } else {
+    DrawEdge(dc, client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  }
   FillRect(dc, client, background);
 
   const RECT button = buttonRect();

@@ -5,7 +5,8 @@
 // or Alt+Down and closed by choosing, Escape or a click outside. Up and Down
 // in the closed field step through the items. The parent hears
 // CBN_SELCHANGE on every choice, CBN_EDITCHANGE on every edit of the field,
-// CBN_DROPDOWN and CBN_CLOSEUP.
+// CBN_DROPDOWN and CBN_CLOSEUP. WS_VSCROLL and WS_HSCROLL are the list's;
+// WS_BORDER asks for a flat one-pixel border instead of the sunken edge.
 #include "platform/controls/StandardControl.h"
 
 class ComboBoxControl : public StandardControl {
@@ -27,6 +28,7 @@ class ComboBoxControl : public StandardControl {
   bool hasEdit() const { return edit_ != nullptr; }
   RECT buttonRect() const;
   RECT fieldRect() const;
+  int edgeWidth() const { return flat_ ? 1 : 2; }
   void layout();
   LRESULT list(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
   // The item the list shows highlighted (follows the mouse while open).
@@ -47,6 +49,7 @@ class ComboBoxControl : public StandardControl {
   HWND edit_ = nullptr;
   HWND list_ = nullptr;
   int selected_ = -1;  // the box's choice, apart from the open list's highlight
+  bool flat_ = false;
   bool dropped_ = false;
   bool focused_ = false;
   bool settingText_ = false;  // the field's text is being set by the box itself

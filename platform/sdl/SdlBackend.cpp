@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "platform/sdl/SdlKeyMap.h"
+#include "platform/sdl/X11ErrorLog.h"
+#include "platform/sdl/X11EventWait.h"
 #include "platform/sdl/X11TitleWriter.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
@@ -27,6 +29,8 @@ std::unique_ptr<SdlBackend> SdlBackend::create() {
     std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
     return nullptr;
   }
+  // SDL's own X error handler ends the program on any error; ours logs it.
+  X11ErrorLog::install();
   SDL_StartTextInput();
   return std::unique_ptr<SdlBackend>(new SdlBackend());
 }
@@ -171,20 +175,37 @@ void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture) {
 // ---- events
 
 bool SdlBackend::waitForEvents(std::uint64_t deadlineMs) {
-  SDL_Event event;
-  int got = 0;
-  if (deadlineMs == UINT64_MAX) {
-    got = SDL_WaitEvent(&event);
-  } else {
-    const std::uint64_t current = now();
-    const int timeout = deadlineMs <= current ? 0 : static_cast<int>(std::min<std::uint64_t>(deadlineMs - current, 1u << 30));
-    got = SDL_WaitEventTimeout(&event, timeout);
+  if (handlePendingEvents()) return true;
+  const std::uint64_t current = now();
+  if (deadlineMs != UINT64_MAX && deadlineMs <= current) return true;
+  const int timeout =
+      deadlineMs == UINT64_MAX ? -1 : static_cast<int>(std::min<std::uint64_t>(deadlineMs - current, 1u << 30));
+  // Events our handlers caused (a window shown) may already wait in SDL's queue.
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return true;
+  // SDL's blocking wait would wake itself with a message to a window that
+  // may be gone by the time the server reads it (X11EventWait.h); on X11
+  // the program sleeps on the display connection and SDL only polls.
+  SDL_Window* anyWindow = windows_.empty() ? nullptr : windows_.begin()->second.window;
+  if (X11EventWait::wait(anyWindow, timeout)) {
+    handlePendingEvents();
+    return true;
   }
-  if (got) {
+  SDL_Event event;
+  if (timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout)) {
     handle(event);
-    while (SDL_PollEvent(&event)) handle(event);
+    handlePendingEvents();
   }
   return true;
+}
+
+bool SdlBackend::handlePendingEvents() {
+  SDL_Event event;
+  bool any = false;
+  while (SDL_PollEvent(&event)) {
+    handle(event);
+    any = true;
+  }
+  return any;
 }
 
 POINT SdlBackend::toScreen(Uint32 windowId, int x, int y) const {

@@ -2,8 +2,10 @@
 // The real desktop through SDL2. Every top-level window is a borderless SDL
 // window showing the layer's own picture (frame included); dragging by the
 // caption goes through SDL's hit-test callback, which asks the window
-// (WM_NCHITTEST). Waiting for events sleeps in SDL_WaitEventTimeout until the
-// next timer deadline, so an idle program uses no processor time.
+// (WM_NCHITTEST). Waiting for events sleeps on the display connection (on
+// X11, X11EventWait.h) or in SDL_WaitEventTimeout until the next timer
+// deadline, so an idle program uses no processor time. X errors are logged,
+// not fatal (X11ErrorLog.h).
 #include <SDL.h>
 
 #include <chrono>
@@ -40,6 +42,8 @@ class SdlBackend : public Backend {
   SDL_Window* windowOf(NativeWindow window) const;
   HWND hwndOf(Uint32 windowId) const;
   void handle(const SDL_Event& event);
+  // Handles every event SDL has or can read without waiting; answers whether there was one.
+  bool handlePendingEvents();
   void handleWindowEvent(const SDL_WindowEvent& event);
   POINT toScreen(Uint32 windowId, int x, int y) const;
   static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);

@@ -74,6 +74,36 @@ RECT DefaultFrame::buttonRect(const Window& w, int hitCode) {
   return {};
 }
 
+RECT DefaultFrame::titleRect(const Window& w) {
+  const RECT caption = captionRect(w);
+  if (caption.IsEmpty()) return {};
+  int left = caption.Left + 4;
+  if (const RECT icon = buttonRect(w, HTSYSMENU); !icon.IsEmpty()) left = icon.Right + 2;
+  int right = caption.Right - 2;
+  for (int code : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON})
+    if (const RECT b = buttonRect(w, code); !b.IsEmpty()) right = std::min(right, b.Left - 2);
+  return {left, caption.Top, std::max(left, right), caption.Bottom};
+}
+
+HFONT DefaultFrame::titleFont() {
+  LogFont lf;
+  lf.lfHeight = -11;
+  lf.lfWeight = FW_BOLD;
+  return CreateFontIndirect(lf);
+}
+
+int DefaultFrame::titleFitWidth(const Window& w) {
+  if (captionRect(w).IsEmpty()) return 0;
+  Bitmap scratch(1, 1);
+  DeviceContext dc(scratch);
+  SelectObject(&dc, titleFont());
+  TSize text{};
+  GetTextExtentPoint32(&dc, w.text, &text);
+  // Icon, buttons and margins keep their widths whatever the window's width.
+  const RECT title = titleRect(w);
+  return w.width() - title.Width() + text.cx;
+}
+
 int DefaultFrame::hitTest(const Window& w, POINT p) {
   const RECT whole = Bounds(0, 0, w.width(), w.height());
   if (!whole.Contains(p)) return HTNOWHERE;
@@ -237,7 +267,6 @@ void DefaultFrame::paint(const Window& w, HDC dc) {
   const RECT caption = captionRect(w);
   if (!caption.IsEmpty()) {
     FillRect(dc, caption, w.ncActive ? clActiveCaption : clInactiveCaption);
-    int textLeft = caption.Left + 4;
     const RECT icon = buttonRect(w, HTSYSMENU);
     if (!icon.IsEmpty()) {
       const RECT glyph = icon.Inflate(-2, -2);
@@ -250,13 +279,10 @@ void DefaultFrame::paint(const Window& w, HDC dc) {
         FrameRect(dc, plain, CreateSolidBrush(clBlack));
         FillRect(dc, Bounds(plain.Left, plain.Top, plain.Width(), 3), clNavy);
       }
-      textLeft = icon.Right + 2;
     }
-    int textRight = caption.Right - 2;
     for (int code : {HTCLOSE, HTMAXBUTTON, HTMINBUTTON}) {
       const RECT b = buttonRect(w, code);
       if (b.IsEmpty()) continue;
-      textRight = std::min(textRight, b.Left - 2);
       const bool pressed = w.pressedFrameButton == code;
       drawButtonFace(dc, b, pressed);
       const RECT g = pressed ? b.Offset(1, 1) : b;
@@ -264,13 +290,10 @@ void DefaultFrame::paint(const Window& w, HDC dc) {
       if (code == HTMINBUTTON) drawGlyphMinimize(dc, g, clBtnText);
       if (code == HTMAXBUTTON) drawGlyphMaximize(dc, g, clBtnText, w.maximized);
     }
-    LogFont lf;
-    lf.lfHeight = -11;
-    lf.lfWeight = FW_BOLD;
-    const HFONT previous = SelectObject(dc, CreateFontIndirect(lf));
+    const HFONT previous = SelectObject(dc, titleFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, w.ncActive ? clCaptionText : SystemColor(COLOR_INACTIVECAPTIONTEXT));
-    RECT text{textLeft, caption.Top, textRight, caption.Bottom};
+    RECT text = titleRect(w);
     if (text.Width() > 0)
       DrawText(dc, w.text, text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | DT_LEFT);
     SelectObject(dc, previous);

@@ -19,6 +19,12 @@ class DefaultFrame {
   // HTMAXBUTTON, HTMINBUTTON, HTSYSMENU); empty when absent.
   static RECT captionRect(const Window& w);
   static RECT buttonRect(const Window& w, int hitCode);
+  // Window coordinates of the title text, between the icon and the buttons.
+  static RECT titleRect(const Window& w);
+  static HFONT titleFont();
+  // The narrowest window width at which the whole title fits beside the
+  // icon and the title buttons (0 without a caption).
+  static int titleFitWidth(const Window& w);
   // WM_NCHITTEST for a point in window coordinates.
   static int hitTest(const Window& w, POINT inWindow);
   // Paints border, caption and scroll bars through a whole-window context.

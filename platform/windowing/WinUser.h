@@ -108,6 +108,10 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);  // nullptr 
 HWND WindowFromPoint(POINT screenPoint);
 HWND ChildWindowFromPoint(HWND parent, POINT clientPoint);
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+// The narrowest window width at which hwnd's frame shows its whole title
+// beside the icon and the title buttons (0 without a caption), as a desktop
+// message box sizes itself to its title.
+int GetTitleFitWidth(HWND hwnd);
 
 // ---- painting
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);  // rect in client coordinates, nullptr = all

@@ -338,6 +338,11 @@ HWND ChildWindowFromPoint(HWND parent, POINT clientPoint) {
   return parent;
 }
 
+int GetTitleFitWidth(HWND hwnd) {
+  const Window* w = wm().find(hwnd);
+  return w ? DefaultFrame::titleFitWidth(*w) : 0;
+}
+
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD exStyle) {
   if (!rect) return FALSE;
   const int border = DefaultFrame::borderWidth(style, exStyle);

@@ -1,13 +1,16 @@
 // The jugs window on the headless screen: start-up, the three stages solved
-// with commands chosen from the picker, the editor's buttons, and the
-// hand-over to the river window.
+// with commands chosen from the picker, the editor's buttons, the hand-over
+// to the river window, the message box's title and the link label.
 #include <gtest/gtest.h>
 
 #include "controls/TsGauge.h"
+#include "controls/TsWebLabel.h"
 #include "framework/TApplication.h"
 #include "framework/TComboBox.h"
 #include "framework/TLabel.h"
 #include "framework/TListBox.h"
+#include "platform/graphics/Gdi.h"
+#include "platform/windowing/DefaultFrame.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "tests/app/TrainerSession.h"
@@ -189,6 +192,90 @@ TEST_F(JugsWindowTest, EnterInThePickerFieldStartsTheReplay) {
   session.Driver().pressKey(VK_RETURN);
   session.Run(50 + 2000 * 3 + 10);
   EXPECT_EQ(session.TakeMessages(), std::vector<std::string>{"Отлично! Ты получил один литр сока в БАНКЕ 2"});
+}
+
+}  // namespace
+
+namespace {
+
+// The caption's title as the frame draws it when nothing is cut off.
+Bitmap TitleAsDrawn(const std::string& title, TColor background) {
+  Bitmap scratch(1, 1);
+  DeviceContext measure(scratch);
+  SelectObject(&measure, DefaultFrame::titleFont());
+  TSize size{};
+  GetTextExtentPoint32(&measure, title, &size);
+  Bitmap strip(size.cx, GetSystemMetrics(SM_CYCAPTION), PixelFormat::Bgrx32);
+  strip.fill(background);
+  DeviceContext dc(strip);
+  SelectObject(&dc, DefaultFrame::titleFont());
+  SetBkMode(&dc, TRANSPARENT);
+  SetTextColor(&dc, clCaptionText);
+  RECT r = Bounds(0, 0, strip.width(), strip.height());
+  DrawText(&dc, title, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+  return strip;
+}
+
+// Whether `part` appears, pixel for pixel, somewhere in row band `top` of `picture`.
+bool ContainsAt(const Bitmap& picture, const Bitmap& part, int top) {
+  for (int left = 0; left + part.width() <= picture.width(); ++left) {
+    bool same = true;
+    for (int y = 0; y < part.height() && same; ++y)
+      for (int x = 0; x < part.width() && same; ++x) same = picture.pixel(left + x, top + y) == part.pixel(x, y);
+    if (same) return true;
+  }
+  return false;
+}
+
+TEST_F(JugsWindowTest, AShortMessageStillShowsItsWholeTitle) {
+  session.Execute(jugs());
+  session.Run(100);
+  ASSERT_EQ(session.Messages().size(), 1u);
+  const SeenMessage& box = session.Messages()[0];
+  ASSERT_EQ(box.Text, "Дык нечего выполнять :)");
+  ASSERT_EQ(box.Title, "Тренажёр алгоритмов");
+
+  // At least the title's text, the icon square before it and the close
+  // button after it, inside the dialog frame.
+  const Bitmap title = TitleAsDrawn(box.Title, clActiveCaption);
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  EXPECT_GE(box.Frame.Width(), 2 * GetSystemMetrics(SM_CXDLGFRAME) + caption + title.width() + caption);
+  // The whole title is in the picture, not one cut short with an ellipsis.
+  EXPECT_TRUE(ContainsAt(box.Picture, title, GetSystemMetrics(SM_CYDLGFRAME)) ||
+              ContainsAt(box.Picture, TitleAsDrawn(box.Title, clInactiveCaption), GetSystemMetrics(SM_CYDLGFRAME)))
+      << "the caption does not show \"" << box.Title << "\" whole";
+}
+
+TEST_F(JugsWindowTest, TheLinkLabelCreditsTheProgramAndGivesNoAnswerAway) {
+  auto* link = jugs()->FindComponent<TsWebLabel>("sWebLabel1");
+  ASSERT_NE(link, nullptr);
+  EXPECT_EQ(link->Left(), 0);
+  EXPECT_EQ(link->Top(), 440);
+  // The label sizes itself to its caption, which must fit its 62 x 13 place.
+  EXPECT_LE(link->Width(), 62);
+  EXPECT_LE(link->Height(), 13);
+  const TSize text = link->TextSize();
+  EXPECT_LE(text.cx, 62);
+  EXPECT_LE(text.cy, 13);
+  EXPECT_NE(link->Hint().find("Тренажёр алгоритмов"), std::string::npos) << "the hint names the program";
+
+  // Clicking opens the target; neither the target nor the texts speak of
+  // the river task's figures, whose crossing the second window asks for.
+  session.Click(jugs(), "sWebLabel1");
+  ASSERT_EQ(session.Driver().backend().openedUrls(), std::vector<std::string>{link->URL()});
+  std::string target;
+  for (std::size_t i = 0; i < link->URL().size(); ++i) {
+    if (link->URL()[i] == '%' && i + 2 < link->URL().size()) {
+      target += static_cast<char>(std::stoi(link->URL().substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      target += link->URL()[i];
+    }
+  }
+  EXPECT_TRUE(target.starts_with("https://")) << target;
+  for (const std::string& said : {link->Caption(), link->Hint(), target})
+    for (const char* answer : {"Волк", "волк", "Коз", "коз", "Капуст", "капуст", "Перепр", "перепр", "Переправ"})
+      EXPECT_EQ(said.find(answer), std::string::npos) << said << " mentions " << answer;
 }
 
 }  // namespace

@@ -64,7 +64,13 @@ void TrainerSession::AnswerMessageBox() {
   if (!box) return;
   auto* form = dynamic_cast<TMessageForm*>(TWinControl::FindControl(box));
   if (!form) return;
-  messages_.push_back({form->Message()->Caption(), GetWindowTextString(box), AnyReplayTimerRunning()});
+  SeenMessage seen;
+  seen.Text = form->Message()->Caption();
+  seen.Title = GetWindowTextString(box);
+  seen.ReplayTimerRunning = AnyReplayTimerRunning();
+  GetWindowRect(box, &seen.Frame);
+  seen.Picture = driver_.windowShot(box);
+  messages_.push_back(std::move(seen));
   TButton* ok = form->OkButton();
   driver_.clickClient(ok->Handle(), Middle(ok));
 }

@@ -3,7 +3,8 @@
 // it: clicks on the named controls of the four windows, the command picker
 // opened and an entry clicked, keys typed, the virtual clock run. Every
 // message box that appears is recorded (text, title, whether a replay timer
-// was still running) and closed with its OK button, as a pupil would.
+// was still running, its place and picture) and closed with its OK button,
+// as a pupil would.
 // Runs in a fresh working directory, so "res.txt" is the test's own.
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ struct SeenMessage {
   std::string Text;
   std::string Title;
   bool ReplayTimerRunning = false;
+  RECT Frame{};     // the box's window rectangle on the screen
+  Bitmap Picture;   // the box as the screen showed it, frame included
 };
 
 class TrainerSession {

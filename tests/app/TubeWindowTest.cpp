@@ -5,8 +5,10 @@
 
 #include "app/TForm4.h"
 #include "framework/TApplication.h"
+#include "framework/TListBox.h"
 #include "framework/TShape.h"
 #include "framework/TSpinEdit.h"
+#include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm3.h"
 #include "tests/app/TrainerSession.h"
@@ -148,6 +150,77 @@ TEST_F(TubeWindowTest, ClosingTheTubeWindowEndsTheProgram) {
   EXPECT_TRUE(session.Program().Application().Terminated());
   session.Driver().runUntilIdle();
   EXPECT_TRUE(session.Driver().quitSeen());
+}
+
+}  // namespace
+
+namespace {
+
+class TubeDelayFieldTest : public TubeWindowTest {
+ protected:
+  TSpinEdit* field() { return tube()->SpinEdit1; }
+  // Clicks into the field, selects its text and types over it.
+  void typeIntoTheField(const std::string& text) {
+    session.Driver().clickClient(field()->Handle(), {5, field()->Height() / 2});
+    SendMessage(field()->Handle(), EM_SETSEL, 0, -1);
+    session.Driver().typeText(text);
+  }
+  void clickTheCommandList() { session.Driver().clickClient(tube()->sListBox1->Handle(), {20, 150}); }
+  // Milliseconds from now until the highlighted line moves on (at most `limit`).
+  unsigned untilTheNextLine(unsigned limit = 20000) {
+    const int line = session.SelectedLine(tube());
+    for (unsigned ms = 1; ms <= limit; ++ms) {
+      session.Run(1);
+      if (session.SelectedLine(tube()) != line) return ms;
+    }
+    return 0;
+  }
+};
+
+TEST_F(TubeDelayFieldTest, LeavingTheFieldBringsTheDelayIntoRangeAndTheReplayFollowsIt) {
+  press(kUp, 4);
+  typeIntoTheField("50");
+  EXPECT_EQ(field()->CurrentText(), "50") << "the text stays as typed while it has the focus";
+  clickTheCommandList();
+  EXPECT_EQ(field()->CurrentText(), "300");
+  session.Execute(tube());
+  session.Run(50);
+  ASSERT_EQ(session.SelectedLine(tube()), 0);
+  EXPECT_EQ(untilTheNextLine(), 300u);
+
+  // Above the maximum, left with Tab while the replay runs.
+  typeIntoTheField("10000");
+  session.Driver().pressKey(VK_TAB);
+  EXPECT_EQ(field()->CurrentText(), "1000");
+  EXPECT_NE(GetFocus(), field()->Handle());
+  untilTheNextLine();  // the tick that was due at the old interval
+  EXPECT_EQ(untilTheNextLine(), 1000u);
+}
+
+TEST_F(TubeDelayFieldTest, TextThatIsNoIntegerCountsAsTheMinimumOnceLeft) {
+  for (const char* typed : {"abc", "", "12x", "+-5"}) {
+    SCOPED_TRACE(typed);
+    typeIntoTheField(typed);
+    clickTheCommandList();
+    EXPECT_EQ(field()->CurrentText(), "300");
+  }
+  typeIntoTheField("+700");
+  clickTheCommandList();
+  EXPECT_EQ(field()->CurrentText(), "700") << "a plus sign belongs to an integer";
+  typeIntoTheField("-5");
+  clickTheCommandList();
+  EXPECT_EQ(field()->CurrentText(), "300");
+}
+
+TEST_F(TubeDelayFieldTest, WhileTheFieldHasTheFocusItsTextIsReadAsTyped) {
+  press(kUp, 3);
+  session.Execute(tube());
+  session.Run(50);
+  ASSERT_EQ(session.SelectedLine(tube()), 0);
+  typeIntoTheField("500");
+  ASSERT_EQ(GetFocus(), field()->Handle());
+  untilTheNextLine();  // due at the 1000 ms the field held before
+  EXPECT_EQ(untilTheNextLine(), 500u);
 }
 
 }  // namespace

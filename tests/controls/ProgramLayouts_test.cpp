@@ -74,7 +74,7 @@ const Expectation kExpectations[] = {
     {"TForm1", "sButton1", "TsButton", "Caption", std::string("Очистить")},
     {"TForm1", "sButton1", "TsButton", "SkinData.SkinSection", std::string("BUTTON")},
     {"TForm1", "Timer1", "TTimer", "Interval", std::int64_t{2000}},
-    {"TForm1", "sWebLabel1", "TsWebLabel", "Caption", std::string("Википедия")},
+    {"TForm1", "sWebLabel1", "TsWebLabel", "Caption", std::string("Алгоритмы")},
     {"TForm1", "sWebLabel1", "TsWebLabel", "Font.Color", kBlue},
     {"TForm1", "sWebLabel1", "TsWebLabel", "HoverFont.Style", fsUnderline},
     {"TForm1", "sWebLabel1", "TsWebLabel", "ShowHint", true},
