@@ -9,7 +9,6 @@
 #include "framework/MessageForm.h"
 #include "framework/TBitmap.h"
 #include "framework/TClassInfo.h"
-#include "framework/TTimer.h"
 #include "paint/BlendPrimitives.h"
 #include "paint/FillPrimitives.h"
 #include "paint/GradientPainter.h"
@@ -17,6 +16,7 @@
 #include "platform/graphics/Gdi.h"
 #include "platform/windowing/DesktopCapture.h"
 #include "platform/windowing/DwmApi.h"
+#include "platform/windowing/MultimediaTimerApi.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TacGradientText.h"
 #include "skin/TsSkinManager.h"
@@ -34,13 +34,14 @@ const TClassInfo& TsCustomHintWindow::StaticClassInfo() {
 }
 
 TsCustomHintWindow::TsCustomHintWindow(TComponent* owner, TsHintManager* manager)
-    : THintWindow(owner), manager_(manager), fade_(new TTimer(this)) {
-  fade_->SetEnabled(false);
-  fade_->SetInterval(kFadeIntervalMs);
-  fade_->OnTimer = [this](TObject*) { FadeStep(); };
-}
+    : THintWindow(owner), manager_(manager) {}
 
-TsCustomHintWindow::~TsCustomHintWindow() { fade_->SetEnabled(false); }
+TsCustomHintWindow::~TsCustomHintWindow() { StopFade(); }
+
+void TsCustomHintWindow::StopFade() {
+  if (fadeTimer_) timeKillEvent(fadeTimer_);
+  fadeTimer_ = 0;
+}
 
 void TsCustomHintWindow::CreateParams(TCreateParams& params) {
   THintWindow::CreateParams(params);
@@ -62,7 +63,7 @@ int TsCustomHintWindow::SkinIndex() const {
 
 bool TsCustomHintWindow::ShadowOn() const { return Kind().ShadowEnabled && SkinIndex() < 0; }
 
-bool TsCustomHintWindow::Fading() const { return fade_->Enabled(); }
+bool TsCustomHintWindow::Fading() const { return fadeTimer_ != 0; }
 
 // ---- measuring
 
@@ -275,7 +276,7 @@ TsHintPictures TsCustomHintWindow::BuildPictures(const TsHintLayout& layout, con
 
 void TsCustomHintWindow::ActivateHint(const TRect& rect, const std::string& text) {
   if (!manager_->Active() || Kind().Style() == hsNone) return;
-  fade_->SetEnabled(false);
+  StopFade();
   if (measure_.Size.cx == 0 && measure_.Size.cy == 0) measure_ = Measure(text);
   layout_ = Layout(measure_, HintPoint());
   measure_ = {};
@@ -304,7 +305,8 @@ void TsCustomHintWindow::Show(const TsHintPictures& pictures) {
     if (animated) {
       fadeTarget_ = target;
       fadeStep_ = 0;
-      fade_->SetEnabled(true);
+      // Steps of 8 ms are below the 10 ms floor of window timers.
+      fadeTimer_ = timeSetEvent(kFadeIntervalMs, 1, [this](UINT) { FadeStep(); }, TIME_PERIODIC);
     }
     return;
   }
@@ -324,16 +326,16 @@ void TsCustomHintWindow::Show(const TsHintPictures& pictures) {
 
 void TsCustomHintWindow::FadeStep() {
   if (!HandleAllocated()) {
-    fade_->SetEnabled(false);
+    StopFade();
     return;
   }
   ++fadeStep_;
   const int alpha = fadeTarget_ * fadeStep_ / kFadeSteps;
   UpdateLayeredWindow(Handle(), nullptr, nullptr, nullptr, static_cast<BYTE>(alpha));
-  if (fadeStep_ >= kFadeSteps) fade_->SetEnabled(false);
+  if (fadeStep_ >= kFadeSteps) StopFade();
 }
 
 void TsCustomHintWindow::ReleaseHint() {
-  fade_->SetEnabled(false);
+  StopFade();
   THintWindow::ReleaseHint();
 }

@@ -18,7 +18,6 @@
 #include "platform/Bitmap.h"
 
 class TsHintManager;
-class TTimer;
 class DeviceContext;
 
 // What measuring found: the window's size, the text block and the growth an
@@ -106,11 +105,12 @@ class TsCustomHintWindow : public THintWindow {
   bool ShadowOn() const;
   void Show(const TsHintPictures& pictures);
   void FadeStep();
+  void StopFade();
 
   TsHintManager* manager_;
   TsHintMeasure measure_;
   TsHintLayout layout_;
-  TTimer* fade_;
+  unsigned fadeTimer_ = 0;
   int fadeStep_ = 0;
   int fadeTarget_ = 0;
 };

@@ -61,9 +61,16 @@ TEST_F(HintPictures, AComicsHintAtTheBottomRightCornerFlipsAboveAndLeftWithItsTa
 
   // The bubble's shape reaches the tip at the bottom right, not the top left.
   const TsHintPictures p = window.BuildPictures(corner, kRemoveHint);
-  EXPECT_TRUE(Inside(p.Mask, s.cx - 4, s.cy - 4));
-  EXPECT_FALSE(Inside(p.Mask, 3, 3)) << "the rounded corner is cut away";
-  EXPECT_FALSE(Inside(p.Mask, 3, s.cy - 4));
+  const TPoint mid{(corner.Body.Left + corner.Body.Right) / 2, (corner.Body.Top + corner.Body.Bottom) / 2};
+  auto towardMiddle = [&](TPoint from, int percent) {
+    return TPoint{from.X + (mid.X - from.X) * percent / 100, from.Y + (mid.Y - from.Y) * percent / 100};
+  };
+  const TPoint nearTip = towardMiddle(corner.Tip, 10);
+  EXPECT_TRUE(Inside(p.Mask, nearTip.X, nearTip.Y)) << "the tail";
+  EXPECT_FALSE(Inside(p.Mask, 3, s.cy - 3)) << "no tail at the bottom left";
+  EXPECT_FALSE(Inside(p.Mask, 1, 1)) << "the rounded corner is cut away";
+  const TPoint body = towardMiddle({s.cx - 3, 3}, 30);
+  EXPECT_TRUE(Inside(p.Mask, body.X, body.Y));
 }
 
 TEST_F(HintPictures, MeasuringAddsMarginsEdgeShadowAndTheTailsRoom) {
@@ -295,7 +302,17 @@ TEST_F(ProgramHints, StyleNoneSuppressesEveryHint) {
   EXPECT_TRUE(HintVisible());
 }
 
+// The four corners of the hint window lie outside bubble and shadow.
+void ExpectCornersShowTheScreenBeneath(const Bitmap& before, const Bitmap& after, const RECT& r) {
+  for (const TPoint p : {TPoint{r.Left, r.Top}, TPoint{r.Right - 1, r.Top}, TPoint{r.Left, r.Bottom - 1},
+                         TPoint{r.Right - 1, r.Bottom - 1}})
+    EXPECT_EQ(after.pixel(p.X, p.Y), before.pixel(p.X, p.Y)) << "corner " << p.X << ", " << p.Y;
+}
+
+int Brightness(TColor c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
 TEST_F(ProgramHints, TheHintSitsAtTheStoredPointWithTheBubbleOverTheScreen) {
+  const Bitmap before = driver_.screenshot();
   HoverRemoveButton();
   driver_.runFor(500 + 8 * 31);
   ASSERT_TRUE(HintVisible());
@@ -305,42 +322,35 @@ TEST_F(ProgramHints, TheHintSitsAtTheStoredPointWithTheBubbleOverTheScreen) {
   GetCursorPos(&cursor);
   EXPECT_EQ(manager_->HintPoint(), (TPoint{cursor.X, cursor.Y + 16}));
   EXPECT_EQ((TPoint{r.Left, r.Top}), manager_->HintPoint());
-  // The tail's room above the body shows the window beneath; the body is
-  // the bubble's blue-white gradient, lighter than the grey window.
-  const Bitmap screen = driver_.screenshot();
-  const Bitmap form = driver_.windowShot(form_->Handle());
+  const Bitmap after = driver_.screenshot();
+  ExpectCornersShowTheScreenBeneath(before, after, r);
+  // The body shows the bubble's light gradient at alpha 235.
   const TsHintLayout& l = dynamic_cast<TsCustomHintWindow*>(app_.Hints()->HintWindow())->LastLayout();
-  RECT fr{};
-  GetWindowRect(form_->Handle(), &fr);
-  const int x = r.Right - 4, y = r.Top + 2;
-  EXPECT_EQ(screen.pixel(x, y), form.pixel(x - fr.Left, y - fr.Top)) << "outside the bubble";
-  EXPECT_NE(screen.pixel(r.Left + l.Body.Width() / 2, r.Top + l.Body.Top + 4),
-            form.pixel(r.Left + l.Body.Width() / 2 - fr.Left, r.Top + l.Body.Top + 4 - fr.Top));
+  const int bx = r.Left + l.Body.Width() / 2, by = r.Top + l.Body.Top + 4;
+  EXPECT_GT(Brightness(after.pixel(bx, by)), Brightness(before.pixel(bx, by)));
 }
 
 TEST_F(ProgramHints, WithoutCompositionTheBubbleIsLaidOverACaptureAndShapedToBubbleAndShadow) {
   driver_.backend().setComposition(false);
+  const Bitmap before = driver_.screenshot();
   HoverRemoveButton();
   driver_.runFor(500);
   ASSERT_TRUE(HintVisible());
   EXPECT_FALSE(dynamic_cast<TsCustomHintWindow*>(app_.Hints()->HintWindow())->Fading());
   RECT r{};
   GetWindowRect(HintHandle(), &r);
-  RECT fr{};
-  GetWindowRect(form_->Handle(), &fr);
-  const Bitmap screen = driver_.screenshot();
-  const Bitmap form = driver_.windowShot(form_->Handle());
+  const Bitmap after = driver_.screenshot();
+  ExpectCornersShowTheScreenBeneath(before, after, r);
   const TsHintLayout& l = dynamic_cast<TsCustomHintWindow*>(app_.Hints()->HintWindow())->LastLayout();
-  auto beneath = [&](int x, int y) { return form.pixel(x - fr.Left, y - fr.Top); };
-  // The corner beside the tail: what lies beneath, exactly.
-  EXPECT_EQ(screen.pixel(r.Right - 4, r.Top + 2), beneath(r.Right - 4, r.Top + 2));
-  // The bubble at full strength (Transparency 8 lets nothing through).
+  // The window keeps bubble and shadow only: alpha 0 in the corners.
+  // The bubble at full strength: Transparency 8 lets nothing through.
   const int bx = r.Left + l.Body.Width() / 2, by = r.Top + l.Body.Top + 4;
-  EXPECT_NE(screen.pixel(bx, by), beneath(bx, by));
+  const TsHintPictures p = dynamic_cast<TsCustomHintWindow*>(app_.Hints()->HintWindow())
+                               ->BuildPictures(l, kRemoveHint);
+  EXPECT_EQ(after.pixel(bx, by), p.Picture.pixel(bx - r.Left, by - r.Top));
   // The shadow below the body darkens what lies beneath.
-  const int sx = r.Left + l.Body.Width() / 2, sy = r.Top + l.Body.Bottom + 3;
-  const TColor under = beneath(sx, sy), shaded = screen.pixel(sx, sy);
-  EXPECT_LT(GetRValue(shaded) + GetGValue(shaded) + GetBValue(shaded), GetRValue(under) + GetGValue(under) + GetBValue(under));
+  const int sx = bx, sy = r.Top + l.Body.Bottom + 3;
+  EXPECT_LT(Brightness(after.pixel(sx, sy)), Brightness(before.pixel(sx, sy)));
 }
 
 TEST_F(ProgramHints, TheHintGoesAfterThePauseHide) {
