@@ -263,6 +263,8 @@ TsHintPictures TsCustomHintWindow::BuildPictures(const TsHintLayout& layout, con
   if (skinIndex >= 0) {
     PaintSkinBody(p.Picture, layout.Body, skinIndex);
   } else {
+    // The tail lies outside the body: it wears the bubble's colour.
+    p.Picture.fill(Kind().Color);
     PaintBackground(p.Picture, layout.Body);
     PaintFrame(p.Picture, p.Mask, layout);
   }

@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kRemoveHint = "Убрать выбранную команду";
 
 bool Inside(const Bitmap& mask, int x, int y) { return mask.pixel(x, y) != clWhite; }
+int Brightness(TColor c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
 // A manager made in code with one preset applied.
 class HintPictures : public ::testing::Test {
@@ -203,6 +204,37 @@ TEST_F(HintPictures, BalloonTrailRunsFromTheBodyTowardTheTip) {
   EXPECT_TRUE(last);
 }
 
+TEST_F(HintPictures, MarkUpChangesSizeColourAndAlignmentOfTheWords) {
+  TsHintManager& m = Manager(shComicsGradient);
+  TsComicsHintWindow window(nullptr, &m);
+  const TsHintMeasure plain = window.Measure("Большой текст");
+  m.SetHTMLMode(true);
+  const char* big = "<FONT SIZE=20 COLOR=NAVY>Большой</FONT> текст";
+  const TsHintMeasure marked = window.Measure(big);
+  EXPECT_GT(marked.Text.cy, plain.Text.cy);
+  EXPECT_GT(marked.Text.cx, plain.Text.cx);
+  EXPECT_EQ(window.Measure("<B>Большой текст</B>").Text, plain.Text) << "unknown tags are dropped";
+
+  const TsHintLayout l = window.Layout(marked, {100, 100});
+  const TsHintPictures p = window.BuildPictures(l, big);
+  int navy = 0;
+  for (int y = l.Body.Top; y < l.Body.Bottom; ++y)
+    for (int x = l.Body.Left; x < l.Body.Right; ++x) navy += p.Picture.pixel(x, y) == clNavy;
+  EXPECT_GT(navy, 20);
+
+  // A left-aligned line starts at the text margin; a right-aligned one ends at it.
+  const int margin = l.Body.Left + 15 + 1;
+  auto firstInk = [&](const Bitmap& picture, const TsHintLayout& layout) {
+    for (int x = layout.Body.Left + 2; x < layout.Body.Right; ++x)
+      for (int y = layout.Body.Top + 8; y < layout.Body.Bottom - 8; ++y)
+        if (Brightness(picture.pixel(x, y)) < 200) return x;
+    return -1;
+  };
+  const std::string left = "<ALIGN LEFT>Да, это очень длинная строка текста подсказки";
+  const TsHintLayout ll = window.Layout(window.Measure(left), {100, 100});
+  EXPECT_LE(std::abs(firstInk(window.BuildPictures(ll, left).Picture, ll) - margin), 2);
+}
+
 // The first program window with its hint manager (shComicsGradient).
 class ProgramHints : public ::testing::Test {
  protected:
@@ -308,8 +340,6 @@ void ExpectCornersShowTheScreenBeneath(const Bitmap& before, const Bitmap& after
                          TPoint{r.Right - 1, r.Bottom - 1}})
     EXPECT_EQ(after.pixel(p.X, p.Y), before.pixel(p.X, p.Y)) << "corner " << p.X << ", " << p.Y;
 }
-
-int Brightness(TColor c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
 TEST_F(ProgramHints, TheHintSitsAtTheStoredPointWithTheBubbleOverTheScreen) {
   const Bitmap before = driver_.screenshot();

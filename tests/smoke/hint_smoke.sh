@@ -62,8 +62,9 @@ pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 viewable_others() {
   for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
     [ "$((id))" -eq "$window" ] && continue
-    xwininfo -id "$id" | grep -q "Map State: IsViewable" && echo "$id"
+    if xwininfo -id "$id" | grep -q "Map State: IsViewable"; then echo "$id"; fi
   done
+  return 0
 }
 
 xdotool mousemove $(( X + 40 )) $(( Y + caption + 40 ))
@@ -88,7 +89,6 @@ hy=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
 hw=$(awk '/Width:/ { print $2 }' <<<"$info")
 hh=$(awk '/Height:/ { print $2 }' <<<"$info")
 echo "hint smoke: hint window $hint at ${hx},${hy} size ${hw}x${hh}, mouse at ${button_x},${button_y}"
-xwininfo -id "$hint" -shape | grep -i "bounding shape" | sed 's/^/hint smoke: /' || true
 
 for corner in "0 0" "$((hw - 1)) 0" "0 $((hh - 1))" "$((hw - 1)) $((hh - 1))"; do
   read -r cx cy <<<"$corner"
