@@ -16,6 +16,7 @@
 #include "controls/TsSimplyHintWindow.h"
 #include "framework/TApplication.h"
 #include "platform/headless/HeadlessDriver.h"
+#include "skin/TsSkinManager.h"
 #include "tests/controls/ProgramWindows.h"
 
 namespace {
@@ -381,6 +382,35 @@ TEST_F(ProgramHints, WithoutCompositionTheBubbleIsLaidOverACaptureAndShapedToBub
   // The shadow below the body darkens what lies beneath.
   const int sx = bx, sy = r.Top + l.Body.Bottom + 3;
   EXPECT_LT(Brightness(after.pixel(sx, sy)), Brightness(before.pixel(sx, sy)));
+}
+
+TEST_F(ProgramHints, FromTheSkinTheHintWearsItsSectionWithoutShadowAndFallsBackToEdit) {
+  const TsSkinManager* skins = TsSkinManager::DefaultManager();
+  ASSERT_TRUE(skins && skins->Active());
+  const TsSkinContent& content = skins->Content();
+  manager_->SetUseSkinData(true);
+  auto* hint = dynamic_cast<TsCustomHintWindow*>(app_.HintWindowClass()(nullptr));
+  ASSERT_NE(hint, nullptr);
+  auto sectionLook = [&](const char* section) {
+    const int index = content.GetSkinIndex(section);
+    const int mask = content.GetMaskIndex(index, section, "BORDERSMASK");
+    const TsHintMeasure m = hint->Measure(kRemoveHint);
+    EXPECT_EQ(m.Size.cx, m.Text.cx + content.MaskWidthLeft(mask) + content.MaskWidthRight(mask) + 16) << section;
+    const TsHintLayout l = hint->Layout(m, {100, 100});
+    EXPECT_EQ(l.Shadow, 0) << "no shadow from the skin";
+    EXPECT_EQ(l.Body, Rect(0, 0, l.Size.cx, l.Size.cy)) << "no tail room either";
+    const TsHintPictures p = hint->BuildPictures(l, kRemoveHint);
+    EXPECT_EQ(p.Picture.pixel(content.MaskWidthLeft(mask) + 3, l.Size.cy / 2), ColorToRGB(content.Sections[index].Color))
+        << section;
+  };
+  sectionLook("HINT");
+  manager_->SetSkinSection("NOSUCH");
+  sectionLook("EDIT");
+
+  // Switching the skin off brings the preset (and its shadow) back.
+  manager_->SetUseSkinData(false);
+  EXPECT_EQ(hint->Layout(hint->Measure(kRemoveHint), {100, 100}).Shadow, 7);
+  delete hint;
 }
 
 TEST_F(ProgramHints, TheHintGoesAfterThePauseHide) {
