@@ -68,8 +68,14 @@ viewable_others() {
 }
 
 xdotool mousemove $(( X + 40 )) $(( Y + caption + 40 ))
-sleep 1
+# Wait until the screen has settled: two pictures in a row alike.
 import -window root "$work/before.png"
+for _ in $(seq 1 30); do
+  sleep 0.3
+  import -window root "$work/again.png"
+  [ "$(compare -metric AE "$work/before.png" "$work/again.png" null: 2>&1 || true)" = "0" ] && break
+  mv "$work/again.png" "$work/before.png"
+done
 [ -z "$(viewable_others)" ] || fail "a window other than $title is on screen before the hint"
 
 xdotool mousemove "$button_x" "$button_y"
