@@ -25,7 +25,6 @@ namespace {
 constexpr unsigned kTextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 // Room around the text inside a skin section's border.
 constexpr int kSkinPadding = 8;
-constexpr int kShapeBlack = 0;
 }  // namespace
 
 const TClassInfo& TsCustomHintWindow::StaticClassInfo() {
@@ -253,7 +252,7 @@ TsHintPictures TsCustomHintWindow::BuildPictures(const TsHintLayout& layout, con
   {
     DeviceContext dc(p.Mask);
     SelectObject(&dc, GetStockPen(NULL_PEN));
-    SelectObject(&dc, CreateSolidBrush(RGB(kShapeBlack, kShapeBlack, kShapeBlack)));
+    SelectObject(&dc, CreateSolidBrush(clBlack));
     if (skinIndex >= 0)
       FillBitmapRect(p.Mask, layout.Body, clBlack);
     else
@@ -280,16 +279,17 @@ void TsCustomHintWindow::ActivateHint(const TRect& rect, const std::string& text
   if (!manager_->Active() || Kind().Style() == hsNone) return;
   StopFade();
   if (measure_.Size.cx == 0 && measure_.Size.cy == 0) measure_ = Measure(text);
+  // The window places itself at the hint point, whatever rect says.
+  (void)rect;
   layout_ = Layout(measure_, HintPoint());
   measure_ = {};
-  (void)rect;
   SetCaption(text);
   manager_->WorkBitmap().SetSize(layout_.Size.cx, layout_.Size.cy);
   TsHintPictures pictures = BuildPictures(layout_, text);
-  Show(pictures);
+  ShowPictures(pictures);
 }
 
-void TsCustomHintWindow::Show(const TsHintPictures& pictures) {
+void TsCustomHintWindow::ShowPictures(const TsHintPictures& pictures) {
   const TRect& r = layout_.Placement.Window;
   HWND hwnd = Handle();
   if (!hwnd) return;

@@ -103,7 +103,7 @@ class TsCustomHintWindow : public THintWindow {
   void PaintText(Bitmap& picture, const TsHintLayout& layout, const std::string& text) const;
   Bitmap ShadowMap(const TsHintLayout& layout) const;
   bool ShadowOn() const;
-  void Show(const TsHintPictures& pictures);
+  void ShowPictures(const TsHintPictures& pictures);
   void FadeStep();
   void StopFade();
 

@@ -15,6 +15,7 @@
 #include "controls/TsHintManager.h"
 #include "controls/TsSimplyHintWindow.h"
 #include "framework/TApplication.h"
+#include "framework/TBitmap.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/TsSkinManager.h"
 #include "tests/controls/ProgramWindows.h"
@@ -203,6 +204,28 @@ TEST_F(HintPictures, BalloonTrailRunsFromTheBodyTowardTheTip) {
   }
   EXPECT_GE(changes, 3) << "separate small ellipses, then the body";
   EXPECT_TRUE(last);
+}
+
+TEST_F(HintPictures, ATextureIsTiledOverTheBodyAndTheColourMixedInByTheShares) {
+  TsHintManager& m = Manager(shComicsTransparent);  // no gradient
+  TBitmap tile(2, 1);
+  tile.Pixels().setPixel(0, 0, clRed);
+  tile.Pixels().setPixel(1, 0, clLime);
+  m.HintKind().Texture.SetGraphic(&tile);
+  m.HintKind().TexturePercent = 100;
+  m.HintKind().Color = clBlue;
+  TsComicsHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure("Да"), {100, 100});
+  const int y = l.Body.Top + 4, x = l.Body.Left + 12;  // inside, clear of text and edge
+  TsHintPictures p = window.BuildPictures(l, "Да");
+  EXPECT_EQ(p.Picture.pixel(x, y), (x - l.Body.Left) % 2 ? clLime : clRed);
+  EXPECT_EQ(p.Picture.pixel(x + 1, y), (x - l.Body.Left) % 2 ? clRed : clLime);
+
+  // At 50 per cent the texture keeps half and the colour takes the rest.
+  m.HintKind().TexturePercent = 50;
+  p = window.BuildPictures(l, "Да");
+  const TColor red = (x - l.Body.Left) % 2 ? p.Picture.pixel(x + 1, y) : p.Picture.pixel(x, y);
+  EXPECT_EQ(red, RGB(128, 0, 128)) << "half red, half blue (127.5 rounds to even)";
 }
 
 TEST_F(HintPictures, MarkUpChangesSizeColourAndAlignmentOfTheWords) {
