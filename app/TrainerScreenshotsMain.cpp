@@ -1,13 +1,15 @@
 // Writes each of the program's four windows, as the headless screen shows it
 // right after start-up, to a PNG file in the given folder:
 //   build/app/trainer-screenshots [out/windows]
-// gives TForm1.png (jugs), TForm2.png (river), TForm3.png (tube), TForm4.png (name).
+// gives TForm1.png (jugs), TForm2.png (river), TForm3.png (tube), TForm4.png (name)
+// and hint.png (the hint over the jugs window's remove button, faded in).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 
 #include "app/TForm4.h"
+#include "framework/TControl.h"
 #include "app/TrainerProgram.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "puzzles/TForm1.h"
@@ -29,6 +31,28 @@ bool Save(HeadlessDriver& driver, TCustomForm* window, const std::filesystem::pa
   return saved;
 }
 
+// The mouse rests on "Убрать" until its hint has faded in; the picture is
+// the screen around the hint, with the button it points at.
+bool SaveHint(HeadlessDriver& driver, TCustomForm* window, const std::filesystem::path& file) {
+  window->Show();
+  driver.runUntilIdle();
+  TControl* button = window->FindComponent<TControl>("sSpeedButton1");
+  if (!button) return false;
+  const TPoint middle = button->ClientToScreen({button->Width() / 2, button->Height() / 2});
+  driver.moveTo({middle.X, middle.Y});
+  driver.runFor(500 + 8 * 31 + 10);
+  const RECT area = Bounds(middle.X - 260, middle.Y - 110, 560, 200);
+  const Bitmap screen = driver.screenshot();
+  Bitmap picture(area.Width(), area.Height());
+  for (int y = 0; y < area.Height(); ++y)
+    for (int x = 0; x < area.Width(); ++x) picture.setPixel(x, y, screen.pixel(area.Left + x, area.Top + y));
+  const bool saved = driver.savePng(picture, file.string());
+  if (saved) std::printf("%s\n", file.string().c_str());
+  window->Hide();
+  driver.runUntilIdle();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,6 +68,7 @@ int main(int argc, char** argv) {
     ok = Save(driver, program.RiverWindow(), folder / "TForm2.png") && ok;
     ok = Save(driver, program.TubeWindow(), folder / "TForm3.png") && ok;
     ok = Save(driver, program.NameWindow(), folder / "TForm4.png") && ok;
+    ok = SaveHint(driver, program.JugsWindow(), folder / "hint.png") && ok;
     return ok ? 0 : 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "trainer-screenshots: %s\n", error.what());

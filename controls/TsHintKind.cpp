@@ -7,12 +7,13 @@ const TClassInfo& TsHintKind::StaticClassInfo() {
   using K = TsHintKind;
   static const TClassInfo info("TsHintKind", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
     TPropertyBuilder<K>(c)
-        .Enumeration("Style", {"hsSimply", "hsComics", "hsEllipse", "hsBalloon", "hsStandard", "hsNone"}, &K::Style)
+        .Enumeration("Style", {"hsSimply", "hsComics", "hsEllipse", "hsBalloon", "hsStandard", "hsNone"}, &K::Style, &K::SetStyle)
         .Integer("Radius", &K::Radius)
         .Integer("BevelWidth", &K::BevelWidth)
         .Integer("Blur", &K::Blur)
         .Integer("ExOffset", &K::ExOffset)
         .String("GradientData", &K::GradientData)
+        .Object("Texture", [](K& k) { return &k.Texture; })
         .String("TextureFile", &K::TextureFile)
         .Integer("GradientPercent", &K::GradientPercent)
         .Integer("TexturePercent", &K::TexturePercent)
@@ -32,4 +33,10 @@ const TClassInfo& TsHintKind::StaticClassInfo() {
         .Object("Font", [](K& k) { return &k.Font; });
   });
   return info;
+}
+
+void TsHintKind::SetStyle(TsHintStyle value) {
+  if (value == style_) return;
+  style_ = value;
+  if (OnStyleChange) OnStyleChange();
 }

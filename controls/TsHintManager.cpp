@@ -1,5 +1,10 @@
 #include "controls/TsHintManager.h"
 
+#include "controls/TsBalloonHintWindow.h"
+#include "controls/TsComicsHintWindow.h"
+#include "controls/TsEllipseHintWindow.h"
+#include "controls/TsSimplyHintWindow.h"
+
 #include "framework/TClassInfo.h"
 #include "framework/TPropertyBuilder.h"
 
@@ -63,7 +68,12 @@ const TClassInfo& TsHintManager::StaticClassInfo() {
   return info;
 }
 
+TsHintManager* TsHintManager::current_ = nullptr;
+
 TsHintManager::TsHintManager(TComponent* owner) : TComponent(owner) {
+  hintKind_.OnStyleChange = [this] {
+    if (!IsLoading()) InstallWindowClass();
+  };
   if (!Application) return;
   Application->HintPause = 500;
   Application->HintShortPause = 200;
@@ -71,9 +81,46 @@ TsHintManager::TsHintManager(TComponent* owner) : TComponent(owner) {
   Application->OnShowHint = [this, alive](std::string& text, bool& canShow, THintInfo& info) {
     if (alive.lock()) ShowHint(text, canShow, info);
   };
+  InstallWindowClass();
 }
 
-TsHintManager::~TsHintManager() { *alive_ = false; }
+TsHintManager::~TsHintManager() {
+  *alive_ = false;
+  // The windows of this manager go with it; the platform's window is back.
+  if (current_ == this) {
+    current_ = nullptr;
+    if (Application) Application->SetHintWindowClass(nullptr);
+  }
+}
+
+bool TsHintManager::Active() const {
+  return current_ == this && hintKind_.Style() != hsStandard && hintKind_.Style() != hsNone;
+}
+
+void TsHintManager::InstallWindowClass() {
+  if (!Application) return;
+  current_ = this;
+  switch (hintKind_.Style()) {
+    case hsStandard:
+      Application->SetHintWindowClass(nullptr);
+      break;
+    case hsComics:
+      Application->SetHintWindowClass([this](TComponent* owner) { return new TsComicsHintWindow(owner, this); });
+      break;
+    case hsEllipse:
+      Application->SetHintWindowClass([this](TComponent* owner) { return new TsEllipseHintWindow(owner, this); });
+      break;
+    case hsBalloon:
+      Application->SetHintWindowClass([this](TComponent* owner) { return new TsBalloonHintWindow(owner, this); });
+      break;
+    case hsSimply:
+    case hsNone:
+      // hsNone keeps a drawn window in place but the manager is inactive,
+      // so that window never shows.
+      Application->SetHintWindowClass([this](TComponent* owner) { return new TsSimplyHintWindow(owner, this); });
+      break;
+  }
+}
 
 void TsHintManager::ShowHint(std::string& text, bool& canShow, THintInfo& info) {
   hintPoint_ = info.HintPos;
@@ -101,17 +148,18 @@ void TsHintManager::Loaded() {
   if (skinSection_.empty()) skinSection_ = kDefaultSkinSection;
   if (Application) Application->HintHidePause = pauseHide_;
   ApplyPreset();
+  InstallWindowClass();
 }
 
 void TsHintManager::ApplyPreset() {
   if (predefinitions_ == shCustom) return;
   TsHintKind& k = hintKind_;
   if (predefinitions_ == shStandard || predefinitions_ == shNone) {
-    k.Style = predefinitions_ == shStandard ? hsStandard : hsNone;
+    k.SetStyle(predefinitions_ == shStandard ? hsStandard : hsNone);
     return;
   }
   const HintPreset& p = kPresets[predefinitions_];
-  k.Style = p.Style;
+  k.SetStyle(p.Style);
   k.BevelWidth = p.BevelWidth;
   SetUnlessKept(k.ExOffset, p.ExOffset);
   k.MarginH = p.MarginH;

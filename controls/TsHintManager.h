@@ -1,17 +1,17 @@
 #pragma once
-// The hint manager's published settings: which preset look its hints take,
-// how long they stay up, where the window sits against the hint point. It
-// takes over the application's hint timing and show-hint handler when made;
-// the drawn hint windows themselves are not installed yet, so hints still
-// show in the application's own hint window.
+// The hint manager: which preset look its hints take, how long they stay up,
+// where the window sits against the hint point. It takes over the
+// application's hint timing and show-hint handler when made, and puts the
+// drawn hint window of its Style in place of the application's hint window
+// class (hsStandard gives the platform's window back, hsNone shows none).
 #include <memory>
 #include <string>
 
 #include "controls/TsHintKind.h"
+#include "framework/TBitmap.h"
 #include "framework/TApplication.h"
 #include "framework/TComponent.h"
 
-enum TsMousePosition { mpLeftTop, mpLeftBottom, mpRightTop, mpRightBottom };
 enum TsHintsPredefinitions {
   shSimply, shGradient, shTransparent, shEllipse, shBalloon, shComicsGradient, shComicsTransparent, shStandard,
   shNone, shCustom
@@ -46,6 +46,15 @@ class TsHintManager : public TComponent {
   // The last hint point, (-1, -1) until a hint was shown: the cursor then.
   TPoint HintPoint() const { return hintPoint_; }
 
+  // The manager whose window class shows the application's hints, and
+  // whether it shows them at all (not with hsStandard or hsNone).
+  static TsHintManager* Current() { return current_; }
+  bool Active() const;
+  // Puts the window class of the current Style in place.
+  void InstallWindowClass();
+  // Measuring happens with this bitmap's canvas; it takes each hint's size.
+  TBitmap& WorkBitmap() { return workBitmap_; }
+
   // Overwrites HintKind with the preset look (shStandard, shNone and
   // shCustom change the style at most).
   void ApplyPreset();
@@ -66,6 +75,8 @@ class TsHintManager : public TComponent {
   std::string skinSection_ = kDefaultSkinSection;
   bool useSkinData_ = false;
   TPoint hintPoint_{-1, -1};
+  TBitmap workBitmap_;
+  static TsHintManager* current_;
   // Cleared when the manager goes, so the application's handler never calls
   // into a destroyed manager.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -21,6 +21,8 @@ class THintWindow : public TCustomControl {
   bool Active() const { return active_; }
 
  protected:
+  // For hint windows that show themselves their own way.
+  void SetActive(bool value) { active_ = value; }
   void CreateParams(TCreateParams& params) override;
   void Paint() override;
 

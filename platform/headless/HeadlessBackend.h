@@ -30,9 +30,13 @@ class HeadlessBackend : public Backend {
   std::string clipboardText() override { return clipboard_; }
   void setClipboardText(const std::string& utf8) override { clipboard_ = utf8; }
   void openUrl(const std::string& url) override { openedUrls_.push_back(url); }
+  bool composesTranslucentWindows() override { return composes_; }
 
   // ---- what tests look at
   void setClock(std::uint64_t ms) { clock_ = ms; }
+  // The screen composes translucent windows unless a test says otherwise
+  // (a plain X server without a compositor).
+  void setComposition(bool on) { composes_ = on; }
   int cursor() const { return cursor_; }
   const std::vector<std::string>& openedUrls() const { return openedUrls_; }
   int nativeWindowCount() const { return liveWindows_; }
@@ -47,4 +51,5 @@ class HeadlessBackend : public Backend {
   NativeWindow nextWindow_ = 1;
   int liveWindows_ = 0;
   int presents_ = 0;
+  bool composes_ = true;
 };

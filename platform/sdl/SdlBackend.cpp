@@ -7,8 +7,10 @@
 #include <cstdio>
 
 #include "platform/sdl/SdlKeyMap.h"
+#include "platform/sdl/X11Composition.h"
 #include "platform/sdl/X11ErrorLog.h"
 #include "platform/sdl/X11EventWait.h"
+#include "platform/sdl/X11ScreenReader.h"
 #include "platform/sdl/X11TitleWriter.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
@@ -361,4 +363,12 @@ void SdlBackend::openUrl(const std::string& url) {
     _exit(0);
   }
   waitpid(child, nullptr, 0);
+}
+
+bool SdlBackend::composesTranslucentWindows() {
+  return windows_.empty() || X11Composition::running(windows_.begin()->second.window);
+}
+
+Bitmap SdlBackend::readScreen(const RECT& screenRect) {
+  return windows_.empty() ? Bitmap() : X11ScreenReader::read(windows_.begin()->second.window, screenRect);
 }

@@ -36,6 +36,8 @@ class SdlBackend : public Backend {
   std::string clipboardText() override;
   void setClipboardText(const std::string& utf8) override;
   void openUrl(const std::string& url) override;
+  bool composesTranslucentWindows() override;
+  Bitmap readScreen(const RECT& screenRect) override;
 
  private:
   SdlBackend();

@@ -51,6 +51,15 @@ class Backend {
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& utf8) = 0;
   virtual void openUrl(const std::string& url) = 0;
+  // True where the desktop shows the per-pixel alpha of layered windows
+  // (a compositor runs); where it does not, callers draw over a capture.
+  virtual bool composesTranslucentWindows() { return true; }
+  // The desktop's own pixels of a screen rectangle as 24-bit, other
+  // programs' windows included; empty where the backend cannot read them.
+  virtual Bitmap readScreen(const RECT& screenRect) {
+    (void)screenRect;
+    return {};
+  }
 };
 
 // Installs the backend every later window uses (the program: SDL, tests:

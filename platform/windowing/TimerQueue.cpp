@@ -43,6 +43,13 @@ int TimerQueue::setInternal(UINT elapseMs, Callback callback, std::uint64_t now)
   return key;
 }
 
+int TimerQueue::setPrecise(UINT elapseMs, Callback callback, std::uint64_t now) {
+  const int key = nextInternalKey_++;
+  const UINT elapse = std::max<UINT>(elapseMs, 1);
+  timers_.push_back(Timer{kInternalOwner, static_cast<UINT_PTR>(key), elapse, now + elapse, nullptr, std::move(callback)});
+  return key;
+}
+
 void TimerQueue::killInternal(int key) {
   std::erase_if(timers_, [&](const Timer& t) { return t.internal && t.id == static_cast<UINT_PTR>(key); });
 }

@@ -18,6 +18,8 @@ class TimerQueue {
   // Internal timers call back into the layer instead of posting WM_TIMER.
   using Callback = std::function<void()>;
   int setInternal(UINT elapseMs, Callback callback, std::uint64_t now);
+  // An internal timer without the classic 10 ms floor (multimedia timers).
+  int setPrecise(UINT elapseMs, Callback callback, std::uint64_t now);
   void killInternal(int key);
 
   std::optional<std::uint64_t> nextDeadline() const;

@@ -42,7 +42,7 @@ TEST_F(TsHintManagerTest, APresetOverwritesTheStoredLookAfterLoading) {
   TsHintManager* m = Read("    Predefinitions = shComicsGradient\n    HintKind.MarginH = 30\n    HintKind.Radius = 5\n");
   ASSERT_NE(m, nullptr);
   const TsHintKind& k = m->HintKind();
-  EXPECT_EQ(k.Style, hsComics);
+  EXPECT_EQ(k.Style(), hsComics);
   EXPECT_EQ(k.MarginH, 15);
   EXPECT_EQ(k.Radius, 21);
   EXPECT_EQ(k.ExOffset, 24);
@@ -58,14 +58,14 @@ TEST_F(TsHintManagerTest, ACustomPresetKeepsTheStoredLook) {
   ASSERT_NE(m, nullptr);
   EXPECT_EQ(m->HintKind().MarginH, 30);
   EXPECT_EQ(m->HintKind().Radius, 5);
-  EXPECT_EQ(m->HintKind().Style, hsEllipse);
+  EXPECT_EQ(m->HintKind().Style(), hsEllipse);
   EXPECT_FALSE(m->HintKind().ShadowEnabled);
 }
 
 TEST_F(TsHintManagerTest, PresetsThatKeepAValueLeaveItAlone) {
   TsHintManager* m = Read("    Predefinitions = shSimply\n    HintKind.Radius = 5\n    HintKind.ExOffset = 9\n");
   ASSERT_NE(m, nullptr);
-  EXPECT_EQ(m->HintKind().Style, hsSimply);
+  EXPECT_EQ(m->HintKind().Style(), hsSimply);
   EXPECT_EQ(m->HintKind().Radius, 5);
   EXPECT_EQ(m->HintKind().ExOffset, 9);
   EXPECT_EQ(m->HintKind().MaxWidth, 240);

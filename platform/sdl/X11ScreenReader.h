@@ -1,0 +1,14 @@
+#pragma once
+// Reads the X server's screen (the root window with everything on it) into
+// a 24-bit picture. Empty without X11 or when the server refuses.
+#include <SDL.h>
+
+#include "platform/Bitmap.h"
+#include "platform/windowing/WinTypes.h"
+
+namespace X11ScreenReader {
+
+// `window` is any window of ours on that screen.
+Bitmap read(SDL_Window* window, const RECT& screenRect);
+
+}  // namespace X11ScreenReader

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The hint on the real desktop: the program on a private X server without a
+# compositor (and without a window manager), whose root shows the classic
+# weave so that neither a black nor a white rectangle can pass for it. The
+# mouse rests on "Убрать"; then a separate window must be mapped, the hint,
+# whose four corner pixels (outside the bubble and its shadow) still show
+# what was on the screen before, while the bubble's middle changed. With a
+# second argument the picture of the hint is written there.
+set -euo pipefail
+
+binary=${1:?usage: hint_smoke.sh path/to/puzzle-trainer [hint.png]}
+keep=${2:-}
+title="Банки"
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "hint smoke: $*" >&2
+  [ -s "$work/app.log" ] && sed 's/^/hint smoke: program: /' "$work/app.log" >&2
+  exit 1
+}
+
+Xvfb -displayfd 3 -retro -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 1 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+"$binary" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name "$title" 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing its window"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window named $title appeared"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The client area is 636 x 453 inside the skinned frame; the remove button's
+# middle lies at (592, 350) of it.
+border=$(( (WIDTH - 636) / 2 ))
+caption=$(( HEIGHT - 453 - border ))
+button_x=$(( X + border + 592 ))
+button_y=$(( Y + caption + 350 ))
+
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+viewable_others() {
+  for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
+    [ "$((id))" -eq "$window" ] && continue
+    if xwininfo -id "$id" | grep -q "Map State: IsViewable"; then echo "$id"; fi
+  done
+  return 0
+}
+
+xdotool mousemove $(( X + 40 )) $(( Y + caption + 40 ))
+# Wait until the screen has settled: two pictures in a row alike.
+import -window root "$work/before.png"
+for _ in $(seq 1 30); do
+  sleep 0.3
+  import -window root "$work/again.png"
+  [ "$(compare -metric AE "$work/before.png" "$work/again.png" null: 2>&1 || true)" = "0" ] && break
+  mv "$work/again.png" "$work/before.png"
+done
+[ -z "$(viewable_others)" ] || fail "a window other than $title is on screen before the hint"
+
+xdotool mousemove "$button_x" "$button_y"
+hint=""
+for _ in $(seq 1 30); do
+  sleep 0.1
+  hint=$(viewable_others | head -n1)
+  [ -n "$hint" ] && break
+done
+[ -n "$hint" ] || fail "no hint window appeared over the remove button"
+sleep 0.5
+import -window root "$work/after.png"
+
+info=$(xwininfo -id "$hint")
+hx=$(awk '/Absolute upper-left X/ { print $4 }' <<<"$info")
+hy=$(awk '/Absolute upper-left Y/ { print $4 }' <<<"$info")
+hw=$(awk '/Width:/ { print $2 }' <<<"$info")
+hh=$(awk '/Height:/ { print $2 }' <<<"$info")
+echo "hint smoke: hint window $hint at ${hx},${hy} size ${hw}x${hh}, mouse at ${button_x},${button_y}"
+
+for corner in "0 0" "$((hw - 1)) 0" "0 $((hh - 1))" "$((hw - 1)) $((hh - 1))"; do
+  read -r cx cy <<<"$corner"
+  before=$(pixel "$work/before.png" $((hx + cx)) $((hy + cy)))
+  after=$(pixel "$work/after.png" $((hx + cx)) $((hy + cy)))
+  [ "$before" = "$after" ] || fail "corner ($cx, $cy) of the hint shows $after instead of $before beneath it"
+done
+# The bubble's middle (the body lies below the tail's room).
+mx=$((hx + hw / 2)); my=$((hy + (hh + 24) / 2))
+[ "$(pixel "$work/before.png" $mx $my)" != "$(pixel "$work/after.png" $mx $my)" ] || fail "the bubble's middle did not change"
+# The area is no flat rectangle: several colours inside it.
+colours=$(convert "$work/after.png" -crop "${hw}x${hh}+${hx}+${hy}" +repage -unique-colors -format "%w" info:)
+[ "$colours" -gt 8 ] || fail "the hint area has only $colours colours"
+echo "hint smoke: corners show what lies beneath, the bubble $colours colours"
+if [ -n "$keep" ]; then
+  convert "$work/after.png" -crop "$((hw + 120))x$((hh + 90))+$((hx - 60))+$((hy - 60))" +repage "$keep"
+fi
