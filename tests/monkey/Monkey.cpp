@@ -93,6 +93,7 @@ void Monkey::StartLife() {
   poker_->OnTimer = [this](TObject*) { PokeMessageBox(); };
   poker_->SetEnabled(true);
   ++counts_.Lives;
+  lifeStart_ = counts_.Events;
 }
 
 void Monkey::EndLife() {
@@ -110,7 +111,9 @@ bool Monkey::Run(std::uint64_t events) {
   target_ = counts_.Events + events;
   if (!program_) StartLife();
   while (counts_.Events < target_ && failures_.empty()) {
-    if (ProgramEnded()) StartLife();
+    // A life can have nowhere left to go (the name window with a folder
+    // named res.txt keeps refusing): a long run moves on after a while.
+    if (ProgramEnded() || counts_.Events - lifeStart_ >= kEventsPerLife) StartLife();
     OneEvent();
     ++counts_.Events;
     Check("event");

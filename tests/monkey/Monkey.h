@@ -88,4 +88,6 @@ class Monkey {
   bool reached_[4] = {};
   bool lineCounted_ = false;
   std::string lastEvent_;
+  std::uint64_t lifeStart_ = 0;
+  static constexpr std::uint64_t kEventsPerLife = 25000;
 };
