@@ -18,4 +18,7 @@ class TForm4 : public TForm {
   void sBitBtn1Click(TObject* sender);
 
   TEdit* sEdit1 = nullptr;
+
+ private:
+  bool lineWritten_ = false;
 };

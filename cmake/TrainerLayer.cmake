@@ -15,7 +15,10 @@ function(trainer_layer name)
 endfunction()
 
 # trainer_test(NAME SOURCES_DIR DEPS lib...)
-# One GoogleTest executable per folder of tests, registered with CTest.
+# One GoogleTest executable per folder of tests. CTest lists every test case
+# of it on its own (discovered when ctest runs, so building does not run the
+# tests), so a failing run names the case that failed.
+include(GoogleTest)
 function(trainer_test name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -24,6 +27,9 @@ function(trainer_test name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    TEST_PREFIX "${name}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60)
 endfunction()

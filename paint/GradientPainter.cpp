@@ -60,8 +60,11 @@ void PaintVertical(Bitmap& dst, const TRect& r, const TsGradArray& grad, int shi
 void PaintHorizontal(Bitmap& dst, const TRect& r, const TsGradArray& grad) {
   const int lastColumn = r.Right - 1;
   const int bpp = dst.bytesPerPixel();
-  // Every row is the same: paint the first and copy it.
+  // Every row is the same: paint the first and copy it. Only the columns
+  // painted in the first row are copied, so a rectangle too narrow for any
+  // step (one pixel wide) keeps the old pixels of every row.
   std::uint8_t* first = dst.row(r.Top);
+  int paintedLeft = r.Right, paintedRight = r.Left - 1;
   int x = r.Left;
   for (std::size_t i = 0; i < grad.size(); ++i) {
     const int start = x;
@@ -70,6 +73,8 @@ void PaintHorizontal(Bitmap& dst, const TRect& r, const TsGradArray& grad) {
     const int n = x - start;
     if (n <= 0) continue;
     const Rgb c1(grad[i].Color1), c2(grad[i].Color2);
+    paintedLeft = std::min(paintedLeft, std::max(start, r.Left));
+    paintedRight = std::max(paintedRight, x);
     for (int col = std::max(start, r.Left); col <= x; ++col) {
       const int k = col - start;
       std::uint8_t* p = first + col * bpp;
@@ -78,8 +83,10 @@ void PaintHorizontal(Bitmap& dst, const TRect& r, const TsGradArray& grad) {
       p[2] = Step(c1.R, c2.R, k, n);
     }
   }
-  const std::size_t bytes = static_cast<std::size_t>(r.Width()) * static_cast<std::size_t>(bpp);
-  for (int y = r.Top + 1; y < r.Bottom; ++y) std::memcpy(dst.row(y) + r.Left * bpp, first + r.Left * bpp, bytes);
+  if (paintedRight < paintedLeft) return;
+  const std::size_t bytes = static_cast<std::size_t>(paintedRight - paintedLeft + 1) * static_cast<std::size_t>(bpp);
+  for (int y = r.Top + 1; y < r.Bottom; ++y)
+    std::memcpy(dst.row(y) + paintedLeft * bpp, first + paintedLeft * bpp, bytes);
 }
 
 struct Vertex {

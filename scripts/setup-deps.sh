@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, runs and tests with.
 # Only what is missing is installed; needs root or sudo for that.
+#   scripts/setup-deps.sh          build, run, test, install and package
+#   scripts/setup-deps.sh --fuzz   the same and clang with libFuzzer
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,11 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick
+  desktop-file-utils
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

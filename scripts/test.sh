@@ -1,25 +1,59 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: the normal build (with the
-# real-window smoke test under Xvfb), then the tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# real-window smoke tests under Xvfb and the installed tree), the Debian
+# package, then the tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer together with every fuzz corpus replayed through
+# every fuzz target and a 20,000-event monkey run. Prints the totals last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
 
 jobs=${JOBS:-2}
+passed=0
+failed=0
+status=0
+
+# ctest with its output kept, adding its counts to the totals.
+run_ctest() {
+  local log
+  log=$(mktemp)
+  ctest "$@" 2>&1 | tee "$log" || status=1
+  local line
+  line=$(grep -E '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [ -n "$line" ]; then
+    local bad all
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    all=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+    passed=$((passed + all - bad))
+    failed=$((failed + bad))
+  else
+    status=1
+  fi
+  rm -f "$log"
+}
 
 echo "== build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 ninja -C build -j"$jobs"
 echo "== tests"
-ctest --test-dir build --output-on-failure -j"$jobs"
+run_ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Debian package"
+(cd build && cpack -G DEB >/dev/null) || status=1
+for deb in build/puzzle-trainer_*.deb; do
+  [ -f "$deb" ] || { echo "no package built"; status=1; continue; }
+  echo "$deb: Depends: $(dpkg-deb -f "$deb" Depends)"
+done
 
 if [ "${SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== sanitizer build"
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON \
-    -DTRAINER_BUILD_BENCH=OFF >/dev/null
+    -DTRAINER_BUILD_BENCH=OFF -DTRAINER_BUILD_FUZZ=ON >/dev/null
   ninja -C build-asan -j"$jobs"
-  echo "== sanitizer tests"
+  echo "== sanitizer tests, corpus replays and the monkey"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE smoke
+    run_ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE smoke
 fi
+
+echo "tests: $passed passed, $failed failed"
+exit $status

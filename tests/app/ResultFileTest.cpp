@@ -57,7 +57,7 @@ TEST(ResultFile, AnExistingFileThatCannotBeOpenedIsReportedAndLeftAlone) {
     ResultFile().Append("Вася");
     ADD_FAILURE() << "no error";
   } catch (const ResultFileError& error) {
-    EXPECT_NE(std::string(error.what()).find("res.txt"), std::string::npos) << error.what();
+    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл результатов \"res.txt\": это папка, а не файл");
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "res.txt"));
   EXPECT_TRUE(std::filesystem::exists(inside));
@@ -74,7 +74,13 @@ TEST(ResultFile, AReadOnlyFileIsReportedNotRecreated) {
 
 TEST(ResultFile, AMissingFileThatCannotBeCreatedIsReported) {
   ScopedWorkDir dir;
-  EXPECT_THROW(ResultFile("no-such-folder/res.txt").Append("Вася"), ResultFileError);
+  try {
+    ResultFile("no-such-folder/res.txt").Append("Вася");
+    ADD_FAILURE() << "no error";
+  } catch (const ResultFileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Не удалось создать файл результатов \"no-such-folder/res.txt\": папка, в которой он должен лежать, не найдена");
+  }
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
 }
 

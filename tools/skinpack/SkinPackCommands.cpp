@@ -75,7 +75,15 @@ int Unpack(const std::string& pack, const std::string& dir) {
       std::fprintf(stderr, "skinpack: refusing to write the packed name \"%s\"\n", name.c_str());
       return false;
     }
-    Result<void> r = FileBytes::write((fs::path(dir) / name).string(), data);
+    // A link already in the folder would carry the bytes elsewhere.
+    const fs::path path = fs::path(dir) / name;
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+      std::fprintf(stderr, "skinpack: refusing to write through \"%s\": not a plain file\n", path.string().c_str());
+      return false;
+    }
+    Result<void> r = FileBytes::write(path.string(), data);
     if (!r) std::fprintf(stderr, "skinpack: %s\n", r.error().c_str());
     return r.ok();
   };

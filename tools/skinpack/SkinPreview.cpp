@@ -76,16 +76,28 @@ bool IsShownImage(const TsMaskData& mask, const Bitmap* master) {
 
 }  // namespace
 
+std::string SkinPreview::ShortLabel(const std::string& name) {
+  if (name.size() <= kMaxLabelBytes) return name;
+  std::size_t cut = kMaxLabelBytes;
+  // Never split a UTF-8 sequence: step back over continuation bytes.
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  return name.substr(0, cut) + "…";
+}
+
 SkinPreview::SkinPreview(const TsSkinContent& skin) : skin_(skin) {
   Bitmap scratch(1, 1);
   DeviceContext measure(scratch);
+  // Names come from the options file and may be of any length: measure
+  // only what the label can show, and never let one name widen the sheet
+  // past a readable column.
   labelWidth_ = 0;
-  for (const TsGeneralData& s : skin_.Sections) labelWidth_ = std::max(labelWidth_, TextWidth(measure, s.SectionName));
+  for (const TsGeneralData& s : skin_.Sections)
+    labelWidth_ = std::max(labelWidth_, TextWidth(measure, ShortLabel(s.SectionName)));
   for (const TsMaskData& m : skin_.Masks) {
     if (IsShownImage(m, skin_.MasterBitmap.get()))
-      labelWidth_ = std::max(labelWidth_, TextWidth(measure, m.SectionName + " " + m.PropertyName));
+      labelWidth_ = std::max(labelWidth_, TextWidth(measure, ShortLabel(m.SectionName + " " + m.PropertyName)));
   }
-  labelWidth_ += kGap;
+  labelWidth_ = std::min(labelWidth_, kMaxLabelWidth) + kGap;
   LayOutSections(measure);
   LayOutImages(measure);
 }
@@ -101,7 +113,8 @@ void SkinPreview::LayOutSections(DeviceContext& measure) {
       const TsMaskData& mask = skin_.Masks[static_cast<std::size_t>(border)];
       if (FitsItsPicture(mask, skin_.MasterBitmap.get())) frame = MaskFrameSize(mask);
     }
-    sizes.push_back(PreviewCellRules::CellSize(s.SectionName, frame));
+    const TSize size = PreviewCellRules::CellSize(s.SectionName, frame);
+    sizes.push_back({std::min(size.cx, kMaxCell), std::min(size.cy, kMaxCell)});
     columnWidth = std::max(columnWidth, sizes.back().cx);
   }
   for (const char* name : kStateNames) columnWidth = std::max(columnWidth, TextWidth(measure, name));
@@ -113,6 +126,11 @@ void SkinPreview::LayOutSections(DeviceContext& measure) {
   }
   int y = kMargin + kLineHeight + kGap;
   for (std::size_t i = 0; i < skin_.Sections.size(); ++i) {
+    // Room is kept below for the image block's heading.
+    if (y + std::max(sizes[i].cy, kLineHeight) + 2 * kGap + kLineHeight + kMargin > kMaxSheetHeight) {
+      leftOut_ += skin_.Sections.size() - i;
+      break;
+    }
     SectionRow row;
     row.Name = skin_.Sections[i].SectionName;
     // Painting goes by name, as the controls do: a repeated name paints its first section.
@@ -140,12 +158,21 @@ void SkinPreview::LayOutImages(DeviceContext& measure) {
     ImageRow row;
     row.MaskIndex = static_cast<int>(i);
     row.Name = mask.SectionName + " " + mask.PropertyName;
-    const TSize frame = MaskFrameSize(mask);
+    const TSize whole = MaskFrameSize(mask);
+    const TSize frame = {std::min(whole.cx, kMaxCell), std::min(whole.cy, kMaxCell)};
     const int frames = std::max<int>(1, mask.ImageCount);
     const int height = std::max(frame.cy + 2 * kFramePad, kLineHeight);
+    if (y + height + kMargin > kMaxSheetHeight) {
+      ++leftOut_;
+      continue;
+    }
     row.Label = Rect(kMargin, y, kMargin + labelWidth_, y + height);
     int x = row.Label.Right;
     for (int f = 0; f < frames; ++f) {
+      if (x + frame.cx + 2 * kFramePad + kMargin > kMaxSheetWidth) {
+        leftOut_ += static_cast<std::size_t>(frames - f);
+        break;
+      }
       row.Frames.push_back(Rect(x, y, x + frame.cx + 2 * kFramePad, y + frame.cy + 2 * kFramePad));
       x = row.Frames.back().Right + kFrameGap;
     }
@@ -169,7 +196,7 @@ Bitmap SkinPreview::Render() const {
 }
 
 void SkinPreview::PaintSection(Bitmap& sheet, DeviceContext& dc, const SectionRow& row) const {
-  DrawLabel(dc, row.Name, row.Label);
+  DrawLabel(dc, ShortLabel(row.Name), row.Label);
   const int texture = skin_.GetTextureIndex(row.SkinIndex, row.Name, "PATTERN");
   const int hotTexture = skin_.GetTextureIndex(row.SkinIndex, row.Name, "HOTPATTERN");
   const bool caption = PreviewCellRules::ShowsCaption(row.Name);
@@ -193,7 +220,7 @@ void SkinPreview::PaintSection(Bitmap& sheet, DeviceContext& dc, const SectionRo
 }
 
 void SkinPreview::PaintImage(Bitmap& sheet, DeviceContext& dc, const ImageRow& row) const {
-  DrawLabel(dc, row.Name, row.Label);
+  DrawLabel(dc, ShortLabel(row.Name), row.Label);
   const TsMaskData& mask = skin_.Masks[static_cast<std::size_t>(row.MaskIndex)];
   for (std::size_t f = 0; f < row.Frames.size(); ++f) {
     const TRect& cell = row.Frames[f];

@@ -8,6 +8,10 @@
 //
 // The layout is computed on construction; Render paints it. The rows and
 // image cells are public so that callers can find a section on the sheet.
+//
+// The sheet stays bounded whatever the skin holds: labels are cut to a few
+// dozen characters, a cell to kMaxCell, and rows or frames that would go
+// past kMaxSheetWidth x kMaxSheetHeight are left out (and counted).
 #include <string>
 #include <vector>
 
@@ -25,10 +29,15 @@ class SkinPreview {
   static constexpr TColor kCheckerLight = 0xCCCCCC;
   static constexpr TColor kCheckerDark = 0x999999;
   static constexpr TColor kPaper = clWhite;  // behind labels and headings
+  static constexpr std::size_t kMaxLabelBytes = 48;
+  static constexpr int kMaxLabelWidth = 360;
+  static constexpr int kMaxCell = 1024;
+  static constexpr int kMaxSheetWidth = 4096;
+  static constexpr int kMaxSheetHeight = 16384;
 
   struct SectionRow {
     int SkinIndex = -1;
-    std::string Name;
+    std::string Name;  // as the skin holds it; the label shows ShortLabel(Name)
     TRect Label;
     TRect Cells[kStates];  // sheet rectangles of states 0, 1, 2
   };
@@ -45,6 +54,11 @@ class SkinPreview {
   const std::vector<SectionRow>& Sections() const { return sections_; }
   const std::vector<ImageRow>& Images() const { return images_; }
   TSize SheetSize() const { return sheet_; }
+  // Section rows, image rows and image frames that did not fit on the sheet.
+  std::size_t LeftOut() const { return leftOut_; }
+
+  // `name` cut to kMaxLabelBytes (at a character boundary) with an ellipsis.
+  static std::string ShortLabel(const std::string& name);
 
   Bitmap Render() const;
 
@@ -61,4 +75,5 @@ class SkinPreview {
   TRect imageHeading_;
   int labelWidth_ = 0;
   TSize sheet_;
+  std::size_t leftOut_ = 0;
 };

@@ -27,6 +27,9 @@ int Run(const std::string& packOrFolder, const std::string& pngPath) {
     std::fprintf(stderr, "skinpack: %s\n", written.error().c_str());
     return 1;
   }
+  if (preview.LeftOut() > 0)
+    std::fprintf(stderr, "skinpack: note: %zu rows or frames did not fit on the sheet and are left out\n",
+                 preview.LeftOut());
   std::printf("%s: %zu sections, %zu images, %d x %d pixels\n", pngPath.c_str(), preview.Sections().size(),
               preview.Images().size(), preview.SheetSize().cx, preview.SheetSize().cy);
   return 0;
