@@ -1,0 +1,56 @@
+# Sourced by the smoke scripts: a private X server with no window manager and
+# the program on it, with everything stopped again when the script exits.
+# The caller sets `name` (how its messages begin) before sourcing; afterwards
+#   start_xvfb [Xvfb options]       starts the server and exports DISPLAY
+#   start_program BINARY [DIR]      starts the program (in DIR when given)
+#   wait_for_window TITLE           sets `window` to the program's window
+#   fail MESSAGE                    reports (with the program's output), exits
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+window=""
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "$name: $*" >&2
+  [ -s "$work/app.log" ] && sed "s/^/$name: program: /" "$work/app.log" >&2
+  exit 1
+}
+
+# Xvfb picks a free display itself and writes its number to fd 3.
+start_xvfb() {
+  Xvfb -displayfd 3 "$@" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+start_program() {
+  local binary=$1 dir=${2:-.}
+  (cd "$dir" && exec "$binary") >"$work/app.log" 2>&1 &
+  app_pid=$!
+}
+
+# Waits (at most about ten seconds) for a window with the given title.
+wait_for_window() {
+  local title=$1
+  window=""
+  for _ in $(seq 1 100); do
+    window=$(xdotool search --name "$title" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended before showing its window"
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window named $title appeared"
+}
