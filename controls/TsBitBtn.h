@@ -16,15 +16,13 @@ class TsBitBtn : public TBitBtn,
 
   explicit TsBitBtn(TComponent* owner)
       : TBitBtn(owner),
-        TsButtonSkinSettings(AsControl(), kControlKind),
-        TsWindowedButtonSettings(AsControl()),
-        TsGlyphButtonSettings(AsControl()) {}
+        TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind),
+        TsWindowedButtonSettings(static_cast<TControl&>(*this)),
+        TsGlyphButtonSettings(static_cast<TControl&>(*this)) {}
 
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool show) { StoreSetting(*this, showFocus_, show); }
 
  private:
-  // The button itself, for the setting groups that repaint it.
-  TControl& AsControl() { return *this; }
   bool showFocus_ = true;
 };

@@ -12,9 +12,6 @@ class TsButton : public TButton, public TsButtonSkinSettings, public TsWindowedB
   static constexpr int kControlKind = 93;
 
   explicit TsButton(TComponent* owner)
-      : TButton(owner), TsButtonSkinSettings(AsControl(), kControlKind), TsWindowedButtonSettings(AsControl()) {}
+      : TButton(owner), TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind), TsWindowedButtonSettings(static_cast<TControl&>(*this)) {}
 
- private:
-  // The button itself, for the setting groups that repaint it.
-  TControl& AsControl() { return *this; }
 };

@@ -15,13 +15,11 @@ class TsSpeedButton : public TSpeedButton, public TsButtonSkinSettings, public T
   static constexpr int kControlKind = 92;
 
   explicit TsSpeedButton(TComponent* owner)
-      : TSpeedButton(owner), TsButtonSkinSettings(AsControl(), kControlKind), TsGlyphButtonSettings(AsControl()) {}
+      : TSpeedButton(owner), TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind), TsGlyphButtonSettings(static_cast<TControl&>(*this)) {}
 
   TsToolButtonStyle ButtonStyle() const { return buttonStyle_; }
   void SetButtonStyle(TsToolButtonStyle style) { StoreSetting(*this, buttonStyle_, style); }
 
  private:
-  // The button itself, for the setting groups that repaint it.
-  TControl& AsControl() { return *this; }
   TsToolButtonStyle buttonStyle_ = tbsButton;
 };

@@ -46,6 +46,12 @@ TsCommonData::TsCommonData(TComponent* owner, bool withCache, int controlKind)
   if (ownerControl_) StatesByControl()[ownerControl_] = this;
 }
 
+TsCommonData::TsCommonData(TControl* owner, bool withCache, int controlKind)
+    : ControlKind(controlKind), ownerObject_(owner), ownerControl_(owner), frameOwner_(nullptr) {
+  if (withCache) cache_ = std::make_unique<TBitmap>(0, 0);
+  if (ownerControl_) StatesByControl()[ownerControl_] = this;
+}
+
 TsCommonData::~TsCommonData() {
   if (ownerControl_) {
     auto& states = StatesByControl();

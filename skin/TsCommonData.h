@@ -47,6 +47,9 @@ class TsCommonData : public TPersistent {
   // `withCache` an empty cache bitmap exists from the start. `controlKind`
   // is the control kind code the owning class declares.
   TsCommonData(TComponent* owner, bool withCache, int controlKind = 0);
+  // The same for a control, which may still be under construction (no
+  // dynamic type is asked of it).
+  TsCommonData(TControl* owner, bool withCache, int controlKind = 0);
   ~TsCommonData() override;
   TsCommonData(const TsCommonData&) = delete;
   TsCommonData& operator=(const TsCommonData&) = delete;
