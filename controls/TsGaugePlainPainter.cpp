@@ -1,18 +1,14 @@
 #include "controls/TsGaugePlainPainter.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 #include <string>
 
 #include "controls/TsGauge.h"
+#include "controls/TsGaugeGeometry.h"
 #include "framework/TBitmap.h"
 #include "platform/graphics/Shapes.h"
 
 namespace {
-
-// Rounds to the nearest integer, halves to even.
-int Round(double value) { return static_cast<int>(std::lrint(value)); }
 
 // target ^= source, byte by byte; both have the same size and format.
 void XorInto(Bitmap& target, const Bitmap& source) {
@@ -22,11 +18,6 @@ void XorInto(Bitmap& target, const Bitmap& source) {
     const std::uint8_t* in = source.row(y);
     for (int i = 0; i < rowBytes; ++i) out[i] ^= in[i];
   }
-}
-
-void SelectTools(TCanvas& canvas) {
-  SelectObject(canvas.Handle(), canvas.Pen.ToPen());
-  SelectObject(canvas.Handle(), canvas.Brush.ToBrush());
 }
 
 }  // namespace
@@ -96,15 +87,11 @@ void TsGaugePlainPainter::DrawPie(TCanvas& canvas, const TRect& area) const {
   canvas.Ellipse(Rect(area.Left, area.Top, w, h));
   const int percent = gauge_.PercentDone();
   if (percent <= 0) return;
-  // The wedge runs counter-clockwise from the end radial to twelve o'clock,
-  // so the filled part grows clockwise from the top.
   canvas.Brush.SetColor(gauge_.ForeColor());
-  SelectTools(canvas);
-  const double angle = (percent / 50.0 + 0.5) * std::numbers::pi;
+  SelectCanvasTools(canvas);
   const int mx = w / 2;
-  const int my = h / 2;
-  Pie(canvas.Handle(), area.Left, area.Top, w, h, area.Left + Round(mx * (1 - std::cos(angle))),
-      area.Top + Round(my * (1 - std::sin(angle))), area.Left + mx, area.Top);
+  const TPoint start = PieWedgeStart(percent, mx, h / 2);
+  Pie(canvas.Handle(), area.Left, area.Top, w, h, area.Left + start.X, area.Top + start.Y, area.Left + mx, area.Top);
 }
 
 void TsGaugePlainPainter::DrawNeedle(TCanvas& canvas, const TRect& area) const {
@@ -115,18 +102,18 @@ void TsGaugePlainPainter::DrawNeedle(TCanvas& canvas, const TRect& area) const {
   canvas.FillRect(area);
   canvas.Brush.SetColor(gauge_.BackColor());
   canvas.Pen.SetColor(gauge_.ForeColor());
-  SelectTools(canvas);
+  SelectCanvasTools(canvas);
   Pie(canvas.Handle(), area.Left, area.Top, w, 2 * h - 1, area.Left + w, area.Bottom - 1, area.Left,
       area.Bottom - 1);
   canvas.MoveTo(area.Left, area.Bottom);
   canvas.LineTo(area.Left + w, area.Bottom);
   const int percent = gauge_.PercentDone();
   if (percent <= 0) return;
-  const double angle = percent / 100.0 * std::numbers::pi;
   const int mx = gauge_.Width() / 2;
   const int base = area.Bottom - 1;
+  const TPoint tip = NeedleTip(percent, mx, base);
   canvas.MoveTo(mx, base);
-  canvas.LineTo(Round(mx * (1 - std::cos(angle))), Round(base * (1 - std::sin(angle))));
+  canvas.LineTo(tip.X, tip.Y);
 }
 
 void TsGaugePlainPainter::DrawText(Bitmap& image, const TRect& area) const {

@@ -1,11 +1,10 @@
 #include "controls/TsGaugeSkinPainter.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 #include <string>
 
 #include "controls/TsGauge.h"
+#include "controls/TsGaugeGeometry.h"
 #include "framework/TBitmap.h"
 #include "paint/CacheInfo.h"
 #include "paint/SkinItemPainter.h"
@@ -18,18 +17,6 @@
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"
-
-namespace {
-
-// Rounds to the nearest integer, halves to even.
-int Round(double value) { return static_cast<int>(std::lrint(value)); }
-
-void SelectTools(TCanvas& canvas) {
-  SelectObject(canvas.Handle(), canvas.Pen.ToPen());
-  SelectObject(canvas.Handle(), canvas.Brush.ToBrush());
-}
-
-}  // namespace
 
 void TsGaugeSkinPainter::PaintCache() const {
   TBitmap& cache = skinData_.PrepareCache();
@@ -100,31 +87,28 @@ void TsGaugeSkinPainter::DrawPie(TCanvas& canvas) const {
   const int percent = gauge_.PercentDone();
   if (percent <= 0) return;
   canvas.Brush.SetColor(gauge_.ForeColor());
-  SelectTools(canvas);
-  const double angle = (percent / 50.0 + 0.5) * std::numbers::pi;
-  const int mx = w / 2;
-  const int my = h / 2;
-  Pie(canvas.Handle(), 0, 0, w, h, Round(mx * (1 - std::cos(angle))), Round(my * (1 - std::sin(angle))), mx, 0);
+  SelectCanvasTools(canvas);
+  const TPoint start = PieWedgeStart(percent, w / 2, h / 2);
+  Pie(canvas.Handle(), 0, 0, w, h, start.X, start.Y, w / 2, 0);
 }
 
 void TsGaugeSkinPainter::DrawNeedle(TCanvas& canvas) const {
   const int w = gauge_.Width();
   const int h = gauge_.Height();
   canvas.Brush.SetStyle(bsClear);
-  SelectTools(canvas);
+  SelectCanvasTools(canvas);
   Pie(canvas.Handle(), 0, 0, w, 2 * h - 1, w, h - 1, 0, h - 1);
   canvas.MoveTo(0, h);
   canvas.LineTo(w, h);
   canvas.Pen.SetStyle(psSolid);
   canvas.Pen.SetColor(gauge_.ForeColor());
-  SelectTools(canvas);
+  SelectCanvasTools(canvas);
   Pie(canvas.Handle(), 0, 0, w, 2 * h - 1, w, h - 1, 0, h - 1);
   const int percent = gauge_.PercentDone();
   if (percent <= 0) return;
-  const double angle = percent / 100.0 * std::numbers::pi;
-  const int mx = w / 2;
-  canvas.MoveTo(mx, h - 1);
-  canvas.LineTo(Round(mx * (1 - std::cos(angle))), Round((h - 1) * (1 - std::sin(angle))));
+  const TPoint tip = NeedleTip(percent, w / 2, h - 1);
+  canvas.MoveTo(w / 2, h - 1);
+  canvas.LineTo(tip.X, tip.Y);
 }
 
 void TsGaugeSkinPainter::DrawText(TCanvas& canvas) const {
