@@ -1,22 +1,16 @@
 #include "skin/ControlSkinPainting.h"
 
-#include "framework/TCustomForm.h"
 #include "paint/BorderMaskPainter.h"
 #include "paint/ItemBackground.h"
 #include "paint/SkinItemPainter.h"
 #include "paint/SkinTextPainter.h"
 #include "skin/TsCommonData.h"
-#include "skin/TsFrameSkinOwner.h"
 #include "skin/TsSkinManager.h"
 
 namespace {
 
 TColor CustomColorOf(const TsCommonData& skinData) {
-  if (!skinData.CustomColor()) return clFuchsia;
-  if (const TControl* control = skinData.OwnerControl()) return ColorToRGB(control->Color());
-  if (const TsFrameSkinOwner* frame = skinData.FrameOwner(); frame && frame->FrameForm())
-    return ColorToRGB(frame->FrameForm()->Color());
-  return clFuchsia;
+  return skinData.CustomColor() ? ColorToRGB(skinData.OwnerColor()) : clFuchsia;
 }
 
 }  // namespace

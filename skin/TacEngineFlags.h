@@ -4,8 +4,6 @@
 struct TacEngineFlags {
   // A window is fading in; controls paint themselves into its pictures.
   static inline bool ShowWindowFadeRunning = false;
-  // A label is fetching its font; font-change notices are ignored meanwhile.
-  static inline bool LabelPainting = false;
   // Copying a cache to the screen leaves windowless children's rectangles
   // out of the copy (they paint themselves on top).
   static inline bool ClipGraphicChildren = true;

@@ -42,12 +42,15 @@ TsCommonData::TsCommonData(TComponent* owner, bool withCache, int controlKind)
       ownerObject_(owner),
       ownerControl_(dynamic_cast<TControl*>(owner)),
       frameOwner_(dynamic_cast<TsFrameSkinOwner*>(owner)) {
-  if (withCache) cache_ = std::make_unique<TBitmap>(0, 0);
-  if (ownerControl_) StatesByControl()[ownerControl_] = this;
+  Register(withCache);
 }
 
 TsCommonData::TsCommonData(TControl* owner, bool withCache, int controlKind)
     : ControlKind(controlKind), ownerObject_(owner), ownerControl_(owner), frameOwner_(nullptr) {
+  Register(withCache);
+}
+
+void TsCommonData::Register(bool withCache) {
   if (withCache) cache_ = std::make_unique<TBitmap>(0, 0);
   if (ownerControl_) StatesByControl()[ownerControl_] = this;
 }
@@ -72,6 +75,12 @@ TsCommonData* TsCommonData::Of(const TControl* control) {
 TPersistent* TsCommonData::GetOwner() const { return ownerObject_; }
 
 TWinControl* TsCommonData::WindowedOwner() const { return dynamic_cast<TWinControl*>(ownerControl_); }
+
+TColor TsCommonData::OwnerColor() const {
+  if (ownerControl_) return ownerControl_->Color();
+  if (frameOwner_ && frameOwner_->FrameForm()) return frameOwner_->FrameForm()->Color();
+  return clBtnFace;
+}
 
 // ---- the cache -------------------------------------------------------------
 

@@ -94,6 +94,8 @@ class TsCommonData : public TPersistent {
   TComponent* OwnerObject() const { return ownerObject_; }
   TsFrameSkinOwner* FrameOwner() const { return frameOwner_; }
   TWinControl* WindowedOwner() const;
+  // The owner control's colour, else the framed form's, else the button face.
+  TColor OwnerColor() const;
 
   // The cache bitmap, or null.
   TBitmap* CacheBmp() const { return cache_.get(); }
@@ -162,6 +164,7 @@ class TsCommonData : public TPersistent {
   bool OwnerCanPaintNow() const;
   void RecomputeFillKind();
   bool OwnerBeingDestroyed() const;
+  void Register(bool withCache);
 
   TComponent* ownerObject_;
   TControl* ownerControl_;

@@ -3,7 +3,6 @@
 // parent through, and which containers keep a picture of their own.
 #include <algorithm>
 
-#include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"
 #include "paint/ColorMath.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -14,19 +13,12 @@
 #include "skin/TacEngineFlags.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
-#include "skin/TsFrameSkinOwner.h"
 #include "skin/TsSkinManager.h"
 
 namespace {
 
 int BorderWidthSum(const TsSkinContent& skin, int mask) {
   return skin.MaskWidthLeft(mask) + skin.MaskWidthTop(mask) + skin.MaskWidthRight(mask) + skin.MaskWidthBottom(mask);
-}
-
-TColor OwnerColor(const TControl* control, const TsFrameSkinOwner* frame) {
-  if (control) return control->Color();
-  if (frame && frame->FrameForm()) return frame->FrameForm()->Color();
-  return clBtnFace;
 }
 
 // One channel of the translucent colour: the parent keeps T per cent.
@@ -147,8 +139,7 @@ TColor TsCommonData::ColorForState(bool active, HWND window) const {
     }
     if (!customColor_) return own;
   }
-  if (ownerControl_) return ownerControl_->Color();
-  return OwnerColor(nullptr, frameOwner_);
+  return OwnerColor();
 }
 
 int TsCommonData::QueryTransparent() const {
