@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sdl/SdlKeyMap.h"
 #include "platform/sdl/X11Composition.h"
@@ -18,6 +19,49 @@
 #include "platform/windowing/WindowManager.h"
 
 
+namespace {
+
+// Starts SDL's video on a real desktop. Left to itself SDL falls back to its
+// invisible "offscreen" driver when the X connection fails for a moment (seen
+// on a busy X server right after start): the program then runs on with no
+// window anyone can see. A driver named in SDL_VIDEODRIVER is taken as asked;
+// otherwise only the desktops the environment names are tried, X a few times.
+bool initDesktopVideo() {
+  if (SDL_Init(0) != 0) {
+    std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
+    return false;
+  }
+  if (const char* asked = std::getenv("SDL_VIDEODRIVER"); asked && *asked) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    std::fprintf(stderr, "SDL video (%s) failed: %s\n", asked, SDL_GetError());
+    return false;
+  }
+  struct Desktop {
+    const char* driver;
+    const char* variable;
+    int attempts;
+  };
+  constexpr Desktop desktops[] = {{"x11", "DISPLAY", 5}, {"wayland", "WAYLAND_DISPLAY", 1}};
+  bool anyNamed = false;
+  for (const Desktop& desktop : desktops) {
+    const char* where = std::getenv(desktop.variable);
+    if (!where || !*where) continue;
+    anyNamed = true;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, desktop.driver);
+    for (int attempt = 1; attempt <= desktop.attempts; ++attempt) {
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+      std::fprintf(stderr, "cannot open the display %s (%s, attempt %d of %d): %s\n", where, desktop.driver, attempt,
+                   desktop.attempts, SDL_GetError());
+      if (attempt < desktop.attempts) SDL_Delay(200u * attempt);
+    }
+  }
+  if (!anyNamed) std::fprintf(stderr, "no desktop to show windows on: neither DISPLAY nor WAYLAND_DISPLAY is set\n");
+  SDL_Quit();
+  return false;
+}
+
+}  // namespace
+
 std::unique_ptr<SdlBackend> SdlBackend::create() {
   // Termination signals keep their default meaning instead of turning into
   // SDL_QUIT events the program would not act on.
@@ -27,10 +71,7 @@ std::unique_ptr<SdlBackend> SdlBackend::create() {
   // The pictures are made in memory; the plain window framebuffer shows them
   // without an accelerated renderer (which would also re-create the window).
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
-    return nullptr;
-  }
+  if (!initDesktopVideo()) return nullptr;
   // SDL's own X error handler ends the program on any error; ours logs it.
   X11ErrorLog::install();
   SDL_StartTextInput();

@@ -24,9 +24,11 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display itself and writes its number to fd 3.
+# Xvfb picks a free display itself and writes its number to fd 3. Without
+# -noreset the server resets whenever its last client leaves (each xdotool
+# call while the program is still starting), refusing connections meanwhile.
 start_xvfb() {
-  Xvfb -displayfd 3 "$@" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -noreset "$@" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 1 50); do
     [ -s "$work/display" ] && break
