@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/sdl/SdlKeyMap.h"
+#include "platform/sdl/X11AlphaVisual.h"
 #include "platform/sdl/X11Composition.h"
 #include "platform/sdl/X11ErrorLog.h"
 #include "platform/sdl/X11EventWait.h"
@@ -106,9 +108,18 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   // them, so that at least their outline is not a rectangle.
   SDL_Window* window = nullptr;
   bool shaped = false;
+  bool alpha = false;
   if (exStyle & WS_EX_LAYERED) {
+    // Where a compositor runs, the window gets a visual with alpha so that
+    // soft edges and shadows blend with the desktop instead of being cut.
+    const std::string visual = composesTranslucentWindows() && !windows_.empty()
+                                   ? X11AlphaVisual::find(windows_.begin()->second.window)
+                                   : std::string();
+    if (!visual.empty()) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, visual.c_str());
     window = SDL_CreateShapedWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
+    if (!visual.empty()) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
     shaped = window != nullptr;
+    alpha = shaped && !visual.empty();
   }
   if (!window) window = SDL_CreateWindow("", r.Left, r.Top, std::max(1, r.Width()), std::max(1, r.Height()), flags);
   if (!window) {
@@ -119,7 +130,7 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   // The framebuffer is set up now, before titles and pictures arrive.
   SDL_GetWindowSurface(window);
   const NativeWindow id = SDL_GetWindowID(window);
-  windows_[id] = Native{window, hwnd, shaped};
+  windows_[id] = Native{window, hwnd, shaped, alpha};
   // A shaped window starts off screen until its first shape arrives.
   if (shaped) SDL_SetWindowPosition(window, r.Left, r.Top);
   return id;
@@ -186,21 +197,27 @@ void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT&
   if (!surface) return;
   const RECT area = Intersect(dirty, Bounds(0, 0, std::min(surface->w, picture.width()), std::min(surface->h, picture.height())));
   if (area.IsEmpty()) return;
-  // Our pictures are B, G, R, X bytes: SDL's XRGB8888 on little-endian machines.
+  const Native& native = windows_[window];
+  // A window with an alpha visual on a composing desktop takes the
+  // premultiplied B, G, R, A bytes as they are (the same layout, so SDL
+  // copies them unchanged); otherwise our pictures are B, G, R, X bytes:
+  // SDL's XRGB8888 on little-endian machines.
+  const bool blended = layered && native.alpha && surface->format->BytesPerPixel == 4 && composesTranslucentWindows();
+  const Uint32 source = blended ? surface->format->format : static_cast<Uint32>(SDL_PIXELFORMAT_XRGB8888);
   const std::uint8_t* src = picture.row(area.Top) + area.Left * picture.bytesPerPixel();
   auto* dst = static_cast<std::uint8_t*>(surface->pixels) + area.Top * surface->pitch + area.Left * surface->format->BytesPerPixel;
-  SDL_ConvertPixels(area.Width(), area.Height(), SDL_PIXELFORMAT_XRGB8888, src, static_cast<int>(picture.delta()),
-                    surface->format->format, dst, surface->pitch);
+  SDL_ConvertPixels(area.Width(), area.Height(), source, src, static_cast<int>(picture.delta()), surface->format->format,
+                    dst, surface->pitch);
   const SDL_Rect rect{area.Left, area.Top, area.Width(), area.Height()};
   SDL_UpdateWindowSurfaceRects(w, &rect, 1);
-  // Per-pixel translucency is not offered by every desktop: a shaped window
-  // keeps the opaque part of the picture, and the constant opacity applies
-  // where a compositor runs. Without either the window stays a rectangle.
-  if (layered && windows_[window].shaped) applyShape(w, picture);
+  // A shaped window keeps the part of the picture that shows: every pixel
+  // with any alpha where the compositor blends them, else the opaque part.
+  // The constant opacity applies where a compositor runs.
+  if (layered && native.shaped) applyShape(w, picture, blended ? 1 : 128);
   if (layered || opacity < 255) SDL_SetWindowOpacity(w, opacity / 255.0f);
 }
 
-void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture) {
+void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture, Uint8 cutoff) {
   int width = 0, height = 0;
   SDL_GetWindowSize(window, &width, &height);
   if (picture.format() != PixelFormat::Bgrx32 || picture.width() != width || picture.height() != height) return;
@@ -210,7 +227,7 @@ void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture) {
   if (!shape) return;
   SDL_WindowShapeMode mode;
   mode.mode = ShapeModeBinarizeAlpha;
-  mode.parameters.binarizationCutoff = 128;
+  mode.parameters.binarizationCutoff = cutoff;
   SDL_SetWindowShape(window, shape, &mode);
   SDL_FreeSurface(shape);
 }

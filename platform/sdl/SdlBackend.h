@@ -50,13 +50,15 @@ class SdlBackend : public Backend {
   POINT toScreen(Uint32 windowId, int x, int y) const;
   static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);
 
-  // Cuts a shaped window to the opaque part of a translucent picture.
-  void applyShape(SDL_Window* window, const Bitmap& picture);
+  // Cuts a shaped window to the part of a translucent picture with at least
+  // `cutoff` alpha.
+  void applyShape(SDL_Window* window, const Bitmap& picture, Uint8 cutoff);
 
   struct Native {
     SDL_Window* window = nullptr;
     HWND hwnd = nullptr;
     bool shaped = false;  // made with SDL_CreateShapedWindow
+    bool alpha = false;   // made with a 32-bit visual: the fourth byte reaches the compositor
   };
   std::map<NativeWindow, Native> windows_;  // keyed by SDL window id
   std::map<int, SDL_Cursor*> cursors_;

@@ -6,16 +6,27 @@
 # whose four corner pixels (outside the bubble and its shadow) still show
 # what was on the screen before, while the bubble's middle changed. With a
 # second argument the picture of the hint is written there.
+#
+# With --composited a compositing manager runs on the server: the hint must
+# then blend with the desktop pixel by pixel, its soft shadow fading out over
+# several grey levels instead of being cut off at the bubble's outline.
 set -euo pipefail
 
-binary=${1:?usage: hint_smoke.sh path/to/puzzle-trainer [hint.png]}
+composited=0
+if [ "${1:-}" = "--composited" ]; then composited=1; shift; fi
+binary=${1:?usage: hint_smoke.sh [--composited] path/to/puzzle-trainer [hint.png]}
 keep=${2:-}
 title="Банки"
 name="hint smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
-start_xvfb -retro
+if [ "$composited" = 1 ]; then
+  start_xvfb
+  start_compositor
+else
+  start_xvfb -retro
+fi
 start_program "$binary"
 wait_for_window "$title"
 
@@ -78,6 +89,24 @@ mx=$((hx + hw / 2)); my=$((hy + (hh + 24) / 2))
 colours=$(convert "$work/after.png" -crop "${hw}x${hh}+${hx}+${hy}" +repage -unique-colors -format "%w" info:)
 [ "$colours" -gt 8 ] || fail "the hint area has only $colours colours"
 echo "hint smoke: corners show what lies beneath, the bubble $colours colours"
+
+if [ "$composited" = 1 ]; then
+  # Walk the middle row of the body inwards from the window's right edge:
+  # past the unchanged desktop come the shadow's pixels, ever darker.
+  row=$((hy + (hh + 24) / 2))
+  levels=()
+  for ((x = hx + hw - 1; x > hx + hw / 2; x--)); do
+    b=$(pixel "$work/before.png" $x $row)
+    a=$(pixel "$work/after.png" $x $row)
+    [ "$a" = "$b" ] && { [ ${#levels[@]} -eq 0 ] && continue || break; }
+    levels+=("$a")
+    [ ${#levels[@]} -ge 3 ] && break
+  done
+  [ ${#levels[@]} -ge 3 ] || fail "the shadow at the hint's right edge is ${#levels[@]} pixels wide (cut, not blended)"
+  distinct=$(printf '%s\n' "${levels[@]}" | sort -u | wc -l)
+  [ "$distinct" -ge 3 ] || fail "the shadow's outer pixels ${levels[*]} are not a fade"
+  echo "hint smoke: blended shadow at the right edge: ${levels[*]}"
+fi
 if [ -n "$keep" ]; then
   convert "$work/after.png" -crop "$((hw + 120))x$((hh + 90))+$((hx - 60))+$((hy - 60))" +repage "$keep"
 fi

@@ -2,16 +2,19 @@
 # the program on it, with everything stopped again when the script exits.
 # The caller sets `name` (how its messages begin) before sourcing; afterwards
 #   start_xvfb [Xvfb options]       starts the server and exports DISPLAY
+#   start_compositor                starts a compositing manager on it
 #   start_program BINARY [DIR]      starts the program (in DIR when given)
 #   wait_for_window TITLE           sets `window` to the program's window
 #   fail MESSAGE                    reports (with the program's output), exits
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
+compositor_pid=""
 window=""
 
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -36,6 +39,17 @@ start_xvfb() {
   done
   [ -s "$work/display" ] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# A compositing manager on the server: translucent windows blend for real.
+# It takes the compositing selection as it starts, long before the program
+# makes its first translucent window.
+start_compositor() {
+  command -v xcompmgr >/dev/null || fail "xcompmgr is not installed"
+  xcompmgr >"$work/xcompmgr.log" 2>&1 &
+  compositor_pid=$!
+  sleep 0.3
+  kill -0 "$compositor_pid" 2>/dev/null || fail "xcompmgr ended at once: $(cat "$work/xcompmgr.log")"
 }
 
 start_program() {
