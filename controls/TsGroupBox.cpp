@@ -1,5 +1,6 @@
 #include "controls/TsGroupBox.h"
 
+#include "framework/TBitmap.h"
 #include "framework/TClassInfo.h"
 #include "framework/TPropertyBuilder.h"
 
@@ -15,4 +16,17 @@ const TClassInfo& TsGroupBox::StaticClassInfo() {
         .String("CaptionSkin", &G::CaptionSkin, &G::SetCaptionSkin);
   });
   return info;
+}
+
+TsGroupBoxCaption TsGroupBox::CaptionGeometry() {
+  TBitmap measure(1, 1);
+  measure.Canvas().Font.Assign(Font());
+  TsGroupBoxCaption caption;
+  caption.BoxWidth = Width();
+  caption.TextWidth = Caption().empty() ? 0 : measure.Canvas().TextWidth(Caption());
+  caption.LetterHeight = measure.Canvas().TextHeight("W");
+  caption.Layout = captionLayout_;
+  caption.YOffset = captionYOffset_;
+  caption.Skinned = skinData_.Skinned();
+  return caption;
 }

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "controls/StoreChanged.h"
+#include "controls/TsGroupBoxCaption.h"
 #include "skin/TsCommonData.h"
 #include "framework/TGroupBox.h"
-
-enum TsCaptionLayoutPos { clTopLeft, clTopCenter, clTopRight };
 
 class TsGroupBox : public TGroupBox {
  public:
@@ -16,8 +15,11 @@ class TsGroupBox : public TGroupBox {
   static constexpr int kControlKind = 74;
 
   explicit TsGroupBox(TComponent* owner) : TGroupBox(owner) {}
+  TRect CaptionRect() { return CaptionGeometry().Rect(); }
 
   TsCommonData& SkinData() { return skinData_; }
+  // The caption's place for the current size, font and settings.
+  TsGroupBoxCaption CaptionGeometry();
   TsCaptionLayoutPos CaptionLayout() const { return captionLayout_; }
   void SetCaptionLayout(TsCaptionLayoutPos layout) { StoreSetting(*this, captionLayout_, layout); }
   int CaptionYOffset() const { return captionYOffset_; }
