@@ -1,5 +1,19 @@
 #include "controls/TsGroupBox.h"
 
+#include "framework/TApplication.h"
+#include "framework/TBitmap.h"
+#include "paint/FillPrimitives.h"
+#include "paint/SkinItemPainter.h"
+#include "paint/SkinMessages.h"
+#include "platform/graphics/BlockTransfer.h"
+#include "platform/graphics/TextDrawing.h"
+#include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
+#include "skin/ControlSkinPainting.h"
+#include "skin/SharedBackground.h"
+#include "skin/SkinCommands.h"
+#include "skin/TsBackgroundRequest.h"
+#include "skin/TsSkinManager.h"
 #include "framework/TClassInfo.h"
 #include "framework/TPropertyBuilder.h"
 
@@ -15,4 +29,142 @@ const TClassInfo& TsGroupBox::StaticClassInfo() {
         .String("CaptionSkin", &G::CaptionSkin, &G::SetCaptionSkin);
   });
   return info;
+}
+
+TsGroupBoxCaption TsGroupBox::CaptionGeometry() {
+  TBitmap measure(1, 1);
+  measure.Canvas().Font.Assign(Font());
+  TsGroupBoxCaption caption;
+  caption.BoxWidth = Width();
+  caption.TextWidth = Caption().empty() ? 0 : measure.Canvas().TextWidth(Caption());
+  caption.LetterHeight = measure.Canvas().TextHeight("W");
+  caption.Layout = captionLayout_;
+  caption.YOffset = captionYOffset_;
+  caption.Skinned = skinData_.Skinned();
+  return caption;
+}
+
+TsGroupBox::TsGroupBox(TComponent* owner) : TGroupBox(owner) { skinData_.Loaded(); }
+
+void TsGroupBox::Loaded() {
+  TGroupBox::Loaded();
+  skinData_.Loaded();
+}
+
+void TsGroupBox::SetCaptionLayout(TsCaptionLayoutPos layout) {
+  if (StoreChanged(captionLayout_, layout) && !Caption().empty() && !IsLoading()) skinData_.Invalidate();
+}
+
+void TsGroupBox::SetCaptionYOffset(int offset) {
+  if (StoreChanged(captionYOffset_, offset) && !IsLoading()) skinData_.Invalidate();
+}
+
+void TsGroupBox::SetCaptionSkin(const std::string& section) {
+  if (StoreChanged(captionSkin_, section) && !IsLoading()) skinData_.Invalidate();
+}
+
+void TsGroupBox::PaintCache() {
+  TBitmap& cache = skinData_.PrepareCache();
+  const int w = cache.Width();
+  const int h = cache.Height();
+  if (w <= 0 || h <= 0) return;
+  const TsGroupBoxCaption geometry = CaptionGeometry();
+  const int captionHeight = geometry.Height();
+  TsBackgroundRequest background;
+  AskForBackground(background, Parent(), false);
+  const TCacheInfo ci = CacheInfoFromRequest(background);
+  const TPoint position = Point(Left(), Top());
+  // The band behind the caption shows what lies under the box.
+  const TRect band = Rect(0, 0, w, std::min(captionHeight, h));
+  if (ci.Ready && ci.Bmp)
+    CopyBitmapRect(cache.Pixels(), Point(0, 0), *ci.Bmp, Bounds(ci.X + Left(), ci.Y + Top(), w, band.Height()));
+  else
+    FillBitmapRect(cache.Pixels(), band, ColorToRGB(background.BgColor == clFuchsia ? ::ParentColor(static_cast<TControl*>(Parent())) : background.BgColor));
+  const int frameTop = captionYOffset_ < 0 ? 0 : captionHeight / 2;
+  PaintSkinItem(skinData_, ci, true, false, &cache.Pixels(), Point(position.X, position.Y + frameTop),
+                Rect(0, frameTop, w, h), 0);
+  if (!Caption().empty() && skinData_.SkinManager()) {
+    const TRect r = geometry.Rect();
+    const TsSkinContent& skin = skinData_.SkinManager()->Content();
+    const std::string section = captionSkin_.empty() ? "CHECKBOX" : captionSkin_;
+    const int index = skin.GetSkinIndex(section);
+    const int state = !captionSkin_.empty() && Focused() ? 1 : 0;
+    if (skin.IsValidSkinIndex(index)) {
+      PaintItem(index, section, ci, skin.GetTextureIndex(index, section, "HOTPATTERN"),
+                skin.GetTextureIndex(index, section, "PATTERN"), &skin, &cache.Pixels(),
+                Point(position.X + r.Left, position.Y + r.Top), r, state, true);
+    } else {
+      FillBitmapRect(cache.Pixels(), r, ColorToRGB(::ParentColor(static_cast<TControl*>(Parent()))));
+    }
+    TCanvas& canvas = cache.Canvas();
+    canvas.Font.Assign(Font());
+    HDC dc = canvas.Handle();
+    SelectObject(dc, CreateFontIndirect(canvas.Font.ToLogFont()));
+    WriteSkinText(dc, Caption(), Enabled(), false, skinData_, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, r);
+  }
+  skinData_.BackgroundChanged = false;
+  UpdateCorners(skinData_, 0, bcBottomLeft | bcBottomRight);
+}
+
+void TsGroupBox::PaintWindow(HDC dc) {
+  if (!skinData_.Skinned()) {
+    TGroupBox::PaintWindow(dc);
+    return;
+  }
+  if (skinData_.Updating) return;
+  if (skinData_.BackgroundChanged || !skinData_.CacheBmp() || skinData_.CacheBmp()->Width() != Width() ||
+      skinData_.CacheBmp()->Height() != Height())
+    PaintCache();
+  TBitmap* cache = skinData_.CacheBmp();
+  if (!cache) return;
+  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+bool TsGroupBox::HandleSkinCommand(TMessage& message) {
+  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  const WORD command = SkinCommandOf(message.WParam);
+  switch (command) {
+    case SKC_SKIN_LOADED:
+    case SKC_SKIN_REMOVED:
+    case SKC_SKIN_CHANGED: {
+      TMessage copy = message;
+      TellChildren(*this, copy);
+      if (fromOwnManager) {
+        skinData_.ProcessMessage(message);
+        if (command != SKC_SKIN_LOADED) Invalidate();
+      }
+      return true;
+    }
+    case SKC_CHILD_REPAINT:
+      skinData_.Updating = false;
+      Invalidate();
+      return true;
+    case SKC_QUERY_SKINNED:
+      message.Result = 1;
+      return true;
+    case SKC_QUERY_INVALID:
+      message.Result = skinData_.BackgroundChanged || skinData_.Updating ? 1 : 0;
+      return true;
+    case SKC_GET_APPLICATION:
+      message.Result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsGroupBox::WndProc(TMessage& message) {
+  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  const bool skinned = HandleAllocated() && !IsLoading() && !IsDestroying() && skinData_.Skinned();
+  if (skinned) {
+    if (message.Msg == WM_ERASEBKGND) {
+      message.Result = 1;
+      return;
+    }
+    if (skinData_.ProcessMessage(message)) return;
+    if (message.Msg == WM_SIZE || message.Msg == CM_VISIBLECHANGED || message.Msg == CM_ENABLEDCHANGED)
+      skinData_.BackgroundChanged = true;
+  }
+  if (message.Msg == WM_SETTEXT || message.Msg == CM_FONTCHANGED) skinData_.Invalidate();
+  TGroupBox::WndProc(message);
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The "Панель Управления" frame: the plain group box with the skin settings
-// and caption placement of the skinned one.
+// The "Панель Управления" frame. While a skin is active it paints itself
+// from its section into its cache: the band behind the caption from the
+// parent's picture, the frame from the caption's middle down, the caption on
+// the "CHECKBOX" (or CaptionSkin) section, then its windowless children.
 #include <string>
 
 #include "controls/StoreChanged.h"
+#include "controls/TsGroupBoxCaption.h"
 #include "skin/TsCommonData.h"
 #include "framework/TGroupBox.h"
-
-enum TsCaptionLayoutPos { clTopLeft, clTopCenter, clTopRight };
 
 class TsGroupBox : public TGroupBox {
  public:
@@ -15,18 +16,32 @@ class TsGroupBox : public TGroupBox {
 
   static constexpr int kControlKind = 74;
 
-  explicit TsGroupBox(TComponent* owner) : TGroupBox(owner) {}
+  explicit TsGroupBox(TComponent* owner);
+  TRect CaptionRect() { return CaptionGeometry().Rect(); }
 
   TsCommonData& SkinData() { return skinData_; }
+  // The caption's place for the current size, font and settings.
+  TsGroupBoxCaption CaptionGeometry();
   TsCaptionLayoutPos CaptionLayout() const { return captionLayout_; }
-  void SetCaptionLayout(TsCaptionLayoutPos layout) { StoreSetting(*this, captionLayout_, layout); }
+  void SetCaptionLayout(TsCaptionLayoutPos layout);
   int CaptionYOffset() const { return captionYOffset_; }
-  void SetCaptionYOffset(int offset) { StoreSetting(*this, captionYOffset_, offset); }
+  void SetCaptionYOffset(int offset);
   // The section behind the caption; empty means the skin's own choice.
   const std::string& CaptionSkin() const { return captionSkin_; }
-  void SetCaptionSkin(const std::string& section) { StoreSetting(*this, captionSkin_, section); }
+  void SetCaptionSkin(const std::string& section);
+
+  void Loaded() override;
+  // Builds the cache: caption band, frame, caption.
+  void PaintCache();
+
+ protected:
+  bool CustomPaint() const override { return skinData_.Skinned(); }
+  void PaintWindow(HDC dc) override;
+  void WndProc(TMessage& message) override;
 
  private:
+  bool HandleSkinCommand(TMessage& message);
+
   TsCommonData skinData_{this, false, kControlKind};
   TsCaptionLayoutPos captionLayout_ = clTopLeft;
   int captionYOffset_ = 0;

@@ -1,6 +1,12 @@
 #include "controls/TsListBox.h"
 
+#include "adapters/TacScrollAttach.h"
+#include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
+#include "paint/SkinMessages.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/TextCase.h"
+#include "platform/windowing/WinUser.h"
 
 const TClassInfo& TsListBox::StaticClassInfo() {
   using L = TsListBox;
@@ -31,4 +37,99 @@ TsListBox::TsListBox(TComponent* owner) : TListBox(owner) {
   SetBounds(0, 0, 121, 97);
   SetItemHeight(16);
   skinData_.SetSkinSection("EDIT");
+}
+
+TsListBox::~TsListBox() { adapter_.reset(); }
+
+void TsListBox::Loaded() {
+  TListBox::Loaded();
+  skinData_.Loaded();
+  UpdateAdapter();
+}
+
+void TsListBox::CreateParams(TCreateParams& params) {
+  TListBox::CreateParams(params);
+  if (sorted_) params.Style |= LBS_SORT;
+  if (!autoHideScroll_) params.Style |= LBS_DISABLENOSCROLL;
+  if (style_ == lbOwnerDrawFixed || style_ == lbOwnerDrawVariable || style_ == lbVirtual || style_ == lbVirtualOwnerDraw)
+    params.Style |= LBS_OWNERDRAWFIXED;
+  if (borderStyle_ == bsNone) params.Style &= ~WS_BORDER;
+}
+
+void TsListBox::CreateWnd() {
+  // A new window needs a new adapter; the old one went with its window.
+  adapter_.reset();
+  TListBox::CreateWnd();
+  UpdateAdapter();
+}
+
+void TsListBox::UpdateAdapter() {
+  if (!HandleAllocated() || IsLoading()) return;
+  AttachEditWnd(skinData_, adapter_, Handle());
+}
+
+bool TsListBox::HandleSkinCommand(TMessage& message) {
+  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  switch (SkinCommandOf(message.WParam)) {
+    case SKC_SKIN_LOADED:
+    case SKC_SKIN_CHANGED:
+      if (!fromOwnManager) return true;
+      skinData_.ProcessMessage(message);
+      UpdateAdapter();
+      if (HandleAllocated())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+      return true;
+    case SKC_SKIN_REMOVED:
+      if (!fromOwnManager) return true;
+      skinData_.ProcessMessage(message);
+      // The adapter has detached itself on the way here; it is freed at the
+      // next attachment, since it may still be running below this call.
+      if (HandleAllocated())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      Invalidate();
+      return true;
+    case SKC_QUERY_SKINNED:
+      message.Result = 1;
+      return true;
+    case SKC_GET_APPLICATION:
+      message.Result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TsListBox::IncrementalSearch(char32_t ch) {
+  const unsigned now = GetTickCount();
+  if (!searchStarted_ || now - lastKeyTime_ > static_cast<unsigned>(autoCompleteDelay_)) searchText_.clear();
+  searchStarted_ = true;
+  lastKeyTime_ = now;
+  if (ch == 8) {
+    // A whole character goes, however many bytes it took.
+    while (!searchText_.empty() && (static_cast<unsigned char>(searchText_.back()) & 0xC0) == 0x80) searchText_.pop_back();
+    if (!searchText_.empty()) searchText_.pop_back();
+  } else if (ch >= 0x20) {
+    searchText_ += TextCase::encode(ch);
+  } else {
+    return false;
+  }
+  int found = 0;
+  if (!searchText_.empty())
+    found = static_cast<int>(SendMessage(Handle(), LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(searchText_.c_str())));
+  if (found >= 0 && found < Items().Count()) {
+    SetItemIndex(found);
+    Click();
+  }
+  return ch != 8;
+}
+
+void TsListBox::WndProc(TMessage& message) {
+  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == WM_CHAR && autoComplete_ && HandleAllocated()) {
+    const char32_t ch = static_cast<char32_t>(message.WParam);
+    if (ch != 13 && ch != 27 && IncrementalSearch(ch)) return;
+  }
+  TListBox::WndProc(message);
 }

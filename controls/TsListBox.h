@@ -1,9 +1,15 @@
 #pragma once
-// The command list of the task windows: the plain list box with the skin
-// settings and the list options of the skinned one. The plain list box
-// window takes the items, selection and item height; the other options
-// (columns, sorting, multiple selection, incremental search) are kept for
-// the skinned list box and not applied to the window yet.
+// The command list of the task windows. The platform list box keeps the
+// items, selection and keys; while a skin is active the edit-style adapter
+// paints the frame from the list box's section and the scroll bars from the
+// skin. Typed letters search the items incrementally: keys that follow one
+// another within AutoCompleteDelay milliseconds extend the search text.
+// Columns, multiple selection and the owner-draw styles are kept as
+// settings; the platform window draws single-selection standard items.
+#include <memory>
+#include <string>
+
+#include "adapters/TacScrollWnd.h"
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsBoundLabel.h"
@@ -20,6 +26,13 @@ class TsListBox : public TListBox {
   static constexpr int kControlKind = 97;
 
   explicit TsListBox(TComponent* owner);
+  ~TsListBox() override;
+
+  void Loaded() override;
+  // The adapter that paints the frame and the bars while skinned, or null.
+  TacScrollWnd* ScrollAdapter() const { return adapter_.get(); }
+  // The text typed so far for the incremental search.
+  const std::string& SearchText() const { return searchText_; }
 
   TsCommonData& SkinData() { return skinData_; }
   TsBoundLabel& BoundLabel() { return boundLabel_; }
@@ -49,7 +62,22 @@ class TsListBox : public TListBox {
   bool ExtendedSelect() const { return extendedSelect_; }
   void SetExtendedSelect(bool value) { StoreSetting(*this, extendedSelect_, value); }
 
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+
  private:
+  // Attaches to the adapter while skinned, detaches otherwise.
+  void UpdateAdapter();
+  bool HandleSkinCommand(TMessage& message);
+  // Answers whether the typed character was consumed.
+  bool IncrementalSearch(char32_t ch);
+
+  std::unique_ptr<TacScrollWnd> adapter_;
+  std::string searchText_;
+  unsigned lastKeyTime_ = 0;
+  bool searchStarted_ = false;
   TsCommonData skinData_{this, false, kControlKind};
   TsBoundLabel boundLabel_;
   TsDisabledKind disabledKind_ = dkBlended;

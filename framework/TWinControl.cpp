@@ -419,6 +419,17 @@ void TWinControl::WndProc(TMessage& message) {
         }
       }
       break;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+      // Text fields and lists draw in their own font colour on their own
+      // colour; a disabled one keeps the platform's grey text.
+      if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
+        if (!handle_ || IsWindowEnabled(handle_)) SetTextColor(dc, ColorToRGB(Font().Color()));
+        SetBkColor(dc, ColorToRGB(Color()));
+      }
+      ctlColorBrush_ = CreateSolidBrush(ColorToRGB(Color()));
+      message.Result = reinterpret_cast<LRESULT>(&ctlColorBrush_);
+      return;
     case WM_MOVE:
     case WM_SIZE:
       if (handle_) {

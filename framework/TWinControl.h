@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/TControl.h"
+#include "platform/graphics/Brush.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/windowing/WinTypes.h"
 
@@ -129,6 +130,7 @@ class TWinControl : public TControl {
   TControl* captureControl_ = nullptr;
   bool tabStop_ = false;
   bool creating_ = false;
+  Brush ctlColorBrush_;  // the answer to a text child's colour question
 };
 
 // The form (or top-level control) a control lies on.

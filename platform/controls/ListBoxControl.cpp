@@ -117,7 +117,7 @@ int ListBoxControl::findString(int after, const std::string& prefix, bool exact)
   return static_cast<int>(LB_ERR);
 }
 
-void ListBoxControl::onScroll(int code) {
+void ListBoxControl::onScroll(int code, int position) {
   switch (code) {
     case SB_LINEUP: setTop(top_ - 1); break;
     case SB_LINEDOWN: setTop(top_ + 1); break;
@@ -126,13 +126,11 @@ void ListBoxControl::onScroll(int code) {
     case SB_TOP: setTop(0); break;
     case SB_BOTTOM: setTop(maxTop()); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si;
-      si.fMask = SIF_TRACKPOS | SIF_POS;
-      GetScrollInfo(hwnd(), SB_VERT, &si);
-      setTop(code == SB_THUMBTRACK ? si.nTrackPos : si.nPos);
+    case SB_THUMBPOSITION:
+      // The notification carries the position, as from any scroll bar that
+      // tracks its thumb itself.
+      setTop(position);
       break;
-    }
     default: break;
   }
 }
@@ -253,7 +251,7 @@ LRESULT ListBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (found >= 0 && setCurrent(found)) notify(LBN_SELCHANGE);
       return 0;
     }
-    case WM_VSCROLL: onScroll(LOWORD(wParam)); return 0;
+    case WM_VSCROLL: onScroll(LOWORD(wParam), static_cast<int>(HIWORD(wParam))); return 0;
     case WM_MOUSEWHEEL: {
       const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
       if (notches == 0) return 0;

@@ -58,7 +58,7 @@ class ListBoxControl : public StandardControl {
   void updateScrollBar();
   void notify(WORD code);
   bool onKeyDown(WPARAM key);
-  void onScroll(int code);
+  void onScroll(int code, int position);
   int findString(int after, const std::string& prefix, bool exact) const;
   bool isDropDown() const { return comboOwner_ != nullptr; }
   void dropDownMouse(UINT msg, LPARAM lParam);

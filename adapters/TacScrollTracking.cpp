@@ -1,0 +1,6 @@
+#include "adapters/TacScrollTracking.h"
+
+TacScrollTracking& ScrollTracking() {
+  static TacScrollTracking tracking;
+  return tracking;
+}

@@ -1,0 +1,78 @@
+// The control panel painted from the skin: the band behind the caption
+// shows the parent, the section starts at the caption's middle, and the
+// caption sits on the "CHECKBOX" section.
+#include <gtest/gtest.h>
+
+#include "controls/TsGroupBox.h"
+#include "framework/TApplication.h"
+#include "framework/TCustomForm.h"
+#include "platform/headless/HeadlessDriver.h"
+#include "platform/windowing/WinUser.h"
+#include "skin/TsSkinManager.h"
+
+namespace {
+constexpr TColor kForm = 0x00E8E8E8;
+constexpr TColor kGroup = 0x00C0D8C0;
+constexpr TColor kCaption = 0x00F0E0D0;
+
+class TPanelForm : public TForm {
+ public:
+  using TForm::TForm;
+
+ protected:
+  std::string LayoutResource() const override { return {}; }
+};
+
+struct SkinnedGroupBox : ::testing::Test {
+  HeadlessDriver driver;
+  TApplication app{nullptr};
+  TsSkinManager manager{nullptr};
+  TPanelForm* form = nullptr;
+  TsGroupBox* box = nullptr;
+
+  SkinnedGroupBox() {
+    app.Initialize();
+    AddSection("GLOBALINFO", 0x00F0F0F0);
+    AddSection("GROUPBOX", kGroup);
+    AddSection("CHECKBOX", kCaption);
+    manager.Content().SkinData.Active = true;
+    manager.Content().RefreshConstIndexes();
+    form = TForm::Create<TPanelForm>(&app);
+    form->SetBounds(30, 30, 320, 200);
+    form->SetColor(kForm);
+    box = new TsGroupBox(form);
+    box->SetParent(form);
+    box->SetBounds(20, 20, 257, 113);
+    box->SetCaption("Панель Управления");
+    form->Show();
+    driver.runUntilIdle();
+  }
+  ~SkinnedGroupBox() override { manager.Content().ClearSkin(); }
+  void AddSection(const std::string& name, TColor color) {
+    TsGeneralData section;
+    section.SectionName = name;
+    section.Color = color;
+    section.HotColor = color;
+    manager.Content().Sections.push_back(section);
+  }
+  TColor At(int x, int y) {
+    const POINT p = driver.clientToScreen(box->Handle(), {x, y});
+    return driver.screenshot().pixel(p.X, p.Y);
+  }
+};
+}  // namespace
+
+TEST_F(SkinnedGroupBox, CaptionBandFrameAndCaptionBackground) {
+  const TsGroupBoxCaption caption = box->CaptionGeometry();
+  const TRect r = caption.Rect();
+  ASSERT_EQ(r.Left, 6);
+  EXPECT_EQ(At(2, 1), kForm) << "the band left of the caption shows the form";
+  EXPECT_EQ(At(2, caption.Height() / 2 + 2), kGroup) << "the section starts at the caption's middle";
+  EXPECT_EQ(At(128, 80), kGroup);
+  EXPECT_EQ(At(r.Left + 1, 1), kCaption) << "the caption lies on the CHECKBOX section";
+  EXPECT_EQ(At(r.Right + 2, 1), kForm);
+
+  manager.SetActive(false);
+  driver.runUntilIdle();
+  EXPECT_NE(At(128, 80), kGroup) << "without the skin the plain group box is back";
+}
