@@ -11,6 +11,7 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacFrameMetrics.h"
+#include "skin/TacShowWindowFade.h"
 #include "skin/TacSkinnedForms.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
@@ -51,6 +52,9 @@ const TClassInfo& TsSkinProvider::StaticClassInfo() {
 }
 
 namespace {
+// Posted to itself when the form has become visible: the show fade runs then.
+constexpr UINT kShowFadeMessage = WM_APP + 0x0A1;
+
 // Whether a form already has a working frame object.
 bool FormHasProvider(TCustomForm& form, const TsSkinProvider* except) {
   for (int i = 0; i < form.ComponentCount(); ++i) {
@@ -74,6 +78,12 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
   TacSkinnedForms::Register(form_);
   if (form_->HandleAllocated()) active_ = GetActiveWindow() == form_->Handle();
   if (skinData_->Skinned()) SkinLoaded();
+  // Made while its form is being shown (at its first activation): the form
+  // fades in now, before its first picture reaches the screen.
+  if (skinData_->Skinned() && form_->HandleAllocated() && IsWindowVisible(form_->Handle()) && ShowFadeTime() > 0) {
+    SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
+    PostMessage(form_->Handle(), kShowFadeMessage, 0, 0);
+  }
 }
 
 TsSkinProvider::~TsSkinProvider() {
@@ -307,6 +317,18 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
       if (message.Msg != WM_STYLECHANGED && form_->HandleAllocated())
         RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
       return;
+    case WM_SHOWWINDOW:
+      CallPrevious(message);
+      if (message.WParam && *alive_ && ShowFadeTime() > 0) {
+        // The form appears unpainted; the fade brings its picture in.
+        SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
+        PostMessage(form_->Handle(), kShowFadeMessage, 0, 0);
+      }
+      return;
+    case kShowFadeMessage:
+      if (IsWindowVisible(form_->Handle())) TacShowWindowFade::FormShown(form_->Handle(), ShowsAsDialog());
+      else SendMessage(form_->Handle(), WM_SETREDRAW, 1, 0);
+      return;
     case WM_SYSKEYDOWN:
       // Alt+F4 closes the form as its system menu's Close item promises.
       if (message.WParam == VK_F4 && (message.LParam & (LPARAM(1) << 29)) && hasSysMenu_) {
@@ -329,4 +351,16 @@ void TsSkinProvider::PopupSysMenu(TPoint screen) {
   const std::weak_ptr<bool> alive = alive_;
   const UINT command = sysMenu_.Popup(window, screen.X, screen.Y);
   if (command != 0 && !alive.expired() && IsWindow(window)) SendMessage(window, WM_SYSCOMMAND, command, 0);
+}
+
+bool TsSkinProvider::ShowsAsDialog() const {
+  return form_->BorderStyle() == bsDialog || form_->ClassName() == "TMessageForm";
+}
+
+unsigned TsSkinProvider::ShowFadeTime() const {
+  TsSkinManager* manager = skinData_->SkinManager();
+  if (!manager) return 0;
+  TacAnimEffects& effects = manager->AnimEffects();
+  if (ShowsAsDialog()) return effects.DialogShow.Time;
+  return effects.FormShow.Active ? effects.FormShow.Time : 0;
 }

@@ -129,6 +129,10 @@ class TsSkinProvider : public TComponent, public TsFrameSkinOwner {
   void TakeStyle();
   void RestoreStyle();
   void ApplyGlobalColor(bool skinned);
+  // Message forms and dialog-style forms fade in with DialogShow's time.
+  bool ShowsAsDialog() const;
+  // The fade time on showing (0: the form appears at once).
+  unsigned ShowFadeTime() const;
 
   // ---- painting
   void PaintNonClient();

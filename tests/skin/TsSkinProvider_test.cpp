@@ -6,6 +6,7 @@
 
 #include "paint/SkinMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/TacShowWindowFade.h"
 #include "skin/TsBackgroundRequest.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
@@ -320,4 +321,36 @@ TEST_F(FrameTest, AltF4InAControlStillClosesTheForm) {
   driver.pressKey(VK_F4);
   driver.keyUp(VK_MENU);
   EXPECT_EQ(form->Closed, 1);
+}
+
+TEST_F(FrameTest, FormsFadeInWithTheFormShowTimeAndMessageFormsWithTheDialogShowTime) {
+  int frames = 0;
+  TacShowWindowFade::FrameShown = [&frames](HWND) { ++frames; };
+  manager.AnimEffects().FormShow.Time = 80;
+  manager.AnimEffects().DialogShow.Time = 40;
+  // 80 ms: ten mixed frames 8 ms apart, the eleventh at full weight, then the picture.
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  ASSERT_NE(ProviderOf(*form), nullptr);
+  EXPECT_EQ(frames, 12) << "first show";
+  form->Hide();
+  driver.runUntilIdle();
+  frames = 0;
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_EQ(frames, 12) << "shown again";
+  frames = 0;
+  TFrameTestForm* dialog = ShowForm(bsDialog, biSystemMenu, 200, 100);
+  ASSERT_NE(ProviderOf(*dialog), nullptr);
+  EXPECT_EQ(frames, 7) << "dialog-style form";
+  // Once faded in, the form paints again.
+  const Bitmap shot = driver.windowShot(form->Handle());
+  EXPECT_EQ(shot.pixel(100, 60), Skin().GetGlobalColor());
+  manager.AnimEffects().FormShow.Active = false;
+  form->Hide();
+  driver.runUntilIdle();
+  frames = 0;
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_EQ(frames, 0) << "FormShow switched off";
+  TacShowWindowFade::FrameShown = nullptr;
 }

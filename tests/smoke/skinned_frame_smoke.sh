@@ -23,6 +23,16 @@ skinned_title() {
   read -r r g b <<<"$(pixel "$1" "$2" "$3")"
   [ "$g" -gt 150 ] && [ $((b - r)) -lt 40 ]
 }
+# A row of the title bar from x to the right edge less 40: no pixel of the
+# plain blue caption, and light skin pixels beside the caption's text.
+skinned_title_row() {
+  local file=$1 x=$2 y=$3 width
+  width=$(identify -format "%w" "$file")
+  convert "$file" -crop "$((width - 40 - x))x1+$x+$y" -depth 8 txt:- |
+    sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk '
+    { if ($3 - $1 > 60) blue++; if ($2 > 150 && $3 - $1 < 40) light++ }
+    END { exit !(blue == 0 && light > 10) }'
+}
 
 shot=""
 for _ in $(seq 1 30); do
@@ -47,10 +57,9 @@ boxed=""
 for _ in $(seq 1 30); do
   sleep 0.1
   import -window "$box" "$work/box.png" 2>/dev/null || continue
-  box_width=$(identify -format "%w" "$work/box.png")
-  if skinned_title "$work/box.png" $((box_width / 2)) 8; then boxed=ok; break; fi
+  if skinned_title_row "$work/box.png" 24 8; then boxed=ok; break; fi
 done
-[ -n "$boxed" ] || fail "the message box's title bar is not the skin's: $(pixel "$work/box.png" $((box_width / 2)) 8)"
+[ -n "$boxed" ] || fail "the message box's title bar is not the skin's"
 xdotool key Return
 for _ in $(seq 1 50); do
   xdotool search --name "$box_title" >/dev/null 2>&1 || break
