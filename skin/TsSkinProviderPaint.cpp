@@ -87,7 +87,7 @@ void TsSkinProvider::ComposeFrame() {
       const TPoint offset = TacFrameMetrics::ClientOffset(*form_);
       RECT client{};
       GetClientRect(window, &client);
-      DrawMaskImage(pixels, {offset.X + client.Right - frame.cx, offset.Y + client.Bottom - frame.cy}, 0, EmptyCI(), mask,
+      DrawMaskImage(pixels, {offset.X + client.Right - frame.cx, offset.Y + client.Bottom - frame.cy}, 0, MakeCacheInfo(&pixels), mask,
                     1, skin.MasterBitmap.get());
     }
   }

@@ -172,7 +172,7 @@ void TsSkinProvider::DrawButtons(Bitmap& pixels) {
     if (b.Right <= b.Left || !skin.IsValidImgIndex(maskIndex)) return;
     const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
     const int top = ButtonTop(b, MaskHeight(maskIndex));
-    DrawMaskImage(pixels, {b.Left, top}, b.State, EmptyCI(), mask, active_ && enabled ? 1 : 2, skin.MasterBitmap.get());
+    DrawMaskImage(pixels, {b.Left, top}, b.State, MakeCacheInfo(&pixels), mask, active_ && enabled ? 1 : 2, skin.MasterBitmap.get());
   };
   draw(buttons_[sbClose], buttons_[sbClose].MaskIndex, true);
   int maximize = buttons_[sbMaximize].MaskIndex;
