@@ -4,6 +4,7 @@
 // frame answers the controls on its form.
 #include <gtest/gtest.h>
 
+#include "framework/TEdit.h"
 #include "paint/SkinMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TacShowWindowFade.h"
@@ -321,6 +322,12 @@ TEST_F(FrameTest, TheSystemMenuStyleIsTakenWhileSkinnedAndGivenBackAfter) {
 TEST_F(FrameTest, AltF4InAControlStillClosesTheForm) {
   TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
   ASSERT_NE(ProviderOf(*form), nullptr);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 10, 120, 21);
+  edit->SetFocus();
+  driver.runUntilIdle();
+  ASSERT_EQ(GetFocus(), edit->Handle());
   driver.keyDown(VK_MENU);
   driver.pressKey(VK_F4);
   driver.keyUp(VK_MENU);
