@@ -2,13 +2,17 @@
 // right after start-up, to a PNG file in the given folder:
 //   build/app/trainer-screenshots [out/windows]
 // gives TForm1.png (jugs), TForm2.png (river), TForm3.png (tube), TForm4.png (name)
-// and hint.png (the hint over the jugs window's remove button, faded in).
+// and hint.png (the hint over the jugs window's remove button, faded in),
+// message.png (a skinned message box) and sysmenu.png (the jugs window's
+// system menu opened from its icon).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 
 #include "app/TForm4.h"
+#include "framework/MessageForm.h"
+#include "puzzles/JugsPuzzle.h"
 #include "framework/TControl.h"
 #include "app/TrainerProgram.h"
 #include "platform/headless/HeadlessDriver.h"
@@ -53,6 +57,55 @@ bool SaveHint(HeadlessDriver& driver, TCustomForm* window, const std::filesystem
   return saved;
 }
 
+// A message box as the jugs window shows it on success, with its frame.
+bool SaveMessage(HeadlessDriver& driver, const std::filesystem::path& file) {
+  auto* box = new TMessageForm(Application, std::string(JugsPuzzle::kSuccessJug1));
+  box->Show();
+  driver.runUntilIdle();
+  const bool saved = driver.savePng(driver.windowShot(box->Handle()), file.string());
+  if (saved) std::printf("%s\n", file.string().c_str());
+  box->Free();
+  driver.runUntilIdle();
+  return saved;
+}
+
+HeadlessDriver* menuDriver = nullptr;
+HWND menuOwner = nullptr;
+std::filesystem::path menuFile;
+bool menuSaved = false;
+
+// While the system menu is open: the screen around the window's top-left
+// corner, then the menu is closed with Escape.
+void ShootOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  RECT window{};
+  GetWindowRect(menuOwner, &window);
+  const RECT area = Bounds(window.Left, window.Top, 320, 200);
+  const Bitmap screen = menuDriver->screenshot();
+  Bitmap picture(area.Width(), area.Height());
+  for (int y = 0; y < area.Height(); ++y)
+    for (int x = 0; x < area.Width(); ++x) picture.setPixel(x, y, screen.pixel(area.Left + x, area.Top + y));
+  menuSaved = menuDriver->savePng(picture, menuFile.string());
+  if (menuSaved) std::printf("%s\n", menuFile.string().c_str());
+  menuDriver->keyDown(VK_ESCAPE);
+  menuDriver->keyUp(VK_ESCAPE);
+}
+
+bool SaveSystemMenu(HeadlessDriver& driver, TCustomForm* window, const std::filesystem::path& file) {
+  window->Show();
+  driver.runUntilIdle();
+  menuDriver = &driver;
+  menuOwner = window->Handle();
+  menuFile = file;
+  SetTimer(window->Handle(), 0x5359, 10, &ShootOpenMenu);
+  const POINT icon = driver.windowToScreen(window->Handle(), {10, 11});
+  driver.press(icon);
+  driver.release(icon);
+  window->Hide();
+  driver.runUntilIdle();
+  return menuSaved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +122,8 @@ int main(int argc, char** argv) {
     ok = Save(driver, program.TubeWindow(), folder / "TForm3.png") && ok;
     ok = Save(driver, program.NameWindow(), folder / "TForm4.png") && ok;
     ok = SaveHint(driver, program.JugsWindow(), folder / "hint.png") && ok;
+    ok = SaveMessage(driver, folder / "message.png") && ok;
+    ok = SaveSystemMenu(driver, program.JugsWindow(), folder / "sysmenu.png") && ok;
     return ok ? 0 : 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "trainer-screenshots: %s\n", error.what());

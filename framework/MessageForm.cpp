@@ -30,6 +30,8 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(o
   message_->SetName("Message");
   message_->SetParent(this);
   message_->SetCaption(text);
+  // The form's own background shows around the text, plain or skinned.
+  message_->SetTransparent(true);
   message_->SetLeft(kMargin);
   message_->SetTop(kMargin);
   TSize textSize = message_->TextSize();

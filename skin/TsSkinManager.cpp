@@ -24,6 +24,7 @@
 #include "skin/TacShowWindowFade.h"
 #include "skin/TacSkinPaths.h"
 #include "skin/TacSkinnedForms.h"
+#include "skin/TacWindowHook.h"
 
 TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;
@@ -61,7 +62,9 @@ const TClassInfo& TsSkinManager::StaticClassInfo() {
 void RegisterSkinClasses(TClassRegistry& registry) { registry.Register<TsSkinManager>(); }
 
 TsSkinManager::Connections& TsSkinManager::WindowConnections() {
-  static Connections connections;
+  // The window hook of this layer skins every window unless a caller
+  // connects something else (tests do).
+  static Connections connections{&TacWindowHook::Install, &TacWindowHook::Remove, {}, {}};
   return connections;
 }
 

@@ -166,6 +166,16 @@ LRESULT PopupMenuWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: onKey(wParam); return 0;
     case WM_CHAR: onChar(static_cast<char32_t>(wParam)); return 0;
+    case MN_GETITEMCOUNT: return static_cast<LRESULT>(items_.size());
+    case MN_GETHOTITEM: return hot_;
+    case MN_GETITEMINFO:
+    case MN_GETITEMRECT: {
+      const auto index = static_cast<std::size_t>(wParam);
+      if (index >= items_.size() || lParam == 0) return FALSE;
+      if (msg == MN_GETITEMINFO) *reinterpret_cast<MenuItem*>(lParam) = items_[index];
+      else *reinterpret_cast<RECT*>(lParam) = itemRect(static_cast<int>(index));
+      return TRUE;
+    }
     default: return defaultHandle(msg, wParam, lParam);
   }
 }

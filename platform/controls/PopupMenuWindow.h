@@ -9,6 +9,12 @@
 #include "platform/controls/Menu.h"
 #include "platform/controls/StandardControl.h"
 
+// What a skinner that paints the menu in its own way asks the open menu.
+constexpr UINT MN_GETITEMCOUNT = 0x01E5;  // answers the number of items
+constexpr UINT MN_GETITEMINFO = 0x01E6;   // wParam index, lParam MenuItem* to fill; answers TRUE when found
+constexpr UINT MN_GETITEMRECT = 0x01E7;   // wParam index, lParam RECT* (client coordinates)
+constexpr UINT MN_GETHOTITEM = 0x01E8;    // answers the hot item's index, -1 for none
+
 class PopupMenuWindow : public StandardControl {
  public:
   PopupMenuWindow(HWND hwnd, const CREATESTRUCT& cs);

@@ -158,6 +158,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && (lParam & (LPARAM(1) << 29))) {
         const HWND top = wm().rootOf(hwnd);
+        // A child hands Alt+F4 to its top-level window, whose procedure
+        // (a skinned frame, say) decides; the top-level one closes itself.
+        if (top != hwnd) return SendMessage(top, WM_SYSKEYDOWN, wParam, lParam);
         if (Window* t = wm().find(top); t && (t->style & WS_SYSMENU)) PostMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;

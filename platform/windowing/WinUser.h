@@ -4,6 +4,7 @@
 // desktop API. Every function taking an HWND validates it first: a destroyed
 // or made-up handle gives the documented failure result, never a crash.
 // Everything runs on the one user-interface thread.
+#include <memory>
 #include <string>
 
 #include "platform/Bitmap.h"
@@ -54,6 +55,8 @@ BOOL SetWindowText(HWND hwnd, const char* text);  // through WM_SETTEXT
 // and handed to the desktop. A 32-bit picture whose fourth byte is alpha;
 // the window keeps a copy. nullptr removes it.
 BOOL SetWindowIcon(HWND hwnd, const Bitmap* icon);
+// The window's icon as set, or null.
+std::shared_ptr<const Bitmap> GetWindowIcon(HWND hwnd);
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 // GWLP_WNDPROC answers the previous procedure (subclassing); GWL_STYLE and
 // GWL_EXSTYLE send WM_STYLECHANGING / WM_STYLECHANGED.

@@ -165,6 +165,11 @@ BOOL SetWindowText(HWND hwnd, const char* text) {
   return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
 }
 
+std::shared_ptr<const Bitmap> GetWindowIcon(HWND hwnd) {
+  Window* w = wm().find(hwnd);
+  return w ? w->icon : nullptr;
+}
+
 BOOL SetWindowIcon(HWND hwnd, const Bitmap* icon) {
   Window* w = wm().find(hwnd);
   if (!w || (icon && icon->format() != PixelFormat::Bgrx32)) return FALSE;

@@ -6,6 +6,9 @@
 #include "controls/TsGauge.h"
 #include "controls/TsWebLabel.h"
 #include "framework/TApplication.h"
+#include "framework/TFont.h"
+#include "skin/TsSkinManager.h"
+#include "platform/graphics/TextDrawing.h"
 #include "framework/TComboBox.h"
 #include "framework/TLabel.h"
 #include "framework/TListBox.h"
@@ -240,10 +243,32 @@ TEST_F(JugsWindowTest, AShortMessageStillShowsItsWholeTitle) {
   const Bitmap title = TitleAsDrawn(box.Title, clActiveCaption);
   const int caption = GetSystemMetrics(SM_CYCAPTION);
   EXPECT_GE(box.Frame.Width(), 2 * GetSystemMetrics(SM_CXDLGFRAME) + caption + title.width() + caption);
-  // The whole title is in the picture, not one cut short with an ellipsis.
-  EXPECT_TRUE(ContainsAt(box.Picture, title, GetSystemMetrics(SM_CYDLGFRAME)) ||
-              ContainsAt(box.Picture, TitleAsDrawn(box.Title, clInactiveCaption), GetSystemMetrics(SM_CYDLGFRAME)))
-      << "the caption does not show \"" << box.Title << "\" whole";
+  // The whole title is in the skinned caption, not one cut short with an
+  // ellipsis: the title section's text colour spans the title's whole width
+  // in the caption's bold font.
+  const TsSkinManager* manager = TsSkinManager::DefaultManager();
+  ASSERT_NE(manager, nullptr);
+  const TsSkinContent& skin = manager->Content();
+  const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(skin.GetSkinIndex("FORMTITLE"))];
+  const TColor text = ColorToRGB(section.HotFontColor[0]);
+  int first = -1, last = -1;
+  for (int x = 0; x < box.Picture.width(); ++x)
+    for (int y = GetSystemMetrics(SM_CYDLGFRAME); y < GetSystemMetrics(SM_CYDLGFRAME) + caption; ++y)
+      if (box.Picture.pixel(x, y) == text) {
+        if (first < 0) first = x;
+        last = x;
+      }
+  ASSERT_GE(first, 0) << "no caption text in the title section's colour";
+  LogFont bold;
+  bold.lfFaceName = TFont().Name();
+  bold.lfHeight = -11;
+  bold.lfWeight = FW_BOLD;
+  Bitmap scratch(1, 1);
+  DeviceContext measure(scratch);
+  SelectObject(&measure, CreateFontIndirect(bold));
+  TSize whole{};
+  GetTextExtentPoint32(&measure, box.Title, &whole);
+  EXPECT_GE(last - first + 1, whole.cx - 3) << "the caption does not show \"" << box.Title << "\" whole";
 }
 
 TEST_F(JugsWindowTest, TheLinkLabelCreditsTheProgramAndGivesNoAnswerAway) {

@@ -183,8 +183,9 @@ TEST_F(TsSkinnedLabels, ADisabledLabelFadesIntoItsParentsColour) {
   TsLabel* description = Description();
   description->SetEnabled(false);
   const Bitmap shot = Shot();
-  // 0.4 of black and 0.6 of the form's button face, channel by channel.
-  const TColor faded = MixColors(clBlack, ColorToRGB(clBtnFace), 0.4);
+  // 0.4 of black and 0.6 of the form's colour (the skin's global colour,
+  // which the skinned frame gives its form), channel by channel.
+  const TColor faded = MixColors(clBlack, ColorToRGB(form_->Color()), 0.4);
   EXPECT_GT(CountIn(shot, description, Corner(description), faded), 100);
   EXPECT_EQ(CountIn(shot, description, Corner(description), clBlack), 0);
 }
@@ -197,8 +198,10 @@ TEST_F(TsSkinnedLabels, OnlyARealSectionAfterTheFirstIsPaintedBehindTheText) {
     return std::pair{shot.pixel(corner.X + description->Width() / 2, corner.Y + description->Height() - 2),
                      shot.pixel(corner.X + description->Width() - 1, corner.Y + description->Height() - 1)};
   };
-  const TColor face = ColorToRGB(clBtnFace);
-  EXPECT_EQ(behind(Shot()), std::pair(face, face));
+  // The form's own colour (its skinned frame gives it the global colour).
+  const Bitmap first = Shot();
+  const TColor face = ColorToRGB(form_->Color());
+  EXPECT_EQ(behind(first), std::pair(face, face));
   description->SetSkinSection("GLOBALINFO");  // the skin's first section
   EXPECT_EQ(behind(Shot()), std::pair(face, face));
   description->SetSkinSection("NO SUCH SECTION");

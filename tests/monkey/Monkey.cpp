@@ -23,6 +23,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
+HWND MinimisedWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        if (!IsIconic(hwnd)) return TRUE;
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 std::vector<HWND> VisibleTopLevelWindows() {
   std::vector<HWND> windows;
   EnumThreadWindows(
@@ -124,6 +137,15 @@ bool Monkey::Run(std::uint64_t events) {
 }
 
 void Monkey::OneEvent() {
+  // A window minimised by its title button or system menu comes back as
+  // from the taskbar (the headless screen has none) once nothing else is
+  // shown, or the life would have nowhere to go.
+  if (const HWND iconic = MinimisedWindow(); iconic && VisibleTopLevelWindows().empty()) {
+    lastEvent_ = "restore";
+    ShowWindow(iconic, SW_RESTORE);
+    driver_->runUntilIdle();
+    return;
+  }
   const int r = Pick(100);
   lastEvent_ = r < 26 ? "click" : r < 31 ? "double click" : r < 36 ? "mouse move" : r < 56 ? "key" : r < 64 ? "text"
              : r < 72 ? "picker" : r < 97 ? "time" : "solution";
@@ -148,6 +170,24 @@ void Monkey::PokeMessageBox() {
   // A box may open another one from inside its own loop (OK ends a step
   // whose next step reports again): the inner box is poked from the inner
   // loop, so nesting is allowed, within a bound.
+  // An open pop-up menu (a window's system menu) is modal as well: it is
+  // closed with Escape or clicked somewhere, as a pupil would.
+  if (const HWND menu = GetCapture(); menu && GetClassNameString(menu) == "#32768") {
+    if (poking_ >= 8) return;
+    ++poking_;
+    lastEvent_ = "menu event";
+    RECT rect{};
+    GetWindowRect(menu, &rect);
+    if (counts_.Events >= target_ || Pick(2) == 0) {
+      driver_->keyDown(VK_ESCAPE);
+      driver_->keyUp(VK_ESCAPE);
+    } else {
+      driver_->click({rect.Left + Pick(std::max(1, rect.Right - rect.Left)), rect.Top + Pick(std::max(1, rect.Bottom - rect.Top))});
+    }
+    ++counts_.Events;
+    --poking_;
+    return;
+  }
   TMessageForm* box = VisibleMessageBox();
   if (poking_ >= 8 || !box) return;
   ++poking_;

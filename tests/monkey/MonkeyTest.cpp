@@ -41,10 +41,15 @@ TEST(Monkey, TwentyThousandEventsKeepEveryInvariantAndReachEveryWindow) {
 }
 
 TEST(Monkey, TheSameSeedGivesTheSameRun) {
-  Monkey first(7), second(7);
-  ASSERT_TRUE(first.Run(1500));
-  ASSERT_TRUE(second.Run(1500));
-  EXPECT_EQ(Describe(first.Totals()), Describe(second.Totals()));
+  // One program at a time: the windowing layer and the default skin manager
+  // are the process's, as they are the real program's.
+  auto runOnce = [] {
+    Monkey monkey(7);
+    EXPECT_TRUE(monkey.Run(1500));
+    return Describe(monkey.Totals());
+  };
+  const std::string first = runOnce();
+  EXPECT_EQ(first, runOnce());
 }
 
 }  // namespace

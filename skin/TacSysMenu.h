@@ -1,0 +1,40 @@
+#pragma once
+// The skinned frame's system menu "SysMenu": its items in order, with their
+// names and system commands, and the rules that show and enable them for
+// the form's border style, border icons and window state. Shown, it is a
+// platform pop-up menu; the chosen command goes to the form as WM_SYSCOMMAND.
+#include <string>
+#include <vector>
+
+#include "platform/windowing/WinTypes.h"
+
+class TCustomForm;
+
+struct TacSysMenuItem {
+  std::string Caption;  // "-" for the separator
+  std::string Name;
+  UINT Command = 0;
+  std::string ShortCut;
+  bool Visible = true;
+  bool Enabled = true;
+};
+
+class TacSysMenu {
+ public:
+  static constexpr const char* kName = "SysMenu";
+
+  TacSysMenu();
+  const std::vector<TacSysMenuItem>& Items() const { return items_; }
+  // The item named `name` ("ItemClose"), or null.
+  const TacSysMenuItem* Find(const std::string& name) const;
+
+  // Visibility and enabled states from the form; minimizeShown and
+  // maximizeShown say whether the frame shows those buttons.
+  void Update(const TCustomForm& form, bool hasSystemMenu, bool minimizeShown, bool maximizeShown);
+  // Shows the visible items at a screen point for `owner`; answers the
+  // chosen command, 0 when cancelled.
+  UINT Popup(HWND owner, int x, int y) const;
+
+ private:
+  std::vector<TacSysMenuItem> items_;
+};

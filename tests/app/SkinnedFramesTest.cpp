@@ -1,0 +1,80 @@
+// The program's windows with their skinned frames: each gets its frame at
+// its first activation, the clients stay where the plain frames put them,
+// a message box is skinned, and the river window's skinned close box ends
+// the program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/TApplication.h"
+#include "paint/SkinMessages.h"
+#include "platform/windowing/WinUser.h"
+#include "puzzles/TForm1.h"
+#include "puzzles/TForm2.h"
+#include "skin/TsSkinProvider.h"
+#include "tests/app/TrainerSession.h"
+
+namespace {
+
+TsSkinProvider* FrameOf(TCustomForm* form) {
+  return reinterpret_cast<TsSkinProvider*>(SendMessage(form->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
+}
+
+bool HasPlainCaptionPixel(const Bitmap& picture) {
+  for (int x = 30; x < picture.width() - 60; ++x)
+    if (picture.pixel(x, 10) == ColorToRGB(clActiveCaption) || picture.pixel(x, 10) == ColorToRGB(clInactiveCaption))
+      return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(SkinnedFrames, EveryWindowGetsItsFrameWhenFirstActivatedAndKeepsItsClientPlace) {
+  TrainerSession session;
+  TrainerProgram& program = session.Program();
+  TCustomForm* jugs = program.JugsWindow();
+  ASSERT_NE(FrameOf(jugs), nullptr);
+  for (TCustomForm* window : session.VisibleWindows()) {
+    SCOPED_TRACE(window->ClassName());
+    TsSkinProvider* frame = FrameOf(window);
+    ASSERT_NE(frame, nullptr);
+    POINT offset{};
+    GetClientOffset(window->Handle(), &offset);
+    // A single border of 3 and the caption of 19 above the client.
+    EXPECT_EQ(offset.X, 3);
+    EXPECT_EQ(offset.Y, 22);
+    EXPECT_FALSE(HasPlainCaptionPixel(session.Driver().windowShot(window->Handle())));
+  }
+  EXPECT_EQ(FrameOf(program.RiverWindow()), nullptr) << "not yet activated";
+  program.RiverWindow()->Show();
+  session.Driver().runUntilIdle();
+  EXPECT_NE(FrameOf(program.RiverWindow()), nullptr);
+}
+
+TEST(SkinnedFrames, AMessageBoxIsASkinnedMessageForm) {
+  TrainerSession session;
+  session.Execute(session.Program().JugsWindow());  // nothing to replay
+  session.Run(100);
+  ASSERT_FALSE(session.Messages().empty());
+  const SeenMessage& box = session.Messages().front();
+  EXPECT_EQ(box.Text, "Дык нечего выполнять :)");
+  EXPECT_FALSE(HasPlainCaptionPixel(box.Picture));
+}
+
+TEST(SkinnedFrames, AClickOnTheRiverWindowsSkinnedCloseBoxEndsTheProgram) {
+  TrainerSession session;
+  TCustomForm* river = session.Program().RiverWindow();
+  river->Show();
+  session.Program().JugsWindow()->Hide();
+  session.Driver().runUntilIdle();
+  TsSkinProvider* frame = FrameOf(river);
+  ASSERT_NE(frame, nullptr);
+  const TsFrameButtonState close = frame->Button(TsSkinProvider::sbClose);
+  ASSERT_LT(close.Left, close.Right);
+  const POINT at = session.Driver().windowToScreen(river->Handle(), {(close.Left + close.Right) / 2, frame->ButtonBandTop() + 8});
+  session.Driver().click(at);
+  EXPECT_TRUE(session.Program().Application().Terminated());
+  session.Driver().runUntilIdle();
+  EXPECT_TRUE(session.Driver().quitSeen());
+  EXPECT_FALSE(std::filesystem::exists(session.WorkDir().path() / "res.txt"));
+}

@@ -1,0 +1,88 @@
+// Pop-up menus under the window hook: every "#32768" window gets a menu
+// skinner that answers the engine and paints from the menu sections.
+#include <gtest/gtest.h>
+
+#include "paint/SkinMessages.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/Menu.h"
+#include "platform/controls/PopupMenuWindow.h"
+#include "platform/windowing/WinUser.h"
+#include "skin/SkinCommands.h"
+#include "skin/TacMnuWnd.h"
+#include "skin/TacWindowHook.h"
+#include "tests/skin/ProgramFrameFixture.h"
+
+namespace {
+
+struct OpenMenuSeen {
+  HeadlessDriver* driver = nullptr;
+  bool skinner = false;
+  bool answers = false;
+  TColor background = clNone;
+  TColor hotItem = clNone;
+  TColor plainHot = clNone;
+};
+OpenMenuSeen seen;
+
+void LookAtOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  const HWND popup = GetCapture();
+  if (GetClassNameString(popup) != "#32768") return;
+  seen.skinner = TacWindowHook::MenuSkinnerFor(popup) != nullptr;
+  seen.answers = WindowAnswersOne(popup, SKC_QUERY_SKINNED);
+  // The pointer over the first item makes it hot.
+  RECT first{};
+  SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  POINT inside{first.Left + 4, first.Top + first.Height() / 2};
+  ClientToScreen(popup, &inside);
+  seen.driver->moveTo(inside);
+  const Bitmap shot = seen.driver->windowShot(popup);
+  seen.background = shot.pixel(shot.width() - 3, shot.height() - 3);
+  POINT hotPoint{first.Right - 4, first.Top + first.Height() / 2};
+  seen.hotItem = shot.pixel(hotPoint.X, hotPoint.Y);
+  seen.plainHot = ColorToRGB(clHighlight);
+  seen.driver->keyDown(VK_ESCAPE);
+  seen.driver->keyUp(VK_ESCAPE);
+}
+
+struct MenuTest : ::testing::Test, ProgramFrameFixture {};
+
+}  // namespace
+
+TEST_F(MenuTest, EveryPopupMenuGetsASkinnerPaintingFromTheMenuSections) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  const std::size_t before = TacWindowHook::MenuSkinnerCount();
+  HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, 1, "Наполнить БАНКУ 1");
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenu(menu, MF_STRING, 2, "Вылить");
+  seen = OpenMenuSeen{&driver};
+  SetTimer(form->Handle(), 9, 10, &LookAtOpenMenu);
+  const POINT at = driver.clientToScreen(form->Handle(), {20, 20});
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, form->Handle(), nullptr), 0);
+  DestroyMenu(menu);
+  EXPECT_EQ(TacWindowHook::MenuSkinnerCount(), before + 1);
+  EXPECT_TRUE(seen.skinner);
+  EXPECT_TRUE(seen.answers);
+  auto color = [this](const char* section, bool hot) {
+    const TsGeneralData& s = Skin().Sections[static_cast<std::size_t>(Skin().GetSkinIndex(section))];
+    return ColorToRGB(hot ? s.HotColor : s.Color);
+  };
+  EXPECT_EQ(seen.background, color("MAINMENU", false));
+  EXPECT_EQ(seen.hotItem, color("MENUITEM", true));
+  EXPECT_NE(seen.hotItem, seen.plainHot);
+}
+
+TEST_F(MenuTest, TheSystemMenuIsSkinnedLikeEveryPopupMenu) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  seen = OpenMenuSeen{&driver};
+  SetTimer(form->Handle(), 9, 10, &LookAtOpenMenu);
+  const POINT icon = driver.windowToScreen(form->Handle(), {8, frame->ButtonBandTop() + 5});
+  driver.press(icon);
+  driver.release(icon);
+  EXPECT_TRUE(seen.skinner);
+  EXPECT_TRUE(seen.answers);
+  EXPECT_EQ(form->Closed, 0) << "Escape chose nothing";
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The program on a private X server: the jugs window's title bar is drawn
+# from the skin (not the plain blue caption), a message box has the skinned
+# frame too, and a click on the skinned minimise button minimises the window.
+set -euo pipefail
+
+binary=${1:?usage: skinned_frame_smoke.sh path/to/puzzle-trainer}
+title="Банки"
+box_title="Тренажёр алгоритмов"
+name="frame-smoke"
+# shellcheck source=tests/smoke/xvfb_session.sh
+source "$(dirname "$0")/xvfb_session.sh"
+
+start_xvfb
+start_program "$binary" "$work"
+wait_for_window "$title"
+
+# The colour at a point of a picture as "r g b".
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }
+# The skin's title bar is a light grey-green; the plain caption is blue.
+skinned_title() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" "$2" "$3")"
+  [ "$g" -gt 150 ] && [ $((b - r)) -lt 40 ]
+}
+# A row of the title bar from x to the right edge less 40: no pixel of the
+# plain blue caption, and light skin pixels beside the caption's text.
+skinned_title_row() {
+  local file=$1 x=$2 y=$3 width
+  width=$(identify -format "%w" "$file")
+  convert "$file" -crop "$((width - 40 - x))x1+$x+$y" -depth 8 txt:- |
+    sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk '
+    { if ($3 - $1 > 60) blue++; if ($2 > 150 && $3 - $1 < 40) light++ }
+    END { exit !(blue == 0 && light > 10) }'
+}
+
+shot=""
+for _ in $(seq 1 30); do
+  sleep 0.1
+  import -window "$window" "$work/window.png" 2>/dev/null || continue
+  if skinned_title "$work/window.png" 200 10; then shot=ok; break; fi
+done
+[ -n "$shot" ] || fail "the title bar is not the skin's: $(pixel "$work/window.png" 200 10) at 200,10"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "$name: title bar pixel $(pixel "$work/window.png" 200 10) on a ${WIDTH}x${HEIGHT} window"
+
+# "ВЫПОЛНИТЬ" with an empty list shows "Дык нечего выполнять :)".
+xdotool mousemove $((X + 450)) $((Y + 441)) click 1
+box=""
+for _ in $(seq 1 50); do
+  box=$(xdotool search --name "$box_title" 2>/dev/null | head -n1 || true)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+[ -n "$box" ] || fail "no message box appeared"
+boxed=""
+for _ in $(seq 1 30); do
+  sleep 0.1
+  import -window "$box" "$work/box.png" 2>/dev/null || continue
+  if skinned_title_row "$work/box.png" 24 8; then boxed=ok; break; fi
+done
+[ -n "$boxed" ] || fail "the message box's title bar is not the skin's"
+xdotool key Return
+for _ in $(seq 1 50); do
+  xdotool search --name "$box_title" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+
+# The minimise button: right of it lie the close button (32), the skin's
+# spacing (2) twice and the border (3); aim 10 pixels into it. The window is
+# enabled again only once the box's loop has ended: a click that came too
+# early (while it was still disabled) is repeated.
+minimised=""
+for _ in $(seq 1 5); do
+  sleep 0.3
+  xdotool mousemove $((X + WIDTH - 3 - 2 - 32 - 2 - 10)) $((Y + 11)) click 1
+  for _ in $(seq 1 10); do
+    if xwininfo -id "$window" | grep -q "IsUnMapped"; then minimised=ok; break 2; fi
+    sleep 0.1
+  done
+done
+[ -n "$minimised" ] || fail "the window was not minimised by its skinned button"
+kill -0 "$app_pid" 2>/dev/null || fail "the program died"
+echo "$name: skinned title bar and message box, minimised by the skinned button on $DISPLAY"
