@@ -9,6 +9,8 @@
 #include "framework/TPropertyBuilder.h"
 #include "skin/TacAnimatEvents.h"
 
+class TsCommonData;
+
 // The look of a whole disabled button.
 enum TsDisabledKindFlag : std::uint32_t { dkBlended = 1u << 0, dkGrayed = 1u << 1 };
 // The look of a disabled button's glyph.
@@ -23,7 +25,8 @@ inline std::vector<std::string> AlignmentNames() { return {"taLeftJustify", "taR
 // SkinData, AnimatEvents and DisabledKind: every skinned button.
 template <class T>
 void PublishSkinnedButton(TPropertyBuilder<T>& b) {
-  b.Object("SkinData", &T::SkinData)
+  TsCommonData& (T::*skinData)() = &T::SkinData;
+  b.Object("SkinData", skinData)
       .Set("AnimatEvents", AnimatEventNames(), &T::AnimatEvents, &T::SetAnimatEvents)
       .Set("DisabledKind", DisabledKindNames(), &T::DisabledKind, &T::SetDisabledKind);
 }
