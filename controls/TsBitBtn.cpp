@@ -82,7 +82,7 @@ void TsBitBtn::PaintGlyphAndCaption(TBitmap& cache, int state) {
   if (in.Glyph.cx > 0) {
     TsGlyphLook look;
     look.Cells = std::max(1, NumGlyphs());
-    look.Enabled = Enabled();
+    look.Enabled = LooksEnabled();
     look.State = state;
     look.Down = Down();
     look.Blend = Blend();
@@ -91,7 +91,7 @@ void TsBitBtn::PaintGlyphAndCaption(TBitmap& cache, int state) {
     DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
   }
   if (ShowCaption())
-    DrawButtonCaption(cache, Font(), ShownCaption(), BitBtnCaptionRect(in), CaptionFormat(), Enabled(), state != 0,
+    DrawButtonCaption(cache, Font(), ShownCaption(), BitBtnCaptionRect(in), CaptionFormat(), LooksEnabled(), state != 0,
                       SkinData());
 }
 

@@ -47,7 +47,7 @@ TRect TsButton::CaptionRect(int state) {
 
 void TsButton::PaintCaption(TBitmap& cache, int state) {
   const TRect r = CaptionRect(state);
-  DrawButtonCaption(cache, Font(), Caption(), r, CaptionFormat(), Enabled(), state != 0, SkinData());
+  DrawButtonCaption(cache, Font(), Caption(), r, CaptionFormat(), LooksEnabled(), state != 0, SkinData());
 }
 
 void TsButton::WndProc(TMessage& message) {

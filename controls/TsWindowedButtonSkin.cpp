@@ -56,6 +56,12 @@ TsWindowedButtonSkin::~TsWindowedButtonSkin() {
   StopFade(fade_);
 }
 
+bool TsWindowedButtonSkin::LooksEnabled() const {
+  for (const TControl* c = &button_; c; c = c->Parent())
+    if (!c->Enabled()) return false;
+  return true;
+}
+
 bool TsWindowedButtonSkin::IsSkinned() const { return settings_.SkinData().Skinned(); }
 
 void TsWindowedButtonSkin::SetDown(bool down) {
@@ -113,14 +119,17 @@ void TsWindowedButtonSkin::PrepareCache() {
   PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), position, Rect(0, 0, width, height), state);
   if (regionRebuild_ && skin->IsValidImgIndex(skinData.BorderIndex)) {
     // The key-coloured corner pixels leave the window, so the parent shows
-    // through them wherever it is repainted.
+    // through them wherever it is repainted. The border itself is already in
+    // the cache: painting its translucent pixels twice would darken them.
     region_ = CreateRectRgn(0, 0, width, height);
-    PaintBorderMaskWithRegion(cache.Pixels(), &*region_, state,
-                              skin->Masks[static_cast<std::size_t>(skinData.BorderIndex)], skin->MasterBitmap.get());
+    Bitmap scratch(width, height, PixelFormat::Bgr24);
+    PaintBorderMaskWithRegion(scratch, &*region_, state, skin->Masks[static_cast<std::size_t>(skinData.BorderIndex)],
+                              skin->MasterBitmap.get());
   }
   if (PaintContent) PaintContent(cache, state);
   const TsGeneralData* section = skinData.Section();
-  if (FocusRect && section && section->ShowFocus && button_.Enabled() && button_.Focused() &&
+  const bool enabled = LooksEnabled();
+  if (FocusRect && section && section->ShowFocus && enabled && button_.Focused() &&
       !button_.Caption().empty()) {
     TRect r = FocusRect(state);
     if (!r.IsEmpty()) {
@@ -128,7 +137,8 @@ void TsWindowedButtonSkin::PrepareCache() {
       DrawDottedFocusFrame(cache.Pixels(), Rect(r.Left - margin, r.Top - margin, r.Right + margin, r.Bottom + margin));
     }
   }
-  if (!button_.Enabled()) {
+  cachedEnabled_ = enabled;
+  if (!enabled) {
     int flags = 0;
     if (settings_.DisabledKind() & dkGrayed) flags |= dlGray;
     if (settings_.DisabledKind() & dkBlended) flags |= dlBlendWithParent;
@@ -152,7 +162,7 @@ void TsWindowedButtonSkin::Paint(HDC given) {
   // While the button rebuilds its picture it shows nothing new.
   if (dc && !skinData.Updating) {
     if (!fade_) {
-      if (regionRebuild_) skinData.BackgroundChanged = true;
+      if (regionRebuild_ || cachedEnabled_ != LooksEnabled()) skinData.BackgroundChanged = true;
       if (skinData.BackgroundChanged || !skinData.CacheBmp() || skinData.CacheBmp()->Width() != button_.Width() ||
           skinData.CacheBmp()->Height() != button_.Height())
         PrepareCache();
@@ -302,7 +312,7 @@ bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMet
   TsCommonData& skinData = settings_.SkinData();
   if (message.Msg == SM_ALPHACMD) return HandleSkinCommand(message, inherited);
   if (!IsSkinned() || button_.IsLoading() || !button_.HandleAllocated()) return false;
-  const bool ready = !Designing(button_) && button_.Enabled();
+  const bool ready = !Designing(button_) && LooksEnabled();
   std::shared_ptr<bool> alive = alive_;
   switch (message.Msg) {
     case CM_MOUSEENTER:

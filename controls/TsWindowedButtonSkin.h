@@ -28,6 +28,9 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
 
   // 0 normal, 1 hot, 2 pressed.
   int StateIndex() const;
+  // The button and every container it lies in are enabled: inside a
+  // disabled panel it cannot be pressed, so it looks disabled too.
+  bool LooksEnabled() const;
   // The button is painted from its section now.
   bool IsSkinned() const;
   // Rebuilds the cache in the current state (nothing shown).
@@ -67,6 +70,7 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   std::optional<Region> region_;
   bool regionRebuild_ = true;
   bool regionApplied_ = false;
+  bool cachedEnabled_ = true;  // what the cached picture was made with
   bool mousePressed_ = false;
   bool hintsSwitchedOff_ = false;
   bool hintsWereOn_ = true;
