@@ -176,3 +176,15 @@ TEST_F(SkinnedBitBtn, HoverFadesLikeThePushButton) {
   EXPECT_FALSE(button->Fade());
   EXPECT_EQ(Shot(button->Handle()).pixel(3, 12), kButtonHot);
 }
+
+TEST_F(SkinnedBitBtn, ASettingChangeRebuildsThePicture) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  ShowForm();
+  const Bitmap withCaption = Shot(button->Handle());
+  button->SetShowCaption(false);
+  driver.runUntilIdle();
+  const Bitmap bare = Shot(button->Handle());
+  EXPECT_FALSE(SamePixels(bare, withCaption));
+  for (int y = 0; y < bare.height(); ++y)
+    for (int x = 0; x < bare.width(); ++x) ASSERT_EQ(bare.pixel(x, y), kButtonNormal) << x << "," << y;
+}

@@ -284,3 +284,38 @@ TEST(PlainButton, WithoutASkinTheButtonIsThePlatformButton) {
   driver.clickClient(button->Handle(), {30, 12});
   EXPECT_EQ(clicks, 1);
 }
+
+TEST_F(SkinnedButton, DownShowsThePressedPictureForGoodAndRebuildsTheRegion) {
+  const Bitmap raised = Picture();
+  button->SetDown(true);
+  EXPECT_TRUE(button->RegionRebuild());
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 2);
+  EXPECT_FALSE(button->RegionRebuild()) << "the paint applied the new region";
+  const Bitmap down = Picture();
+  EXPECT_FALSE(SamePixels(down, raised)) << "the caption moved";
+  Hover();
+  Leave();
+  driver.runFor(300);
+  EXPECT_EQ(button->StateIndex(), 2) << "the mouse does not lift it";
+  EXPECT_TRUE(SamePixels(Picture(), down));
+}
+
+TEST_F(SkinnedButton, TheSpaceKeyShowsThePressedPictureAndClicksOnRelease) {
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  button->SetFocus();
+  driver.runUntilIdle();
+  const Bitmap focused = Picture();
+  driver.keyDown(VK_SPACE);
+  // The space character that follows the key repaints the button.
+  SendMessage(Window(), WM_CHAR, static_cast<WPARAM>(VK_SPACE), 0);
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 2);
+  EXPECT_FALSE(SamePixels(Picture(), focused)) << "pressed at once, without a fade";
+  EXPECT_FALSE(button->Fade());
+  driver.keyUp(VK_SPACE);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(button->StateIndex(), 1);
+  EXPECT_TRUE(SamePixels(Picture(), focused));
+}
