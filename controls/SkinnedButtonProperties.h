@@ -10,6 +10,7 @@
 #include "skin/TacAnimatEvents.h"
 
 class TsCommonData;
+class TsButtonSkinSettings;
 
 // The look of a whole disabled button.
 enum TsDisabledKindFlag : std::uint32_t { dkBlended = 1u << 0, dkGrayed = 1u << 1 };
@@ -25,7 +26,9 @@ inline std::vector<std::string> AlignmentNames() { return {"taLeftJustify", "taR
 // SkinData, AnimatEvents and DisabledKind: every skinned button.
 template <class T>
 void PublishSkinnedButton(TPropertyBuilder<T>& b) {
-  TsCommonData& (T::*skinData)() = &T::SkinData;
+  // Named through the settings group it lives in, as the other groups'
+  // accessors are: the layout reader calls it on the group's own address.
+  auto skinData = static_cast<TsCommonData& (TsButtonSkinSettings::*)()>(&T::SkinData);
   b.Object("SkinData", skinData)
       .Set("AnimatEvents", AnimatEventNames(), &T::AnimatEvents, &T::SetAnimatEvents)
       .Set("DisabledKind", DisabledKindNames(), &T::DisabledKind, &T::SetDisabledKind);
