@@ -9,6 +9,9 @@
 #include "framework/TPropertyBuilder.h"
 #include "skin/TacAnimatEvents.h"
 
+class TsCommonData;
+class TsButtonSkinSettings;
+
 // The look of a whole disabled button.
 enum TsDisabledKindFlag : std::uint32_t { dkBlended = 1u << 0, dkGrayed = 1u << 1 };
 // The look of a disabled button's glyph.
@@ -23,7 +26,10 @@ inline std::vector<std::string> AlignmentNames() { return {"taLeftJustify", "taR
 // SkinData, AnimatEvents and DisabledKind: every skinned button.
 template <class T>
 void PublishSkinnedButton(TPropertyBuilder<T>& b) {
-  b.Object("SkinData", &T::SkinData)
+  // Named through the settings group it lives in, as the other groups'
+  // accessors are: the layout reader calls it on the group's own address.
+  auto skinData = static_cast<TsCommonData& (TsButtonSkinSettings::*)()>(&T::SkinData);
+  b.Object("SkinData", skinData)
       .Set("AnimatEvents", AnimatEventNames(), &T::AnimatEvents, &T::SetAnimatEvents)
       .Set("DisabledKind", DisabledKindNames(), &T::DisabledKind, &T::SetDisabledKind);
 }

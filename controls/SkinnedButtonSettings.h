@@ -8,15 +8,25 @@
 #include "framework/TLabel.h"
 #include "skin/TsCommonData.h"
 
+// A changed setting of a skinned button rebuilds its picture: the skin
+// state marks its cache stale and repaints (a plain button just repaints).
+template <class V>
+void StoreButtonSetting(TControl& owner, V& field, V value) {
+  if (!StoreChanged(field, std::move(value)) || owner.IsLoading()) return;
+  if (TsCommonData* skinData = TsCommonData::Of(&owner)) skinData->Invalidate();
+  else owner.Invalidate();
+}
+
 class TsButtonSkinSettings {
  public:
   TsButtonSkinSettings(TControl& owner, int controlKind) : owner_(owner), skinData_(&owner, false, controlKind) {}
 
   TsCommonData& SkinData() { return skinData_; }
+  const TsCommonData& SkinData() const { return skinData_; }
   TacAnimatEvents AnimatEvents() const { return animatEvents_; }
   void SetAnimatEvents(TacAnimatEvents events) { animatEvents_ = events; }
   TsDisabledKind DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(TsDisabledKind kind) { StoreSetting(owner_, disabledKind_, kind); }
+  void SetDisabledKind(TsDisabledKind kind) { StoreButtonSetting(owner_, disabledKind_, kind); }
 
  private:
   TControl& owner_;
@@ -31,12 +41,12 @@ class TsWindowedButtonSettings {
 
   // Shows the pressed state for good.
   bool Down() const { return down_; }
-  void SetDown(bool down) { StoreSetting(owner_, down_, down); }
+  void SetDown(bool down) { StoreButtonSetting(owner_, down_, down); }
   // How far the focus frame lies outside the caption rectangle.
   int FocusMargin() const { return focusMargin_; }
   void SetFocusMargin(int margin) { focusMargin_ = margin; }
   bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool wrap) { StoreSetting(owner_, wordWrap_, wrap); }
+  void SetWordWrap(bool wrap) { StoreButtonSetting(owner_, wordWrap_, wrap); }
 
  private:
   TControl& owner_;
@@ -50,25 +60,25 @@ class TsGlyphButtonSettings {
   explicit TsGlyphButtonSettings(TControl& owner) : owner_(owner) {}
 
   TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment) { StoreSetting(owner_, alignment_, alignment); }
+  void SetAlignment(TAlignment alignment) { StoreButtonSetting(owner_, alignment_, alignment); }
   TAlignment TextAlignment() const { return textAlignment_; }
-  void SetTextAlignment(TAlignment alignment) { StoreSetting(owner_, textAlignment_, alignment); }
+  void SetTextAlignment(TAlignment alignment) { StoreButtonSetting(owner_, textAlignment_, alignment); }
   // Percent the glyph is blended with the background while not hot.
   int Blend() const { return blend_; }
-  void SetBlend(int blend) { StoreSetting(owner_, blend_, blend); }
+  void SetBlend(int blend) { StoreButtonSetting(owner_, blend_, blend); }
   TsDisabledGlyphKind DisabledGlyphKind() const { return disabledGlyphKind_; }
-  void SetDisabledGlyphKind(TsDisabledGlyphKind kind) { StoreSetting(owner_, disabledGlyphKind_, kind); }
+  void SetDisabledGlyphKind(TsDisabledGlyphKind kind) { StoreButtonSetting(owner_, disabledGlyphKind_, kind); }
   bool Grayed() const { return grayed_; }
-  void SetGrayed(bool grayed) { StoreSetting(owner_, grayed_, grayed); }
+  void SetGrayed(bool grayed) { StoreButtonSetting(owner_, grayed_, grayed); }
   int ImageIndex() const { return imageIndex_; }
-  void SetImageIndex(int index) { StoreSetting(owner_, imageIndex_, index); }
+  void SetImageIndex(int index) { StoreButtonSetting(owner_, imageIndex_, index); }
   bool ShowCaption() const { return showCaption_; }
-  void SetShowCaption(bool show) { StoreSetting(owner_, showCaption_, show); }
+  void SetShowCaption(bool show) { StoreButtonSetting(owner_, showCaption_, show); }
   bool DrawOverBorder() const { return drawOverBorder_; }
-  void SetDrawOverBorder(bool over) { StoreSetting(owner_, drawOverBorder_, over); }
+  void SetDrawOverBorder(bool over) { StoreButtonSetting(owner_, drawOverBorder_, over); }
   // Moves the caption rectangle right by this many pixels.
   int TextOffset() const { return textOffset_; }
-  void SetTextOffset(int offset) { StoreSetting(owner_, textOffset_, offset); }
+  void SetTextOffset(int offset) { StoreButtonSetting(owner_, textOffset_, offset); }
 
  private:
   TControl& owner_;

@@ -1,6 +1,11 @@
 #include "controls/TsBitBtn.h"
 
+#include <algorithm>
+
+#include "controls/TsButtonCaption.h"
+#include "controls/TsGlyphPainter.h"
 #include "framework/TClassInfo.h"
+#include "platform/graphics/TextDrawing.h"
 
 const TClassInfo& TsBitBtn::StaticClassInfo() {
   static const TClassInfo info("TsBitBtn", &TBitBtn::StaticClassInfo(), [](TClassInfo& c) {
@@ -12,4 +17,84 @@ const TClassInfo& TsBitBtn::StaticClassInfo() {
     b.Boolean("ShowFocus", &TsBitBtn::ShowFocus, &TsBitBtn::SetShowFocus);
   });
   return info;
+}
+
+TsBitBtn::TsBitBtn(TComponent* owner)
+    : TBitBtn(owner),
+      TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind),
+      TsWindowedButtonSkin(static_cast<TButton&>(*this), static_cast<TsButtonSkinSettings&>(*this)),
+      TsGlyphButtonSettings(static_cast<TControl&>(*this)) {
+  PaintContent = [this](TBitmap& cache, int state) { PaintGlyphAndCaption(cache, state); };
+  FocusRect = [this](int state) { return ShowFocus() && ShowCaption() ? CaptionRect(state) : TRect{}; };
+  SkinData().Loaded();
+}
+
+void TsBitBtn::Loaded() {
+  TBitBtn::Loaded();
+  SkinData().Loaded();
+}
+
+void TsBitBtn::CreateParams(TCreateParams& params) {
+  TBitBtn::CreateParams(params);
+  AdjustCreateParams(params);
+}
+
+std::string TsBitBtn::ShownCaption() const {
+  if (Caption().empty() && Kind() != bkCustom) return KindCaption(Kind());
+  return Caption();
+}
+
+TSize TsBitBtn::GlyphSize() {
+  if (Glyph().Empty()) return {};
+  return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+}
+
+unsigned TsBitBtn::CaptionFormat() const {
+  const unsigned align = TextAlignment() == taLeftJustify ? DT_LEFT : TextAlignment() == taRightJustify ? DT_RIGHT
+                                                                                                          : DT_CENTER;
+  return align | DT_EXPANDTABS | (WordWrap() ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+TsGlyphLayoutInput TsBitBtn::LayoutInput(int state) {
+  TsGlyphLayoutInput in;
+  in.Button = {Width(), Height()};
+  in.Glyph = GlyphSize();
+  in.Layout = Layout();
+  in.Alignment = Alignment();
+  in.Margin = Margin();
+  in.Spacing = Spacing();
+  in.Pressed = state == 2;
+  const std::string caption = ShownCaption();
+  int box = 0;
+  if (ShowCaption() && !caption.empty()) {
+    box = Width() - 2 * Margin();
+    if ((Layout() == blGlyphLeft || Layout() == blGlyphRight) && in.Glyph.cx > 0) box -= in.Glyph.cx + Spacing();
+  }
+  in.Text = MeasureButtonCaption(SkinData().PrepareCache(), Font(), caption, box, CaptionFormat());
+  return in;
+}
+
+TRect TsBitBtn::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(state)); }
+TRect TsBitBtn::CaptionRect(int state) { return BitBtnCaptionRect(LayoutInput(state)); }
+
+void TsBitBtn::PaintGlyphAndCaption(TBitmap& cache, int state) {
+  const TsGlyphLayoutInput in = LayoutInput(state);
+  if (in.Glyph.cx > 0) {
+    TsGlyphLook look;
+    look.Cells = std::max(1, NumGlyphs());
+    look.Enabled = LooksEnabled();
+    look.State = state;
+    look.Down = Down();
+    look.Blend = Blend();
+    look.DisabledKind = DisabledGlyphKind();
+    const TRect g = BitBtnGlyphRect(in);
+    DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
+  }
+  if (ShowCaption())
+    DrawButtonCaption(cache, Font(), ShownCaption(), BitBtnCaptionRect(in), CaptionFormat(), LooksEnabled(), state != 0,
+                      SkinData());
+}
+
+void TsBitBtn::WndProc(TMessage& message) {
+  if (!HandleSkinnedMessage(message, [this](TMessage& m) { TBitBtn::WndProc(m); })) TBitBtn::WndProc(message);
 }

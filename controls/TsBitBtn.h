@@ -1,28 +1,48 @@
 #pragma once
-// The skinned bitmap button ("ВЫПОЛНИТЬ", the OK button of the name window):
-// the plain bitmap button with the skin settings, fade options and glyph
-// placement settings the skinned painting will use.
+// The skinned bitmap button ("ВЫПОЛНИТЬ", the OK button of the name window).
+// With an active skin it is owner-drawn from its section like TsButton, its
+// glyph and caption placed as a group by Layout, Margin, Spacing and
+// Alignment; a standard Kind with an empty caption shows the kind's caption
+// ("OK") beside the kind's glyph. Without a skin it is the plain bitmap
+// button.
+#include <string>
+
 #include "controls/SkinnedButtonSettings.h"
+#include "controls/TsButtonGeometry.h"
+#include "controls/TsWindowedButtonSkin.h"
 #include "framework/TBitBtn.h"
 
 class TsBitBtn : public TBitBtn,
                  public TsButtonSkinSettings,
-                 public TsWindowedButtonSettings,
+                 public TsWindowedButtonSkin,
                  public TsGlyphButtonSettings {
  public:
   TRAINER_CLASS_INFO()
 
   static constexpr int kControlKind = 94;
 
-  explicit TsBitBtn(TComponent* owner)
-      : TBitBtn(owner),
-        TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind),
-        TsWindowedButtonSettings(static_cast<TControl&>(*this)),
-        TsGlyphButtonSettings(static_cast<TControl&>(*this)) {}
+  explicit TsBitBtn(TComponent* owner);
 
   bool ShowFocus() const { return showFocus_; }
-  void SetShowFocus(bool show) { StoreSetting(*this, showFocus_, show); }
+  void SetShowFocus(bool show) { StoreButtonSetting(*this, showFocus_, show); }
+
+  // What the caption shows: the caption, or a standard kind's own.
+  std::string ShownCaption() const;
+  // The glyph's size: one cell of the glyph bitmap, 0 x 0 without one.
+  TSize GlyphSize();
+  // Glyph and caption rectangles in the given state (cache font).
+  TRect GlyphRect(int state);
+  TRect CaptionRect(int state);
+  void Loaded() override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
 
  private:
+  unsigned CaptionFormat() const;
+  TsGlyphLayoutInput LayoutInput(int state);
+  void PaintGlyphAndCaption(TBitmap& cache, int state);
+
   bool showFocus_ = true;
 };

@@ -449,6 +449,8 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_ENABLEDCHANGED:
       if (handle_) EnableWindow(handle_, Enabled());
       Invalidate();
+      // Children that look disabled inside a disabled container repaint.
+      if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
       return;
     case CM_TEXTCHANGED:
       Invalidate();

@@ -13,7 +13,14 @@ void ButtonControl::registerClass() {
 }
 
 DWORD ButtonControl::type() const { return style() & BS_TYPEMASK; }
-bool ButtonControl::isPushButton() const { return type() == BS_PUSHBUTTON || type() == BS_DEFPUSHBUTTON; }
+bool ButtonControl::isPushButton() const {
+  return type() == BS_PUSHBUTTON || type() == BS_DEFPUSHBUTTON || type() == BS_OWNERDRAW;
+}
+
+void ButtonControl::repaintFace() {
+  // An owner-drawn button's owner repaints it when its own state says so.
+  if (type() != BS_OWNERDRAW) invalidate();
+}
 bool ButtonControl::isCheckBox() const { return type() == BS_CHECKBOX || type() == BS_AUTOCHECKBOX; }
 bool ButtonControl::isRadio() const { return type() == BS_RADIOBUTTON || type() == BS_AUTORADIOBUTTON; }
 
@@ -24,7 +31,7 @@ bool ButtonControl::pointInside(LPARAM lParam) const {
 void ButtonControl::setPushed(bool pushed) {
   if (pushed_ == pushed) return;
   pushed_ = pushed;
-  invalidate();
+  repaintFace();
 }
 
 void ButtonControl::uncheckOtherRadios() {
@@ -110,20 +117,20 @@ LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETFOCUS:
       focused_ = true;
-      invalidate();
+      repaintFace();
       return 0;
     case WM_KILLFOCUS:
       focused_ = false;
       spaceDown_ = false;
       if (!mouseTracking_) pushed_ = false;
-      invalidate();
+      repaintFace();
       return 0;
     case WM_ENABLE:
-      invalidate();
+      repaintFace();
       return 0;
     case WM_SETTEXT: {
       const LRESULT r = DefWindowProc(hwnd(), msg, wParam, lParam);
-      invalidate();
+      repaintFace();
       return r;
     }
     case BM_GETCHECK: return check_;

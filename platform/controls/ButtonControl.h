@@ -20,6 +20,7 @@ class ButtonControl : public StandardControl {
   bool isCheckBox() const;
   bool isRadio() const;
   void setPushed(bool pushed);
+  void repaintFace();
   // Toggles an automatic check box or radio button, then sends BN_CLICKED.
   void click();
   void uncheckOtherRadios();

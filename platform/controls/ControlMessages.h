@@ -29,6 +29,8 @@ constexpr DWORD BS_AUTOCHECKBOX = 0x3;
 constexpr DWORD BS_RADIOBUTTON = 0x4;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr DWORD BS_GROUPBOX = 0x7;
+// A push button whose owner paints it: the class repaints nothing itself.
+constexpr DWORD BS_OWNERDRAW = 0xB;
 constexpr DWORD BS_TYPEMASK = 0xF;
 constexpr DWORD BS_LEFTTEXT = 0x20;
 constexpr DWORD BS_LEFT = 0x100;

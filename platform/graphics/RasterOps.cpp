@@ -109,7 +109,25 @@ void rop(Bitmap& target, const TRect& rect, const Bitmap* source, int srcX, int 
       continue;
     }
     // Copies between 24 and 32 bits (shadow and fade pictures) move three
-    // bytes a pixel; a 32-bit target's fourth byte becomes 0.
+    // bytes a pixel; a 32-bit target's fourth byte becomes 0. Onto a 32-bit
+    // screen each pixel but the last moves as one 4-byte word.
+    if (ropCode == kSrcCopy && s && sbpp == 3 && bpp == 4) {
+      const int n = rect.Width();
+      int x = 0;
+      for (; x + 1 < n; ++x) {
+        std::uint32_t word;
+        std::memcpy(&word, s + 3 * x, 4);
+        word &= 0x00FFFFFFu;
+        std::memcpy(d + 4 * x, &word, 4);
+      }
+      for (; x < n; ++x) {
+        d[4 * x] = s[3 * x];
+        d[4 * x + 1] = s[3 * x + 1];
+        d[4 * x + 2] = s[3 * x + 2];
+        d[4 * x + 3] = 0;
+      }
+      continue;
+    }
     if (ropCode == kSrcCopy && s) {
       for (int x = rect.Left; x < rect.Right; ++x, d += bpp, s += sbpp) {
         d[0] = s[0];

@@ -1,0 +1,190 @@
+// The skinned bitmap button: the glyph position table, the glyph cell each
+// state shows, a standard kind's caption and glyph centred as a group, and
+// the custom font colour of "ВЫПОЛНИТЬ".
+#include <gtest/gtest.h>
+
+#include "controls/TsBitBtn.h"
+#include "controls/TsButtonGeometry.h"
+#include "controls/TsGlyphPainter.h"
+#include "tests/controls/SkinnedButtonFixture.h"
+
+namespace {
+
+TsGlyphLayoutInput Input(TButtonLayout layout, TAlignment alignment) {
+  TsGlyphLayoutInput in;
+  in.Button = {100, 30};
+  in.Glyph = {18, 18};
+  in.Text = {30, 13};
+  in.Layout = layout;
+  in.Alignment = alignment;
+  in.Margin = 2;  // m = 5
+  in.Spacing = 4;
+  return in;
+}
+
+struct SkinnedBitBtn : ::testing::Test, SkinnedButtonFixture {
+  TsBitBtn* button = nullptr;
+
+  SkinnedBitBtn() {
+    button = new TsBitBtn(form);
+    button->SetParent(form);
+    button->SetBounds(20, 20, 105, 25);
+    button->SkinData().SetSkinSection("BUTTON");
+  }
+  void ShowForm() {
+    form->Show();
+    driver.runUntilIdle();
+    FocusElsewhere();
+  }
+};
+
+}  // namespace
+
+TEST(BitBtnGlyphPosition, FollowsTheLayoutAndAlignmentTable) {
+  // ox = (100 - 18 - 4 - 30) / 2 - 5 = 19, oy = (30 - 18 - 4 - 13) / 2 - 5 = -7.
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphLeft, taLeftJustify)), Rect(5, 6, 23, 24));
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphLeft, taRightJustify)).Left, 5 + 2 * 19);
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphLeft, taCenter)).Left, 5 + 19);
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphRight, taLeftJustify)).Left, 100 - 5 - 38 - 4 - 18);
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphRight, taRightJustify)).Left, 100 - 18 - 5);
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphRight, taCenter)).Left, (30 + 100 + 4 - 18) / 2);
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphTop, taCenter)), Rect(42, -2, 60, 16));
+  EXPECT_EQ(BitBtnGlyphRect(Input(blGlyphBottom, taLeftJustify)).Top, 30 - 5 + 7 - 18);
+  TsGlyphLayoutInput pressed = Input(blGlyphLeft, taCenter);
+  pressed.Pressed = true;
+  EXPECT_EQ(BitBtnGlyphRect(pressed), BitBtnGlyphRect(Input(blGlyphLeft, taCenter)).Offset(1, 1));
+  // A negative margin counts as 0 and spacing only between glyph and caption.
+  TsGlyphLayoutInput bare = Input(blGlyphLeft, taLeftJustify);
+  bare.Margin = -1;
+  bare.Text = {};
+  EXPECT_EQ(BitBtnGlyphRect(bare).Left, 0);
+}
+
+TEST(BitBtnCaptionPosition, StartsAfterTheGlyphAndSpacingCentredVertically) {
+  const TsGlyphLayoutInput in = Input(blGlyphLeft, taCenter);
+  const TRect glyph = BitBtnGlyphRect(in);
+  const TRect caption = BitBtnCaptionRect(in);
+  EXPECT_EQ(caption.Left, glyph.Right + 4);
+  EXPECT_EQ(caption.Top, (30 + 1 - 13) / 2);
+  EXPECT_EQ(caption.Width(), 30);
+}
+
+TEST(GlyphCells, EachStateShowsItsCell) {
+  TsGlyphLook two;
+  two.Cells = 2;
+  for (int state : {0, 1, 2}) {
+    two.State = state;
+    EXPECT_EQ(GlyphCellIndex(two), 0) << "state " << state << " of a 2-cell glyph";
+  }
+  two.Enabled = false;
+  EXPECT_EQ(GlyphCellIndex(two), 1) << "disabled";
+
+  TsGlyphLook five;
+  five.Cells = 5;
+  five.State = 1;
+  EXPECT_EQ(GlyphCellIndex(five), 4);
+  five.State = 2;
+  EXPECT_EQ(GlyphCellIndex(five), 2);
+  five.Down = true;
+  EXPECT_EQ(GlyphCellIndex(five), 3);
+  TsGlyphLook three;
+  three.Cells = 3;
+  three.State = 2;
+  three.Down = true;
+  EXPECT_EQ(GlyphCellIndex(three), 2) << "cell 3 needs more than 3 cells";
+}
+
+TEST(GlyphDrawing, TheBottomLeftColourIsTransparentAndBlendKeepsTheBackground) {
+  Bitmap glyph(4, 2, PixelFormat::Bgr24);
+  glyph.setPixel(0, 0, 0x000000FF);
+  glyph.setPixel(1, 0, 0x000000FF);
+  glyph.setPixel(0, 1, 0x00008000);  // the key
+  glyph.setPixel(1, 1, 0x00008000);
+  glyph.setPixel(2, 0, 0x00FF0000);  // cell 1
+  Bitmap cache(4, 4, PixelFormat::Bgr24);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) cache.setPixel(x, y, 0x00FFFFFF);
+  TsGlyphLook look;
+  look.Cells = 2;
+  DrawGlyph(cache, glyph, Point(1, 1), look);
+  EXPECT_EQ(cache.pixel(1, 1), 0x000000FFu);
+  EXPECT_EQ(cache.pixel(1, 2), 0x00FFFFFFu) << "key pixels leave the background";
+  look.Enabled = false;
+  DrawGlyph(cache, glyph, Point(0, 0), look);
+  EXPECT_EQ(cache.pixel(0, 0), 0x00FF0000u) << "a disabled 2-cell glyph shows cell 1";
+
+  Bitmap single(2, 2, PixelFormat::Bgr24);
+  single.setPixel(0, 0, 0x00000000);
+  single.setPixel(0, 1, 0x00008000);
+  single.setPixel(1, 1, 0x00008000);
+  single.setPixel(1, 0, 0x00008000);
+  TsGlyphLook blended;
+  blended.Blend = 50;
+  DrawGlyph(cache, single, Point(2, 2), blended);
+  EXPECT_EQ(cache.pixel(2, 2), 0x00808080u) << "half black, half white";
+  blended.State = 1;
+  DrawGlyph(cache, single, Point(2, 2), blended);
+  EXPECT_EQ(cache.pixel(2, 2), 0x00000000u) << "hot: no blend";
+}
+
+TEST_F(SkinnedBitBtn, AnOkKindWithAnEmptyCaptionShowsOkBesideItsGlyphAsACentredGroup) {
+  button->SetKind(bkOK);
+  button->SetCaption("");
+  ShowForm();
+  EXPECT_EQ(button->ShownCaption(), "OK");
+  EXPECT_EQ(TBitBtn::GlyphName(bkOK), "BBOK");
+  const TRect glyph = button->GlyphRect(0);
+  const TRect caption = button->CaptionRect(0);
+  EXPECT_EQ(glyph.Width(), 18);
+  EXPECT_EQ(caption.Left, glyph.Right + button->Spacing()) << "the caption right of the glyph";
+  EXPECT_NEAR(glyph.Left, button->Width() - caption.Right, 1) << "the group centred";
+  const Bitmap picture = Shot(button->Handle());
+  int green = 0, dark = 0;
+  for (int y = glyph.Top; y < glyph.Bottom; ++y)
+    for (int x = glyph.Left; x < glyph.Right; ++x) green += picture.pixel(x, y) == clGreen;
+  for (int y = caption.Top; y < caption.Bottom; ++y)
+    for (int x = caption.Left; x < caption.Right; ++x) dark += picture.pixel(x, y) != kButtonNormal;
+  EXPECT_GT(green, 10) << "the tick of BBOK";
+  EXPECT_GT(dark, 10) << "the caption OK";
+  EXPECT_EQ(picture.pixel(2, 12), kButtonNormal) << "the section around them";
+}
+
+TEST_F(SkinnedBitBtn, ACustomFontKeepsItsOwnColourOnTheSkin) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->SetWidth(145);
+  button->Font().SetColor(clGreen);
+  button->SkinData().SetCustomFont(true);
+  ShowForm();
+  const Bitmap picture = Shot(button->Handle());
+  // Antialiased strokes: count the pixels where green clearly leads.
+  int green = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const TColor c = picture.pixel(x, y);
+      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+      green += g > r + 40 && g > b + 40;
+    }
+  EXPECT_GT(green, 20);
+}
+
+TEST_F(SkinnedBitBtn, HoverFadesLikeThePushButton) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  ShowForm();
+  driver.moveTo(ScreenPoint(button->Handle(), 80, 12));
+  ASSERT_TRUE(button->Fade());
+  driver.runFor(210);
+  EXPECT_FALSE(button->Fade());
+  EXPECT_EQ(Shot(button->Handle()).pixel(3, 12), kButtonHot);
+}
+
+TEST_F(SkinnedBitBtn, ASettingChangeRebuildsThePicture) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  ShowForm();
+  const Bitmap withCaption = Shot(button->Handle());
+  button->SetShowCaption(false);
+  driver.runUntilIdle();
+  const Bitmap bare = Shot(button->Handle());
+  EXPECT_FALSE(SamePixels(bare, withCaption));
+  for (int y = 0; y < bare.height(); ++y)
+    for (int x = 0; x < bare.width(); ++x) ASSERT_EQ(bare.pixel(x, y), kButtonNormal) << x << "," << y;
+}

@@ -1,0 +1,321 @@
+// The skinned push button on the headless screen: the state pictures, the
+// hover and press fades frame by frame on the virtual clock, the pressed
+// picture a quick release still shows, the caption rectangle, the focus
+// frame, the disabled look, and the plain look without a skin.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "controls/TsButton.h"
+#include "controls/TsButtonGeometry.h"
+#include "platform/controls/ControlMessages.h"
+#include "skin/SkinCommands.h"
+#include "skin/TsFadeTimer.h"
+#include "tests/controls/SkinnedButtonFixture.h"
+
+namespace {
+
+struct SkinnedButton : ::testing::Test, SkinnedButtonFixture {
+  TsButton* button = nullptr;
+
+  SkinnedButton() {
+    button = new TsButton(form);
+    button->SetParent(form);
+    button->SetBounds(20, 20, 75, 25);
+    button->SetCaption("Go");
+    button->SkinData().SetSkinSection("BUTTON");
+    form->Show();
+    driver.runUntilIdle();
+    FocusElsewhere();
+  }
+  HWND Window() { return button->Handle(); }
+  Bitmap Picture() { return Shot(Window()); }
+  // A point of the button's face away from its caption.
+  TColor Face() { return Picture().pixel(4, 12); }
+  void Hover() { driver.moveTo(ScreenPoint(Window(), 60, 12)); }
+  void Leave() { driver.moveTo(ScreenPoint(form->Handle(), 250, 150)); }
+  void Press() { driver.press(ScreenPoint(Window(), 60, 12)); }
+  void Release() { driver.release(ScreenPoint(Window(), 60, 12)); }
+  // One picture per 10 ms tick while a fade runs.
+  std::vector<Bitmap> Frames(int ticks) {
+    std::vector<Bitmap> frames;
+    for (int i = 0; i < ticks; ++i) {
+      driver.runFor(10);
+      frames.push_back(Picture());
+    }
+    return frames;
+  }
+};
+
+}  // namespace
+
+TEST(ButtonCaptionRect, ACaptionFortyByThirteenInASeventyFiveByTwentyFiveButton) {
+  EXPECT_EQ(CenteredCaptionRect({75, 25}, {40, 13}, false), Rect(16, 6, 60, 19));
+  EXPECT_EQ(CenteredCaptionRect({75, 25}, {40, 13}, true), Rect(17, 7, 61, 20));
+  // Odd leftovers truncate toward zero; an empty caption centres nothing.
+  EXPECT_EQ(CenteredCaptionRect({75, 25}, {41, 14}, false), Rect(16, 5, 60, 20));
+  EXPECT_EQ(CenteredCaptionRect({75, 25}, {0, 0}, false), Rect(36, 12, 40, 13));
+}
+
+TEST_F(SkinnedButton, IsOwnerDrawnFromItsSectionWhileSkinned) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE));
+  EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(button->StateIndex(), 0);
+  EXPECT_EQ(Face(), kButtonNormal);
+}
+
+TEST_F(SkinnedButton, AHoverShowsTwentyFramesThenTheHotPictureAndLeavingFadesBack) {
+  const Bitmap normal = Picture();
+  Hover();
+  ASSERT_TRUE(button->Fade()) << "the hover fades";
+  EXPECT_EQ(button->StateIndex(), 1);
+  const std::vector<Bitmap> frames = Frames(20);
+  EXPECT_TRUE(button->Fade()) << "SKC_FADE_DONE only comes at the 21st tick";
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade());
+  const Bitmap hot = Picture();
+  EXPECT_EQ(hot.pixel(4, 12), kButtonHot);
+  const int alphas[] = {243, 230, 217};
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(FadeAlpha(k + 1, 20), alphas[k]);
+  for (int k = 0; k < 20; ++k)
+    EXPECT_TRUE(SamePixels(frames[static_cast<std::size_t>(k)], FadeFrame(normal, hot, FadeAlpha(k + 1, 20))))
+        << "frame " << k + 1 << " is the hot picture weighted over the normal one";
+
+  Leave();
+  ASSERT_TRUE(button->Fade()) << "leaving fades back";
+  const std::vector<Bitmap> back = Frames(20);
+  EXPECT_TRUE(SamePixels(back[0], FadeFrame(hot, normal, FadeAlpha(1, 20))));
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade());
+  EXPECT_EQ(Face(), kButtonNormal);
+}
+
+TEST_F(SkinnedButton, APressOfAFocusedHotButtonFadesInTenFramesAndShowsItsCaptionMoved) {
+  button->SetFocus();
+  driver.runUntilIdle();
+  Hover();
+  driver.runFor(250);
+  ASSERT_FALSE(button->Fade());
+  const Bitmap hot = Picture();
+  const TRect raised = button->CaptionRect(1);
+  Press();
+  ASSERT_TRUE(button->Fade());
+  EXPECT_EQ(button->StateIndex(), 2);
+  EXPECT_EQ(button->Fade()->FadeLength, 10) << "a press uses half the iterations";
+  const std::vector<Bitmap> frames = Frames(10);
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade());
+  const Bitmap pressed = Picture();
+  EXPECT_EQ(button->CaptionRect(2), raised.Offset(1, 1));
+  EXPECT_FALSE(SamePixels(pressed, hot)) << "the caption moved one pixel right and down";
+  for (int k = 0; k < 10; ++k)
+    EXPECT_TRUE(SamePixels(frames[static_cast<std::size_t>(k)], FadeFrame(hot, pressed, FadeAlpha(k + 1, 10))))
+        << "press frame " << k + 1;
+  Release();
+  EXPECT_TRUE(button->Fade()) << "the release fades too";
+}
+
+TEST_F(SkinnedButton, AReleaseDuringThePressFadeShowsThePressedPictureForThirtyMilliseconds) {
+  button->SetFocus();
+  driver.runUntilIdle();
+  Hover();
+  driver.runFor(250);
+  // The pressed picture, made once without a fade to compare with.
+  Section().FadingEnabled = false;
+  Press();
+  const Bitmap pressed = Picture();
+  Release();
+  Section().FadingEnabled = true;
+  Hover();
+  driver.runFor(250);
+
+  Press();
+  driver.runFor(20);
+  ASSERT_TRUE(button->Fade());
+  ASSERT_LT(button->Fade()->Step, button->Fade()->FadeLength);
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  const std::uint64_t before = driver.now();
+  Release();
+  EXPECT_EQ(driver.now() - before, 30u) << "the pressed picture stays 30 ms";
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(SamePixels(Picture(), pressed)) << "the pressed picture, before any release frame";
+  ASSERT_TRUE(button->Fade()) << "then the release fade starts";
+  driver.runFor(10);
+  EXPECT_FALSE(SamePixels(Picture(), pressed));
+}
+
+TEST_F(SkinnedButton, OneIterationHoverShowsOneFrameAndAHalvedPressNone) {
+  Section().FadingIterations = 1;
+  const Bitmap normal = Picture();
+  Hover();
+  ASSERT_TRUE(button->Fade());
+  driver.runFor(10);
+  const Bitmap frame = Picture();
+  driver.runFor(10);
+  const Bitmap hot = Picture();
+  EXPECT_EQ(hot.pixel(4, 12), kButtonHot);
+  EXPECT_TRUE(SamePixels(frame, FadeFrame(normal, hot, 0))) << "one frame with A = 0: the new picture";
+  EXPECT_FALSE(button->Fade()) << "then SKC_FADE_DONE";
+
+  button->SetFocus();
+  driver.runUntilIdle();
+  Press();
+  ASSERT_TRUE(button->Fade());
+  EXPECT_EQ(button->Fade()->FadeLength, 0);
+  EXPECT_EQ(button->Fade()->Step, 1);
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade()) << "the first tick reports SKC_FADE_DONE without a frame";
+  EXPECT_EQ(button->StateIndex(), 2);
+  Release();
+}
+
+TEST_F(SkinnedButton, ASectionWithoutFadingChangesStateAtOnce) {
+  Section().FadingEnabled = false;
+  Hover();
+  EXPECT_FALSE(button->Fade());
+  EXPECT_EQ(Face(), kButtonHot) << "no time passed, the hot picture is there";
+  Leave();
+  EXPECT_EQ(Face(), kButtonNormal);
+}
+
+TEST_F(SkinnedButton, AButtonDisabledDuringAFadeStopsAndShowsTheDisabledLook) {
+  Hover();
+  driver.runFor(30);
+  button->SetEnabled(false);
+  driver.runFor(30);
+  EXPECT_FALSE(button->Fade());
+  // dkBlended over a plain parent: half the form colour, half the face.
+  const TColor face = Face();
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int expected = (((kButtonNormal >> shift) & 0xFF) + ((kFormColor >> shift) & 0xFF) + 1) / 2;
+    EXPECT_NEAR(static_cast<int>((face >> shift) & 0xFF), expected, 1) << "channel " << shift / 8;
+  }
+  button->SetDisabledKind(dkGrayed);
+  driver.runUntilIdle();
+  const TColor grey = Face();
+  EXPECT_EQ(grey & 0xFF, (grey >> 8) & 0xFF);
+  EXPECT_EQ(grey & 0xFF, (grey >> 16) & 0xFF);
+}
+
+TEST_F(SkinnedButton, TheCaptionLiesInsideItsRectangleAndWrapsWhenItMust) {
+  button->SetCaption("Наклонить вверх");
+  driver.runUntilIdle();
+  const TRect r = button->CaptionRect(0);
+  EXPECT_GT(r.Height(), 20) << "two lines: the caption wraps in a 75-pixel button";
+  const Bitmap picture = Picture();
+  int inside = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      if (picture.pixel(x, y) == kButtonNormal) continue;
+      EXPECT_TRUE(r.Contains(Point(x, y))) << x << "," << y << " drawn outside the caption rectangle";
+      ++inside;
+    }
+  EXPECT_GT(inside, 40);
+}
+
+TEST(DottedFocusFrame, BlackDotsEveryThirdPixelWithWhiteOnesAboveLeft) {
+  Bitmap bmp(20, 12, PixelFormat::Bgr24);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 20; ++x) bmp.setPixel(x, y, 0x00808080);
+  DrawDottedFocusFrame(bmp, Rect(2, 2, 14, 9));
+  for (int x : {2, 5, 8, 11, 14}) {
+    EXPECT_EQ(bmp.pixel(x, 2), clBlack) << x;
+    EXPECT_EQ(bmp.pixel(x, 9), clBlack) << x;
+    EXPECT_EQ(bmp.pixel(x - 1, 1), clWhite) << x;
+    if (x != 2) {
+      EXPECT_EQ(bmp.pixel(x - 1, 8), clWhite) << x;
+    }
+  }
+  EXPECT_EQ(bmp.pixel(3, 2), 0x00808080u);
+  for (int y : {2, 5, 8}) {
+    EXPECT_EQ(bmp.pixel(2, y), clBlack) << y;
+    EXPECT_EQ(bmp.pixel(14, y), clBlack) << y;
+    EXPECT_EQ(bmp.pixel(13, y - 1), clWhite) << y;
+  }
+  EXPECT_EQ(bmp.pixel(2, 3), 0x00808080u);
+}
+
+TEST_F(SkinnedButton, AFocusedButtonShowsTheFrameOnlyWhenTheSectionAsks) {
+  button->SetFocus();
+  driver.runUntilIdle();
+  TRect r = button->CaptionRect(button->StateIndex());
+  const TPoint corner = Point(r.Left - 1, r.Top - 1);  // FocusMargin 1
+  EXPECT_NE(Picture().pixel(corner.X, corner.Y), clBlack);
+  Section().ShowFocus = true;
+  button->SkinData().Invalidate();
+  driver.runUntilIdle();
+  EXPECT_EQ(Picture().pixel(corner.X, corner.Y), clBlack);
+}
+
+TEST_F(SkinnedButton, SwitchingTheSkinOffAndOnMovesBetweenThePlainAndTheSkinnedLook) {
+  SendSkinCommand(Window(), SKC_SKIN_REMOVED, reinterpret_cast<LPARAM>(&manager));
+  driver.runUntilIdle();
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE)) & BS_TYPEMASK, BS_PUSHBUTTON);
+  EXPECT_EQ(Face(), ColorToRGB(clBtnFace)) << "the plain face";
+  Hover();
+  EXPECT_FALSE(button->Fade()) << "a plain button does not fade";
+  Leave();
+
+  button->SkinData().UpdateIndexes();
+  SendSkinCommand(Window(), SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
+  driver.runUntilIdle();
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE)) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(Face(), kButtonNormal);
+}
+
+TEST(PlainButton, WithoutASkinTheButtonIsThePlatformButton) {
+  HeadlessDriver driver;
+  TApplication app{nullptr};
+  app.Initialize();
+  auto* form = TForm::Create<TButtonTestForm>(&app);
+  form->SetBounds(40, 40, 200, 100);
+  auto* button = new TsButton(form);
+  button->SetParent(form);
+  button->SetBounds(10, 10, 75, 25);
+  button->SetCaption("Очистить");
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_FALSE(button->SkinData().Skinned());
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(button->Handle(), GWL_STYLE)) & BS_TYPEMASK, BS_PUSHBUTTON);
+  EXPECT_EQ(driver.windowShot(button->Handle()).pixel(4, 12), ColorToRGB(clBtnFace));
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  driver.clickClient(button->Handle(), {30, 12});
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinnedButton, DownShowsThePressedPictureForGoodAndRebuildsTheRegion) {
+  const Bitmap raised = Picture();
+  button->SetDown(true);
+  EXPECT_TRUE(button->RegionRebuild());
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 2);
+  EXPECT_FALSE(button->RegionRebuild()) << "the paint applied the new region";
+  const Bitmap down = Picture();
+  EXPECT_FALSE(SamePixels(down, raised)) << "the caption moved";
+  Hover();
+  Leave();
+  driver.runFor(300);
+  EXPECT_EQ(button->StateIndex(), 2) << "the mouse does not lift it";
+  EXPECT_TRUE(SamePixels(Picture(), down));
+}
+
+TEST_F(SkinnedButton, TheSpaceKeyShowsThePressedPictureAndClicksOnRelease) {
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  button->SetFocus();
+  driver.runUntilIdle();
+  const Bitmap focused = Picture();
+  driver.keyDown(VK_SPACE);
+  // The space character that follows the key repaints the button.
+  SendMessage(Window(), WM_CHAR, static_cast<WPARAM>(VK_SPACE), 0);
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 2);
+  EXPECT_FALSE(SamePixels(Picture(), focused)) << "pressed at once, without a fade";
+  EXPECT_FALSE(button->Fade());
+  driver.keyUp(VK_SPACE);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(button->StateIndex(), 1);
+  EXPECT_TRUE(SamePixels(Picture(), focused));
+}
