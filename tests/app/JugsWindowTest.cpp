@@ -219,17 +219,6 @@ Bitmap TitleAsDrawn(const std::string& title, TColor background) {
   return strip;
 }
 
-// Whether `part` appears, pixel for pixel, somewhere in row band `top` of `picture`.
-bool ContainsAt(const Bitmap& picture, const Bitmap& part, int top) {
-  for (int left = 0; left + part.width() <= picture.width(); ++left) {
-    bool same = true;
-    for (int y = 0; y < part.height() && same; ++y)
-      for (int x = 0; x < part.width() && same; ++x) same = picture.pixel(left + x, top + y) == part.pixel(x, y);
-    if (same) return true;
-  }
-  return false;
-}
-
 TEST_F(JugsWindowTest, AShortMessageStillShowsItsWholeTitle) {
   session.Execute(jugs());
   session.Run(100);
