@@ -253,9 +253,26 @@ bool SdlBackend::waitForEvents(std::uint64_t deadlineMs) {
   SDL_Event event;
   if (timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout)) {
     handle(event);
-    handlePendingEvents();
+    if (!endsBatch(event)) handlePendingEvents();
   }
   return true;
+}
+
+bool SdlBackend::endsBatch(const SDL_Event& event) {
+  // The layer picks the target of a press, a release or a key as it hears
+  // of it, from the capture and the focus of that moment. What a press or a
+  // key does (a title button taking the capture, Tab moving the focus) must
+  // therefore be dispatched before the next of them is heard: a quick click
+  // otherwise sends its release past the capture its press was about to take.
+  switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEWHEEL:
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_TEXTINPUT: return true;
+    default: return false;
+  }
 }
 
 bool SdlBackend::handlePendingEvents() {
@@ -264,6 +281,7 @@ bool SdlBackend::handlePendingEvents() {
   while (SDL_PollEvent(&event)) {
     handle(event);
     any = true;
+    if (endsBatch(event)) break;
   }
   return any;
 }

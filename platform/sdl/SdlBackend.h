@@ -44,8 +44,12 @@ class SdlBackend : public Backend {
   SDL_Window* windowOf(NativeWindow window) const;
   HWND hwndOf(Uint32 windowId) const;
   void handle(const SDL_Event& event);
-  // Handles every event SDL has or can read without waiting; answers whether there was one.
+  // Handles the events SDL has or can read without waiting, up to and
+  // including the first press, release or key; answers whether there was one.
   bool handlePendingEvents();
+  // Whether the messages `event` makes must be dispatched before the next
+  // event is routed.
+  static bool endsBatch(const SDL_Event& event);
   void handleWindowEvent(const SDL_WindowEvent& event);
   POINT toScreen(Uint32 windowId, int x, int y) const;
   static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);
