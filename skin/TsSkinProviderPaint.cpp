@@ -27,27 +27,6 @@ TSize WindowSize(HWND window) {
   return {r.Width(), r.Height()};
 }
 
-// A 32-bit icon with straight alpha blended into the rectangle.
-void DrawAlphaIcon(HDC dc, const Bitmap& icon, const TRect& square) {
-  Bitmap premultiplied(icon.width(), icon.height(), PixelFormat::Bgrx32);
-  for (int y = 0; y < icon.height(); ++y) {
-    const std::uint8_t* src = icon.row(y);
-    std::uint8_t* dst = premultiplied.row(y);
-    for (int x = 0; x < icon.width(); ++x, src += 4, dst += 4) {
-      const int a = src[3];
-      dst[0] = static_cast<std::uint8_t>(src[0] * a / 255);
-      dst[1] = static_cast<std::uint8_t>(src[1] * a / 255);
-      dst[2] = static_cast<std::uint8_t>(src[2] * a / 255);
-      dst[3] = static_cast<std::uint8_t>(a);
-    }
-  }
-  DeviceContext source(premultiplied);
-  BLENDFUNCTION blend;
-  blend.AlphaFormat = AC_SRC_ALPHA;
-  AlphaBlend(dc, square.Left, square.Top, square.Width(), square.Height(), &source, 0, 0, icon.width(), icon.height(),
-             blend);
-}
-
 }  // namespace
 
 void TsSkinProvider::PrepareFrame() {
@@ -129,7 +108,7 @@ void TsSkinProvider::DrawTitleIcon(HDC dc) {
     const int w = titleIcon_.Width ? titleIcon_.Width : standard;
     const int h = titleIcon_.Height ? titleIcon_.Height : standard;
     if (glyph.format() == PixelFormat::Bgrx32) {
-      DrawAlphaIcon(dc, glyph, Bounds(place.Left, place.Top, w, h));
+      AlphaBlendStraight(dc, glyph, Bounds(place.Left, place.Top, w, h));
     } else {
       DeviceContext source(const_cast<Bitmap&>(glyph));
       TransparentBlt(dc, place.Left, place.Top, w, h, &source, 0, 0, glyph.width(), glyph.height(), clFuchsia);
@@ -137,7 +116,7 @@ void TsSkinProvider::DrawTitleIcon(HDC dc) {
     return;
   }
   if (std::shared_ptr<const Bitmap> icon = GetWindowIcon(form_->Handle())) {
-    DrawAlphaIcon(dc, *icon, place);
+    AlphaBlendStraight(dc, *icon, place);
     return;
   }
   // No icon of its own: the plain application glyph.

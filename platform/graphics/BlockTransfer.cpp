@@ -276,3 +276,23 @@ bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX
   });
   return true;
 }
+
+void AlphaBlendStraight(HDC dest, const Bitmap& picture, const TRect& square) {
+  Bitmap premultiplied(picture.width(), picture.height(), PixelFormat::Bgrx32);
+  for (int y = 0; y < picture.height(); ++y) {
+    const std::uint8_t* src = picture.row(y);
+    std::uint8_t* dst = premultiplied.row(y);
+    for (int x = 0; x < picture.width(); ++x, src += 4, dst += 4) {
+      const int a = src[3];
+      dst[0] = static_cast<std::uint8_t>(src[0] * a / 255);
+      dst[1] = static_cast<std::uint8_t>(src[1] * a / 255);
+      dst[2] = static_cast<std::uint8_t>(src[2] * a / 255);
+      dst[3] = static_cast<std::uint8_t>(a);
+    }
+  }
+  DeviceContext source(premultiplied);
+  BLENDFUNCTION blend;
+  blend.AlphaFormat = AC_SRC_ALPHA;
+  AlphaBlend(dest, square.Left, square.Top, square.Width(), square.Height(), &source, 0, 0, picture.width(),
+             picture.height(), blend);
+}

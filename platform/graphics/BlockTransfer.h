@@ -58,3 +58,7 @@ struct BLENDFUNCTION {
 };
 bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, BLENDFUNCTION blend);
+
+// A 32-bit picture with straight (not premultiplied) alpha, such as an icon,
+// scaled into `square` and blended over what is there.
+void AlphaBlendStraight(HDC dest, const Bitmap& picture, const TRect& square);

@@ -178,27 +178,6 @@ void drawArrow(HDC dc, const RECT& r, int direction, TColor color) {
   SelectObject(dc, oldBrush);
 }
 
-// The icon (straight alpha) scaled into the square and blended over the caption.
-void drawIcon(HDC dc, const Bitmap& icon, const RECT& square) {
-  Bitmap premultiplied(icon.width(), icon.height(), PixelFormat::Bgrx32);
-  for (int y = 0; y < icon.height(); ++y) {
-    const std::uint8_t* src = icon.row(y);
-    std::uint8_t* dst = premultiplied.row(y);
-    for (int x = 0; x < icon.width(); ++x, src += 4, dst += 4) {
-      const int a = src[3];
-      dst[0] = static_cast<std::uint8_t>(src[0] * a / 255);
-      dst[1] = static_cast<std::uint8_t>(src[1] * a / 255);
-      dst[2] = static_cast<std::uint8_t>(src[2] * a / 255);
-      dst[3] = static_cast<std::uint8_t>(a);
-    }
-  }
-  DeviceContext source(premultiplied);
-  BLENDFUNCTION blend;
-  blend.AlphaFormat = AC_SRC_ALPHA;
-  AlphaBlend(dc, square.Left, square.Top, square.Width(), square.Height(), &source, 0, 0, icon.width(), icon.height(),
-             blend);
-}
-
 void drawButtonFace(HDC dc, RECT r, bool pressed) {
   FillRect(dc, r, clBtnFace);
   DrawEdge(dc, r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
@@ -271,7 +250,7 @@ void DefaultFrame::paint(const Window& w, HDC dc) {
     if (!icon.IsEmpty()) {
       const RECT glyph = icon.Inflate(-2, -2);
       if (w.icon) {
-        drawIcon(dc, *w.icon, glyph);
+        AlphaBlendStraight(dc, *w.icon, glyph);
       } else {
         // A plain window glyph stands in for a missing icon.
         const RECT plain = icon.Inflate(-3, -3);
