@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev zlib1g-dev libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick xcompmgr
+  xvfb xdotool x11-utils imagemagick xcompmgr openbox
   desktop-file-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then

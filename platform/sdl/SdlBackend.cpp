@@ -16,6 +16,7 @@
 #include "platform/sdl/X11Focus.h"
 #include "platform/sdl/X11ScreenReader.h"
 #include "platform/sdl/X11TitleWriter.h"
+#include "platform/sdl/X11WindowManager.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/WinUser.h"
@@ -165,6 +166,7 @@ void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
   if (!w) return;
   const bool noActivate = windows_[window].noActivate;
   const bool shown = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0;
+  if (visible && (SDL_GetWindowFlags(w) & SDL_WINDOW_MINIMIZED)) SDL_RestoreWindow(w);
   if (visible && !shown) {
     // Without a window manager SDL focuses every window it maps: a list or
     // hint hands the focus straight back, or the keys would go to it and be
@@ -182,6 +184,13 @@ void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
     // here also where none runs (or after the focused box went away).
     SDL_SetWindowInputFocus(w);
   }
+}
+
+void SdlBackend::minimize(NativeWindow window) {
+  SDL_Window* w = windowOf(window);
+  if (!w) return;
+  if (X11WindowManager::running(w)) SDL_MinimizeWindow(w);
+  else SDL_HideWindow(w);
 }
 
 void SdlBackend::raise(NativeWindow window) {
@@ -361,6 +370,14 @@ void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       wm().input().nativeActivated(hwnd);
       break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED: {
+      // Back from the task bar. Only the window's state now counts: the
+      // events of earlier hiding and showing may still be on their way.
+      const Uint32 flags = SDL_GetWindowFlags(windowOf(event.windowID));
+      if ((flags & SDL_WINDOW_SHOWN) && !(flags & SDL_WINDOW_MINIMIZED)) wm().input().nativeRestored(hwnd);
+      break;
+    }
     case SDL_WINDOWEVENT_MOVED:
       wm().input().windowMoved(hwnd, {event.data1, event.data2});
       break;

@@ -25,6 +25,7 @@ class SdlBackend : public Backend {
   void setBounds(NativeWindow window, const RECT& screenRect) override;
   void setVisible(NativeWindow window, bool visible, bool activate) override;
   void raise(NativeWindow window) override;
+  void minimize(NativeWindow window) override;
   void setTitle(NativeWindow window, const std::string& utf8) override;
   void setIcon(NativeWindow window, const Bitmap& icon) override;
   void present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) override;

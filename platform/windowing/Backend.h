@@ -26,6 +26,10 @@ class Backend {
   virtual void setBounds(NativeWindow window, const RECT& screenRect) = 0;
   virtual void setVisible(NativeWindow window, bool visible, bool activate) = 0;
   virtual void raise(NativeWindow window) = 0;
+  // Minimises a shown window: where the desktop has a task bar the window
+  // goes there, so that the pupil can bring it back. Where it has none,
+  // hiding is all there is.
+  virtual void minimize(NativeWindow window) { setVisible(window, false, false); }
   virtual void setTitle(NativeWindow window, const std::string& utf8) = 0;
   // The window's icon for the desktop (taskbar, switcher): a 32-bit picture
   // whose fourth byte is alpha (not premultiplied).

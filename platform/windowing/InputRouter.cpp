@@ -315,6 +315,12 @@ void InputRouter::nativeActivated(HWND hwnd) {
   wm_.setActive(hwnd, false);
 }
 
+void InputRouter::nativeRestored(HWND hwnd) {
+  Window* w = wm_.find(hwnd);
+  if (!w || !w->minimized) return;
+  wm_.show(hwnd, SW_RESTORE);
+}
+
 // ---- capture and tracking
 
 HWND InputRouter::setCapture(HWND hwnd) {

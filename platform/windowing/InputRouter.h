@@ -33,6 +33,8 @@ class InputRouter {
   void closeRequested(HWND hwnd);
   // The desktop gave the keyboard to a native window.
   void nativeActivated(HWND hwnd);
+  // The desktop brought a minimised window back (from its task bar).
+  void nativeRestored(HWND hwnd);
 
   // ---- the window under a point
   // Deepest visible, enabled window whose shape holds the point and does not

@@ -161,7 +161,7 @@ bool WindowManager::show(HWND hwnd, int command) {
   if (w->isTopLevel() && minimize && !w->minimized) {
     w->minimized = true;
     w->style |= WS_MINIMIZE | WS_VISIBLE;
-    if (w->native) backend().setVisible(w->native, false, false);
+    if (w->native) backend().minimize(w->native);
     painter_->invalidateUnder(w);
     if (active_ == hwnd) activateNext(hwnd);
     send(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);

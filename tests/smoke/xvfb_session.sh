@@ -3,6 +3,7 @@
 # The caller sets `name` (how its messages begin) before sourcing; afterwards
 #   start_xvfb [Xvfb options]       starts the server and exports DISPLAY
 #   start_compositor                starts a compositing manager on it
+#   start_window_manager            starts a window manager on it
 #   start_program BINARY [DIR]      starts the program (in DIR when given)
 #   wait_for_window TITLE           sets `window` to the program's window
 #   fail MESSAGE                    reports (with the program's output), exits
@@ -10,11 +11,13 @@ work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 compositor_pid=""
+wm_pid=""
 window=""
 
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -50,6 +53,21 @@ start_compositor() {
   compositor_pid=$!
   sleep 0.3
   kill -0 "$compositor_pid" 2>/dev/null || fail "xcompmgr ended at once: $(cat "$work/xcompmgr.log")"
+}
+
+# A window manager that keeps a task bar's worth of state (iconic windows)
+# and answers activation requests, as a desktop's does. Ready once it has
+# named its check window on the root window.
+start_window_manager() {
+  command -v openbox >/dev/null || fail "openbox is not installed"
+  openbox >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended at once: $(cat "$work/wm.log")"
+    sleep 0.1
+  done
+  fail "openbox did not come up"
 }
 
 start_program() {

@@ -1,6 +1,7 @@
 // The default frame, painting, regions and layered windows, seen through
 // hit codes, injected input and screen pixels.
 #include "platform/graphics/Gdi.h"
+#include "platform/windowing/InputRouter.h"
 #include "platform/windowing/WindowManager.h"
 #include "WindowingTestSupport.h"
 
@@ -125,6 +126,29 @@ TEST_F(Frame, TheMinimizeButtonTakesTheWindowOffTheScreen) {
   driver.runUntilIdle();
   EXPECT_FALSE(IsIconic(w));
   EXPECT_EQ(screenPixel({250, 200}), clWhite);
+}
+
+TEST_F(Frame, AWindowTheDesktopBringsBackFromItsTaskBarIsRestoredAndActive) {
+  HWND w = makeTop("min", Bounds(100, 100, 300, 200));
+  HWND other = makeTop("other", Bounds(600, 100, 200, 150));
+  ShowWindow(w, SW_MINIMIZE);
+  driver.runUntilIdle();
+  ASSERT_TRUE(IsIconic(w));
+  ASSERT_EQ(GetActiveWindow(), other);
+  clearLog();
+  wm().input().nativeRestored(w);
+  driver.runUntilIdle();
+  EXPECT_FALSE(IsIconic(w));
+  EXPECT_TRUE(IsWindowVisible(w));
+  EXPECT_EQ(GetActiveWindow(), w);
+  EXPECT_EQ(screenPixel({250, 200}), clWhite);
+  const std::vector<UINT> sizes = messagesOf(w, {WM_SIZE});
+  EXPECT_EQ(sizes.size(), 1u) << "the window hears it is restored";
+  // A window that was never minimised ignores the news (events of earlier
+  // showing and hiding may still arrive).
+  clearLog();
+  wm().input().nativeRestored(other);
+  EXPECT_EQ(messagesOf(other, {WM_SIZE, WM_ACTIVATE}).size(), 0u);
 }
 
 // ---- painting
