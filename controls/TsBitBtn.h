@@ -5,12 +5,16 @@
 // Alignment; a standard Kind with an empty caption shows the kind's caption
 // ("OK") beside the kind's glyph. Without a skin it is the plain bitmap
 // button.
+#include <functional>
 #include <string>
 
 #include "controls/SkinnedButtonSettings.h"
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsWindowedButtonSkin.h"
 #include "framework/TBitBtn.h"
+
+// The paint notification of the skinned bit and speed buttons.
+using TsButtonPaintEvent = std::function<void(TObject* sender, TBitmap& cache)>;
 
 class TsBitBtn : public TBitBtn,
                  public TsButtonSkinSettings,
@@ -35,6 +39,9 @@ class TsBitBtn : public TBitBtn,
   TRect CaptionRect(int state);
   void Loaded() override;
 
+  // Raised with the finished cache each time the skinned picture is made.
+  TsButtonPaintEvent OnPaint;
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
@@ -42,7 +49,8 @@ class TsBitBtn : public TBitBtn,
  private:
   unsigned CaptionFormat() const;
   TsGlyphLayoutInput LayoutInput(int state);
-  void PaintGlyphAndCaption(TBitmap& cache, int state);
+  void PaintGlyph(TBitmap& cache, int state);
+  void PaintCaption(TBitmap& cache, int state);
 
   bool showFocus_ = true;
 };

@@ -188,3 +188,68 @@ TEST_F(SkinnedBitBtn, ASettingChangeRebuildsThePicture) {
   for (int y = 0; y < bare.height(); ++y)
     for (int x = 0; x < bare.width(); ++x) ASSERT_EQ(bare.pixel(x, y), kButtonNormal) << x << "," << y;
 }
+
+namespace {
+
+// A solid red glyph; its bottom-left pixel (the transparent colour) blue.
+Bitmap RedGlyph(int w, int h) {
+  Bitmap glyph(w, h);
+  glyph.fill(clRed);
+  glyph.setPixel(0, h - 1, clBlue);
+  return glyph;
+}
+
+int CountInRect(const Bitmap& picture, const TRect& r, TColor color) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += picture.pixel(x, y) == color;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(SkinnedBitBtn, ThePressedPictureMovesGlyphAndCaptionOnePixel) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->Glyph().SetPixels(RedGlyph(12, 12));
+  ShowForm();
+  const TRect normal = button->GlyphRect(0);
+  EXPECT_EQ(button->GlyphRect(2), normal.Offset(1, 1));
+  EXPECT_EQ(button->CaptionRect(2), button->CaptionRect(0).Offset(1, 1));
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), normal, clRed), 12 * 12 - 1);
+  button->SetDown(true);
+  driver.runUntilIdle();
+  const Bitmap pressed = Shot(button->Handle());
+  EXPECT_EQ(CountInRect(pressed, normal.Offset(1, 1), clRed), 12 * 12 - 1);
+  EXPECT_NE(pressed.pixel(normal.Left, normal.Top), clRed) << "the glyph's old top row is uncovered";
+}
+
+TEST_F(SkinnedBitBtn, DrawOverBorderDecidesWhetherTheCaptionOrTheGlyphLiesOnTop) {
+  // A negative spacing lays the caption over the glyph.
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->Glyph().SetPixels(RedGlyph(40, 12));
+  button->SetSpacing(-40);
+  ShowForm();
+  const TRect glyph = button->GlyphRect(0);
+  ASSERT_LT(button->CaptionRect(0).Left, glyph.Right);
+  const int under = CountInRect(Shot(button->Handle()), glyph, clRed);
+  EXPECT_LT(under, 40 * 12 - 1) << "the caption's strokes cover part of the glyph";
+  button->SetDrawOverBorder(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), glyph, clRed), 40 * 12 - 1) << "the glyph is drawn last";
+}
+
+TEST_F(SkinnedBitBtn, ThePaintNotificationSeesTheFinishedCacheAndItsDrawingIsShown) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  int calls = 0;
+  button->OnPaint = [&](TObject* sender, TBitmap& cache) {
+    ++calls;
+    EXPECT_EQ(sender, button);
+    EXPECT_EQ(cache.Width(), button->Width());
+    const TColor section = cache.Pixels().pixel(2, 2);
+    EXPECT_TRUE(section == kButtonNormal || section == kButtonHot) << "the section is already there";
+    cache.Pixels().setPixel(4, 4, clLime);
+  };
+  ShowForm();
+  EXPECT_GE(calls, 1);
+  EXPECT_EQ(Shot(button->Handle()).pixel(4, 4), clLime);
+}
