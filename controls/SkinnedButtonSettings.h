@@ -3,10 +3,17 @@
 // inherits the groups it has: every button the skin and fade settings, the
 // windowed buttons their press and caption settings, the bitmap and speed
 // buttons their glyph placement. Each setter repaints the button.
+#include <functional>
+
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
+#include "framework/TBitmap.h"
 #include "framework/TLabel.h"
 #include "skin/TsCommonData.h"
+
+// The paint notification of the skinned bit and speed buttons: the finished
+// cache, before it is shown.
+using TsButtonPaintEvent = std::function<void(TObject* sender, TBitmap& cache)>;
 
 // A changed setting of a skinned button rebuilds its picture: the skin
 // state marks its cache stale and repaints (a plain button just repaints).

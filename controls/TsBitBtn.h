@@ -5,16 +5,12 @@
 // Alignment; a standard Kind with an empty caption shows the kind's caption
 // ("OK") beside the kind's glyph. Without a skin it is the plain bitmap
 // button.
-#include <functional>
 #include <string>
 
 #include "controls/SkinnedButtonSettings.h"
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsWindowedButtonSkin.h"
 #include "framework/TBitBtn.h"
-
-// The paint notification of the skinned bit and speed buttons.
-using TsButtonPaintEvent = std::function<void(TObject* sender, TBitmap& cache)>;
 
 class TsBitBtn : public TBitBtn,
                  public TsButtonSkinSettings,

@@ -14,6 +14,7 @@
 #include "framework/TShape.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TSpinEdit.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 
 void RegisterFrameworkClasses() {
@@ -21,6 +22,7 @@ void RegisterFrameworkClasses() {
   registry.Register<TForm>();
   registry.Register<TButton>();
   registry.Register<TLabel>();
+  registry.Register<TPopupMenu>();
   registry.Register<TTimer>();
   registry.Register<TShape>();
   registry.Register<TBevel>();
