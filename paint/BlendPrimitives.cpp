@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "paint/ColorMath.h"
@@ -103,6 +104,15 @@ void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std
   const bool blends = SameSize(old, fresh) && old.width() >= 2 && old.height() >= 2 &&
                       old.format() == PixelFormat::Bgr24 && fresh.format() == PixelFormat::Bgr24;
   const auto rowBytes = static_cast<std::size_t>(old.width()) * static_cast<std::size_t>(old.bytesPerPixel());
+  if (blends && old.height() > 0 && frame.delta() == old.delta() && fresh.delta() == old.delta()) {
+    // Rows laid out alike: one run over the whole picture, the bytes that
+    // pad the rows included, so no row ends in a short scalar tail.
+    const int last = old.height() - 1;
+    auto first = [last](auto& bmp) { return bmp.delta() > 0 ? bmp.row(0) : bmp.row(last); };
+    const std::size_t bytes = static_cast<std::size_t>(last) * static_cast<std::size_t>(std::abs(old.delta())) + rowBytes;
+    WeightedRowInto(first(frame), first(old), first(fresh), static_cast<int>(bytes), weight);
+    return;
+  }
   for (int y = 0; y < old.height(); ++y) {
     if (blends) WeightedRowInto(frame.row(y), old.row(y), fresh.row(y), static_cast<int>(rowBytes), weight);
     else std::memcpy(frame.row(y), old.row(y), rowBytes);
