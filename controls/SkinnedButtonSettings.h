@@ -8,6 +8,7 @@
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "framework/TBitmap.h"
+#include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "skin/TsCommonData.h"
 
@@ -79,6 +80,20 @@ class TsGlyphButtonSettings {
   void SetGrayed(bool grayed) { StoreButtonSetting(owner_, grayed_, grayed); }
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index) { StoreButtonSetting(owner_, imageIndex_, index); }
+  // The glyph taken from an image list when the glyph bitmap is empty. The
+  // button forgets a list that is freed (its Notification).
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images) {
+    if (images == images_) return;
+    if (images_) images_->RemoveFreeNotification(&owner_);
+    StoreButtonSetting(owner_, images_, images);
+    if (images) images->FreeNotification(&owner_);
+  }
+  // The list's picture at ImageIndex, nullptr when there is none.
+  const Bitmap* ListGlyph() const { return images_ ? images_->Image(imageIndex_) : nullptr; }
+  void ForgetImages(TComponent* freed) {
+    if (freed == images_) images_ = nullptr;
+  }
   bool ShowCaption() const { return showCaption_; }
   void SetShowCaption(bool show) { StoreButtonSetting(owner_, showCaption_, show); }
   bool DrawOverBorder() const { return drawOverBorder_; }
@@ -95,6 +110,7 @@ class TsGlyphButtonSettings {
   TsDisabledGlyphKind disabledGlyphKind_ = dgBlended;
   bool grayed_ = false;
   int imageIndex_ = -1;
+  TImageList* images_ = nullptr;
   bool showCaption_ = true;
   bool drawOverBorder_ = true;
   int textOffset_ = 0;

@@ -43,7 +43,14 @@ TsBitBtn::TsBitBtn(TComponent* owner)
 
 void TsBitBtn::Loaded() {
   TBitBtn::Loaded();
+  // A glyph from the image list replaces the bitmap for good.
+  if (ListGlyph()) Glyph().SetSize(0, 0);
   SkinData().Loaded();
+}
+
+void TsBitBtn::Notification(TComponent* component, TOperation operation) {
+  TBitBtn::Notification(component, operation);
+  if (operation == TOperation::opRemove) ForgetImages(component);
 }
 
 void TsBitBtn::CreateParams(TCreateParams& params) {
@@ -57,8 +64,9 @@ std::string TsBitBtn::ShownCaption() const {
 }
 
 TSize TsBitBtn::GlyphSize() {
-  if (Glyph().Empty()) return {};
-  return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
+  return {};
 }
 
 unsigned TsBitBtn::CaptionFormat() const {
@@ -92,15 +100,17 @@ TRect TsBitBtn::CaptionRect(int state) { return BitBtnCaptionRect(LayoutInput(st
 void TsBitBtn::PaintGlyph(TBitmap& cache, int state) {
   const TsGlyphLayoutInput in = LayoutInput(state);
   if (in.Glyph.cx <= 0) return;
+  const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
   TsGlyphLook look;
-  look.Cells = std::max(1, NumGlyphs());
+  look.Cells = list ? 1 : std::max(1, NumGlyphs());
   look.Enabled = LooksEnabled();
   look.State = state;
   look.Down = Down();
   look.Blend = Blend();
   look.DisabledKind = DisabledGlyphKind();
+  look.Grayed = list && Grayed();
   const TRect g = BitBtnGlyphRect(in);
-  DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
+  DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
 }
 
 void TsBitBtn::PaintCaption(TBitmap& cache, int state) {

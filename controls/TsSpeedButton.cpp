@@ -95,7 +95,9 @@ void TsSpeedButton::SetDropdownMenu(TPopupMenu* menu) {
 
 void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
   TSpeedButton::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == dropdownMenu_) dropdownMenu_ = nullptr;
+  ForgetImages(component);
 }
 
 int TsSpeedButton::StateIndex() const {
@@ -111,8 +113,9 @@ int TsSpeedButton::ArrowStateIndex() const {
 }
 
 TSize TsSpeedButton::GlyphSize() {
-  if (Glyph().Empty()) return {};
-  return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
+  return {};
 }
 
 TsGlyphLayoutInput TsSpeedButton::LayoutInput(int state) {
@@ -147,14 +150,16 @@ TRect TsSpeedButton::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(s
 void TsSpeedButton::PaintContent(TBitmap& cache, int state) {
   if (GlyphSize().cx > 0) {
     const TRect g = GlyphRect(state);
+    const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
     TsGlyphLook look;
-    look.Cells = std::max(1, NumGlyphs());
+    look.Cells = list ? 1 : std::max(1, NumGlyphs());
     look.Enabled = Enabled();
     look.State = state;
     look.Down = Down();
     look.Blend = Blend();
     look.DisabledKind = DisabledGlyphKind();
-    DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
+    look.Grayed = list && Grayed();
+    DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
   }
   if (!ShowCaption()) return;
   DrawButtonCaption(cache, Font(), Caption(), CaptionRect(state),

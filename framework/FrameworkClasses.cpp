@@ -10,6 +10,7 @@
 #include "framework/TListBox.h"
 #include "framework/TCustomForm.h"
 #include "framework/TImage.h"
+#include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "framework/TShape.h"
 #include "framework/TSpeedButton.h"
@@ -23,6 +24,7 @@ void RegisterFrameworkClasses() {
   registry.Register<TButton>();
   registry.Register<TLabel>();
   registry.Register<TPopupMenu>();
+  registry.Register<TImageList>();
   registry.Register<TTimer>();
   registry.Register<TShape>();
   registry.Register<TBevel>();

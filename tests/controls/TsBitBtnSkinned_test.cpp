@@ -6,6 +6,7 @@
 #include "controls/TsBitBtn.h"
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsGlyphPainter.h"
+#include "framework/TImageList.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
 namespace {
@@ -252,4 +253,62 @@ TEST_F(SkinnedBitBtn, ThePaintNotificationSeesTheFinishedCacheAndItsDrawingIsSho
   ShowForm();
   EXPECT_GE(calls, 1);
   EXPECT_EQ(Shot(button->Handle()).pixel(4, 4), clLime);
+}
+
+TEST(ImageList, CutsStripsIntoCellsOfItsSize) {
+  TImageList list(nullptr);
+  list.SetWidth(4);
+  list.SetHeight(3);
+  Bitmap strip(9, 3);  // two whole cells; the last column is left over
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 3; ++y) strip.setPixel(x, y, RGB(x * 10, y, 0));
+  EXPECT_EQ(list.Add(strip), 0);
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Image(1)->pixel(0, 2), RGB(40, 2, 0));
+  EXPECT_EQ(list.Image(2), nullptr);
+  EXPECT_EQ(list.Image(-1), nullptr);
+  EXPECT_EQ(list.Add(Bitmap(3, 3)), -1) << "narrower than a cell";
+  list.SetWidth(5);
+  EXPECT_EQ(list.Count(), 0) << "a new size drops the pictures";
+}
+
+TEST_F(SkinnedBitBtn, AnImageListGlyphIsDrawnGreyWhenGrayedUntilTheButtonIsHot) {
+  auto* list = new TImageList(form);
+  list->SetWidth(12);
+  list->SetHeight(12);
+  Bitmap strip(24, 12);
+  strip.fill(clGreen);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 12; x < 24; ++x) strip.setPixel(x, y, clRed);
+  strip.setPixel(12, 11, clBlue);  // the transparent colour of picture 1
+  list->Add(strip);
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->SetImages(list);
+  button->SetImageIndex(1);
+  ShowForm();
+  const TRect glyph = button->GlyphRect(0);
+  ASSERT_EQ(glyph.Width(), 12);
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), glyph, clRed), 12 * 12 - 1);
+  button->SetGrayed(true);
+  driver.runUntilIdle();
+  const TColor grey = Shot(button->Handle()).pixel(glyph.Left + 3, glyph.Top + 3);
+  EXPECT_EQ(grey, RGB(85, 85, 85)) << "(0 + 0 + 255) div 3";
+  driver.moveTo(ScreenPoint(button->Handle(), 3, 3));
+  driver.runFor(300);
+  EXPECT_EQ(Shot(button->Handle()).pixel(glyph.Left + 3, glyph.Top + 3), clRed) << "hot: in colour";
+  // A list that goes is forgotten.
+  delete list;
+  EXPECT_EQ(button->Images(), nullptr);
+  EXPECT_EQ(button->GlyphSize().cx, 0);
+}
+
+TEST_F(SkinnedBitBtn, AfterLoadingAValidListGlyphEmptiesTheGlyphBitmap) {
+  auto* list = new TImageList(form);
+  list->Add(Bitmap(16, 16));
+  button->Glyph().SetPixels(Bitmap(10, 10));
+  button->SetImages(list);
+  button->SetImageIndex(0);
+  button->Loaded();
+  EXPECT_TRUE(button->Glyph().Empty());
+  EXPECT_EQ(button->GlyphSize().cx, 16);
 }
