@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/TImageList.h"
 #include "framework/TPropertyBuilder.h"
 #include "skin/TacAnimatEvents.h"
 
@@ -51,6 +52,7 @@ void PublishGlyphButton(TPropertyBuilder<T>& b) {
       .Boolean("DrawOverBorder", &T::DrawOverBorder, &T::SetDrawOverBorder)
       .Boolean("Grayed", &T::Grayed, &T::SetGrayed)
       .Integer("ImageIndex", &T::ImageIndex, &T::SetImageIndex)
+      .template Component<TImageList>("Images", &T::Images, &T::SetImages)
       .Boolean("ShowCaption", &T::ShowCaption, &T::SetShowCaption)
       .Enumeration("TextAlignment", AlignmentNames(), &T::TextAlignment, &T::SetTextAlignment)
       .Integer("TextOffset", &T::TextOffset, &T::SetTextOffset);

@@ -3,10 +3,18 @@
 // inherits the groups it has: every button the skin and fade settings, the
 // windowed buttons their press and caption settings, the bitmap and speed
 // buttons their glyph placement. Each setter repaints the button.
+#include <functional>
+
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
+#include "framework/TBitmap.h"
+#include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "skin/TsCommonData.h"
+
+// The paint notification of the skinned bit and speed buttons: the finished
+// cache, before it is shown.
+using TsButtonPaintEvent = std::function<void(TObject* sender, TBitmap& cache)>;
 
 // A changed setting of a skinned button rebuilds its picture: the skin
 // state marks its cache stale and repaints (a plain button just repaints).
@@ -72,6 +80,20 @@ class TsGlyphButtonSettings {
   void SetGrayed(bool grayed) { StoreButtonSetting(owner_, grayed_, grayed); }
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index) { StoreButtonSetting(owner_, imageIndex_, index); }
+  // The glyph taken from an image list when the glyph bitmap is empty. The
+  // button forgets a list that is freed (its Notification).
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images) {
+    if (images == images_) return;
+    if (images_) images_->RemoveFreeNotification(&owner_);
+    StoreButtonSetting(owner_, images_, images);
+    if (images) images->FreeNotification(&owner_);
+  }
+  // The list's picture at ImageIndex, nullptr when there is none.
+  const Bitmap* ListGlyph() const { return images_ ? images_->Image(imageIndex_) : nullptr; }
+  void ForgetImages(TComponent* freed) {
+    if (freed == images_) images_ = nullptr;
+  }
   bool ShowCaption() const { return showCaption_; }
   void SetShowCaption(bool show) { StoreButtonSetting(owner_, showCaption_, show); }
   bool DrawOverBorder() const { return drawOverBorder_; }
@@ -88,6 +110,7 @@ class TsGlyphButtonSettings {
   TsDisabledGlyphKind disabledGlyphKind_ = dgBlended;
   bool grayed_ = false;
   int imageIndex_ = -1;
+  TImageList* images_ = nullptr;
   bool showCaption_ = true;
   bool drawOverBorder_ = true;
   int textOffset_ = 0;

@@ -15,6 +15,7 @@ const TClassInfo& TsBitBtn::StaticClassInfo() {
     PublishWindowedButton(b);
     PublishGlyphButton(b);
     b.Boolean("ShowFocus", &TsBitBtn::ShowFocus, &TsBitBtn::SetShowFocus);
+    b.Event("OnPaint", &TsBitBtn::OnPaint);
   });
   return info;
 }
@@ -24,14 +25,32 @@ TsBitBtn::TsBitBtn(TComponent* owner)
       TsButtonSkinSettings(static_cast<TControl&>(*this), kControlKind),
       TsWindowedButtonSkin(static_cast<TButton&>(*this), static_cast<TsButtonSkinSettings&>(*this)),
       TsGlyphButtonSettings(static_cast<TControl&>(*this)) {
-  PaintContent = [this](TBitmap& cache, int state) { PaintGlyphAndCaption(cache, state); };
+  // DrawOverBorder: the glyph goes under the border pieces, the caption over
+  // them; without it the glyph is drawn last, over border and caption.
+  PaintUnderBorder = [this](TBitmap& cache, int state) {
+    if (DrawOverBorder()) PaintGlyph(cache, state);
+  };
+  PaintContent = [this](TBitmap& cache, int state) {
+    PaintCaption(cache, state);
+    if (!DrawOverBorder()) PaintGlyph(cache, state);
+  };
+  Painted = [this](TBitmap& cache) {
+    if (OnPaint) OnPaint(this, cache);
+  };
   FocusRect = [this](int state) { return ShowFocus() && ShowCaption() ? CaptionRect(state) : TRect{}; };
   SkinData().Loaded();
 }
 
 void TsBitBtn::Loaded() {
   TBitBtn::Loaded();
+  // A glyph from the image list replaces the bitmap for good.
+  if (ListGlyph()) Glyph().SetSize(0, 0);
   SkinData().Loaded();
+}
+
+void TsBitBtn::Notification(TComponent* component, TOperation operation) {
+  TBitBtn::Notification(component, operation);
+  if (operation == TOperation::opRemove) ForgetImages(component);
 }
 
 void TsBitBtn::CreateParams(TCreateParams& params) {
@@ -45,8 +64,9 @@ std::string TsBitBtn::ShownCaption() const {
 }
 
 TSize TsBitBtn::GlyphSize() {
-  if (Glyph().Empty()) return {};
-  return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
+  return {};
 }
 
 unsigned TsBitBtn::CaptionFormat() const {
@@ -77,22 +97,26 @@ TsGlyphLayoutInput TsBitBtn::LayoutInput(int state) {
 TRect TsBitBtn::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(state)); }
 TRect TsBitBtn::CaptionRect(int state) { return BitBtnCaptionRect(LayoutInput(state)); }
 
-void TsBitBtn::PaintGlyphAndCaption(TBitmap& cache, int state) {
+void TsBitBtn::PaintGlyph(TBitmap& cache, int state) {
   const TsGlyphLayoutInput in = LayoutInput(state);
-  if (in.Glyph.cx > 0) {
-    TsGlyphLook look;
-    look.Cells = std::max(1, NumGlyphs());
-    look.Enabled = LooksEnabled();
-    look.State = state;
-    look.Down = Down();
-    look.Blend = Blend();
-    look.DisabledKind = DisabledGlyphKind();
-    const TRect g = BitBtnGlyphRect(in);
-    DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
-  }
-  if (ShowCaption())
-    DrawButtonCaption(cache, Font(), ShownCaption(), BitBtnCaptionRect(in), CaptionFormat(), LooksEnabled(), state != 0,
-                      SkinData());
+  if (in.Glyph.cx <= 0) return;
+  const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
+  TsGlyphLook look;
+  look.Cells = list ? 1 : std::max(1, NumGlyphs());
+  look.Enabled = LooksEnabled();
+  look.State = state;
+  look.Down = Down();
+  look.Blend = Blend();
+  look.DisabledKind = DisabledGlyphKind();
+  look.Grayed = list && Grayed();
+  const TRect g = BitBtnGlyphRect(in);
+  DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
+}
+
+void TsBitBtn::PaintCaption(TBitmap& cache, int state) {
+  if (!ShowCaption()) return;
+  DrawButtonCaption(cache, Font(), ShownCaption(), CaptionRect(state), CaptionFormat(), LooksEnabled(), state != 0,
+                    SkinData());
 }
 
 void TsBitBtn::WndProc(TMessage& message) {

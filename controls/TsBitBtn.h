@@ -28,12 +28,17 @@ class TsBitBtn : public TBitBtn,
 
   // What the caption shows: the caption, or a standard kind's own.
   std::string ShownCaption() const;
-  // The glyph's size: one cell of the glyph bitmap, 0 x 0 without one.
+  // The glyph's size: one cell of the glyph bitmap, else the image list's
+  // picture, 0 x 0 without either.
   TSize GlyphSize();
   // Glyph and caption rectangles in the given state (cache font).
   TRect GlyphRect(int state);
   TRect CaptionRect(int state);
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+  // Raised with the finished cache each time the skinned picture is made.
+  TsButtonPaintEvent OnPaint;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -42,7 +47,8 @@ class TsBitBtn : public TBitBtn,
  private:
   unsigned CaptionFormat() const;
   TsGlyphLayoutInput LayoutInput(int state);
-  void PaintGlyphAndCaption(TBitmap& cache, int state);
+  void PaintGlyph(TBitmap& cache, int state);
+  void PaintCaption(TBitmap& cache, int state);
 
   bool showFocus_ = true;
 };

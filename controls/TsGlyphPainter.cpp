@@ -28,8 +28,9 @@ void DrawGlyph(Bitmap& cache, const Bitmap& glyph, TPoint at, const TsGlyphLook&
   if (cells == 1 && !look.Enabled) {
     if (look.DisabledKind & dgGrayed) GrayScaleTrans(part, key);
     if (look.DisabledKind & dgBlended) keep = 0.5;
-  } else if (cells == 1 && look.State != 1 && look.Blend >= 1) {
-    keep = std::min(look.Blend, 100) / 100.0;
+  } else if (cells == 1 && look.State != 1) {
+    if (look.Grayed) GrayScaleTrans(part, key);
+    if (look.Blend >= 1) keep = std::min(look.Blend, 100) / 100.0;
   }
   BlendTransRect(cache, at, key, keep, whole, part);
 }

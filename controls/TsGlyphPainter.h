@@ -14,6 +14,7 @@ struct TsGlyphLook {
   bool Down = false;
   int Blend = 0;         // percent
   TsDisabledGlyphKind DisabledKind = dgBlended;
+  bool Grayed = false;   // an enabled single picture shown grey while not hot
 };
 
 // The cell of a glyph strip a button in the given look shows.

@@ -10,13 +10,16 @@
 #include "framework/TWinControl.h"
 #include "paint/BorderMaskPainter.h"
 #include "paint/DisabledLook.h"
+#include "paint/MaskImagePainter.h"
 #include "paint/SkinMessages.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
+#include "platform/windowing/WinUser.h"
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
@@ -24,9 +27,18 @@
 
 namespace {
 
-// The speed buttons keep the plain bitmap button's placement defaults.
-constexpr int kMargin = -1;
-constexpr int kSpacing = 4;
+unsigned CaptionAlignment(TAlignment alignment) {
+  return alignment == taLeftJustify ? DT_LEFT : alignment == taRightJustify ? DT_RIGHT : DT_CENTER;
+}
+
+// The arrow without an arrow picture in the skin: a small triangle pointing
+// down, centred in the strip.
+void PaintPlainArrow(Bitmap& cache, const TRect& strip, TColor color) {
+  const int cx = (strip.Left + strip.Right) / 2, top = (strip.Top + strip.Bottom) / 2 - 2;
+  for (int row = 0; row < 4; ++row)
+    for (int x = cx - 3 + row; x <= cx + 3 - row; ++x)
+      if (x >= 0 && x < cache.width() && top + row >= 0 && top + row < cache.height()) cache.setPixel(x, top + row, color);
+}
 
 }  // namespace
 
@@ -38,6 +50,12 @@ const TClassInfo& TsSpeedButton::StaticClassInfo() {
     PublishGlyphButton(b);
     b.Enumeration("ButtonStyle", {"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"},
                   &TsSpeedButton::ButtonStyle, &TsSpeedButton::SetButtonStyle);
+    b.Enumeration("Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}, &TsSpeedButton::Layout,
+                  &TsSpeedButton::SetLayout);
+    b.Integer("Margin", &TsSpeedButton::Margin, &TsSpeedButton::SetMargin);
+    b.Integer("Spacing", &TsSpeedButton::Spacing, &TsSpeedButton::SetSpacing);
+    b.template Component<TPopupMenu>("DropdownMenu", &TsSpeedButton::DropdownMenu, &TsSpeedButton::SetDropdownMenu);
+    b.Event("OnPaint", &TsSpeedButton::OnPaint);
   });
   return info;
 }
@@ -55,7 +73,11 @@ TsSpeedButton::TsSpeedButton(TComponent* owner)
   SkinData().Loaded();
 }
 
-TsSpeedButton::~TsSpeedButton() { anim_.reset(); }
+TsSpeedButton::~TsSpeedButton() {
+  *alive_ = false;
+  anim_.reset();
+  SetDropdownMenu(nullptr);
+}
 
 void TsSpeedButton::Loaded() {
   TSpeedButton::Loaded();
@@ -64,64 +86,103 @@ void TsSpeedButton::Loaded() {
 
 bool TsSpeedButton::Opaque() const { return SkinData().Skinned(); }
 
+void TsSpeedButton::SetDropdownMenu(TPopupMenu* menu) {
+  if (menu == dropdownMenu_) return;
+  if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
+  dropdownMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
+  TSpeedButton::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == dropdownMenu_) dropdownMenu_ = nullptr;
+  ForgetImages(component);
+}
+
 int TsSpeedButton::StateIndex() const {
-  if (Down() || Pressed()) return 2;
+  // Without its own click the whole button opens the menu, so it shows
+  // pressed while the menu is open.
+  if (Down() || Pressed() || (menuShown_ && !OnClick)) return 2;
+  return SkinData().ControlIsActive() ? 1 : 0;
+}
+
+int TsSpeedButton::ArrowStateIndex() const {
+  if (menuShown_ || Down() || Pressed()) return 2;
   return SkinData().ControlIsActive() ? 1 : 0;
 }
 
 TSize TsSpeedButton::GlyphSize() {
-  if (Glyph().Empty()) return {};
-  return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
+  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
+  return {};
+}
+
+TsGlyphLayoutInput TsSpeedButton::LayoutInput(int state) {
+  const int arrow = ArrowWidth();
+  TsGlyphLayoutInput in;
+  in.Button = {Width() - arrow, Height()};
+  in.Glyph = GlyphSize();
+  in.Layout = layout_;
+  in.Alignment = Alignment();
+  in.Margin = margin_;
+  in.Spacing = spacing_;
+  in.Pressed = state == 2;
+  int box = 0;
+  if (ShowCaption() && !Caption().empty()) {
+    box = Width() - arrow - 2 * margin_;
+    if (in.Glyph.cx > 0) box -= in.Glyph.cx + spacing_;
+  }
+  // Word-wrapped with tabs expanded, never on a single line.
+  in.Text = MeasureButtonCaption(SkinData().PrepareCache(), Font(), Caption(), box, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
+  return in;
 }
 
 TRect TsSpeedButton::CaptionRect(int state) {
-  const int arrow = ArrowWidth();
-  const TSize glyph = GlyphSize();
-  int box = 0;
-  if (ShowCaption() && !Caption().empty()) {
-    box = Width() - arrow - 2 * kMargin;
-    if (glyph.cx > 0) box -= glyph.cx + kSpacing;
-  }
-  const unsigned format = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
-  const TSize text = MeasureButtonCaption(SkinData().PrepareCache(), Font(), Caption(), box, format);
-  if (glyph.cx <= 0) return SpeedButtonCaptionRect({Width(), Height()}, text, arrow, kMargin, TextOffset(), state == 2);
-  TsGlyphLayoutInput in;
-  in.Button = {Width() - arrow, Height()};
-  in.Glyph = glyph;
-  in.Text = text;
-  in.Alignment = Alignment();
-  in.Margin = kMargin;
-  in.Spacing = kSpacing;
-  in.Pressed = state == 2;
+  const TsGlyphLayoutInput in = LayoutInput(state);
+  if (in.Glyph.cx <= 0)
+    return SpeedButtonCaptionRect({Width(), Height()}, in.Text, ArrowWidth(), margin_, TextOffset(), in.Pressed);
   return BitBtnCaptionRect(in).Offset(TextOffset(), 0);
 }
 
+TRect TsSpeedButton::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(state)); }
+
 void TsSpeedButton::PaintContent(TBitmap& cache, int state) {
-  const TSize glyph = GlyphSize();
-  if (glyph.cx > 0) {
-    TsGlyphLayoutInput in;
-    in.Button = {Width() - ArrowWidth(), Height()};
-    in.Glyph = glyph;
-    in.Alignment = Alignment();
-    in.Margin = kMargin;
-    in.Spacing = kSpacing;
-    in.Pressed = state == 2;
-    if (ShowCaption() && !Caption().empty()) in.Text = {CaptionRect(0).Width(), CaptionRect(0).Height()};
-    const TRect g = BitBtnGlyphRect(in);
+  if (GlyphSize().cx > 0) {
+    const TRect g = GlyphRect(state);
+    const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
     TsGlyphLook look;
-    look.Cells = std::max(1, NumGlyphs());
+    look.Cells = list ? 1 : std::max(1, NumGlyphs());
     look.Enabled = Enabled();
     look.State = state;
     look.Down = Down();
     look.Blend = Blend();
     look.DisabledKind = DisabledGlyphKind();
-    DrawGlyph(cache.Pixels(), Glyph().Pixels(), Point(g.Left, g.Top), look);
+    look.Grayed = list && Grayed();
+    DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
   }
   if (!ShowCaption()) return;
-  const unsigned align = TextAlignment() == taLeftJustify ? DT_LEFT : TextAlignment() == taRightJustify ? DT_RIGHT
-                                                                                                          : DT_CENTER;
-  DrawButtonCaption(cache, Font(), Caption(), CaptionRect(state), align | DT_WORDBREAK | DT_EXPANDTABS, Enabled(),
-                    state != 0, SkinData());
+  DrawButtonCaption(cache, Font(), Caption(), CaptionRect(state),
+                    CaptionAlignment(TextAlignment()) | DT_WORDBREAK | DT_EXPANDTABS, Enabled(), state != 0, SkinData());
+}
+
+void TsSpeedButton::PaintArrow(TBitmap& cache, const TCacheInfo& ci, int state) {
+  TsCommonData& skinData = SkinData();
+  const TsSkinContent* skin = skinData.Skin();
+  const int width = cache.Width(), height = cache.Height();
+  const TRect strip = Rect(width - kArrowWidth, 0, width, height);
+  PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), Point(Left(), Top()), strip, state);
+  const int glyph = skin->ConstData.ComboGlyph;
+  if (skin->IsValidImgIndex(glyph)) {
+    const TsMaskData& m = skin->Masks[static_cast<std::size_t>(glyph)];
+    const int w = m.R.Width() / std::max<int>(1, m.ImageCount), h = m.R.Height() / (m.MaskType + 1);
+    const TPoint at = Point(strip.Left + (kArrowWidth - w) / 2, (height - h) / 2);
+    DrawMaskImage(cache.Pixels(), at, state, MakeCacheInfo(&cache.Pixels(), 0, 0), m, 1, skin->MasterBitmap.get());
+    return;
+  }
+  const TsGeneralData* section = skinData.Section();
+  const std::int32_t color = section ? (state != 0 ? section->HotFontColor[0] : section->FontColor[0]) : 0;
+  PaintPlainArrow(cache.Pixels(), strip, color >= 0 ? static_cast<TColor>(color) : clBlack);
 }
 
 void TsSpeedButton::PrepareCache() {
@@ -158,15 +219,19 @@ void TsSpeedButton::PrepareCache() {
       }
     }
   } else {
-    const int arrow = ArrowWidth();
-    PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), position, Rect(0, 0, width - arrow, height), state);
-    UpdateCorners(skinData, state);
-    PaintContent(cache, state);
-    if (arrow > 0) {
-      const int arrowState = Down() || Pressed() ? 2 : skinData.ControlIsActive() ? 1 : 0;
-      PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), position, Rect(width - arrow, 0, width, height),
-                    arrowState);
+    const TRect face = Rect(0, 0, width - ArrowWidth(), height);
+    if (DrawOverBorder()) {
+      PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), position, face, state);
+      UpdateCorners(skinData, state);
+      PaintContent(cache, state);
+    } else {
+      // The border pieces go over glyph and caption.
+      PaintSkinItemBackground(skinData, ci, &cache.Pixels(), position, face, state);
+      PaintContent(cache, state);
+      PaintSkinItemBorder(skinData, ci, true, true, &cache.Pixels(), position, face, state);
+      UpdateCorners(skinData, state);
     }
+    if (ArrowWidth() > 0) PaintArrow(cache, ci, ArrowStateIndex());
   }
   if (!Enabled()) {
     int flags = 0;
@@ -174,8 +239,10 @@ void TsSpeedButton::PrepareCache() {
     if (DisabledKind() & dkBlended) flags |= dlBlendWithParent;
     PaintDisabledLook(cache.Pixels(), flags, position, ci, ::ParentColor(Parent()));
   }
+  if (OnPaint) OnPaint(this, cache);
   cachedDown_ = Down();
   cachedGlyphs_ = NumGlyphs();
+  cachedSpacing_ = spacing_;
   skinData.BackgroundChanged = false;
 }
 
@@ -191,7 +258,8 @@ void TsSpeedButton::Paint() {
     BitBlt(dc, 0, 0, anim_->Frame.Width(), anim_->Frame.Height(), anim_->Frame.Canvas().Handle(), 0, 0, SRCCOPY);
     return;
   }
-  if (cachedDown_ != Down() || cachedGlyphs_ != NumGlyphs()) skinData.BackgroundChanged = true;
+  if (cachedDown_ != Down() || cachedGlyphs_ != NumGlyphs() || cachedSpacing_ != spacing_)
+    skinData.BackgroundChanged = true;
   TBitmap* cache = skinData.CacheBmp();
   if (skinData.BackgroundChanged || !cache || cache->Width() != Width() || cache->Height() != Height()) PrepareCache();
   cache = skinData.CacheBmp();
@@ -215,13 +283,54 @@ void TsSpeedButton::Animate(TacAnimatEvent event, bool halve) {
   Repaint();
 }
 
+bool TsSpeedButton::InArrowStrip(int x) const { return buttonStyle_ == tbsDropDown && x >= Width() - kArrowWidth; }
+
+void TsSpeedButton::Repaint() {
+  TWinControl* parent = Parent();
+  const bool link = Visible() && parent && parent->HandleAllocated();
+  if (link) SendSkinCommand(parent, SKC_SET_LINKED, reinterpret_cast<LPARAM>(this));
+  TSpeedButton::Repaint();
+  if (link) SendSkinCommand(parent, SKC_SET_LINKED, 0);
+}
+
+void TsSpeedButton::ShowDropdownMenu() {
+  menuShown_ = true;
+  SkinData().BackgroundChanged = true;
+  Repaint();
+  const TPoint at = ClientToScreen(Point(0, Height() + 1));
+  std::shared_ptr<bool> alive = alive_;
+  dropdownMenu_->Popup(at.X, at.Y, Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : nullptr);
+  if (!*alive) return;
+  menuShown_ = false;
+  // The release went to the menu: this press is no click.
+  SetControlState(csClicked, false);
+  SetControlState(csLButtonDown, false);
+  if (hintsSwitchedOff_ && Application) Application->ShowHint = hintsWereOn_;
+  hintsSwitchedOff_ = false;
+  SkinData().BackgroundChanged = true;
+  // The menu took the mouse; unless it is back over the button, the button
+  // is left.
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const TPoint inside = ScreenToClient(Point(cursor.X, cursor.Y));
+  if (inside.X < 0 || inside.Y < 0 || inside.X >= Width() || inside.Y >= Height()) Perform(CM_MOUSELEAVE, 0, 0);
+  Repaint();
+}
+
 void TsSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  const bool skinned = SkinData().Skinned() && button == mbLeft && Enabled();
-  if (skinned && Application && !hintsSwitchedOff_) {
+  const bool left = button == mbLeft && Enabled();
+  const bool skinned = SkinData().Skinned() && left;
+  if (left && Application && !hintsSwitchedOff_) {
     hintsWereOn_ = Application->ShowHint;
     Application->ShowHint = false;
     Application->CancelHint();
     hintsSwitchedOff_ = true;
+  }
+  if (left && buttonStyle_ == tbsDropDown && dropdownMenu_ && (InArrowStrip(x) || !OnClick)) {
+    // The menu opens instead of a press: no click follows.
+    anim_.reset();
+    ShowDropdownMenu();
+    return;
   }
   TSpeedButton::MouseDown(button, shift, x, y);
   if (skinned) Animate(aeMouseDown, true);

@@ -116,7 +116,10 @@ void TsWindowedButtonSkin::PrepareCache() {
   if (width <= 0 || height <= 0) return;
   const int state = StateIndex();
   const TPoint position = Point(button_.Left(), button_.Top());
-  PaintSkinItem(skinData, ci, true, true, &cache.Pixels(), position, Rect(0, 0, width, height), state);
+  const TRect whole = Rect(0, 0, width, height);
+  PaintSkinItemBackground(skinData, ci, &cache.Pixels(), position, whole, state);
+  if (PaintUnderBorder) PaintUnderBorder(cache, state);
+  PaintSkinItemBorder(skinData, ci, true, true, &cache.Pixels(), position, whole, state);
   if (regionRebuild_ && skin->IsValidImgIndex(skinData.BorderIndex)) {
     // The key-coloured corner pixels leave the window, so the parent shows
     // through them wherever it is repainted. The border itself is already in
@@ -144,6 +147,7 @@ void TsWindowedButtonSkin::PrepareCache() {
     if (settings_.DisabledKind() & dkBlended) flags |= dlBlendWithParent;
     PaintDisabledLook(cache.Pixels(), flags, position, ci, ParentColor(button_.Parent()));
   }
+  if (Painted) Painted(cache);
   skinData.BackgroundChanged = false;
 }
 

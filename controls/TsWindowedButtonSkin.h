@@ -47,9 +47,13 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
 
   // The owner draws what lies over the section (caption, glyph) into the
   // cache, and answers the caption rectangle the focus frame surrounds
-  // (empty: no frame).
+  // (empty: no frame). PaintUnderBorder comes before the border pieces are
+  // cut into the window region, PaintContent after them; Painted sees the
+  // finished cache.
+  std::function<void(TBitmap& cache, int state)> PaintUnderBorder;
   std::function<void(TBitmap& cache, int state)> PaintContent;
   std::function<TRect(int state)> FocusRect;
+  std::function<void(TBitmap& cache)> Painted;
 
   void SetDown(bool down);
 

@@ -10,10 +10,12 @@
 #include "framework/TListBox.h"
 #include "framework/TCustomForm.h"
 #include "framework/TImage.h"
+#include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "framework/TShape.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TSpinEdit.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 
 void RegisterFrameworkClasses() {
@@ -21,6 +23,8 @@ void RegisterFrameworkClasses() {
   registry.Register<TForm>();
   registry.Register<TButton>();
   registry.Register<TLabel>();
+  registry.Register<TPopupMenu>();
+  registry.Register<TImageList>();
   registry.Register<TTimer>();
   registry.Register<TShape>();
   registry.Register<TBevel>();

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "paint/ColorMath.h"
 #include "paint/CopyArea.h"
 #include "paint/PaintAccessors.h"
+#include "paint/TacFastSum24.h"
 
 namespace {
 
@@ -93,6 +96,27 @@ void SumBitmapRect(Bitmap& dst, const Bitmap& src, std::uint8_t weight, TPoint d
 void SumBitmaps(Bitmap& dst, const Bitmap& src, std::uint8_t weight) {
   if (!SameSize(dst, src)) return;
   SumBitmapRect(dst, src, weight, Point(0, 0), Rect(0, 0, src.width(), src.height()));
+}
+
+void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std::uint8_t weight) {
+  if (frame.width() != old.width() || frame.height() != old.height() || frame.format() != old.format())
+    frame = Bitmap(old.width(), old.height(), old.format());
+  const bool blends = SameSize(old, fresh) && old.width() >= 2 && old.height() >= 2 &&
+                      old.format() == PixelFormat::Bgr24 && fresh.format() == PixelFormat::Bgr24;
+  const auto rowBytes = static_cast<std::size_t>(old.width()) * static_cast<std::size_t>(old.bytesPerPixel());
+  if (blends && old.height() > 0 && frame.delta() == old.delta() && fresh.delta() == old.delta()) {
+    // Rows laid out alike: one run over the whole picture, the bytes that
+    // pad the rows included, so no row ends in a short scalar tail.
+    const int last = old.height() - 1;
+    auto first = [last](auto& bmp) { return bmp.delta() > 0 ? bmp.row(0) : bmp.row(last); };
+    const std::size_t bytes = static_cast<std::size_t>(last) * static_cast<std::size_t>(std::abs(old.delta())) + rowBytes;
+    WeightedRowInto(first(frame), first(old), first(fresh), static_cast<int>(bytes), weight);
+    return;
+  }
+  for (int y = 0; y < old.height(); ++y) {
+    if (blends) WeightedRowInto(frame.row(y), old.row(y), fresh.row(y), static_cast<int>(rowBytes), weight);
+    else std::memcpy(frame.row(y), old.row(y), rowBytes);
+  }
 }
 
 void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TRect& inclusiveSrcRect, const Bitmap& src) {

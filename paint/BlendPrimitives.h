@@ -23,6 +23,12 @@ void SumBitmapRect(Bitmap& dst, const Bitmap& src, std::uint8_t weight, TPoint d
 // The same over the whole picture; only when both bitmaps have the same size.
 void SumBitmaps(Bitmap& dst, const Bitmap& src, std::uint8_t weight);
 
+// A fade frame in one pass: `frame` becomes a copy of `old` with `fresh`
+// weighted-copied onto it (whole) with the weight, byte for byte what the
+// copy followed by SumBitmaps gives, without walking the picture twice.
+// `frame` takes old's size; it must be a third bitmap.
+void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std::uint8_t weight);
+
 // Blends the INCLUSIVE source rectangle onto the destination at the point:
 // each channel d becomes rounded(s - x * (s - d)). Source pixels equal to the
 // key are left out, unless the key is 0xFF000000 or above (no key).

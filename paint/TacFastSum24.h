@@ -6,6 +6,13 @@
 
 #include "platform/Bitmap.h"
 
+// One row of the weighted copy written to a third buffer: out[i] becomes
+// (keepFrom[i] * keep + takeFrom[i] * (255 - keep) + 127) >> 8, the byte a
+// weighted copy of takeFrom onto a copy of keepFrom leaves. The three rows
+// must not overlap.
+void WeightedRowInto(std::uint8_t* out, const std::uint8_t* keepFrom, const std::uint8_t* takeFrom, int count,
+                     std::uint8_t keep);
+
 class TacFastSum24 {
  public:
   // False when either bitmap is missing, not 24-bit, or smaller than 2 in

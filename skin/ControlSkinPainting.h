@@ -18,6 +18,12 @@ class TsCommonData;
 // without a bitmap, a skin or a valid section, or when rect leaves dst.
 void PaintSkinItem(const TsCommonData& skinData, TCacheInfo ci, bool fillCentre, bool updateCorners, Bitmap* dst,
                    TPoint position, const TRect& rect, int state);
+// The two halves of PaintSkinItem, for controls that draw their own content
+// between the background and the border pieces.
+void PaintSkinItemBackground(const TsCommonData& skinData, const TCacheInfo& ci, Bitmap* dst, TPoint position,
+                             const TRect& rect, int state);
+void PaintSkinItemBorder(const TsCommonData& skinData, TCacheInfo ci, bool fillCentre, bool updateCorners, Bitmap* dst,
+                         TPoint position, const TRect& rect, int state);
 
 // The caption in the section's font colours (the hot ones when hot) with
 // its contour; disabled text mixed into the section colour.

@@ -36,9 +36,12 @@ void TsAnimTimer::PaintFrame() {
   }
   InProgress = true;
   TBitmap* cache = SkinData->CacheBmp();
-  Frame.SetPixels(OldPicture.Pixels());
-  if (cache && cache->Width() == Frame.Width() && cache->Height() == Frame.Height())
-    SumBitmaps(Frame.Pixels(), cache->Pixels(), static_cast<std::uint8_t>(FadeAlpha(Step, FadeLength)));
+  Frame.SetSize(OldPicture.Width(), OldPicture.Height());
+  if (cache)
+    WeightedCopyInto(Frame.Pixels(), OldPicture.Pixels(), cache->Pixels(),
+                     static_cast<std::uint8_t>(FadeAlpha(Step, FadeLength)));
+  else
+    Frame.SetPixels(OldPicture.Pixels());
   TWinControl* parent = control->Parent();
   try {
     if (parent) SendSkinCommand(parent, SKC_SET_LINKED, reinterpret_cast<LPARAM>(control));

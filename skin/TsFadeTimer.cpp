@@ -71,10 +71,13 @@ void TsFadeTimer::FadeStep() {
   }
   TBitmap* cache = SkinData->CacheBmp();
   if (!cache) return;
-  TBitmap frame(OldPicture.Width(), OldPicture.Height());
-  frame.SetPixels(OldPicture.Pixels());
-  if (frame.Width() == cache->Width() && frame.Height() == cache->Height())
-    SumBitmaps(frame.Pixels(), cache->Pixels(), static_cast<std::uint8_t>(FadeAlpha(Step, FadeLength)));
+  // The frame bitmap lives as long as the timer: a fade shows up to 20
+  // frames of one size, and a frame is the old picture with the new one
+  // weighted onto it, made in one pass.
+  TBitmap& frame = frame_;
+  frame.SetSize(OldPicture.Width(), OldPicture.Height());
+  WeightedCopyInto(frame.Pixels(), OldPicture.Pixels(), cache->Pixels(),
+                   static_cast<std::uint8_t>(FadeAlpha(Step, FadeLength)));
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (windowed && windowed->HandleAllocated()) {
     HWND window = windowed->Handle();

@@ -30,6 +30,7 @@ class TsFadeTimer : public TTimer {
 
  private:
   bool destroying_ = false;
+  TBitmap frame_;
 };
 
 using TsFadeTimerSlot = std::unique_ptr<TsFadeTimer>;

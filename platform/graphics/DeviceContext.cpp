@@ -1,5 +1,7 @@
 #include "platform/graphics/DeviceContext.h"
 
+#include <optional>
+
 #include "platform/graphics/TextDrawing.h"
 
 DeviceContext::DeviceContext(Bitmap& target) : target_(&target) {}
@@ -62,14 +64,20 @@ TRect DeviceContext::toTarget(const TRect& r) const {
 const Region& DeviceContext::clipInTarget() {
   const TSize size{target_->width(), target_->height()};
   if (clipValid_ && size == clipBitmapSize_) return clipInTarget_;
-  Region clip(TRect{0, 0, size.cx, size.cy});
+  const TRect whole{0, 0, size.cx, size.cy};
+  std::optional<Region> clip;
   for (const std::optional<Region>* limit : {&systemClip_, &state_.clip}) {
     if (!limit->has_value()) continue;
     Region inTarget = **limit;
     inTarget.offset(surfaceOrigin_.X, surfaceOrigin_.Y);
-    clip = Region::combine(clip, inTarget, RGN_AND);
+    // A window's device context has its visible area as the only limit,
+    // mostly inside the surface already: then it is the clip as it is.
+    if (!clip && (inTarget.empty() || Intersect(inTarget.box(), whole) == inTarget.box()))
+      clip = std::move(inTarget);
+    else
+      clip = Region::combine(clip ? *clip : Region(whole), inTarget, RGN_AND);
   }
-  clipInTarget_ = std::move(clip);
+  clipInTarget_ = clip ? std::move(*clip) : Region(whole);
   clipBitmapSize_ = size;
   clipValid_ = true;
   return clipInTarget_;

@@ -172,6 +172,23 @@ void PaintScheduler::present(Window* top) {
 
 // ---- visibility and contexts
 
+namespace {
+
+// Every device context asks for its window's visible area (a fade frame
+// every 10 ms does): rectangles that cannot change the area are skipped
+// instead of combined.
+void SubtractRect(Region& area, const TRect& r) {
+  if (area.empty() || Intersect(area.box(), r).IsEmpty()) return;
+  area = Region::combine(area, Region(r), RGN_DIFF);
+}
+
+void ClipToRect(Region& area, const TRect& r) {
+  if (area.empty() || Intersect(area.box(), r) == area.box()) return;
+  area = Region::combine(area, Region(r), RGN_AND);
+}
+
+}  // namespace
+
 Region PaintScheduler::visibleArea(const Window* w, bool clientOnly) const {
   POINT o = wm_.surfaceOrigin(w);
   Region area(clientOnly ? w->client.Offset(o.X, o.Y) : Bounds(o.X, o.Y, w->width(), w->height()));
@@ -184,7 +201,7 @@ Region PaintScheduler::visibleArea(const Window* w, bool clientOnly) const {
     for (HWND child : w->children)
       if (const Window* c = wm_.find(child); c && (c->style & WS_VISIBLE)) {
         const POINT co = wm_.surfaceOrigin(c);
-        area = Region::combine(area, Region(Bounds(co.X, co.Y, c->width(), c->height())), RGN_DIFF);
+        SubtractRect(area, Bounds(co.X, co.Y, c->width(), c->height()));
       }
   for (const Window* cur = w; cur->isChild();) {
     const Window* parent = wm_.find(cur->parent);
@@ -194,11 +211,11 @@ Region PaintScheduler::visibleArea(const Window* w, bool clientOnly) const {
         if (sibling == cur->hwnd) break;  // only those in front of it
         if (const Window* s = wm_.find(sibling); s && (s->style & WS_VISIBLE)) {
           const POINT so = wm_.surfaceOrigin(s);
-          area = Region::combine(area, Region(Bounds(so.X, so.Y, s->width(), s->height())), RGN_DIFF);
+          SubtractRect(area, Bounds(so.X, so.Y, s->width(), s->height()));
         }
       }
     const POINT po = wm_.surfaceOrigin(parent);
-    area = Region::combine(area, Region(parent->client.Offset(po.X, po.Y)), RGN_AND);
+    ClipToRect(area, parent->client.Offset(po.X, po.Y));
     if (parent->region) {
       Region shape = *parent->region;
       shape.offset(po.X, po.Y);

@@ -6,6 +6,7 @@
 #include "controls/TsBitBtn.h"
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsGlyphPainter.h"
+#include "framework/TImageList.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
 namespace {
@@ -187,4 +188,127 @@ TEST_F(SkinnedBitBtn, ASettingChangeRebuildsThePicture) {
   EXPECT_FALSE(SamePixels(bare, withCaption));
   for (int y = 0; y < bare.height(); ++y)
     for (int x = 0; x < bare.width(); ++x) ASSERT_EQ(bare.pixel(x, y), kButtonNormal) << x << "," << y;
+}
+
+namespace {
+
+// A solid red glyph; its bottom-left pixel (the transparent colour) blue.
+Bitmap RedGlyph(int w, int h) {
+  Bitmap glyph(w, h);
+  glyph.fill(clRed);
+  glyph.setPixel(0, h - 1, clBlue);
+  return glyph;
+}
+
+int CountInRect(const Bitmap& picture, const TRect& r, TColor color) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += picture.pixel(x, y) == color;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(SkinnedBitBtn, ThePressedPictureMovesGlyphAndCaptionOnePixel) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->Glyph().SetPixels(RedGlyph(12, 12));
+  ShowForm();
+  const TRect normal = button->GlyphRect(0);
+  EXPECT_EQ(button->GlyphRect(2), normal.Offset(1, 1));
+  EXPECT_EQ(button->CaptionRect(2), button->CaptionRect(0).Offset(1, 1));
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), normal, clRed), 12 * 12 - 1);
+  button->SetDown(true);
+  driver.runUntilIdle();
+  const Bitmap pressed = Shot(button->Handle());
+  EXPECT_EQ(CountInRect(pressed, normal.Offset(1, 1), clRed), 12 * 12 - 1);
+  EXPECT_NE(pressed.pixel(normal.Left, normal.Top), clRed) << "the glyph's old top row is uncovered";
+}
+
+TEST_F(SkinnedBitBtn, DrawOverBorderDecidesWhetherTheCaptionOrTheGlyphLiesOnTop) {
+  // A negative spacing lays the caption over the glyph.
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->Glyph().SetPixels(RedGlyph(40, 12));
+  button->SetSpacing(-40);
+  ShowForm();
+  const TRect glyph = button->GlyphRect(0);
+  ASSERT_LT(button->CaptionRect(0).Left, glyph.Right);
+  const int under = CountInRect(Shot(button->Handle()), glyph, clRed);
+  EXPECT_LT(under, 40 * 12 - 1) << "the caption's strokes cover part of the glyph";
+  button->SetDrawOverBorder(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), glyph, clRed), 40 * 12 - 1) << "the glyph is drawn last";
+}
+
+TEST_F(SkinnedBitBtn, ThePaintNotificationSeesTheFinishedCacheAndItsDrawingIsShown) {
+  button->SetCaption("ВЫПОЛНИТЬ");
+  int calls = 0;
+  button->OnPaint = [&](TObject* sender, TBitmap& cache) {
+    ++calls;
+    EXPECT_EQ(sender, button);
+    EXPECT_EQ(cache.Width(), button->Width());
+    const TColor section = cache.Pixels().pixel(2, 2);
+    EXPECT_TRUE(section == kButtonNormal || section == kButtonHot) << "the section is already there";
+    cache.Pixels().setPixel(4, 4, clLime);
+  };
+  ShowForm();
+  EXPECT_GE(calls, 1);
+  EXPECT_EQ(Shot(button->Handle()).pixel(4, 4), clLime);
+}
+
+TEST(ImageList, CutsStripsIntoCellsOfItsSize) {
+  TImageList list(nullptr);
+  list.SetWidth(4);
+  list.SetHeight(3);
+  Bitmap strip(9, 3);  // two whole cells; the last column is left over
+  for (int x = 0; x < 9; ++x)
+    for (int y = 0; y < 3; ++y) strip.setPixel(x, y, RGB(x * 10, y, 0));
+  EXPECT_EQ(list.Add(strip), 0);
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Image(1)->pixel(0, 2), RGB(40, 2, 0));
+  EXPECT_EQ(list.Image(2), nullptr);
+  EXPECT_EQ(list.Image(-1), nullptr);
+  EXPECT_EQ(list.Add(Bitmap(3, 3)), -1) << "narrower than a cell";
+  list.SetWidth(5);
+  EXPECT_EQ(list.Count(), 0) << "a new size drops the pictures";
+}
+
+TEST_F(SkinnedBitBtn, AnImageListGlyphIsDrawnGreyWhenGrayedUntilTheButtonIsHot) {
+  auto* list = new TImageList(form);
+  list->SetWidth(12);
+  list->SetHeight(12);
+  Bitmap strip(24, 12);
+  strip.fill(clGreen);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 12; x < 24; ++x) strip.setPixel(x, y, clRed);
+  strip.setPixel(12, 11, clBlue);  // the transparent colour of picture 1
+  list->Add(strip);
+  button->SetCaption("ВЫПОЛНИТЬ");
+  button->SetImages(list);
+  button->SetImageIndex(1);
+  ShowForm();
+  const TRect glyph = button->GlyphRect(0);
+  ASSERT_EQ(glyph.Width(), 12);
+  EXPECT_EQ(CountInRect(Shot(button->Handle()), glyph, clRed), 12 * 12 - 1);
+  button->SetGrayed(true);
+  driver.runUntilIdle();
+  const TColor grey = Shot(button->Handle()).pixel(glyph.Left + 3, glyph.Top + 3);
+  EXPECT_EQ(grey, RGB(85, 85, 85)) << "(0 + 0 + 255) div 3";
+  driver.moveTo(ScreenPoint(button->Handle(), 3, 3));
+  driver.runFor(300);
+  EXPECT_EQ(Shot(button->Handle()).pixel(glyph.Left + 3, glyph.Top + 3), clRed) << "hot: in colour";
+  // A list that goes is forgotten.
+  delete list;
+  EXPECT_EQ(button->Images(), nullptr);
+  EXPECT_EQ(button->GlyphSize().cx, 0);
+}
+
+TEST_F(SkinnedBitBtn, AfterLoadingAValidListGlyphEmptiesTheGlyphBitmap) {
+  auto* list = new TImageList(form);
+  list->Add(Bitmap(16, 16));
+  button->Glyph().SetPixels(Bitmap(10, 10));
+  button->SetImages(list);
+  button->SetImageIndex(0);
+  button->Loaded();
+  EXPECT_TRUE(button->Glyph().Empty());
+  EXPECT_EQ(button->GlyphSize().cx, 16);
 }

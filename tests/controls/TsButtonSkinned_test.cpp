@@ -319,3 +319,20 @@ TEST_F(SkinnedButton, TheSpaceKeyShowsThePressedPictureAndClicksOnRelease) {
   EXPECT_EQ(button->StateIndex(), 1);
   EXPECT_TRUE(SamePixels(Picture(), focused));
 }
+
+TEST_F(SkinnedButton, AButtonThatShrinksLeavesNoPictureOfItselfBehind) {
+  // The strips the button no longer covers show the form again.
+  button->SetBounds(20, 20, 40, 15);
+  driver.runUntilIdle();
+  const Bitmap shot = Shot(form->Handle());
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  auto formAt = [&](int x, int y) {
+    const POINT p = ScreenPoint(form->Handle(), x, y);
+    return shot.pixel(p.X - window.Left, p.Y - window.Top);
+  };
+  EXPECT_EQ(formAt(20 + 60, 20 + 5), kFormColor) << "right strip";
+  EXPECT_EQ(formAt(20 + 5, 20 + 20), kFormColor) << "bottom strip";
+  EXPECT_EQ(formAt(20 + 70, 20 + 22), kFormColor) << "the corner of both";
+  EXPECT_EQ(formAt(20 + 20, 20 + 7), Picture().pixel(20, 7)) << "the button itself at its new size";
+}

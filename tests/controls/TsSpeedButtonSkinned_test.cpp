@@ -1,10 +1,15 @@
 // The skinned speed button: its caption rectangle, its section at the
 // state, the animation a hover starts through its parent, the separator
-// style, and the plain look without a skin.
+// style, the drop-down strip and its menu, glyph placement and the border
+// order, and the plain look without a skin.
 #include <gtest/gtest.h>
 
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsSpeedButton.h"
+#include "framework/TPopupMenu.h"
+#include "platform/controls/ControlMessages.h"
+#include "platform/controls/PopupMenuWindow.h"
+#include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
@@ -90,4 +95,198 @@ TEST_F(SkinnedSpeedButton, WithoutTheSkinItIsThePlainFlatButton) {
   driver.runUntilIdle();
   EXPECT_FALSE(button->Opaque());
   EXPECT_EQ(At(2, 11), ColorToRGB(button->Color())) << "the plain flat button's own face";
+}
+
+namespace {
+
+// A solid red glyph; its bottom-left pixel (the transparent colour) blue.
+void SetRedGlyph(TsSpeedButton* button, int w, int h) {
+  Bitmap glyph(w, h);
+  glyph.fill(clRed);
+  glyph.setPixel(0, h - 1, clBlue);
+  button->Glyph().SetPixels(glyph);
+}
+
+// What an open menu looked like, seen from a timer while the menu runs.
+struct OpenMenu {
+  HeadlessDriver* driver = nullptr;
+  TsSpeedButton* button = nullptr;
+  bool open = false;
+  RECT bounds{};
+  int faceState = -1, arrowState = -1;
+  bool choose = false;  // Return on the first item instead of Escape
+};
+OpenMenu menuSeen;
+
+void LookAtMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  const HWND popup = GetCapture();
+  if (GetClassNameString(popup) != "#32768") return;
+  menuSeen.open = true;
+  GetWindowRect(popup, &menuSeen.bounds);
+  menuSeen.faceState = menuSeen.button->StateIndex();
+  menuSeen.arrowState = menuSeen.button->ArrowStateIndex();
+  if (menuSeen.choose) {
+    RECT first{};
+    SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    POINT inside{first.Left + 4, first.Top + first.Height() / 2};
+    ClientToScreen(popup, &inside);
+    menuSeen.driver->moveTo(inside);
+    menuSeen.driver->press(inside);
+    menuSeen.driver->release(inside);
+    return;
+  }
+  // A press outside the menu closes it.
+  const POINT away = menuSeen.driver->clientToScreen(menuSeen.button->Parent()->Handle(), {2, 2});
+  menuSeen.driver->moveTo(away);
+  menuSeen.driver->press(away);
+  menuSeen.driver->release(away);
+}
+
+struct DropDownSpeedButton : SkinnedSpeedButton {
+  TPopupMenu* menu = nullptr;
+  int chosen = 0;
+
+  DropDownSpeedButton() {
+    menu = new TPopupMenu(form);
+    menu->Items.push_back({"Наполнить БАНКУ 1", true, [this](TObject*) { ++chosen; }});
+    button->SetBounds(30, 30, 80, 22);
+    button->SetButtonStyle(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    driver.runUntilIdle();
+  }
+  // Presses at x of the button while a timer looks at the menu it opens.
+  void PressAt(int x, bool choose) {
+    menuSeen = OpenMenu{&driver, button, false, {}, -1, -1, choose};
+    SetTimer(form->Handle(), 7, 10, &LookAtMenu);
+    const POINT p = ScreenPoint(form->Handle(), button->Left() + x, button->Top() + 11);
+    driver.moveTo(p);
+    driver.press(p);
+    // An open menu took the release.
+    if (!menuSeen.open) driver.release(p);
+    driver.runUntilIdle();
+  }
+};
+
+}  // namespace
+
+TEST_F(DropDownSpeedButton, TheArrowStripIsPaintedFromTheSectionWithItsArrow) {
+  // Outside the arrow the strip shows the section; its centre the arrow.
+  EXPECT_EQ(At(80 - 15, 2), kButtonNormal);
+  int arrow = 0;
+  for (int y = 0; y < 22; ++y)
+    for (int x = 80 - 16; x < 80; ++x) arrow += At(x, y) != kButtonNormal;
+  EXPECT_GE(arrow, 7) << "a small arrow in the strip";
+  // The caption stays out of the strip.
+  EXPECT_LE(button->CaptionRect(0).Right, 80 - 16);
+}
+
+TEST_F(DropDownSpeedButton, ThePressOnTheArrowOpensTheMenuBelowTheButtonWithoutAClick) {
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  PressAt(75, true);
+  ASSERT_TRUE(menuSeen.open);
+  const POINT below = ScreenPoint(form->Handle(), button->Left(), button->Top() + button->Height() + 1);
+  EXPECT_EQ(menuSeen.bounds.Left, below.X);
+  EXPECT_EQ(menuSeen.bounds.Top, below.Y);
+  EXPECT_EQ(menuSeen.arrowState, 2) << "the strip pressed while the menu is open";
+  EXPECT_NE(menuSeen.faceState, 2) << "with its own click the face stays up";
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_FALSE(button->MenuShown());
+  // The pointer went to the menu item: the button is left.
+  EXPECT_FALSE(button->SkinData().MouseAbove);
+  EXPECT_EQ(button->StateIndex(), 0);
+}
+
+TEST_F(DropDownSpeedButton, WithoutOnClickTheWholeButtonOpensTheMenuAndShowsPressed) {
+  PressAt(10, false);
+  ASSERT_TRUE(menuSeen.open);
+  EXPECT_EQ(menuSeen.faceState, 2);
+  EXPECT_EQ(chosen, 0) << "cancelled";
+  EXPECT_EQ(button->StateIndex(), 0) << "the pointer closed the menu away from the button";
+  EXPECT_FALSE(button->SkinData().MouseAbove);
+}
+
+TEST_F(DropDownSpeedButton, WithOnClickThePressOnTheFaceClicks) {
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  PressAt(10, false);
+  EXPECT_FALSE(menuSeen.open);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(DropDownSpeedButton, AMenuFreedBeforeTheButtonIsForgotten) {
+  delete menu;
+  EXPECT_EQ(button->DropdownMenu(), nullptr);
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  PressAt(75, false);
+  EXPECT_FALSE(menuSeen.open);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinnedSpeedButton, LayoutMarginAndSpacingPlaceTheGlyphAndTheCaption) {
+  button->SetBounds(30, 30, 60, 50);
+  SetRedGlyph(button, 12, 12);
+  button->SetLayout(blGlyphTop);
+  button->SetSpacing(2);
+  driver.runUntilIdle();
+  const TRect glyph = button->GlyphRect(0);
+  const TRect caption = button->CaptionRect(0);
+  EXPECT_EQ(glyph.Left, (60 - 12) / 2 + 1);
+  EXPECT_EQ(caption.Top, glyph.Bottom + 2) << "the caption under the glyph, Spacing apart";
+  EXPECT_EQ(At(glyph.Left + 5, glyph.Top + 3), clRed);
+  // Margin 4 moves a left glyph to 4 + 3 from the edge.
+  button->SetLayout(blGlyphLeft);
+  button->SetAlignment(taLeftJustify);
+  button->SetMargin(4);
+  driver.runUntilIdle();
+  EXPECT_EQ(button->GlyphRect(0).Left, 7);
+  EXPECT_EQ(At(7, 25), clRed);
+  EXPECT_NE(At(6, 25), clRed);
+}
+
+TEST_F(SkinnedSpeedButton, WithoutDrawOverBorderTheBorderPiecesLieOverTheGlyph) {
+  // A plain two-pixel black border for the section.
+  TsMaskData border;
+  border.Bmp = std::make_shared<Bitmap>(6, 6);
+  border.Bmp->fill(clBlack);
+  border.R = Rect(0, 0, 6, 6);
+  border.ImageCount = 1;
+  border.WL = border.WT = border.WR = border.WB = 2;
+  border.SectionName = "SPEEDBUTTON";
+  border.PropertyName = "BORDERSMASK";
+  border.Manager = &manager;
+  manager.Content().Masks.push_back(border);
+  SendSkinCommand(button, SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
+  SetRedGlyph(button, 12, 12);
+  button->SetCaption("");
+  button->SetAlignment(taLeftJustify);
+  button->SetMargin(-1);  // the glyph at the very left, over the border
+  driver.runUntilIdle();
+  ASSERT_EQ(button->GlyphRect(0).Left, 0);
+  const int y = button->GlyphRect(0).Top + 4;
+  EXPECT_EQ(At(0, y), clRed) << "drawn over the border";
+  EXPECT_EQ(At(2, y), clRed);
+  button->SetDrawOverBorder(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(At(0, y), clBlack) << "the border over the glyph";
+  EXPECT_EQ(At(2, y), clRed) << "inside the border the glyph still shows";
+}
+
+TEST_F(SkinnedSpeedButton, ARepaintTellsTheParentWhichChildItPaints) {
+  std::vector<LPARAM> linked;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&linked, previous](TMessage& m) {
+    if (m.Msg == SM_ALPHACMD && SkinCommandOf(m.WParam) == SKC_SET_LINKED) linked.push_back(m.LParam);
+    previous(m);
+  };
+  button->Repaint();
+  EXPECT_EQ(linked, (std::vector<LPARAM>{reinterpret_cast<LPARAM>(button), 0}));
+  linked.clear();
+  button->SetVisible(false);
+  button->Repaint();
+  EXPECT_TRUE(linked.empty()) << "a hidden button is not painted";
+  form->WindowProc = previous;
 }

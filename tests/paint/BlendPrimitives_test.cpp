@@ -248,3 +248,40 @@ TEST(MixPictures, FixedWeightAndWeightBitmapKeepTheFourthByte) {
   MixPictures(first, second, 64, untouched);
   EXPECT_EQ(untouched.pixel(0, 0), clBlack);
 }
+
+TEST(WeightedCopyInto, GivesTheBytesOfACopyFollowedByTheWeightedCopy) {
+  // Widths around the vector block sizes, both row orders, every weight
+  // class: the one-pass frame must equal the two-step one byte for byte.
+  for (int width : {2, 3, 10, 11, 32, 33, 145}) {
+    for (bool bottomUp : kBothOrders) {
+      Bitmap old(width, 3, PixelFormat::Bgr24, bottomUp), fresh(width, 3);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < width; ++x) {
+          old.setPixel(x, y, RGB((x * 37 + y) & 0xFF, (x * 11) & 0xFF, 255 - ((x + y) & 0xFF)));
+          fresh.setPixel(x, y, RGB((x * 53) & 0xFF, (200 + y * 7) & 0xFF, (x * 3) & 0xFF));
+        }
+      for (int weight : {0, 1, 127, 128, 243, 254, 255}) {
+        Bitmap expected = old;
+        SumBitmaps(expected, fresh, static_cast<std::uint8_t>(weight));
+        Bitmap frame(1, 1);
+        WeightedCopyInto(frame, old, fresh, static_cast<std::uint8_t>(weight));
+        ASSERT_EQ(frame.width(), width);
+        for (int y = 0; y < 3; ++y)
+          for (int x = 0; x < width; ++x)
+            ASSERT_EQ(frame.pixel(x, y), expected.pixel(x, y)) << width << " w" << weight << " " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(WeightedCopyInto, WithoutAMatchingNewPictureTheFrameIsTheOldOne) {
+  const Bitmap old = Filled(4, 4, RGB(10, 20, 30));
+  Bitmap frame(4, 4);
+  WeightedCopyInto(frame, old, Filled(5, 4, clWhite), 0);
+  EXPECT_EQ(frame.pixel(3, 3), RGB(10, 20, 30));
+  // Under 2 by 2 the weighted copy does nothing either.
+  const Bitmap thin = Filled(1, 3, RGB(1, 2, 3));
+  WeightedCopyInto(frame, thin, Filled(1, 3, clWhite), 0);
+  EXPECT_EQ(frame.width(), 1);
+  EXPECT_EQ(frame.pixel(0, 2), RGB(1, 2, 3));
+}

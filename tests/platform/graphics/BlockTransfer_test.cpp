@@ -193,3 +193,26 @@ TEST(AlphaBlend, ConstantAndPerPixelOpacity) {
   EXPECT_EQ(dst.pixel(0, 0), RGB(0, 100, 200));
   EXPECT_EQ(dst.pixel(1, 0), RGB(200, 100, 0));
 }
+
+TEST(BitBlt, TwentyFourBitRowsOfEveryWidthArriveWholeOnAThirtyTwoBitScreen) {
+  // The wide copy moves several pixels at once: every width from a single
+  // pixel past a few blocks, at an odd start column, must land exactly, with
+  // the fourth bytes cleared and nothing written beside the rectangle.
+  for (int width = 1; width <= 40; ++width) {
+    const Bitmap src = Numbered(width + 3, 2);
+    Bitmap srcCopy = src;
+    Bitmap screen(width + 6, 2, PixelFormat::Bgrx32);
+    for (int y = 0; y < 2; ++y)
+      for (int b = 0; b < screen.width() * 4; ++b) screen.row(y)[b] = 0xAB;
+    DeviceContext from(srcCopy), to(screen);
+    ASSERT_TRUE(BitBlt(&to, 1, 0, width, 2, &from, 3, 0, SRCCOPY));
+    for (int y = 0; y < 2; ++y) {
+      EXPECT_EQ(screen.row(y)[3], 0xAB) << width;
+      for (int x = 0; x < width; ++x) {
+        ASSERT_EQ(screen.pixel(1 + x, y), src.pixel(3 + x, y)) << width << ": " << x << "," << y;
+        ASSERT_EQ(screen.row(y)[4 * (1 + x) + 3], 0) << width;
+      }
+      EXPECT_EQ(screen.row(y)[4 * (1 + width)], 0xAB) << width << ": the pixel after the copy";
+    }
+  }
+}
