@@ -61,7 +61,7 @@ bool TrainerSession::AnyReplayTimerRunning() const {
 
 void TrainerSession::AnswerMessageBox() {
   HWND box = FindVisibleMessageBox();
-  if (!box) return;
+  if (!box || answering_) return;
   auto* form = dynamic_cast<TMessageForm*>(TWinControl::FindControl(box));
   if (!form) return;
   SeenMessage seen;
@@ -72,7 +72,9 @@ void TrainerSession::AnswerMessageBox() {
   seen.Picture = driver_.windowShot(box);
   messages_.push_back(std::move(seen));
   TButton* ok = form->OkButton();
+  answering_ = true;
   driver_.clickClient(ok->Handle(), Middle(ok));
+  answering_ = false;
 }
 
 TControl* TrainerSession::Control(TCustomForm* window, std::string_view name) const {

@@ -67,5 +67,8 @@ class TrainerSession {
   ScopedWorkDir dir_;
   std::unique_ptr<TrainerProgram> program_;
   std::unique_ptr<TTimer> answerer_;
+  // The click on OK runs the loop until idle, where the answerer ticks
+  // again: one answer at a time, as a person gives it.
+  bool answering_ = false;
   std::vector<SeenMessage> messages_;
 };
