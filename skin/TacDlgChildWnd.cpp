@@ -21,10 +21,11 @@ void TacDlgChildWnd::Remember() {
   parent_ = GetParent(child);
   GetWindowRect(child, &rect_);
   size_ = {rect_.Width(), rect_.Height()};
-  POINT topLeft{rect_.Left, rect_.Top};
-  if (parent_) ScreenToClient(parent_, &topLeft);
+  RECT parentRect{};
+  if (parent_) GetWindowRect(parent_, &parentRect);
+  // Relative to the parent's window, less where the parent says its client lies.
   const LRESULT offset = parent_ ? SendSkinCommand(parent_, SKC_GET_CLIENT_OFFSET) : 0;
-  position_ = {topLeft.X - GET_X_LPARAM(offset), topLeft.Y - GET_Y_LPARAM(offset)};
+  position_ = {rect_.Left - parentRect.Left - GET_X_LPARAM(offset), rect_.Top - parentRect.Top - GET_Y_LPARAM(offset)};
 }
 
 int TacDlgChildWnd::SectionIndex() const {
