@@ -25,6 +25,9 @@ struct SeenMessage {
   bool ReplayTimerRunning = false;
   RECT Frame{};     // the box's window rectangle on the screen
   Bitmap Picture;   // the box as the screen showed it, frame included
+  RECT Ok{};        // the OK button inside Picture
+  Bitmap OkCache;   // the skinned OK button's own picture (empty when plain)
+  std::string OkSection;
 };
 
 class TrainerSession {
