@@ -1,5 +1,7 @@
 #include "skin/TacDlgEditWnd.h"
 
+#include <algorithm>
+
 #include "framework/TBitmap.h"
 #include "paint/SkinItemPainter.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -20,22 +22,22 @@ void TacDlgEditWnd::PaintFrameTo(Bitmap& target) {
 void TacDlgEditWnd::PaintFrame() {
   POINT offset{};
   GetClientOffset(Window(), &offset);
-  RECT window{}, client{};
+  RECT window{};
   GetWindowRect(Window(), &window);
-  GetClientRect(Window(), &client);
   const int w = window.Width(), h = window.Height();
-  if (w <= 0 || h <= 0) return;
+  // The border is as thick as the left offset of the client; scroll bars
+  // lie inside it and stay the control's.
+  const int b = std::min<int>(offset.X, offset.Y);
+  if (w <= 0 || h <= 0 || b <= 0) return;
   TBitmap picture(w, h);
   PaintFrameTo(picture.Pixels());
   HDC dc = GetWindowDC(Window());
   if (!dc) return;
   HDC source = picture.Canvas().Handle();
-  const int right = offset.X + client.Width(), bottom = offset.Y + client.Height();
-  // Only the frame: the client is the control's own.
-  BitBlt(dc, 0, 0, w, offset.Y, source, 0, 0, SRCCOPY);
-  BitBlt(dc, 0, offset.Y, offset.X, h - offset.Y, source, 0, offset.Y, SRCCOPY);
-  BitBlt(dc, 0, bottom, w, h - bottom, source, 0, bottom, SRCCOPY);
-  BitBlt(dc, right, offset.Y, w - right, h - offset.Y, source, right, offset.Y, SRCCOPY);
+  BitBlt(dc, 0, 0, w, b, source, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, b, b, h - b, source, 0, b, SRCCOPY);
+  BitBlt(dc, b, h - b, w - b, b, source, b, h - b, SRCCOPY);
+  BitBlt(dc, w - b, b, b, h - 2 * b, source, w - b, b, SRCCOPY);
   ReleaseDC(Window(), dc);
 }
 

@@ -15,6 +15,7 @@
 #include "skin/SkinCommands.h"
 #include "skin/TacBtnWnd.h"
 #include "skin/TacDialogWnd.h"
+#include "skin/TacDlgEditWnd.h"
 #include "skin/TacIconWnd.h"
 #include "skin/TacProvider.h"
 #include "skin/TacStaticWnd.h"
@@ -357,7 +358,14 @@ TEST_F(DialogHookTest, AdaptersFollowTheTableAndRemovingTheSkinGivesTheWindowsBa
   RECT edit{}, box{};
   GetWindowRect(Child(dialog, 1), &edit);
   GetWindowRect(dialog, &box);
-  EXPECT_NE(shot.pixel(edit.Left - box.Left, edit.Top - box.Top + edit.Height() / 2), ColorToRGB(clBtnShadow));
+  const POINT border{edit.Left - box.Left, edit.Top - box.Top + edit.Height() / 2};
+  EXPECT_NE(shot.pixel(border.X, border.Y), ColorToRGB(clBtnShadow));
+  auto* editAdapter = AdapterOf<TacDlgEditWnd>(*entry, Child(dialog, 1));
+  ASSERT_NE(editAdapter, nullptr);
+  TBitmap own(edit.Width(), edit.Height());
+  editAdapter->PaintFrameTo(own.Pixels());
+  EXPECT_EQ(shot.pixel(border.X, border.Y), own.Pixels().pixel(0, edit.Height() / 2));
+  EXPECT_EQ(shot.pixel(border.X + edit.Width() - 1, border.Y), own.Pixels().pixel(edit.Width() - 1, edit.Height() / 2));
 
   manager.SetActive(false);
   for (int id : {1, 2}) EXPECT_FALSE(WindowAnswersOne(Child(dialog, id), SKC_QUERY_SKINNED));
