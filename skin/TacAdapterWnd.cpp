@@ -6,6 +6,9 @@
 
 namespace {
 constexpr const char* kProp = "TacAdapterWnd";
+// The procedure before the adapter's, kept on the window for as long as the
+// adapter's procedure may still be called there.
+constexpr const char* kPreviousProp = "TacAdapterWnd.Previous";
 }
 
 TacAdapterWnd::TacAdapterWnd(HWND window, std::string section, TsSkinManager* manager)
@@ -17,6 +20,7 @@ TacAdapterWnd::TacAdapterWnd(HWND window, std::string section, TsSkinManager* ma
   SetProp(window_, kProp, this);
   previous_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacAdapterWnd::Procedure)));
+  SetProp(window_, kPreviousProp, reinterpret_cast<void*>(previous_));
 }
 
 TacAdapterWnd::~TacAdapterWnd() { Release(); }
@@ -32,9 +36,12 @@ void TacAdapterWnd::Release() {
   }
   if (GetProp(window_, kProp) == this) RemoveProp(window_, kProp);
   // Only while nobody subclassed the window after this adapter: otherwise
-  // putting the old procedure back would cut the later one out.
-  if (previous_ && GetWindowLongPtr(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TacAdapterWnd::Procedure))
+  // putting the old procedure back would cut the later one out, and the
+  // adapter's procedure stays in the chain passing everything on.
+  if (previous_ && GetWindowLongPtr(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TacAdapterWnd::Procedure)) {
     SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    RemoveProp(window_, kPreviousProp);
+  }
   destroyed_ = true;
 }
 
@@ -50,7 +57,11 @@ LRESULT TacAdapterWnd::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT TacAdapterWnd::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* self = static_cast<TacAdapterWnd*>(GetProp(hwnd, kProp));
-  if (!self) return DefWindowProc(hwnd, msg, wParam, lParam);
+  if (!self) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetProp(hwnd, kPreviousProp));
+    if (msg == WM_NCDESTROY) RemoveProp(hwnd, kPreviousProp);
+    return previous ? CallWindowProc(previous, hwnd, msg, wParam, lParam) : DefWindowProc(hwnd, msg, wParam, lParam);
+  }
   if (msg == SM_ALPHACMD && SkinCommandOf(wParam) == SKC_QUERY_SKINNED) return 1;
   if (msg == WM_NCDESTROY) {
     const WNDPROC previous = self->previous_;

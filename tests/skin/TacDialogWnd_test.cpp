@@ -372,3 +372,29 @@ TEST_F(DialogHookTest, AdaptersFollowTheTableAndRemovingTheSkinGivesTheWindowsBa
   EXPECT_FALSE(WindowAnswersOne(dialog, SKC_QUERY_SKINNED));
   DestroyWindow(dialog);
 }
+
+namespace {
+WNDPROC beforeCounter = nullptr;
+int counted = 0;
+LRESULT CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  ++counted;
+  return CallWindowProc(beforeCounter, hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(DialogHookTest, AWindowSubclassedAfterItsAdapterKeepsItsWholeChainWhenTheAdapterGoes) {
+  const HWND dialog = Dialog([](HWND d) {
+    CreateWindowEx(0, WC_BUTTON, "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 10, 10, 75, 23, d, IDOK, nullptr);
+  });
+  const HWND ok = Child(dialog, IDOK);
+  ASSERT_TRUE(WindowAnswersOne(ok, SKC_QUERY_SKINNED));
+  const LRESULT plainCode = SendMessage(ok, WM_GETDLGCODE, 0, 0);
+  ASSERT_NE(plainCode, 0) << "the button answers for itself";
+  beforeCounter = reinterpret_cast<WNDPROC>(SetWindowLongPtr(ok, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+  manager.SetActive(false);
+  counted = 0;
+  EXPECT_FALSE(WindowAnswersOne(ok, SKC_QUERY_SKINNED));
+  EXPECT_EQ(SendMessage(ok, WM_GETDLGCODE, 0, 0), plainCode) << "still reaches the button's own procedure";
+  EXPECT_EQ(counted, 2) << "and the later procedure";
+  DestroyWindow(dialog);
+}
