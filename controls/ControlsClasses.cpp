@@ -13,6 +13,7 @@
 #include "controls/TsListBox.h"
 #include "controls/TsSpeedButton.h"
 #include "controls/TsWebLabel.h"
+#include "framework/MessageForm.h"
 #include "framework/TClassRegistry.h"
 
 void RegisterControlsClasses(TClassRegistry& registry) {
@@ -29,4 +30,6 @@ void RegisterControlsClasses(TClassRegistry& registry) {
   registry.Register<TsListBox>();
   registry.Register<TsSpeedButton>();
   registry.Register<TsWebLabel>();
+  // The framework's message boxes get the skinned push button for their OK.
+  TMessageForm::SetButtonMaker([](TComponent* owner) -> TButton* { return new TsButton(owner); });
 }

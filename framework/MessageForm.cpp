@@ -13,7 +13,14 @@ constexpr int kMargin = 16;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kMinTextWidth = 120;
+
+TMessageForm::ButtonMaker& OkButtonMaker() {
+  static TMessageForm::ButtonMaker maker = nullptr;
+  return maker;
+}
 }  // namespace
+
+void TMessageForm::SetButtonMaker(ButtonMaker maker) { OkButtonMaker() = maker; }
 
 const TClassInfo& TMessageForm::StaticClassInfo() {
   static const TClassInfo info("TMessageForm", &TForm::StaticClassInfo());
@@ -38,7 +45,7 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(o
   message_->SetBounds(kMargin, kMargin, std::max(textSize.cx, kMinTextWidth), textSize.cy);
 
   int clientWidth = message_->Width() + 2 * kMargin;
-  ok_ = new TButton(this);
+  ok_ = OkButtonMaker() ? OkButtonMaker()(this) : new TButton(this);
   ok_->SetName("OK");
   ok_->SetParent(this);
   ok_->SetCaption("OK");

@@ -17,6 +17,12 @@ class TMessageForm : public TForm {
   TMessageForm(TComponent* owner, const std::string& text);
 
   TButton* OkButton() const { return ok_; }
+
+  // What makes the OK button: a plain TButton unless the program set its
+  // own maker (the skinned button, so that the box's OK looks like every
+  // other button of the program). Null restores the plain button.
+  using ButtonMaker = TButton* (*)(TComponent* owner);
+  static void SetButtonMaker(ButtonMaker maker);
   TLabel* Message() const { return message_; }
 
  protected:

@@ -31,6 +31,13 @@ class TacProvider {
   std::vector<std::unique_ptr<TacWindowAdapter>>& Adapters() { return adapters_; }
   // The dialog skinner's window is gone.
   bool DialogDestroyed() const;
+  // What the dialog's styles were when it was attached (while a skin was active).
+  void SetDialogStyle(DWORD style, bool leftScrollBar) {
+    dialogStyle_ = style;
+    leftScrollBar_ = leftScrollBar;
+  }
+  DWORD DialogStyle() const { return dialogStyle_; }
+  bool LeftScrollBar() const { return leftScrollBar_; }
 
   // The window this entry stands for (the form's or the dialog's).
   HWND Window() const { return window_ ? window_ : dialog_; }
@@ -40,6 +47,8 @@ class TacProvider {
   std::weak_ptr<bool> formAlive_;
   HWND window_ = nullptr;
   HWND dialog_ = nullptr;
+  DWORD dialogStyle_ = 0;
+  bool leftScrollBar_ = false;
   std::unique_ptr<TacWindowAdapter> dialogSkinner_;
   std::vector<std::unique_ptr<TacWindowAdapter>> adapters_;
 };

@@ -6,6 +6,8 @@
 #include "framework/TCustomForm.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
+#include "skin/TacAdapterWnd.h"
+#include "skin/TacDialogAttach.h"
 #include "skin/TacMnuWnd.h"
 #include "skin/TacProvider.h"
 #include "skin/TsSkinManager.h"
@@ -109,10 +111,29 @@ TacMnuWnd* TacWindowHook::MenuSkinnerFor(HWND menu) {
 }
 
 void TacWindowHook::WindowDestroyed(HWND window) {
-  (void)window;
   if (!ProviderList()) return;
-  for (auto& p : *ProviderList())
-    if (p && p->DialogDestroyed()) p.reset();
+  for (auto& p : *ProviderList()) {
+    if (!p) continue;
+    // The entry of the dialog going now lets go of it while its windows
+    // still exist (unless one of its adapters is handling a message: then
+    // it goes at a later destruction), so no entry outlives its window.
+    const bool going = p->DialogWindow() && p->DialogWindow() == window && !TacAdapterWnd::Busy();
+    if (going || p->DialogDestroyed()) p.reset();
+  }
+}
+
+bool TacWindowHook::HasToolBar(HWND window) {
+  for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (LowerClassName(child) == "toolbarwindow32" || HasToolBar(child)) return true;
+  return false;
+}
+
+std::size_t TacWindowHook::VisibleDialogCount() {
+  std::size_t count = 0;
+  if (!ProviderList()) return 0;
+  for (const auto& p : *ProviderList())
+    if (p && p->DialogWindow() && !p->DialogDestroyed() && IsWindowVisible(p->DialogWindow())) ++count;
+  return count;
 }
 
 void TacWindowHook::WindowActivated(HWND window) {
@@ -137,5 +158,16 @@ void TacWindowHook::WindowActivated(HWND window) {
     auto* frame = new TsSkinProvider(form);
     entry->SetFormProvider(frame, window);
     return;
+  }
+  if (!(rules & srStdDialogs)) return;
+  // While a skinned dialog is on screen only a dialog holding a tool bar
+  // (a file dialog) is skinned as well.
+  if (VisibleDialogCount() > 0 && !HasToolBar(window)) return;
+  auto provider = std::make_unique<TacProvider>();
+  TacProvider* entry = provider.get();
+  ProviderList()->push_back(std::move(provider));
+  if (!TacDialogAttach::Attach(*entry, window, manager)) {
+    for (auto& p : *ProviderList())
+      if (p.get() == entry) p.reset();
   }
 }

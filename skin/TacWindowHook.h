@@ -1,8 +1,9 @@
 #pragma once
 // The thread's window hook that skins windows automatically while the
 // default skin manager has a skin: forms get a frame object at their first
-// activation, message forms too (when dialogs are to be skinned), and the
-// provider list owns what the hook made.
+// activation, message forms too (when dialogs are to be skinned), platform
+// dialogs ("#32770") a dialog skinner with adapters for their children, and
+// the provider list owns what the hook made.
 #include <cstddef>
 #include <string>
 
@@ -36,6 +37,11 @@ class TacWindowHook {
 
   // Frees every provider (program shutdown, and the remove point).
   static void FreeProviders();
+
+  // The skinned foreign dialogs now visible.
+  static std::size_t VisibleDialogCount();
+  // Some descendant of the window is a tool bar ("toolbarwindow32").
+  static bool HasToolBar(HWND window);
 
  private:
   static void WindowCreated(HWND window);

@@ -11,6 +11,7 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacFrameMetrics.h"
+#include "skin/TacScreenSnap.h"
 #include "skin/TacShowWindowFade.h"
 #include "skin/TacSkinnedForms.h"
 #include "skin/TsBackgroundRequest.h"
@@ -328,6 +329,12 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
     case kShowFadeMessage:
       if (IsWindowVisible(form_->Handle())) TacShowWindowFade::FormShown(form_->Handle(), ShowsAsDialog());
       else SendMessage(form_->Handle(), WM_SETREDRAW, 1, 0);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      // A moved form lands on a screen edge it comes close to.
+      if (auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam); ScreenSnap && pos && !(pos->flags & SWP_NOMOVE))
+        SnapToScreen(*pos, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, SnapBuffer);
+      CallPrevious(message);
       return;
     case WM_SYSKEYDOWN:
       // Alt+F4 closes the form as its system menu's Close item promises.

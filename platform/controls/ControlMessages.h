@@ -227,11 +227,15 @@ struct COMBOBOXINFO {
 constexpr DWORD SS_LEFT = 0x0;
 constexpr DWORD SS_CENTER = 0x1;
 constexpr DWORD SS_RIGHT = 0x2;
+// The window text names the icon shown (dialog resources name theirs so).
+constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_ETCHEDFRAME = 0x12;
 constexpr DWORD SS_TYPEMASK = 0x1F;
 constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr DWORD SS_NOTIFY = 0x100;
 constexpr DWORD SS_CENTERIMAGE = 0x200;
+// The one stock icon the layer draws itself: the yellow warning sign.
+inline constexpr const char* IDI_WARNING_NAME = "IDI_WARNING";
 
 // ---- up-down pair
 constexpr DWORD UDS_WRAP = 0x0001;

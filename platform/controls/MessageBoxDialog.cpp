@@ -3,27 +3,24 @@
 #include <algorithm>
 
 #include "platform/controls/ControlMessages.h"
-#include "platform/controls/ControlPainter.h"
 #include "platform/controls/StandardClasses.h"
 
 namespace {
 // What CreateWindowEx hands the new box.
 struct BoxParams {
   UINT type = 0;
-  std::string text;
 };
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 bool hasIcon(UINT type) { return (type & MB_ICONMASK) != 0; }
+// The ids the classic box gives its icon and its text.
+constexpr int kIconId = 20;
+constexpr int kTextId = 0xFFFF;
 }  // namespace
 
 MessageBoxDialog::MessageBoxDialog(HWND hwnd, const CREATESTRUCT& cs) : StandardControl(hwnd) {
-  if (const auto* params = static_cast<const BoxParams*>(cs.lpCreateParams)) {
-    type_ = params->type;
-    text_ = params->text;
-  }
-  layout_ = measure(text_, hasIcon(type_));
+  if (const auto* params = static_cast<const BoxParams*>(cs.lpCreateParams)) type_ = params->type;
 }
 
 void MessageBoxDialog::registerClass() {
@@ -77,15 +74,9 @@ LRESULT MessageBoxDialog::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void MessageBoxDialog::paint(HDC dc) {
-  const int saved = SaveDC(dc);
+  // The text and the sign are child windows of their own: a skinner that
+  // adapts the box's children paints them, the box only its background.
   FillRect(dc, clientRect(), clBtnFace);
-  if (hasIcon(type_)) ControlPainter::warningSign(dc, layout_.icon);
-  SelectObject(dc, font());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, clWindowText);
-  TRect text = layout_.text;
-  DrawText(dc, text_.empty() ? " " : text_, text, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-  RestoreDC(dc, saved);
 }
 
 int MessageBoxDialog::run(HWND owner, const std::string& text, const std::string& caption, UINT type) {
@@ -104,7 +95,7 @@ int MessageBoxDialog::run(HWND owner, const std::string& text, const std::string
   x = std::clamp(x, 0, std::max(0, GetSystemMetrics(SM_CXSCREEN) - frame.Width()));
   y = std::clamp(y, 0, std::max(0, GetSystemMetrics(SM_CYSCREEN) - frame.Height()));
 
-  BoxParams params{type, text};
+  BoxParams params{type};
   const HWND box = CreateWindowEx(kBoxExStyle, WC_DIALOG, caption.c_str(), kBoxStyle, x, y, frame.Width(),
                                   frame.Height(), owner, 0, &params);
   if (!box) return 0;
@@ -119,6 +110,12 @@ int MessageBoxDialog::run(HWND owner, const std::string& text, const std::string
     CreateWindowEx(0, WC_BUTTON, "Отмена", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, top,
                    kButtonWidth, kButtonHeight, box, IDCANCEL, nullptr);
   }
+  // Created after the buttons, so the first child stays the OK button.
+  if (hasIcon(type))
+    CreateWindowEx(0, WC_STATIC, IDI_WARNING_NAME, WS_CHILD | WS_VISIBLE | SS_ICON, layout.icon.Left, layout.icon.Top,
+                   layout.icon.Width(), layout.icon.Height(), box, kIconId, nullptr);
+  CreateWindowEx(0, WC_STATIC, text.empty() ? " " : text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                 layout.text.Left, layout.text.Top, layout.text.Width(), layout.text.Height(), box, kTextId, nullptr);
   ShowWindow(box, SW_SHOW);
   if (ok) SetFocus(ok);
   const int result = RunModalLoop(box);

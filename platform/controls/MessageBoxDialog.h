@@ -1,7 +1,8 @@
 #pragma once
-// The platform message box: a modal dialog of class "#32770" with the text
-// (word-wrapped and sized to it), an optional warning sign and an OK button
-// (plus Cancel for MB_OKCANCEL). It is centred on its owner (or the screen),
+// The platform message box: a modal dialog of class "#32770" whose children
+// are the OK button (plus Cancel for MB_OKCANCEL), an optional warning sign
+// (a "STATIC" with SS_ICON) and the text (a "STATIC", word-wrapped, the box
+// sized to it). It is centred on its owner (or the screen),
 // disables the owner while its nested loop runs, and is an ordinary window
 // of the layer, so window hooks see it created and activated like any other.
 // OK is the default button: Enter, Space and Escape close the box with IDOK
@@ -37,8 +38,6 @@ class MessageBoxDialog : public StandardControl {
   void finish(int result);
 
   UINT type_ = 0;
-  std::string text_;
-  Layout layout_;
 };
 
 // MessageBox(owner, text, caption, MB_OK | MB_ICONWARNING): answers IDOK (or

@@ -1,6 +1,7 @@
 #include "platform/controls/StaticControl.h"
 
 #include "platform/controls/ControlMessages.h"
+#include "platform/controls/ControlPainter.h"
 
 void StaticControl::registerClass() {
   WNDCLASS wc;
@@ -32,12 +33,15 @@ void StaticControl::paint(HDC dc) {
   SelectObject(dc, font());
   const TColor background = backgroundFromParent(dc, WM_CTLCOLORSTATIC, enabled ? clBtnText : clGrayText, clBtnFace);
   const DWORD type = style() & SS_TYPEMASK;
-  if (type == SS_ETCHEDFRAME) {
+  if (type == SS_ICON) {
+    FillRect(dc, client, background);
+    if (GetWindowTextString(hwnd()) == IDI_WARNING_NAME) ControlPainter::warningSign(dc, client);
+  } else if (type == SS_ETCHEDFRAME) {
     // A frame leaves its inside alone: what lies within shows through.
     DrawEdge(dc, client, EDGE_ETCHED, BF_RECT);
   } else {
     FillRect(dc, client, background);
-    unsigned format = DT_WORDBREAK | ((style() & SS_NOPREFIX) ? unsigned{DT_NOPREFIX} : 0u);
+    unsigned format = DT_WORDBREAK | DT_EXPANDTABS | ((style() & SS_NOPREFIX) ? unsigned{DT_NOPREFIX} : 0u);
     if (type == SS_CENTER) format |= DT_CENTER;
     else if (type == SS_RIGHT) format |= DT_RIGHT;
     if (style() & SS_CENTERIMAGE) format = (format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;

@@ -1,6 +1,7 @@
 #pragma once
 // The "STATIC" class: a line of text (left, centred or right, word-wrapped
-// when it does not fit) or an etched frame. It takes no input.
+// when it does not fit, tabs expanded), an etched frame, or an icon
+// (SS_ICON) named by its window text. It takes no input.
 #include "platform/controls/StandardControl.h"
 
 class StaticControl : public StandardControl {

@@ -61,6 +61,32 @@ TEST(SkinnedFrames, AMessageBoxIsASkinnedMessageForm) {
   EXPECT_FALSE(HasPlainCaptionPixel(box.Picture));
 }
 
+TEST(SkinnedFrames, EveryMessageBoxShowsTheSkinnedOkButton) {
+  TrainerSession session;
+  session.Execute(session.Program().JugsWindow());  // "Дык нечего выполнять :)"
+  session.Run(100);
+  session.Execute(session.Program().JugsWindow());  // a new box, skinned again
+  session.Run(100);
+  ASSERT_GE(session.Messages().size(), 2u);
+  for (const SeenMessage& box : session.Messages()) {
+    SCOPED_TRACE(box.Text);
+    EXPECT_EQ(box.OkSection, "BUTTON");
+    ASSERT_EQ(box.OkCache.width(), box.Ok.Width());
+    ASSERT_EQ(box.OkCache.height(), box.Ok.Height());
+    // The screen shows the button's picture from the skin (its corners may
+    // show the box through the section's key pixels, so the middle rows).
+    int differs = 0, plainFace = 0;
+    for (int y = 4; y < box.Ok.Height() - 4; ++y)
+      for (int x = 4; x < box.Ok.Width() - 4; ++x) {
+        const TColor shown = box.Picture.pixel(box.Ok.Left + x, box.Ok.Top + y);
+        differs += shown != box.OkCache.pixel(x, y);
+        plainFace += shown == ColorToRGB(clBtnFace);
+      }
+    EXPECT_EQ(differs, 0);
+    EXPECT_EQ(plainFace, 0);
+  }
+}
+
 TEST(SkinnedFrames, AClickOnTheRiverWindowsSkinnedCloseBoxEndsTheProgram) {
   TrainerSession session;
   TCustomForm* river = session.Program().RiverWindow();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/TForm4.h"
+#include "controls/TsButton.h"
 #include "framework/MessageForm.h"
 #include "framework/TButton.h"
 #include "framework/TComboBox.h"
@@ -61,7 +62,7 @@ bool TrainerSession::AnyReplayTimerRunning() const {
 
 void TrainerSession::AnswerMessageBox() {
   HWND box = FindVisibleMessageBox();
-  if (!box) return;
+  if (!box || answering_) return;
   auto* form = dynamic_cast<TMessageForm*>(TWinControl::FindControl(box));
   if (!form) return;
   SeenMessage seen;
@@ -70,9 +71,19 @@ void TrainerSession::AnswerMessageBox() {
   seen.ReplayTimerRunning = AnyReplayTimerRunning();
   GetWindowRect(box, &seen.Frame);
   seen.Picture = driver_.windowShot(box);
-  messages_.push_back(std::move(seen));
   TButton* ok = form->OkButton();
+  RECT box_{}, okRect{};
+  GetWindowRect(box, &box_);
+  GetWindowRect(ok->Handle(), &okRect);
+  seen.Ok = okRect.Offset(-box_.Left, -box_.Top);
+  if (auto* skinned = dynamic_cast<TsButton*>(ok); skinned && skinned->SkinData().Skinned()) {
+    if (TBitmap* cache = skinned->SkinData().CacheBmp()) seen.OkCache = cache->Pixels();
+    seen.OkSection = skinned->SkinData().SkinSection();
+  }
+  answering_ = true;
   driver_.clickClient(ok->Handle(), Middle(ok));
+  answering_ = false;
+  messages_.push_back(std::move(seen));
 }
 
 TControl* TrainerSession::Control(TCustomForm* window, std::string_view name) const {

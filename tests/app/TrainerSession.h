@@ -25,6 +25,9 @@ struct SeenMessage {
   bool ReplayTimerRunning = false;
   RECT Frame{};     // the box's window rectangle on the screen
   Bitmap Picture;   // the box as the screen showed it, frame included
+  RECT Ok{};        // the OK button inside Picture
+  Bitmap OkCache;   // the skinned OK button's own picture (empty when plain)
+  std::string OkSection;
 };
 
 class TrainerSession {
@@ -67,5 +70,8 @@ class TrainerSession {
   ScopedWorkDir dir_;
   std::unique_ptr<TrainerProgram> program_;
   std::unique_ptr<TTimer> answerer_;
+  // The click on OK runs the loop until idle, where the answerer ticks
+  // again: one answer at a time, as a person gives it.
+  bool answering_ = false;
   std::vector<SeenMessage> messages_;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program on a private X server: the jugs window's title bar is drawn
 # from the skin (not the plain blue caption), a message box has the skinned
-# frame too, and a click on the skinned minimise button minimises the window.
+# frame and the skinned OK button too and closes by Enter and by a click on
+# OK, and a click on the skinned minimise button minimises the window.
 set -euo pipefail
 
 binary=${1:?usage: skinned_frame_smoke.sh path/to/puzzle-trainer}
@@ -44,26 +45,51 @@ done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "$name: title bar pixel $(pixel "$work/window.png" 200 10) on a ${WIDTH}x${HEIGHT} window"
 
-# "ВЫПОЛНИТЬ" with an empty list shows "Дык нечего выполнять :)".
-xdotool mousemove $((X + 450)) $((Y + 441)) click 1
-box=""
-for _ in $(seq 1 50); do
-  box=$(xdotool search --name "$box_title" 2>/dev/null | head -n1 || true)
-  [ -n "$box" ] && break
-  sleep 0.1
-done
-[ -n "$box" ] || fail "no message box appeared"
-boxed=""
-for _ in $(seq 1 30); do
-  sleep 0.1
-  import -window "$box" "$work/box.png" 2>/dev/null || continue
-  if skinned_title_row "$work/box.png" 24 8; then boxed=ok; break; fi
-done
-[ -n "$boxed" ] || fail "the message box's title bar is not the skin's"
-xdotool key Return
-for _ in $(seq 1 50); do
-  xdotool search --name "$box_title" >/dev/null 2>&1 || break
-  sleep 0.1
+# The skinned OK button: a column through its left part, between the box's
+# bottom edge and its text, has the section's white top row and none of the
+# plain button face (212,208,200). The button is centred, 25 high, 16 above
+# the client's bottom edge, which lies 3 above the window's.
+skinned_ok_column() {
+  local file=$1 width height
+  width=$(identify -format "%w" "$file")
+  height=$(identify -format "%h" "$file")
+  convert "$file" -crop "1x40+$((width / 2 - 28))+$((height - 3 - 16 - 25 - 6))" -depth 8 txt:- |
+    sed -n 's/^[0-9]*,[0-9]*: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk '
+    { if ($1 == 212 && $2 == 208 && $3 == 200) plain++; if ($1 >= 250 && $2 >= 250 && $3 >= 250) white++ }
+    END { exit !(plain == 0 && white > 0) }'
+}
+
+# "ВЫПОЛНИТЬ" with an empty list shows "Дык нечего выполнять :)"; the box
+# closes by Enter the first time and by a click on its OK button the second.
+for closing in enter click; do
+  xdotool mousemove $((X + 450)) $((Y + 441)) click 1
+  box=""
+  for _ in $(seq 1 50); do
+    box=$(xdotool search --name "$box_title" 2>/dev/null | head -n1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "no message box appeared"
+  boxed=""
+  for _ in $(seq 1 30); do
+    sleep 0.1
+    import -window "$box" "$work/box.png" 2>/dev/null || continue
+    if skinned_title_row "$work/box.png" 24 8 && skinned_ok_column "$work/box.png"; then boxed=ok; break; fi
+  done
+  [ -n "$boxed" ] || fail "the message box's title bar or OK button is not the skin's"
+  if [ "$closing" = enter ]; then
+    xdotool key Return
+  else
+    eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
+    xdotool mousemove $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + BOX_HEIGHT - 3 - 16 - 12)) click 1
+  fi
+  gone=""
+  for _ in $(seq 1 50); do
+    if ! xdotool search --name "$box_title" >/dev/null 2>&1; then gone=ok; break; fi
+    sleep 0.1
+  done
+  [ -n "$gone" ] || fail "the message box did not close by $closing"
+  echo "$name: skinned message box closed by $closing"
 done
 
 # The minimise button: right of it lie the close button (32), the skin's

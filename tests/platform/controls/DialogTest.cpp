@@ -3,6 +3,7 @@
 #include "ControlsFixture.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/MessageBoxDialog.h"
+#include "platform/controls/StandardControl.h"
 #include "platform/windowing/WindowManager.h"
 
 namespace {
@@ -78,6 +79,74 @@ TEST_F(DialogTest, MessageBoxIsCentredOnTheOwnerAndSizedToItsText) {
   EXPECT_LE(boxRect.Width(), MessageBoxDialog::kMaxTextWidth + MessageBoxDialog::kIconSize + 4 * MessageBoxDialog::kMargin + 16)
       << "long text wraps instead of widening the box";
   EXPECT_GT(boxRect.Height(), 3 * 13 + MessageBoxDialog::kButtonHeight) << "wrapped lines make it taller";
+}
+
+// What the open box is made of, and what its plain look shows.
+struct BoxSeen {
+  std::vector<std::string> classes;
+  std::vector<DWORD> types;
+  std::vector<std::string> texts;
+  int yellowInSign = 0;
+  int darkInText = 0;
+  RECT textRect{};
+};
+BoxSeen boxSeen;
+
+void lookAtChildren(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  const HWND box = findBox();
+  if (!box) return;
+  boxSeen = {};
+  const Bitmap shot = activeDriver->windowShot(box);
+  RECT frame{};
+  GetWindowRect(box, &frame);
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    boxSeen.classes.push_back(GetClassNameString(c));
+    const auto style = static_cast<DWORD>(GetWindowLongPtr(c, GWL_STYLE));
+    boxSeen.types.push_back(style & SS_TYPEMASK);
+    boxSeen.texts.push_back(GetWindowTextString(c));
+    if (GetClassNameString(c) != WC_STATIC) continue;
+    RECT r{};
+    GetWindowRect(c, &r);
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const TColor p = shot.pixel(x - frame.Left, y - frame.Top);
+        if ((style & SS_TYPEMASK) == SS_ICON) boxSeen.yellowInSign += p == clYellow;
+        else boxSeen.darkInText += GetRValue(p) + GetGValue(p) + GetBValue(p) < 300;
+      }
+    if ((style & SS_TYPEMASK) != SS_ICON) boxSeen.textRect = r;
+  }
+  activeDriver->pressKey(VK_RETURN);
+}
+
+TEST_F(DialogTest, TheBoxIsMadeOfItsButtonsAStaticSignAndAStaticText) {
+  SetTimer(parent, 1, 10, &lookAtChildren);
+  EXPECT_EQ(MessageBox(parent, "Отлично!\tТы получил один литр", "Warning", MB_OKCANCEL | MB_ICONWARNING), IDOK);
+  ASSERT_EQ(boxSeen.classes.size(), 4u);
+  // The buttons come first, so the first child is still OK.
+  EXPECT_EQ(boxSeen.classes[0], WC_BUTTON);
+  EXPECT_EQ(boxSeen.texts[0], "OK");
+  EXPECT_EQ(boxSeen.texts[1], "Отмена");
+  EXPECT_EQ(boxSeen.classes[2], WC_STATIC);
+  EXPECT_EQ(boxSeen.types[2], SS_ICON);
+  EXPECT_EQ(boxSeen.texts[2], IDI_WARNING_NAME);
+  EXPECT_EQ(boxSeen.classes[3], WC_STATIC);
+  EXPECT_EQ(boxSeen.texts[3], "Отлично!\tТы получил один литр");
+  EXPECT_GT(boxSeen.yellowInSign, 200) << "the sign is drawn by its static";
+  EXPECT_GT(boxSeen.darkInText, 20) << "the text is drawn by its static";
+  // The text static is as wide as the measured text with its tab expanded.
+  Bitmap scratch(1, 1);
+  DeviceContext dc(scratch);
+  SelectObject(&dc, StandardControl::defaultFont());
+  TRect measured = Rect(0, 0, MessageBoxDialog::kMaxTextWidth, 0);
+  DrawText(&dc, "Отлично!\tТы получил один литр", measured, DT_WORDBREAK | DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  EXPECT_EQ(boxSeen.textRect.Width(), measured.Width());
+
+  // Without an icon there is no sign.
+  SetTimer(parent, 1, 10, &lookAtChildren);
+  EXPECT_EQ(MessageBox(parent, "Текст", "", MB_OK), IDOK);
+  ASSERT_EQ(boxSeen.classes.size(), 2u);
+  EXPECT_EQ(boxSeen.texts[1], "Текст");
 }
 
 TEST_F(DialogTest, EscapeAndSpaceCloseTheBoxWithOk) {
