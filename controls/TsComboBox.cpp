@@ -199,7 +199,9 @@ bool TsComboBox::RefusedWhileReadOnly(UINT msg, WPARAM wParam) const {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       const auto key = static_cast<int>(wParam);
-      return key == VK_SPACE || (key >= VK_PRIOR && key <= VK_DOWN) || key == '9' || (key >= 'A' && key <= 'Z');
+      // F4 opens the list on this platform whatever its owner answers to
+      // the drop-down notice, so it is refused with the other keys.
+      return key == VK_SPACE || key == VK_F4 || (key >= VK_PRIOR && key <= VK_DOWN) || key == '9' || (key >= 'A' && key <= 'Z');
     }
     default: return false;
   }
@@ -237,6 +239,10 @@ bool TsComboBox::HandleNotification(TMessage& message) {
       if (readOnly_) return true;
       buttonPressed_ = true;
       skinData_.BackgroundChanged = true;
+      // The list asks for its colours as soon as it shows, and its colour
+      // question goes to the window that owns the pop-up, which may be the
+      // form: the list is skinned here, just before.
+      AttachListAdapter();
       if (Skinned()) InvalidateWithEdit();
       return false;
     case CBN_CLOSEUP:
