@@ -26,8 +26,8 @@ class TsCustomLabel : public TLabel {
   virtual const TFont& CurrentFont();
 
   // Recomputes the bounds through DoDrawText (AutoSize only), so that a
-  // shadowed label keeps room for its shadow. Hides the plain label's.
-  void AdjustBounds();
+  // shadowed label keeps room for its shadow.
+  void AdjustBounds() override;
 
   // The skin of the default manager while it is active, else null.
   static const TsSkinContent* ActiveSkin();

@@ -27,7 +27,10 @@ class TLabel : public TGraphicControl {
 
   // The size the text needs with the current font (wrapped at Width with WordWrap).
   TSize TextSize() const;
-  void AdjustBounds();
+  // Sizes the label to its text (AutoSize only). Virtual: labels that draw
+  // more than their text (a shadow) need more room, also when AutoSize or
+  // WordWrap is switched on at run time.
+  virtual void AdjustBounds();
 
  protected:
   void Paint() override;

@@ -7,7 +7,8 @@
 # crash is written to build-fuzz/crashes/ (commit it to the seed corpus as
 # crash-<what> together with the fix). Prints the executions per target.
 # The hang limit is wall time: at the lowest priority on a busy machine an
-# input that takes 0.2 s alone can pass 10 s, so the limit is a minute.
+# input that takes 0.2 s alone can pass 10 s, so the limit is a minute
+# (FUZZ_TIMEOUT=SECONDS sets another).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -34,7 +35,7 @@ for target in "${targets[@]}"; do
   log="build-fuzz/$target.log"
   echo "== $target for $seconds s"
   if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 nice -n 19 "build-fuzz/fuzz/$target" \
-      -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=60 -print_final_stats=1 \
+      -max_total_time="$seconds" -rss_limit_mb=2048 -timeout="${FUZZ_TIMEOUT:-60}" -print_final_stats=1 \
       -artifact_prefix="build-fuzz/crashes/$target-" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
     result=ok
   else

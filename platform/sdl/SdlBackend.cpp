@@ -13,6 +13,7 @@
 #include "platform/sdl/X11Composition.h"
 #include "platform/sdl/X11ErrorLog.h"
 #include "platform/sdl/X11EventWait.h"
+#include "platform/sdl/X11Focus.h"
 #include "platform/sdl/X11ScreenReader.h"
 #include "platform/sdl/X11TitleWriter.h"
 #include "platform/windowing/InputRouter.h"
@@ -104,6 +105,10 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
   if (exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  // Lists, menus and hints are not the window manager's to place or to
+  // activate: they open over the window the pupil works in, which stays active.
+  const bool noActivate = (exStyle & WS_EX_NOACTIVATE) != 0;
+  if (noActivate) flags |= (exStyle & WS_EX_LAYERED) ? SDL_WINDOW_TOOLTIP : SDL_WINDOW_POPUP_MENU;
   // Translucent windows (hints) are shaped windows where the desktop has
   // them, so that at least their outline is not a rectangle.
   SDL_Window* window = nullptr;
@@ -130,7 +135,7 @@ NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exS
   // The framebuffer is set up now, before titles and pictures arrive.
   SDL_GetWindowSurface(window);
   const NativeWindow id = SDL_GetWindowID(window);
-  windows_[id] = Native{window, hwnd, shaped, alpha};
+  windows_[id] = Native{window, hwnd, shaped, alpha, noActivate};
   // A shaped window starts off screen until its first shape arrives.
   if (shaped) SDL_SetWindowPosition(window, r.Left, r.Top);
   return id;
@@ -158,18 +163,32 @@ void SdlBackend::setBounds(NativeWindow window, const RECT& r) {
 void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
   SDL_Window* w = windowOf(window);
   if (!w) return;
+  const bool noActivate = windows_[window].noActivate;
   const bool shown = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0;
   if (visible && !shown) {
+    // Without a window manager SDL focuses every window it maps: a list or
+    // hint hands the focus straight back, or the keys would go to it and be
+    // lost for good once it closes.
+    const unsigned long focus = noActivate ? X11Focus::current(w) : 0;
     SDL_ShowWindow(w);
+    if (noActivate) X11Focus::restore(w, focus);
     // Mapping the window writes the legacy title once more.
     X11TitleWriter::write(w, SDL_GetWindowTitle(w));
   }
   if (!visible && shown) SDL_HideWindow(w);
-  if (visible && activate) SDL_RaiseWindow(w);
+  if (visible && activate && !noActivate) {
+    SDL_RaiseWindow(w);
+    // Raising only asks a window manager to activate; the keys must come
+    // here also where none runs (or after the focused box went away).
+    SDL_SetWindowInputFocus(w);
+  }
 }
 
 void SdlBackend::raise(NativeWindow window) {
-  if (SDL_Window* w = windowOf(window); w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN)) SDL_RaiseWindow(w);
+  SDL_Window* w = windowOf(window);
+  if (!w || !(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN)) return;
+  // Only the stacking changes; activating is setVisible's business.
+  if (!X11Focus::raiseOnly(w) && !windows_[window].noActivate) SDL_RaiseWindow(w);
 }
 
 void SdlBackend::setTitle(NativeWindow window, const std::string& utf8) {

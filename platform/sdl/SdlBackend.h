@@ -63,6 +63,7 @@ class SdlBackend : public Backend {
     HWND hwnd = nullptr;
     bool shaped = false;  // made with SDL_CreateShapedWindow
     bool alpha = false;   // made with a 32-bit visual: the fourth byte reaches the compositor
+    bool noActivate = false;  // a list, menu or hint: never takes the keyboard focus
   };
   std::map<NativeWindow, Native> windows_;  // keyed by SDL window id
   std::map<int, SDL_Cursor*> cursors_;

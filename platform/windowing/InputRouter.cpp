@@ -309,6 +309,9 @@ void InputRouter::closeRequested(HWND hwnd) {
 void InputRouter::nativeActivated(HWND hwnd) {
   Window* w = wm_.find(hwnd);
   if (!w || hwnd == wm_.active() || !wm_.isEnabledTree(w)) return;
+  // A desktop may focus a list or hint as it maps it; it still never becomes
+  // the active window (the window it opened over stays active).
+  if (w->exStyle & WS_EX_NOACTIVATE) return;
   wm_.setActive(hwnd, false);
 }
 

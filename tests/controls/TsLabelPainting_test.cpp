@@ -133,6 +133,26 @@ TEST_F(TsLabelPainting, AShadowedLabelGrowsByEightAndWritesThreePixelsIn) {
   EXPECT_EQ(shot.pixel(10 + plain->Width() - 1, 60), face);
 }
 
+TEST_F(TsLabelPainting, SwitchingAutoSizeOrWordWrapOnLaterKeepsTheShadowsRoom) {
+  TsLabelFX* fromStart = Heading(10, 10, clBlue);
+  const TSize wanted{fromStart->Width(), fromStart->Height()};
+
+  TsLabelFX* late = Heading(10, 60, clBlue);
+  late->SetAutoSize(false);
+  late->SetBounds(10, 60, 20, 20);
+  late->SetAutoSize(true);
+  EXPECT_EQ(late->Width(), wanted.cx);
+  EXPECT_EQ(late->Height(), wanted.cy);
+
+  // Wrapped at a width the text fits in, the height still has the shadow's room.
+  late->SetAutoSize(false);
+  late->SetBounds(10, 60, wanted.cx + 20, 5);
+  late->SetWordWrap(true);
+  late->SetAutoSize(true);
+  EXPECT_EQ(late->Width(), wanted.cx + 20);
+  EXPECT_EQ(late->Height(), wanted.cy);
+}
+
 TEST_F(TsLabelPainting, NoBlurOrNoShadowColourMeansPlainTextAndNoShadowPicture) {
   TsLabelFX* noBlur = Heading(10, 10, clBlue);
   noBlur->Shadow().SetBlurCount(0);

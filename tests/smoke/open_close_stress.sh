@@ -25,7 +25,7 @@ sleep 0.5
 # drop-down button and "ВЫПОЛНИТЬ", which with an empty list shows
 # "Дык нечего выполнять :)". The box takes the focus, so Enter closes it.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-arrow_x=$((X + 592)) arrow_y=$((Y + 412))
+arrow_x=$((X + 610)) arrow_y=$((Y + 412))
 execute_x=$((X + 450)) execute_y=$((Y + 441))
 
 # While hammering, the server and the program share one processor and the

@@ -1,5 +1,7 @@
 // Mouse and keyboard routing, capture, enter/leave, focus and activation.
 #include "WindowingTestSupport.h"
+#include "platform/windowing/InputRouter.h"
+#include "platform/windowing/WindowManager.h"
 
 namespace {
 
@@ -162,6 +164,21 @@ TEST_F(Input, ClickingAnInactiveWindowActivatesIt) {
   EXPECT_EQ(LOWORD(activate->wParam), WA_CLICKACTIVE);
   EXPECT_EQ(GetTopWindow(nullptr), top);
   EXPECT_EQ(GetFocus(), top);
+}
+
+TEST_F(Input, TheDesktopFocusingAWindowActivatesItUnlessItNeverActivates) {
+  // A drop-down list shown without activation: the desktop may still hand
+  // it the focus as it maps it (X without a window manager does).
+  HWND list = makeTop("list", Bounds(120, 310, 100, 60), WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST);
+  HWND other = makeTop("other", Bounds(500, 100, 200, 150));
+  SetActiveWindow(top);
+  ASSERT_EQ(GetActiveWindow(), top);
+  clearLog();
+  wm().input().nativeActivated(list);
+  EXPECT_EQ(GetActiveWindow(), top);
+  EXPECT_EQ(count(top, WM_NCACTIVATE), 0) << "the window under the list must keep its active title";
+  wm().input().nativeActivated(other);
+  EXPECT_EQ(GetActiveWindow(), other);
 }
 
 TEST_F(Input, KeysGoToTheFocusWindowAndTextArrivesAsCodePoints) {
