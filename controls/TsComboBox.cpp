@@ -35,6 +35,7 @@ TsComboBox::TsComboBox(TComponent* owner) : TComboBox(owner) {
 }
 
 TsComboBox::~TsComboBox() {
+  boundLabel_.Release();
   DetachListAdapter();
   ReleaseInnerEdit();
 }
@@ -46,6 +47,7 @@ void TsComboBox::Loaded() {
     ApplySectionColors();
     PlaceInnerEdit();
   }
+  boundLabel_.Follow(*this);
 }
 
 bool TsComboBox::Skinned() const {
@@ -311,6 +313,11 @@ bool TsComboBox::HandleSkinCommand(TMessage& message) {
 }
 
 void TsComboBox::WndProc(TMessage& message) {
+  OwnWndProc(message);
+  if (MovesBoundLabel(message.Msg)) boundLabel_.Follow(*this);
+}
+
+void TsComboBox::OwnWndProc(TMessage& message) {
   if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
   if (RefusedWhileReadOnly(message.Msg, message.WParam)) return;
   const bool skinned = Skinned();

@@ -60,6 +60,8 @@ class TsComboBox : public TComboBox {
   bool CustomPaint() const override;
   void PaintWindow(HDC dc) override;
   void WndProc(TMessage& message) override;
+  // The control's own handling; WndProc places the bound caption after it.
+  void OwnWndProc(TMessage& message);
 
  private:
   friend LRESULT InnerEditProc(HWND, UINT, WPARAM, LPARAM);

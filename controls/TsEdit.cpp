@@ -27,9 +27,12 @@ const TClassInfo& TsEdit::StaticClassInfo() {
   return info;
 }
 
+TsEdit::~TsEdit() { boundLabel_.Release(); }
+
 void TsEdit::Loaded() {
   TEdit::Loaded();
   skinData_.Loaded();
+  boundLabel_.Follow(*this);
 }
 
 bool TsEdit::Skinned() const {
@@ -176,6 +179,11 @@ bool TsEdit::HandleSkinCommand(TMessage& message) {
 }
 
 void TsEdit::WndProc(TMessage& message) {
+  OwnWndProc(message);
+  if (MovesBoundLabel(message.Msg)) boundLabel_.Follow(*this);
+}
+
+void TsEdit::OwnWndProc(TMessage& message) {
   if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
   if (!Skinned()) {
     TEdit::WndProc(message);

@@ -19,6 +19,7 @@ class TsEdit : public TEdit {
   static constexpr int kControlKind = 3;
 
   explicit TsEdit(TComponent* owner) : TEdit(owner) {}
+  ~TsEdit() override;
 
   void Loaded() override;
 
@@ -35,6 +36,8 @@ class TsEdit : public TEdit {
 
  protected:
   void WndProc(TMessage& message) override;
+  // The control's own handling; WndProc places the bound caption after it.
+  void OwnWndProc(TMessage& message);
 
  private:
   bool Skinned() const;
