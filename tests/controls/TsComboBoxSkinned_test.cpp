@@ -306,4 +306,30 @@ TEST_F(SkinnedCombo, ShortListKeepsThePlainDropDownAndRemovingTheSkinBringsThePl
   EXPECT_EQ(combo->Items().Count(), 3);
 }
 
+TEST_F(SkinnedCombo, FocusedFixedChoiceIsWrittenOnTheHighlightAndADisabledBoxIsFaded) {
+  combo->SetStyle(csDropDownList);
+  combo->SetItemIndex(0);
+  driver.runUntilIdle();
+  ASSERT_TRUE(combo->SkinData().Skinned());
+  EXPECT_EQ(combo->InnerEdit(), nullptr);
+  const TRect text = combo->Geometry().TextRect();
+  EXPECT_EQ(text, Rect(4, 3, Button().Left, 18)) << "one pixel further in than an editable box's";
+  EXPECT_EQ(CountColour(text, clHighlight), 0);
+  EXPECT_GT(CountColour(text, kText), 20);
+
+  combo->SetFocus();
+  driver.runUntilIdle();
+  EXPECT_TRUE(combo->SkinData().Focused);
+  EXPECT_GT(CountColour(text, clHighlight), text.Width() * text.Height() / 2) << "the choice on the highlight";
+  EXPECT_EQ(Arrow(), kGlyph[1]);
+
+  other->SetFocus();
+  combo->SetEnabled(false);
+  driver.runUntilIdle();
+  const TColor faded = At(1, 1);
+  EXPECT_NE(faded, kBox) << "mixed with the form under it";
+  EXPECT_NE(faded, ColorToRGB(form->Color()));
+  EXPECT_NE(Arrow(), kGlyph[0]);
+}
+
 }  // namespace
