@@ -39,12 +39,16 @@ TsListBox::TsListBox(TComponent* owner) : TListBox(owner) {
   skinData_.SetSkinSection("EDIT");
 }
 
-TsListBox::~TsListBox() { adapter_.reset(); }
+TsListBox::~TsListBox() {
+  boundLabel_.Release();
+  adapter_.reset();
+}
 
 void TsListBox::Loaded() {
   TListBox::Loaded();
   skinData_.Loaded();
   UpdateAdapter();
+  boundLabel_.Follow(*this);
 }
 
 void TsListBox::CreateParams(TCreateParams& params) {
@@ -126,6 +130,11 @@ bool TsListBox::IncrementalSearch(char32_t ch) {
 }
 
 void TsListBox::WndProc(TMessage& message) {
+  OwnWndProc(message);
+  if (MovesBoundLabel(message.Msg)) boundLabel_.Follow(*this);
+}
+
+void TsListBox::OwnWndProc(TMessage& message) {
   if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
   if (message.Msg == WM_CHAR && autoComplete_ && HandleAllocated()) {
     const char32_t ch = static_cast<char32_t>(message.WParam);

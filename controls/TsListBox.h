@@ -66,6 +66,8 @@ class TsListBox : public TListBox {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
+  // The control's own handling; WndProc places the bound caption after it.
+  void OwnWndProc(TMessage& message);
 
  private:
   // Attaches to the adapter while skinned, detaches otherwise.

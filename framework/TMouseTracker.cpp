@@ -11,10 +11,17 @@ std::function<void(TControl*)>& Observer() {
   return observer;
 }
 
-void OnTransition(HWND, HWND entered) {
-  TControl* control = entered ? TWinControl::FindControl(entered) : nullptr;
-  TMouseTracker::SetMouseControl(control);
+// The mouse over a standard control's inner child (the edit of a combo box)
+// is over that control: the nearest framework window up the child chain.
+TControl* ControlUnder(HWND window) {
+  for (HWND w = window; w; w = GetParent(w)) {
+    if (TControl* control = TWinControl::FindControl(w)) return control;
+    if (!(GetWindowLongPtr(w, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
 }
+
+void OnTransition(HWND, HWND entered) { TMouseTracker::SetMouseControl(ControlUnder(entered)); }
 }  // namespace
 
 TControl* TMouseTracker::Current() { return current; }

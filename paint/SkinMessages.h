@@ -18,6 +18,7 @@ constexpr WORD SKC_SET_UPDATING = 8;
 constexpr WORD SKC_SET_PARENT_DEPENDENT = 9;
 constexpr WORD SKC_QUERY_INVALID = 10;
 constexpr WORD SKC_QUERY_PARTLY_HIDDEN = 11;
+constexpr WORD SKC_QUERY_DROPPED_DOWN = 14;   // a combo box answers whether its list is open
 constexpr WORD SKC_SET_LINKED = 15;
 constexpr WORD SKC_FADE_DONE = 16;           // running fades end; sent before SKC_SKIN_CHANGED
 constexpr WORD SKC_INVALIDATE = 17;

@@ -171,8 +171,13 @@ void ListBoxControl::dropDownMouse(UINT msg, LPARAM lParam) {
       if (!window.Contains(screen)) {
         SendMessage(comboOwner_, kListDismissed, 0, 0);
       } else if (!inClient) {
-        // The list's own scroll bar: let the layer track it.
-        DefWindowProc(hwnd(), WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(screen.X, screen.Y));
+        // The captured press on the list's frame or bar goes the way an
+        // uncaptured one would: through the window's own hit test and
+        // non-client press, so whoever paints and tracks its bar sees it.
+        const LPARAM at = MAKELPARAM(screen.X, screen.Y);
+        const LRESULT hit = SendMessage(hwnd(), WM_NCHITTEST, 0, at);
+        if (alive()) SendMessage(hwnd(), msg == WM_LBUTTONDBLCLK ? WM_NCLBUTTONDBLCLK : WM_NCLBUTTONDOWN,
+                                 static_cast<WPARAM>(hit), at);
       } else {
         dropDownPressed_ = true;
         if (!outside) setCurrent(index);
