@@ -52,22 +52,6 @@ TRect subMenuArrowRect(const RECT& item) {
   return Rect(item.Right - 14, middle - 4, item.Right - 6, middle + 4);
 }
 
-// A mouse message of a captured menu goes to the deepest open menu under
-// the pointer (in that menu's coordinates); outside them all it stays.
-void retargetMouse(MSG& msg, const MenuTracking& tracking) {
-  POINT screen = Point(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-  ClientToScreen(msg.hwnd, &screen);
-  for (auto it = tracking.open.rbegin(); it != tracking.open.rend(); ++it) {
-    RECT bounds{};
-    GetWindowRect((*it)->hwnd(), &bounds);
-    if (!bounds.Contains(screen)) continue;
-    POINT client = screen;
-    ScreenToClient((*it)->hwnd(), &client);
-    msg.hwnd = (*it)->hwnd();
-    msg.lParam = MAKELPARAM(client.X, client.Y);
-    return;
-  }
-}
 }  // namespace
 
 PopupMenuWindow::PopupMenuWindow(HWND hwnd, const CREATESTRUCT&) : StandardControl(hwnd) {
@@ -294,8 +278,29 @@ bool PopupMenuWindow::onChar(char32_t ch) {
   return false;
 }
 
+bool PopupMenuWindow::forwardMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The deepest menu holds the capture; the pointer may be over one of the
+  // menus it was opened from, which then handles it in its own coordinates.
+  POINT screen = Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  ClientToScreen(hwnd(), &screen);
+  for (auto it = tracking_->open.rbegin(); it != tracking_->open.rend(); ++it) {
+    RECT bounds{};
+    GetWindowRect((*it)->hwnd(), &bounds);
+    if (!bounds.Contains(screen)) continue;
+    if (*it == this) return false;
+    POINT client = screen;
+    ScreenToClient((*it)->hwnd(), &client);
+    SendMessage((*it)->hwnd(), msg, wParam, MAKELPARAM(client.X, client.Y));
+    return true;
+  }
+  return false;
+}
+
 LRESULT PopupMenuWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   const POINT p = Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK && tracking_ && tracking_->open.size() > 1 &&
+      forwardMouse(msg, wParam, lParam))
+    return 0;
   switch (msg) {
     case WM_MOUSEACTIVATE: return 3;  // MA_NOACTIVATE: the owner keeps the keyboard
     case WM_MOUSEMOVE: {
@@ -401,8 +406,7 @@ UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, 
   SetWindowPos(popup, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   SetCapture(popup);
 
-  // The menus' own loop: keys go to the deepest menu, the mouse to the
-  // deepest menu under it, everything else is dispatched.
+  // The menus' own loop: keys go to the deepest menu, everything else is dispatched.
   MSG msg;
   while (IsWindow(popup) && !tracking.done) {
     if (!GetMessage(&msg, nullptr, 0, 0)) {
@@ -416,8 +420,6 @@ UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, 
     if (key) {
       if (msg.message == WM_KEYDOWN && msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) TranslateMessage(&msg);
       msg.hwnd = tracking.open.back()->hwnd();
-    } else if (msg.message >= WM_MOUSEMOVE && msg.message <= WM_MBUTTONDBLCLK && tracking.holds(msg.hwnd)) {
-      retargetMouse(msg, tracking);
     }
     DispatchMessage(&msg);
     if (tracking.closeAbove >= 0 && tracking.closeAbove < static_cast<int>(tracking.open.size()))

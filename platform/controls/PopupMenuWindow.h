@@ -52,6 +52,8 @@ class PopupMenuWindow : public StandardControl {
   void openSubMenu(int index, bool selectFirst);
   void closeSubMenu();
   void cancel();
+  // Hands a mouse message to the open menu under the pointer; false when that is this one.
+  bool forwardMouse(UINT msg, WPARAM wParam, LPARAM lParam);
   bool onKey(WPARAM key);
   bool onChar(char32_t ch);
 
