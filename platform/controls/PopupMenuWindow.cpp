@@ -155,19 +155,22 @@ void PopupMenuWindow::moveHot(int direction) {
 }
 
 void PopupMenuWindow::moveColumn(int direction) {
-  // The item of the next (or previous) column nearest the hot item's row.
+  // Into the neighbouring column, at the hot item's row or the nearest above it.
   const RECT from = itemRect(std::max(hot_, 0));
+  bool found = false;
+  int column = 0;
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    const int left = rects_[static_cast<std::size_t>(i)].Left;
+    if (items_[i].separator() || (direction > 0 ? left <= from.Left : left >= from.Left)) continue;
+    if (!found || (direction > 0 ? left < column : left > column)) column = left;
+    found = true;
+  }
+  if (!found) return;
   int best = -1;
-  int bestLeft = 0;
   for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
     const RECT r = rects_[static_cast<std::size_t>(i)];
-    if (items_[i].separator() || (direction > 0 ? r.Left <= from.Left : r.Left >= from.Left)) continue;
-    if (r.Top > from.Top && best >= 0) continue;
-    const bool nearerColumn = best < 0 || (direction > 0 ? r.Left < bestLeft : r.Left > bestLeft);
-    if (nearerColumn || (r.Left == bestLeft && r.Top <= from.Top)) {
-      best = i;
-      bestLeft = r.Left;
-    }
+    if (items_[i].separator() || r.Left != column) continue;
+    if (best < 0 || r.Top <= from.Top) best = i;
   }
   if (best >= 0) setHot(best);
 }
