@@ -353,6 +353,7 @@ TEST_F(SubMenuTest, HoverOpensTheSubMenuBesideItsItemAndAClickInItChooses) {
 struct ColumnSeen {
   RECT first{}, third{}, fourth{};
   int hotAfterRight = -1;
+  int hotAfterLeft = -1;
 };
 ColumnSeen columnSeen;
 
@@ -367,18 +368,24 @@ TEST_F(DialogTest, MenuBreakStartsANewColumnAndRightMovesIntoIt) {
     SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&columnSeen.first));
     SendMessage(popup, MN_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&columnSeen.third));
     SendMessage(popup, MN_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&columnSeen.fourth));
+    // From the second row of the first column into the second row of the next and back.
+    SendMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
     SendMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
     SendMessage(popup, WM_KEYDOWN, VK_RIGHT, 0);
     columnSeen.hotAfterRight = static_cast<int>(SendMessage(popup, MN_GETHOTITEM, 0, 0));
+    SendMessage(popup, WM_KEYDOWN, VK_LEFT, 0);
+    columnSeen.hotAfterLeft = static_cast<int>(SendMessage(popup, MN_GETHOTITEM, 0, 0));
+    SendMessage(popup, WM_KEYDOWN, VK_RIGHT, 0);
     SendMessage(popup, WM_KEYDOWN, VK_RETURN, 0);
   });
   const POINT at = driver.clientToScreen(parent, Point(20, 20));
-  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, parent, nullptr), 303);
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, parent, nullptr), 304);
   DestroyMenu(menu);
   EXPECT_EQ(columnSeen.fourth.Top, columnSeen.first.Top);
   EXPECT_GE(columnSeen.fourth.Left, columnSeen.first.Right);
   EXPECT_GT(columnSeen.third.Top, columnSeen.first.Top);
   EXPECT_EQ(columnSeen.third.Left, columnSeen.first.Left);
-  EXPECT_EQ(columnSeen.hotAfterRight, 3);
+  EXPECT_EQ(columnSeen.hotAfterRight, 4);
+  EXPECT_EQ(columnSeen.hotAfterLeft, 1) << "Left goes back to the first column";
 }
 }  // namespace
