@@ -4,6 +4,7 @@
 #include "paint/SkinItemPainter.h"
 #include "paint/SkinMessages.h"
 #include "paint/SkinTextPainter.h"
+#include "platform/controls/ControlPainter.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Gdi.h"
@@ -20,6 +21,12 @@ void PaintSection(const TsSkinContent& skin, const char* section, Bitmap& target
   if (!skin.IsValidSkinIndex(index)) return;
   PaintItem(index, section, MakeCacheInfo(&target), skin.GetTextureIndex(index, section, "HOTPATTERN"),
             skin.GetTextureIndex(index, section, "PATTERN"), &skin, &target, {0, 0}, rect, state, true);
+}
+TColor MarkColor(const TsSkinContent& skin, int itemIndex, bool enabled, bool hot) {
+  if (!enabled) return clGrayText;
+  if (!skin.IsValidSkinIndex(itemIndex)) return hot ? clHighlightText : clMenuText;
+  const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(itemIndex)];
+  return static_cast<TColor>(hot ? section.HotFontColor[0] : section.FontColor[0]);
 }
 }  // namespace
 
@@ -112,6 +119,17 @@ void TacMnuWnd::PaintMenu(Bitmap& target) const {
     if (const auto tab = text.find('\t'); tab != std::string::npos) {
       shortcut = text.substr(tab + 1);
       text.resize(tab);
+    }
+    // Check marks and sub-menu arrows take the colour of the item's text.
+    if (item.checked() || item.opensMenu()) {
+      const TColor mark = MarkColor(skin, itemIndex, item.enabled(), isHot);
+      const TRect checkArea = Rect(r.Left, r.Top, r.Left + kCheckColumn, r.Bottom);
+      if (item.checked() && item.radio()) ControlPainter::bullet(&dc, checkArea, mark);
+      else if (item.checked()) ControlPainter::tick(&dc, checkArea, mark);
+      if (item.opensMenu()) {
+        const int middle = r.Top + r.Height() / 2;
+        ControlPainter::arrow(&dc, Rect(r.Right - 14, middle - 4, r.Right - 6, middle + 4), ArrowDirection::Right, mark);
+      }
     }
     const TRect textRect = Rect(r.Left + kCheckColumn, r.Top, r.Right - kCheckColumn, r.Bottom);
     WriteTextByIndex(&dc, text, item.enabled(), &skin, isHot, itemIndex, DT_LEFT | DT_VCENTER | DT_SINGLELINE, textRect);

@@ -17,6 +17,30 @@ const TacSysMenuItem* TacSysMenu::Find(const std::string& name) const {
   return nullptr;
 }
 
+void TacSysMenu::SetSkinChoices(const std::vector<std::string>& names, const std::string& current) {
+  if (!items_.empty() && items_.front().Name == kSkinItemName) items_.erase(items_.begin(), items_.begin() + 2);
+  if (names.empty()) return;
+  TacSysMenuItem submenu{"Available skins", kSkinItemName, 0, ""};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    TacSysMenuItem item{names[i], kSkinItemName + std::to_string(i), kFirstSkinCommand + static_cast<UINT>(i), ""};
+    item.Checked = names[i] == current;
+    // A long list is split into columns of kSkinsPerColumn.
+    item.StartsColumn = i > 0 && i % kSkinsPerColumn == 0;
+    submenu.Items.push_back(std::move(item));
+  }
+  items_.insert(items_.begin(), {std::move(submenu), TacSysMenuItem{"-", "SkinSelectLine", 0, ""}});
+}
+
+std::string TacSysMenu::SkinOfCommand(UINT command) const {
+  if (items_.empty() || items_.front().Name != kSkinItemName || command < kFirstSkinCommand) return {};
+  const std::size_t position = command - kFirstSkinCommand;
+  const std::vector<TacSysMenuItem>& skins = items_.front().Items;
+  if (position >= skins.size()) return {};
+  std::string name = skins[position].Caption;
+  std::erase(name, '&');
+  return name;
+}
+
 void TacSysMenu::Update(const TCustomForm& form, bool hasSystemMenu, bool minimizeShown, bool maximizeShown) {
   const TFormBorderStyle style = form.BorderStyle();
   const TBorderIcons icons = form.BorderIcons();
@@ -53,6 +77,18 @@ UINT TacSysMenu::Popup(HWND owner, int x, int y) const {
   bool lastWasSeparator = true;  // no separator at the top
   for (const TacSysMenuItem& item : items_) {
     if (!item.Visible) continue;
+    if (item.Name == kSkinItemName) {
+      HMENU skins = CreatePopupMenu();
+      for (const TacSysMenuItem& skin : item.Items) {
+        UINT flags = MF_STRING | MFT_RADIOCHECK;
+        if (skin.Checked) flags |= MF_CHECKED;
+        if (skin.StartsColumn) flags |= MF_MENUBREAK;
+        AppendMenu(skins, flags, skin.Command, skin.Caption.c_str());
+      }
+      AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(skins), item.Caption.c_str());
+      lastWasSeparator = false;
+      continue;
+    }
     if (item.Command == 0) {
       if (!lastWasSeparator) AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
       lastWasSeparator = true;

@@ -156,6 +156,7 @@ void TacWindowHook::WindowActivated(HWND window) {
     ProviderList()->push_back(std::move(provider));
     // Owned by the form: it lives as long as the form does.
     auto* frame = new TsSkinProvider(form);
+    frame->MakeSkinMenu = false;  // the program's own windows offer no skin choice
     entry->SetFormProvider(frame, window);
     return;
   }

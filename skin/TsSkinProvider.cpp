@@ -3,6 +3,8 @@
 // skinned, and the non-client messages it handles itself.
 #include "skin/TsSkinProvider.h"
 
+#include "skin/TacSkinList.h"
+
 #include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
 #include "framework/TCustomForm.h"
@@ -13,6 +15,7 @@
 #include "skin/TacFrameMetrics.h"
 #include "skin/TacScreenSnap.h"
 #include "skin/TacShowWindowFade.h"
+#include "skin/TacSkinList.h"
 #include "skin/TacSkinnedForms.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
@@ -354,10 +357,20 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
 void TsSkinProvider::PopupSysMenu(TPoint screen) {
   if (!attached_ || !form_->HandleAllocated()) return;
   sysMenu_.Update(*form_, hasSysMenu_, MinimizeShown(), MaximizeShown());
+  TsSkinManager* manager = skinData_->SkinManager();
+  std::vector<std::string> skins;
+  if (MakeSkinMenu && manager) manager->GetSkinNames(skins, TacSkinList::FoldersAndPacks);
+  sysMenu_.SetSkinChoices(skins, manager ? manager->SkinName() : std::string());
   const HWND window = form_->Handle();
   const std::weak_ptr<bool> alive = alive_;
   const UINT command = sysMenu_.Popup(window, screen.X, screen.Y);
-  if (command != 0 && !alive.expired() && IsWindow(window)) SendMessage(window, WM_SYSCOMMAND, command, 0);
+  if (command == 0 || alive.expired() || !IsWindow(window)) return;
+  // A skin item changes the skin of the whole program, not this form.
+  if (const std::string skin = sysMenu_.SkinOfCommand(command); !skin.empty()) {
+    if (manager) manager->SetSkinName(skin);
+    return;
+  }
+  SendMessage(window, WM_SYSCOMMAND, command, 0);
 }
 
 bool TsSkinProvider::ShowsAsDialog() const {

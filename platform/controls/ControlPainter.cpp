@@ -59,6 +59,16 @@ void ControlPainter::tick(HDC dc, const TRect& area, TColor color) {
   }
 }
 
+void ControlPainter::bullet(HDC dc, const TRect& area, TColor color) {
+  constexpr int kRowWidths[6] = {2, 4, 6, 6, 4, 2};
+  const int x0 = area.Left + (area.Width() - 6) / 2;
+  const int y0 = area.Top + (area.Height() - 6) / 2;
+  for (int row = 0; row < 6; ++row) {
+    const int inset = (6 - kRowWidths[row]) / 2;
+    FillRect(dc, Bounds(x0 + inset, y0 + row, kRowWidths[row], 1), color);
+  }
+}
+
 void ControlPainter::radioButton(HDC dc, const TRect& box, bool checked, bool pushed, bool enabled) {
   const int saved = SaveDC(dc);
   SelectObject(dc, CreatePen(PS_SOLID, 1, clBtnShadow));

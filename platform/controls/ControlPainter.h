@@ -18,6 +18,8 @@ class ControlPainter {
   static void checkBox(HDC dc, const TRect& box, int check, bool pushed, bool enabled);
   // A 7 x 7 tick centred in area (check boxes, checked menu items).
   static void tick(HDC dc, const TRect& area, TColor color);
+  // A 6 x 6 round bullet centred in area (radio-checked menu items).
+  static void bullet(HDC dc, const TRect& area, TColor color);
   static void radioButton(HDC dc, const TRect& box, bool checked, bool pushed, bool enabled);
   // A yellow warning triangle with an exclamation mark, filling a square.
   static void warningSign(HDC dc, const TRect& square);

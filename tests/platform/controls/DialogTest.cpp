@@ -1,8 +1,11 @@
 // The modal message box and the pop-up menu, driven from timers that fire
 // inside their nested loops on the virtual clock.
+#include <string>
+
 #include "ControlsFixture.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/MessageBoxDialog.h"
+#include "platform/controls/PopupMenuWindow.h"
 #include "platform/controls/StandardControl.h"
 #include "platform/windowing/WindowManager.h"
 
@@ -228,5 +231,161 @@ TEST_F(MenuTest, ClickChoosesAndCommandGoesToTheOwner) {
     wm().input().text("в");
   });
   EXPECT_EQ(track(TPM_RETURNCMD), 103);
+}
+
+// A menu with a sub-menu of two radio items between two plain items.
+class SubMenuTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    menu = CreatePopupMenu();
+    colours = CreatePopupMenu();
+    AppendMenu(colours, MF_STRING, 201, "Синий");
+    AppendMenu(colours, MF_STRING, 202, "Зелёный");
+    CheckMenuRadioItem(colours, 201, 202, 202, MF_BYCOMMAND);
+    AppendMenu(menu, MF_STRING, 101, "Открыть");
+    AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(colours), "Цвета");
+    AppendMenu(menu, MF_STRING, 103, "Выход");
+  }
+  void TearDown() override {
+    DestroyMenu(menu);
+    DialogTest::TearDown();
+  }
+  UINT_PTR track() {
+    const POINT at = driver.clientToScreen(parent, Point(20, 20));
+    return static_cast<UINT_PTR>(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, parent, nullptr));
+  }
+  HMENU menu = nullptr;
+  HMENU colours = nullptr;
+};
+
+TEST_F(SubMenuTest, MenuDataKeepsSubMenusAndRadioChecks) {
+  EXPECT_EQ(GetSubMenu(menu, 1), colours);
+  EXPECT_EQ(GetSubMenu(menu, 0), nullptr);
+  Menu* sub = Menu::fromHandle(colours);
+  ASSERT_NE(sub, nullptr);
+  EXPECT_FALSE(sub->items[0].checked());
+  EXPECT_TRUE(sub->items[1].checked() && sub->items[1].radio());
+  // By command the sub-menus are searched too.
+  EXPECT_EQ(CheckMenuRadioItem(menu, 201, 202, 201, MF_BYCOMMAND), TRUE);
+  EXPECT_TRUE(sub->items[0].checked());
+  EXPECT_FALSE(sub->items[1].checked());
+  EXPECT_EQ(CheckMenuRadioItem(menu, 201, 202, 999, MF_BYCOMMAND), FALSE);
+  // A menu cannot become its own sub-menu, directly or through a child.
+  EXPECT_FALSE(AppendMenu(colours, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), "Петля"));
+  EXPECT_FALSE(AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), "Петля"));
+  EXPECT_FALSE(AppendMenu(menu, MF_POPUP, 0x1234, "Нет меню"));
+  // Destroying a menu destroys its sub-menus.
+  HMENU other = CreatePopupMenu();
+  HMENU inner = CreatePopupMenu();
+  AppendMenu(inner, MF_STRING, 1, "x");
+  AppendMenu(other, MF_POPUP, reinterpret_cast<UINT_PTR>(inner), "y");
+  EXPECT_TRUE(DestroyMenu(other));
+  EXPECT_FALSE(IsMenu(inner));
+}
+
+TEST_F(SubMenuTest, RightOpensLeftAndEscapeCloseOnlyTheSubMenu) {
+  keysToPress = {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(), 202u) << "the sub-menu's chosen command comes back";
+  keysToPress = {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_DOWN, VK_RETURN};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(), 103u) << "Left went back to the parent menu";
+  keysToPress = {VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE, VK_UP, VK_RETURN};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(), 101u) << "Enter opened, Escape closed the sub-menu only";
+  keysToPress = {VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE};
+  SetTimer(parent, 1, 10, &queueKeys);
+  EXPECT_EQ(track(), 0u);
+  EXPECT_EQ(count(202, 0), 0);
+}
+
+struct SubMenuSeen {
+  HWND sub = nullptr;
+  bool subHasCapture = false;
+  RECT parentItem{};
+  RECT subWindow{};
+  HWND afterLeaving = reinterpret_cast<HWND>(1);
+};
+SubMenuSeen subSeen;
+
+TEST_F(SubMenuTest, HoverOpensTheSubMenuBesideItsItemAndAClickInItChooses) {
+  subSeen = {};
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    const HWND popup = GetCapture();
+    RECT item{};
+    SendMessage(popup, MN_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT over{item.Left + 10, item.Top + item.Height() / 2};
+    ClientToScreen(popup, &over);
+    activeDriver->moveTo(over);
+    subSeen.sub = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
+    subSeen.subHasCapture = subSeen.sub && GetCapture() == subSeen.sub;
+    POINT corner{item.Right, item.Top};
+    ClientToScreen(popup, &corner);
+    subSeen.parentItem = Rect(corner.X, corner.Y, corner.X, corner.Y);
+    if (subSeen.sub) GetWindowRect(subSeen.sub, &subSeen.subWindow);
+    // Over the first item of the parent the sub-menu closes again...
+    RECT first{};
+    SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    POINT away{first.Left + 10, first.Top + first.Height() / 2};
+    ClientToScreen(popup, &away);
+    activeDriver->moveTo(away);
+    subSeen.afterLeaving = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
+    // ...and opens on hovering its item once more; a click on its second item chooses.
+    activeDriver->moveTo(over);
+    const HWND sub = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
+    if (!sub) return;
+    RECT second{};
+    SendMessage(sub, MN_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    activeDriver->clickClient(sub, Point(second.Left + 10, second.Top + second.Height() / 2));
+  });
+  EXPECT_EQ(track(), 202u);
+  ASSERT_NE(subSeen.sub, nullptr);
+  EXPECT_TRUE(subSeen.subHasCapture);
+  EXPECT_EQ(subSeen.afterLeaving, nullptr);
+  EXPECT_GE(subSeen.subWindow.Left, subSeen.parentItem.Left) << "right of its item";
+  EXPECT_LE(subSeen.subWindow.Left, subSeen.parentItem.Left + PopupMenuWindow::kFrame * 2);
+  EXPECT_EQ(subSeen.subWindow.Top, subSeen.parentItem.Top - PopupMenuWindow::kFrame);
+  EXPECT_FALSE(IsWindow(subSeen.sub)) << "closed with the menu";
+}
+
+struct ColumnSeen {
+  RECT first{}, third{}, fourth{};
+  int hotAfterRight = -1;
+  int hotAfterLeft = -1;
+};
+ColumnSeen columnSeen;
+
+TEST_F(DialogTest, MenuBreakStartsANewColumnAndRightMovesIntoIt) {
+  HMENU menu = CreatePopupMenu();
+  for (int i = 0; i < 5; ++i)
+    AppendMenu(menu, MF_STRING | (i == 3 ? MF_MENUBREAK : 0u), 300 + i, ("Пункт " + std::to_string(i)).c_str());
+  columnSeen = {};
+  SetTimer(parent, 1, 10, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    const HWND popup = GetCapture();
+    SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&columnSeen.first));
+    SendMessage(popup, MN_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&columnSeen.third));
+    SendMessage(popup, MN_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&columnSeen.fourth));
+    // From the second row of the first column into the second row of the next and back.
+    SendMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(popup, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessage(popup, WM_KEYDOWN, VK_RIGHT, 0);
+    columnSeen.hotAfterRight = static_cast<int>(SendMessage(popup, MN_GETHOTITEM, 0, 0));
+    SendMessage(popup, WM_KEYDOWN, VK_LEFT, 0);
+    columnSeen.hotAfterLeft = static_cast<int>(SendMessage(popup, MN_GETHOTITEM, 0, 0));
+    SendMessage(popup, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessage(popup, WM_KEYDOWN, VK_RETURN, 0);
+  });
+  const POINT at = driver.clientToScreen(parent, Point(20, 20));
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, parent, nullptr), 304);
+  DestroyMenu(menu);
+  EXPECT_EQ(columnSeen.fourth.Top, columnSeen.first.Top);
+  EXPECT_GE(columnSeen.fourth.Left, columnSeen.first.Right);
+  EXPECT_GT(columnSeen.third.Top, columnSeen.first.Top);
+  EXPECT_EQ(columnSeen.third.Left, columnSeen.first.Left);
+  EXPECT_EQ(columnSeen.hotAfterRight, 4);
+  EXPECT_EQ(columnSeen.hotAfterLeft, 1) << "Left goes back to the first column";
 }
 }  // namespace
