@@ -5,6 +5,35 @@
 #include "platform/controls/Menu.h"
 #include "platform/windowing/WinUser.h"
 
+namespace {
+
+// A menu caption shows a lone "&" as the underline of the next letter, so a
+// skin name's own "&" is written twice to keep it.
+std::string AsCaption(const std::string& name) {
+  std::string caption;
+  for (char c : name) {
+    caption += c;
+    if (c == '&') caption += '&';
+  }
+  return caption;
+}
+
+// The caption without its underline marks: "&&" is one "&", a lone one goes.
+std::string WithoutMarks(const std::string& caption) {
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] != '&') {
+      text += caption[i];
+    } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+      text += '&';
+      ++i;
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
 TacSysMenu::TacSysMenu()
     : items_{{"Restore", "ItemRestore", SC_RESTORE, ""},   {"Move", "ItemMove", SC_MOVE, ""},
              {"Size", "ItemSize", SC_SIZE, ""},            {"Minimize", "ItemMinimize", SC_MINIMIZE, ""},
@@ -22,7 +51,7 @@ void TacSysMenu::SetSkinChoices(const std::vector<std::string>& names, const std
   if (names.empty()) return;
   TacSysMenuItem submenu{"Available skins", kSkinItemName, 0, ""};
   for (std::size_t i = 0; i < names.size(); ++i) {
-    TacSysMenuItem item{names[i], kSkinItemName + std::to_string(i), kFirstSkinCommand + static_cast<UINT>(i), ""};
+    TacSysMenuItem item{AsCaption(names[i]), kSkinItemName + std::to_string(i), kFirstSkinCommand + static_cast<UINT>(i), ""};
     item.Checked = names[i] == current;
     // A long list is split into columns of kSkinsPerColumn.
     item.StartsColumn = i > 0 && i % kSkinsPerColumn == 0;
@@ -36,9 +65,8 @@ std::string TacSysMenu::SkinOfCommand(UINT command) const {
   const std::size_t position = command - kFirstSkinCommand;
   const std::vector<TacSysMenuItem>& skins = items_.front().Items;
   if (position >= skins.size()) return {};
-  std::string name = skins[position].Caption;
-  std::erase(name, '&');
-  return name;
+  // The skin's own name again, whatever "&" it holds.
+  return WithoutMarks(skins[position].Caption);
 }
 
 void TacSysMenu::Update(const TCustomForm& form, bool hasSystemMenu, bool minimizeShown, bool maximizeShown) {

@@ -191,11 +191,13 @@ TEST_F(SkinMenuTest, ChoosingASkinItemSetsTheManagersSkinName) {
   EXPECT_TRUE(seen.skins[1].checked());
 }
 
-TEST(TacSysMenuSkins, ASkinCommandChoosesTheCaptionWithoutAmpersands) {
+TEST(TacSysMenuSkins, ASkinCommandChoosesTheSkinByItsOwnNameEvenWithAnAmpersand) {
   TacSysMenu menu;
-  menu.SetSkinChoices({"&Берёза", "Rock&&Roll", "Birch"}, "Birch");
-  EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand), "Берёза");
-  EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand + 1), "RockRoll");
+  menu.SetSkinChoices({"&Берёза", "Rock&Roll", "Birch"}, "Birch");
+  // The caption shows each "&" of a name as itself, not as an underline.
+  EXPECT_EQ(menu.Find("SkinSelectItem")->Items[1].Caption, "Rock&&Roll");
+  EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand), "&Берёза");
+  EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand + 1), "Rock&Roll");
   EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand + 2), "Birch");
   EXPECT_EQ(menu.SkinOfCommand(TacSysMenu::kFirstSkinCommand + 3), "") << "past the last skin";
   EXPECT_EQ(menu.SkinOfCommand(SC_CLOSE), "");
