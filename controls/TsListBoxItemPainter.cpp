@@ -6,8 +6,9 @@
 void TsListBoxItemPainter::Paint(TCanvas& canvas, const TRect& row, const std::string& text,
                                  const TsListItemLook& look, const std::function<void()>& owner) {
   if (!canvas.HandleAllocated()) return;
-  canvas.Brush.SetColor(look.Background);
-  canvas.Font.SetColor(look.TextColor);
+  // Text cells take the brush colour too, so they blend with the fill.
+  canvas.Brush.SetColor(ColorToRGB(look.Background));
+  canvas.Font.SetColor(ColorToRGB(look.TextColor));
   canvas.FillRect(row);
   if (owner) {
     owner();
@@ -15,7 +16,6 @@ void TsListBoxItemPainter::Paint(TCanvas& canvas, const TRect& row, const std::s
     TRect inner = row;
     if (look.RightToLeft) inner.Right -= 2;
     else inner.Left += 2;
-    SetBkMode(canvas.Handle(), TRANSPARENT);
     canvas.DrawText(text, inner,
                     (look.RightToLeft ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
