@@ -1,8 +1,12 @@
 #include "controls/TsListBox.h"
 
+#include <algorithm>
+
 #include "adapters/TacScrollAttach.h"
 #include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
+#include "framework/FrameworkMessages.h"
+#include "paint/ColorMath.h"
 #include "paint/SkinMessages.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
@@ -28,7 +32,9 @@ const TClassInfo& TsListBox::StaticClassInfo() {
         .Integer("TabWidth", &L::TabWidth, &L::SetTabWidth)
         .Boolean("AutoHideScroll", &L::AutoHideScroll, &L::SetAutoHideScroll)
         .Boolean("MultiSelect", &L::MultiSelect, &L::SetMultiSelect)
-        .Boolean("ExtendedSelect", &L::ExtendedSelect, &L::SetExtendedSelect);
+        .Boolean("ExtendedSelect", &L::ExtendedSelect, &L::SetExtendedSelect)
+        .Event("OnDrawItem", &L::OnDrawItem)
+        .Event("OnMeasureItem", &L::OnMeasureItem);
   });
   return info;
 }
@@ -55,9 +61,59 @@ void TsListBox::CreateParams(TCreateParams& params) {
   TListBox::CreateParams(params);
   if (sorted_) params.Style |= LBS_SORT;
   if (!autoHideScroll_) params.Style |= LBS_DISABLENOSCROLL;
-  if (style_ == lbOwnerDrawFixed || style_ == lbOwnerDrawVariable || style_ == lbVirtual || style_ == lbVirtualOwnerDraw)
-    params.Style |= LBS_OWNERDRAWFIXED;
+  if (style_ == lbOwnerDrawVariable) params.Style |= LBS_OWNERDRAWVARIABLE;
+  else if (style_ != lbStandard) params.Style |= LBS_OWNERDRAWFIXED;
   if (borderStyle_ == bsNone) params.Style &= ~WS_BORDER;
+}
+
+void TsListBox::SetStyle(TListBoxStyle style) {
+  if (!StoreChanged(style_, style) || IsLoading()) return;
+  if (HandleAllocated()) RecreateWnd();
+  else Invalidate();
+}
+
+bool TsListBox::IsOwnerDrawStyle() const {
+  return style_ == lbOwnerDrawFixed || style_ == lbOwnerDrawVariable || style_ == lbVirtualOwnerDraw;
+}
+
+TsListItemLook TsListBox::ItemLook(int index, TOwnerDrawState state, bool handlerInCharge) {
+  TsListItemLook look;
+  look.Focused = (state & odFocused) != 0;
+  look.Background = Color();
+  look.TextColor = Font().Color();
+  // The current item keeps its highlight while another control has the
+  // focus, so the pupil still sees which line the list is on.
+  const bool valid = index >= 0 && index < Items().Count();
+  const bool selected = !handlerInCharge && valid && ((state & odSelected) || (index == ItemIndex() && !Focused()));
+  if (selected) {
+    look.Background = clHighlight;
+    look.TextColor = clHighlightText;
+  } else if (!skinData_.CustomFont() && !Enabled()) {
+    // Disabled text fades toward the list's colour, as disabled text does
+    // everywhere in the engine.
+    look.TextColor = MixColors(Font().Color(), Color(), 0.4);
+  }
+  return look;
+}
+
+void TsListBox::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (skinData_.Updating || Items().Count() == 0) return;
+  const int index = static_cast<int>(item.itemID);
+  const bool handlerInCharge = OnDrawItem && IsOwnerDrawStyle();
+  const TsListItemLook look = ItemLook(index, item.itemState, handlerInCharge);
+  const std::string text = index >= 0 && index < Items().Count() ? Items().Get(index) : std::string();
+  canvas_.SetHandle(static_cast<HDC>(item.hDC));
+  canvas_.Font.Assign(Font());
+  std::function<void()> owner;
+  if (handlerInCharge) owner = [&] { OnDrawItem(this, index, item.rcItem, item.itemState); };
+  TsListBoxItemPainter::Paint(canvas_, item.rcItem, text, look, owner);
+  canvas_.SetHandle(nullptr);
+}
+
+void TsListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
+  int height = ItemHeight();
+  if (style_ == lbOwnerDrawVariable && OnMeasureItem) OnMeasureItem(this, static_cast<int>(item.itemID), height);
+  item.itemHeight = static_cast<UINT>(std::max(1, height));
 }
 
 void TsListBox::CreateWnd() {
@@ -136,6 +192,16 @@ void TsListBox::WndProc(TMessage& message) {
 
 void TsListBox::OwnWndProc(TMessage& message) {
   if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == CN_DRAWITEM && message.LParam) {
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+    message.Result = TRUE;
+    return;
+  }
+  if (message.Msg == CN_MEASUREITEM && message.LParam) {
+    MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam));
+    message.Result = TRUE;
+    return;
+  }
   if (message.Msg == WM_CHAR && autoComplete_ && HandleAllocated()) {
     const char32_t ch = static_cast<char32_t>(message.WParam);
     if (ch != 13 && ch != 27 && IncrementalSearch(ch)) return;

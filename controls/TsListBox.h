@@ -4,8 +4,11 @@
 // paints the frame from the list box's section and the scroll bars from the
 // skin. Typed letters search the items incrementally: keys that follow one
 // another within AutoCompleteDelay milliseconds extend the search text.
-// Columns, multiple selection and the owner-draw styles are kept as
-// settings; the platform window draws single-selection standard items.
+// Columns and multiple selection are kept as settings. With lbStandard the
+// platform window draws its items; the owner-draw styles have the list draw
+// each item itself on its canvas (selection and font colour rules, text,
+// focus rectangle), or hand the filled row to OnDrawItem; with
+// lbOwnerDrawVariable OnMeasureItem gives each item its height.
 #include <memory>
 #include <string>
 
@@ -13,9 +16,11 @@
 #include "controls/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
 #include "controls/TsBoundLabel.h"
+#include "controls/TsListBoxItemPainter.h"
 #include "skin/TsCommonData.h"
 #include "framework/TCustomForm.h"
 #include "framework/TListBox.h"
+#include "platform/controls/ControlMessages.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 
@@ -52,7 +57,8 @@ class TsListBox : public TListBox {
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value) { StoreSetting(*this, sorted_, value); }
   TListBoxStyle Style() const { return style_; }
-  void SetStyle(TListBoxStyle style) { StoreSetting(*this, style_, style); }
+  // A new style needs a new window: the platform reads it at creation.
+  void SetStyle(TListBoxStyle style);
   int TabWidth() const { return tabWidth_; }
   void SetTabWidth(int width) { StoreSetting(*this, tabWidth_, width); }
   bool AutoHideScroll() const { return autoHideScroll_; }
@@ -61,6 +67,11 @@ class TsListBox : public TListBox {
   void SetMultiSelect(bool value) { StoreSetting(*this, multiSelect_, value); }
   bool ExtendedSelect() const { return extendedSelect_; }
   void SetExtendedSelect(bool value) { StoreSetting(*this, extendedSelect_, value); }
+
+  // The canvas an OnDrawItem handler draws on (valid during the call).
+  TCanvas& Canvas() { return canvas_; }
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -75,11 +86,17 @@ class TsListBox : public TListBox {
   bool HandleSkinCommand(TMessage& message);
   // Answers whether the typed character was consumed.
   bool IncrementalSearch(char32_t ch);
+  bool IsOwnerDrawStyle() const;
+  // CN_DRAWITEM: one item drawn on the canvas; answers TRUE.
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  TsListItemLook ItemLook(int index, TOwnerDrawState state, bool handlerInCharge);
+  void MeasureItem(MEASUREITEMSTRUCT& item);
 
   std::unique_ptr<TacScrollWnd> adapter_;
   std::string searchText_;
   unsigned lastKeyTime_ = 0;
   bool searchStarted_ = false;
+  TCanvas canvas_;
   TsCommonData skinData_{this, false, kControlKind};
   TsBoundLabel boundLabel_;
   TsDisabledKind disabledKind_ = dkBlended;

@@ -85,3 +85,6 @@ constexpr UINT CN_CTLCOLOREDIT = CN_BASE + 0x0133;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + 0x0134;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + 0x0135;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + 0x0138;
+// Owner-drawn items, reflected to the child named in the record (lParam).
+constexpr UINT CN_DRAWITEM = CN_BASE + 0x002B;
+constexpr UINT CN_MEASUREITEM = CN_BASE + 0x002C;

@@ -6,6 +6,12 @@
 #include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"
 
+namespace {
+// Names no item, so a list with variable heights sets its own height
+// (the one new items start from) rather than item 0's.
+constexpr WPARAM kListHeight = static_cast<WPARAM>(-1);
+}  // namespace
+
 const TClassInfo& TListBox::StaticClassInfo() {
   static const TClassInfo info("TListBox", &TWinControl::StaticClassInfo(), [](TClassInfo& c) {
     c.SetFactory(ComponentFactory<TListBox>());
@@ -41,8 +47,9 @@ void TListBox::CreateParams(TCreateParams& params) {
 void TListBox::CreateWnd() {
   TWinControl::CreateWnd();
   if (!HandleAllocated()) return;
+  // The height first: measured items start from it.
+  SendMessage(Handle(), LB_SETITEMHEIGHT, kListHeight, itemHeight_);
   items_.CopyToWindow(Handle());
-  SendMessage(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
   if (itemIndex_ >= 0) SendMessage(Handle(), LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
 }
 
@@ -60,7 +67,7 @@ void TListBox::SetItemIndex(int index) {
 void TListBox::SetItemHeight(int height) {
   if (height == itemHeight_ || height <= 0) return;
   itemHeight_ = height;
-  if (HandleAllocated()) SendMessage(Handle(), LB_SETITEMHEIGHT, 0, height);
+  if (HandleAllocated()) SendMessage(Handle(), LB_SETITEMHEIGHT, kListHeight, height);
 }
 
 int TListBox::TopIndex() const {

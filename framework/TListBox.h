@@ -1,8 +1,18 @@
 #pragma once
 // A single-selection list of lines over the standard "LISTBOX" window.
 // OnClick fires when the user changes the selection.
+#include <functional>
+
 #include "framework/TWinControl.h"
 #include "framework/TWindowStrings.h"
+
+// The state of an owner-drawn item; the flags are the platform's ODS_ bits.
+enum TOwnerDrawStateFlag : unsigned { odSelected = 0x1, odGrayed = 0x2, odDisabled = 0x4, odFocused = 0x10 };
+using TOwnerDrawState = unsigned;
+// Draws item Index into Rect of the list's canvas.
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+// Gives item Index its height (Height starts at the list's item height).
+using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
 
 class TListBox : public TWinControl {
  public:

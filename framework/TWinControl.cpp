@@ -35,6 +35,13 @@ TWinControl* ControlFromCreateParams(UINT msg, LPARAM lParam) {
   const auto& creating = ControlsBeingCreated();
   return std::find(creating.begin(), creating.end(), candidate) != creating.end() ? candidate : nullptr;
 }
+
+// The window an owner-draw request comes from (both records name it).
+HWND OwnerDrawnWindow(const TMessage& message) {
+  if (!message.LParam) return nullptr;
+  if (message.Msg == WM_DRAWITEM) return reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+  return reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam)->hwndItem;
+}
 }  // namespace
 
 const TClassInfo& TWinControl::StaticClassInfo() {
@@ -414,6 +421,16 @@ void TWinControl::WndProc(TMessage& message) {
       // A standard child's notice goes back to the child's own control.
       if (message.LParam) {
         if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+          message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+          return;
+        }
+      }
+      break;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      // An owner-drawn child draws and measures its own items.
+      if (HWND item = OwnerDrawnWindow(message); item) {
+        if (TWinControl* child = FindControl(item); child && child != this) {
           message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
           return;
         }

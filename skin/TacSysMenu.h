@@ -19,7 +19,7 @@ struct TacSysMenuItem {
   bool Enabled = true;
   bool Checked = false;      // shown as a radio bullet
   bool StartsColumn = false;
-  std::vector<TacSysMenuItem> Items;  // a submenu's items
+  std::vector<TacSysMenuItem> Items{};  // a submenu's items
 };
 
 class TacSysMenu {

@@ -95,6 +95,7 @@ constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;
 constexpr DWORD LBS_NOREDRAW = 0x0004;
 constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;
+constexpr DWORD LBS_OWNERDRAWVARIABLE = 0x0020;
 constexpr DWORD LBS_HASSTRINGS = 0x0040;
 constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 constexpr DWORD LBS_DISABLENOSCROLL = 0x1000;
@@ -128,12 +129,15 @@ constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
 constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
 constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
 
-// Owner-drawn items (LBS_OWNERDRAWFIXED): the parent receives WM_DRAWITEM
-// with wParam the control id and lParam a DRAWITEMSTRUCT*, and answers TRUE
-// when it drew the item (otherwise the list draws it itself).
+// Owner-drawn items (LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE): the parent
+// receives WM_DRAWITEM with wParam the control id and lParam a
+// DRAWITEMSTRUCT*, and answers TRUE when it drew the item (otherwise the list
+// draws it itself).
 constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT ODT_LISTBOX = 2;
 constexpr UINT ODA_DRAWENTIRE = 0x1;
+constexpr UINT ODA_SELECT = 0x2;
+constexpr UINT ODA_FOCUS = 0x4;
 constexpr UINT ODS_SELECTED = 0x1;
 constexpr UINT ODS_DISABLED = 0x4;
 constexpr UINT ODS_FOCUS = 0x10;
@@ -147,6 +151,22 @@ struct DRAWITEMSTRUCT {
   void* hDC = nullptr;  // the HDC to draw with
   RECT rcItem{};
   LPARAM itemData = 0;
+};
+
+// LBS_OWNERDRAWVARIABLE: each item's height is asked from the parent when
+// the item is added (WM_MEASUREITEM, lParam a MEASUREITEMSTRUCT* whose
+// itemHeight starts at the list's item height). Unlike the classic record it
+// names the window too: framework children all carry id 0, so the id alone
+// could not tell the parent which child is asking.
+constexpr UINT WM_MEASUREITEM = 0x002C;
+struct MEASUREITEMSTRUCT {
+  UINT CtlType = 0;
+  UINT CtlID = 0;
+  UINT itemID = 0;
+  UINT itemWidth = 0;
+  UINT itemHeight = 0;
+  LPARAM itemData = 0;
+  HWND hwndItem = nullptr;
 };
 
 constexpr LRESULT LB_OKAY = 0;

@@ -23,18 +23,53 @@ void ListBoxControl::registerClasses() {
   RegisterClass(&wc);
 }
 
-int ListBoxControl::visibleLines() const {
-  const int h = itemHeight_ > 0 ? itemHeight_ : lineHeight();
-  return std::max(1, clientRect().Height() / std::max(1, h));
+bool ListBoxControl::variableHeights() const { return (style() & LBS_OWNERDRAWVARIABLE) != 0; }
+
+int ListBoxControl::fixedHeight() const { return std::max(1, itemHeight_ > 0 ? itemHeight_ : lineHeight()); }
+
+int ListBoxControl::heightOf(int index) const {
+  if (variableHeights() && valid(index) && items_[index].height > 0) return items_[index].height;
+  return fixedHeight();
 }
 
-int ListBoxControl::maxTop() const { return std::max(0, count() - visibleLines()); }
+int ListBoxControl::rowTop(int index) const {
+  if (!variableHeights()) return (index - top_) * fixedHeight();
+  int y = 0;
+  for (int i = top_; i < index; ++i) y += heightOf(i);
+  for (int i = index; i < top_; ++i) y -= heightOf(i);
+  return y;
+}
+
+int ListBoxControl::linesFrom(int top) const {
+  const int room = clientRect().Height();
+  int lines = 0;
+  for (int i = top, used = 0; i < count() && used + heightOf(i) <= room; ++i) used += heightOf(i), ++lines;
+  return std::max(1, lines);
+}
+
+int ListBoxControl::visibleLines() const {
+  if (variableHeights()) return linesFrom(top_);
+  return std::max(1, clientRect().Height() / fixedHeight());
+}
+
+int ListBoxControl::maxTop() const {
+  if (!variableHeights()) return std::max(0, count() - visibleLines());
+  // The highest top from which the last item still lies wholly in view.
+  const int room = clientRect().Height();
+  int top = count() - 1;
+  for (int used = heightOf(top); top > 0 && used + heightOf(top - 1) <= room; --top) used += heightOf(top - 1);
+  return std::max(0, top);
+}
 
 int ListBoxControl::itemAt(POINT client, bool* outside) const {
-  const int h = std::max(1, itemHeight_ > 0 ? itemHeight_ : lineHeight());
+  const int h = fixedHeight();
   const RECT r = clientRect();
   const bool out = !r.Contains(client);
   int line = client.Y < 0 ? -1 : client.Y / h;
+  if (variableHeights() && client.Y >= 0) {
+    line = 0;
+    for (int y = 0, i = top_; i < count() && y + heightOf(i) <= client.Y; ++i, ++line) y += heightOf(i);
+  }
   int index = top_ + line;
   if (outside) *outside = out || !valid(index);
   if (count() == 0) return -1;
@@ -65,8 +100,18 @@ void ListBoxControl::setTop(int top) {
 
 void ListBoxControl::ensureVisible(int index) {
   if (!valid(index)) return;
-  if (index < top_) setTop(index);
-  else if (index >= top_ + visibleLines()) setTop(index - visibleLines() + 1);
+  if (index < top_) {
+    setTop(index);
+  } else if (variableHeights()) {
+    if (rowTop(index) + heightOf(index) <= clientRect().Height()) return;
+    // The highest top that still shows the whole item at the bottom.
+    int top = index;
+    for (int used = heightOf(index); top > 0 && used + heightOf(top - 1) <= clientRect().Height(); --top)
+      used += heightOf(top - 1);
+    setTop(top);
+  } else if (index >= top_ + visibleLines()) {
+    setTop(index - visibleLines() + 1);
+  }
 }
 
 bool ListBoxControl::setCurrent(int index) {
@@ -88,9 +133,29 @@ LRESULT ListBoxControl::insert(int index, const char* text) {
   if (index < 0 || index > count()) index = count();
   items_.insert(items_.begin() + index, std::move(item));
   if (current_ >= index) ++current_;
+  if (variableHeights()) {
+    measure(index);
+    if (!alive()) return index;
+  }
   updateScrollBar();
   invalidate();
   return index;
+}
+
+void ListBoxControl::measure(int index) {
+  const HWND parent = GetParent(hwnd());
+  if (!parent || isDropDown()) return;
+  MEASUREITEMSTRUCT item;
+  item.CtlType = ODT_LISTBOX;
+  item.CtlID = static_cast<UINT>(GetWindowLongPtr(hwnd(), GWLP_ID));
+  item.itemID = static_cast<UINT>(index);
+  item.itemWidth = static_cast<UINT>(clientRect().Width());
+  item.itemHeight = static_cast<UINT>(fixedHeight());
+  item.itemData = items_[index].data;
+  item.hwndItem = hwnd();
+  SendMessage(parent, WM_MEASUREITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+  // The parent may have changed the list while answering.
+  if (alive() && valid(index)) items_[index].height = std::clamp(static_cast<int>(item.itemHeight), 1, 0x7FFF);
 }
 
 LRESULT ListBoxControl::remove(int index) {
@@ -318,11 +383,15 @@ LRESULT ListBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       setTop(index);
       return 0;
     case LB_GETTOPINDEX: return top_;
-    case LB_GETITEMHEIGHT: return itemHeight_ > 0 ? itemHeight_ : lineHeight();
+    case LB_GETITEMHEIGHT:
+      // With variable heights wParam names the item.
+      if (variableHeights() && valid(index)) return heightOf(index);
+      return itemHeight_ > 0 ? itemHeight_ : lineHeight();
     case LB_SETITEMHEIGHT: {
       const int h = static_cast<int>(LOWORD(static_cast<std::uintptr_t>(lParam)));
       if (h <= 0 || h > 255) return LB_ERR;
-      itemHeight_ = h;
+      if (variableHeights() && valid(index)) items_[index].height = h;
+      else itemHeight_ = h;
       top_ = std::clamp(top_, 0, maxTop());
       updateScrollBar();
       invalidate();
@@ -331,8 +400,7 @@ LRESULT ListBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case LB_GETITEMRECT: {
       auto* rect = reinterpret_cast<RECT*>(lParam);
       if (!rect || !valid(index)) return LB_ERR;
-      const int h = itemHeight_ > 0 ? itemHeight_ : lineHeight();
-      *rect = Bounds(0, (index - top_) * h, clientRect().Width(), h);
+      *rect = Bounds(0, rowTop(index), clientRect().Width(), heightOf(index));
       return 1;
     }
     case LB_ITEMFROMPOINT: {
@@ -360,7 +428,7 @@ LRESULT ListBoxControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 bool ListBoxControl::drawnByParent(HDC dc, int index, const TRect& row, bool selected, bool enabled) {
   const HWND parent = GetParent(hwnd());
-  if (!(style() & LBS_OWNERDRAWFIXED) || !parent || isDropDown()) return false;
+  if (!(style() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) || !parent || isDropDown()) return false;
   DRAWITEMSTRUCT item;
   item.CtlType = ODT_LISTBOX;
   item.CtlID = static_cast<UINT>(GetWindowLongPtr(hwnd(), GWLP_ID));
@@ -387,9 +455,8 @@ void ListBoxControl::paint(HDC dc) {
   const TColor textColor = GetTextColor(dc);
   FillRect(dc, client, background);
   SetBkMode(dc, TRANSPARENT);
-  const int h = itemHeight_ > 0 ? itemHeight_ : lineHeight();
-  for (int i = top_; i < count(); ++i) {
-    const TRect row = Bounds(0, (i - top_) * h, client.Width(), h);
+  for (int i = top_, y = 0; i < count(); y += heightOf(i), ++i) {
+    const TRect row = Bounds(0, y, client.Width(), heightOf(i));
     if (row.Top >= client.Bottom) break;
     // The current item stays highlighted when the list loses the focus.
     const bool selected = i == current_;

@@ -7,7 +7,10 @@
 // always scrolled into view; with LBS_NOTIFY the parent hears LBN_SELCHANGE
 // and LBN_DBLCLK.
 //
-// With LBS_OWNERDRAWFIXED the parent draws the items (WM_DRAWITEM).
+// With LBS_OWNERDRAWFIXED or LBS_OWNERDRAWVARIABLE the parent draws the
+// items (WM_DRAWITEM); with LBS_OWNERDRAWVARIABLE it also gives each item its
+// height when the item is added (WM_MEASUREITEM), and rows, scrolling and
+// hit tests follow those heights.
 //
 // As a combo box's drop-down list the window is a pop-up owned by the box:
 // it follows the mouse while open, and tells the box when an item is chosen
@@ -40,12 +43,23 @@ class ListBoxControl : public StandardControl {
   struct Item {
     std::string text;
     LPARAM data = 0;
+    int height = 0;  // LBS_OWNERDRAWVARIABLE: the parent's answer
   };
 
   int count() const { return static_cast<int>(items_.size()); }
   bool valid(int index) const { return index >= 0 && index < count(); }
   // Whole lines that fit in the client area (at least 1).
   int visibleLines() const;
+  bool variableHeights() const;
+  // The height every item has unless the parent measures them.
+  int fixedHeight() const;
+  int heightOf(int index) const;
+  // The top of an item's row in client coordinates (negative above the view).
+  int rowTop(int index) const;
+  // Whole items that fit from `top` down (at least 1); variable heights only.
+  int linesFrom(int top) const;
+  // LBS_OWNERDRAWVARIABLE: asks the parent for a new item's height.
+  void measure(int index);
   int maxTop() const;
   int itemAt(POINT client, bool* outside) const;
   LRESULT insert(int index, const char* text);
@@ -62,7 +76,7 @@ class ListBoxControl : public StandardControl {
   int findString(int after, const std::string& prefix, bool exact) const;
   bool isDropDown() const { return comboOwner_ != nullptr; }
   void dropDownMouse(UINT msg, LPARAM lParam);
-  // LBS_OWNERDRAWFIXED: asks the parent to draw one item (WM_DRAWITEM).
+  // Owner-drawn styles: asks the parent to draw one item (WM_DRAWITEM).
   bool drawnByParent(HDC dc, int index, const TRect& row, bool selected, bool enabled);
 
   std::vector<Item> items_;

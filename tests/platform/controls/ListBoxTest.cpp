@@ -172,6 +172,54 @@ TEST_F(ListBoxTest, OwnerDrawnListsLetTheParentDrawEachLine) {
   EXPECT_EQ(picture.pixel(95, 24), ColorToRGB(clWindow)) << "an item the parent refused is drawn plainly";
 }
 
+// Rows of 10, 30, 20 and 40 pixels, as the parent measures them; the rows
+// the list asks to have drawn, by item: (item, top).
+std::vector<std::pair<UINT, int>> drawnRows;
+LRESULT measuringParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_MEASUREITEM) {
+    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    static constexpr UINT kHeights[] = {10, 30, 20, 40};
+    if (item->itemID < 4) item->itemHeight = kHeights[item->itemID];
+    return TRUE;
+  }
+  if (msg == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    drawnRows.push_back({item->itemID, item->rcItem.Top});
+    return TRUE;
+  }
+  return CallWindowProc(plainParentProc, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(ListBoxTest, VariableHeightsComeFromTheParentAndGovernRowsHitsAndScrolling) {
+  plainParentProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtr(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&measuringParent)));
+  const HWND drawn = child(WC_LISTBOX, "", LBS_OWNERDRAWVARIABLE, Bounds(200, 10, 100, 60), 7);
+  for (const char* s : {"а", "б", "в", "г"}) SendMessage(drawn, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+  RECT client{};
+  GetClientRect(drawn, &client);
+  ASSERT_EQ(client.Height(), 60);
+  RECT rect{};
+  SendMessage(drawn, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect));
+  EXPECT_EQ(rect, Bounds(0, 40, client.Width(), 20));
+  EXPECT_EQ(SendMessage(drawn, LB_GETITEMHEIGHT, 1, 0), 30);
+  EXPECT_EQ(SendMessage(drawn, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 39)), MAKELPARAM(1, 0));
+  EXPECT_EQ(SendMessage(drawn, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 45)), MAKELPARAM(2, 0));
+
+  // The 40-pixel last row fits only below the 20-pixel one: top 2.
+  SendMessage(drawn, LB_SETCURSEL, 3, 0);
+  EXPECT_EQ(SendMessage(drawn, LB_GETTOPINDEX, 0, 0), 2);
+  SendMessage(drawn, LB_SETTOPINDEX, 0, 0);
+  SendMessage(drawn, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(SendMessage(drawn, LB_GETTOPINDEX, 0, 0), 2) << "no scrolling past the last whole row";
+
+  drawnRows.clear();
+  Bitmap picture(client.Width(), client.Height());
+  DeviceContext dc(picture);
+  SendMessage(drawn, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(&dc), 4);
+  SetWindowLongPtr(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(plainParentProc));
+  EXPECT_EQ(drawnRows, (std::vector<std::pair<UINT, int>>{{2, 0}, {3, 20}}));
+}
+
 TEST_F(ListBoxTest, InsertAndDeleteKeepTheCurrentItem) {
   add(5);
   SendMessage(list, LB_SETCURSEL, 2, 0);

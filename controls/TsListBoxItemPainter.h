@@ -1,0 +1,23 @@
+#pragma once
+// Draws one item of an owner-drawn list box: the row filled with the brush,
+// then either the owner's own drawing or the item's text on one line,
+// vertically centred, 2 pixels in from the leading edge, and last the focus
+// rectangle, so an owner's drawing never covers it.
+#include <functional>
+#include <string>
+
+#include "framework/TCanvas.h"
+
+struct TsListItemLook {
+  TColor Background = clWindow;
+  TColor TextColor = clWindowText;
+  bool Focused = false;
+  bool RightToLeft = false;
+};
+
+class TsListBoxItemPainter {
+ public:
+  // Draws on the canvas's context; `owner` (may be empty) replaces the text.
+  static void Paint(TCanvas& canvas, const TRect& row, const std::string& text, const TsListItemLook& look,
+                    const std::function<void()>& owner);
+};
