@@ -97,9 +97,12 @@ LRESULT TacWindowHook::HookProc(int code, WPARAM wParam, LPARAM lParam) {
 void TacWindowHook::WindowCreated(HWND window) {
   // Pop-up menus are left to the platform only on the classic desktop from
   // its sixth version on, when it composes; this platform is none of these,
-  // so every menu is skinned.
+  // so every menu is skinned while the default manager skins pop-ups. A menu
+  // keeps the look it opened with.
   if (GetClassNameString(window) != "#32768" || WindowAnswersOne(window, SKC_QUERY_SKINNED)) return;
-  MenuSkinners().push_back(std::make_unique<TacMnuWnd>(window, "MAINMENU", TsSkinManager::DefaultManager()));
+  TsSkinManager* manager = TsSkinManager::DefaultManager();
+  if (!manager || !manager->SkinnedPopups()) return;
+  MenuSkinners().push_back(std::make_unique<TacMnuWnd>(window, "MAINMENU", manager));
 }
 
 std::size_t TacWindowHook::MenuSkinnerCount() { return MenuSkinners().size(); }

@@ -16,6 +16,7 @@ namespace {
 
 struct OpenMenuSeen {
   HeadlessDriver* driver = nullptr;
+  bool looked = false;
   bool skinner = false;
   bool answers = false;
   TColor background = clNone;
@@ -28,6 +29,7 @@ void LookAtOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   KillTimer(hwnd, id);
   const HWND popup = GetCapture();
   if (GetClassNameString(popup) != "#32768") return;
+  seen.looked = true;
   seen.skinner = TacWindowHook::MenuSkinnerFor(popup) != nullptr;
   seen.answers = WindowAnswersOne(popup, SKC_QUERY_SKINNED);
   // The pointer over the first item makes it hot.
@@ -41,8 +43,9 @@ void LookAtOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   POINT hotPoint{first.Right - 4, first.Top + first.Height() / 2};
   seen.hotItem = shot.pixel(hotPoint.X, hotPoint.Y);
   seen.plainHot = ColorToRGB(clHighlight);
-  seen.driver->keyDown(VK_ESCAPE);
-  seen.driver->keyUp(VK_ESCAPE);
+  // Posted, not typed: the driver would hand a typed key to the focus
+  // window itself, past the menu's own loop that gives keys to the menu.
+  PostMessage(popup, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 struct MenuTest : ::testing::Test, ProgramFrameFixture {};
@@ -85,4 +88,32 @@ TEST_F(MenuTest, TheSystemMenuIsSkinnedLikeEveryPopupMenu) {
   EXPECT_TRUE(seen.skinner);
   EXPECT_TRUE(seen.answers);
   EXPECT_EQ(form->Closed, 0) << "Escape chose nothing";
+}
+
+TEST_F(MenuTest, MenusStayPlainWhileTheManagerDoesNotSkinPopups) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  TsSkinManager* manager = TsSkinManager::DefaultManager();
+  ASSERT_NE(manager, nullptr);
+  HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, 1, "Наполнить БАНКУ 1");
+  const POINT at = driver.clientToScreen(form->Handle(), {20, 20});
+  auto open = [&] {
+    seen = OpenMenuSeen{&driver};
+    SetTimer(form->Handle(), 9, 10, &LookAtOpenMenu);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, form->Handle(), nullptr), 0);
+    EXPECT_TRUE(seen.looked) << "the menu was open when the timer came";
+  };
+  manager->SetSkinnedPopups(false);
+  const std::size_t before = TacWindowHook::MenuSkinnerCount();
+  open();
+  EXPECT_EQ(TacWindowHook::MenuSkinnerCount(), before);
+  EXPECT_FALSE(seen.skinner);
+  EXPECT_FALSE(seen.answers);
+  EXPECT_EQ(seen.hotItem, seen.plainHot) << "the plain menu marks its hot item in the highlight colour";
+  // Turned on again, the next menu is skinned.
+  manager->SetSkinnedPopups(true);
+  open();
+  EXPECT_TRUE(seen.skinner);
+  EXPECT_NE(seen.hotItem, seen.plainHot);
+  DestroyMenu(menu);
 }
