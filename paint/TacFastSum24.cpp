@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 bool Usable(const Bitmap* bmp) {
@@ -37,16 +41,14 @@ void BlendRow(std::uint8_t* d, const std::uint8_t* s, int count, unsigned keep, 
   }
 }
 
-}  // namespace
-
 // Fade frames run this every 10 ms over whole buttons: blocks of a fixed
 // size become vector code, and where the processor has wider vector units
 // a second copy of the loop uses them.
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
-void WeightedRowInto(std::uint8_t* __restrict out, const std::uint8_t* __restrict keepFrom,
-                     const std::uint8_t* __restrict takeFrom, int count, std::uint8_t keep) {
+void WeightedRowIntoBlocks(std::uint8_t* __restrict out, const std::uint8_t* __restrict keepFrom,
+                           const std::uint8_t* __restrict takeFrom, int count, std::uint8_t keep) {
   const auto k = static_cast<std::uint16_t>(keep);
   const auto t = static_cast<std::uint16_t>(255u - keep);
   int b = 0;
@@ -59,6 +61,60 @@ void WeightedRowInto(std::uint8_t* __restrict out, const std::uint8_t* __restric
   }
   for (; b < count; ++b)
     out[b] = static_cast<std::uint8_t>((keepFrom[b] * k + takeFrom[b] * t + 127u) >> 8);
+}
+
+#if defined(__GNUC__) && defined(__x86_64__)
+
+// 64 bytes a step, read as 32 16-bit words: the even bytes are the low
+// halves, the odd ones the high halves, so each half is weighted in place
+// and the two results are merged back with no packing or lane crossing.
+// The last bytes of the row go through masked loads and a masked store.
+__attribute__((target("avx512f,avx512bw"))) inline __m512i WeightedBytes(__m512i p, __m512i q, __m512i k, __m512i t) {
+  const __m512i low = _mm512_set1_epi16(0x00FF);
+  const __m512i round = _mm512_set1_epi16(127);
+  const __m512i even = _mm512_add_epi16(
+      _mm512_add_epi16(_mm512_mullo_epi16(_mm512_and_si512(p, low), k), _mm512_mullo_epi16(_mm512_and_si512(q, low), t)),
+      round);
+  const __m512i odd = _mm512_add_epi16(
+      _mm512_add_epi16(_mm512_mullo_epi16(_mm512_srli_epi16(p, 8), k), _mm512_mullo_epi16(_mm512_srli_epi16(q, 8), t)),
+      round);
+  // (even >> 8) | (odd & 0xFF00)
+  return _mm512_ternarylogic_epi32(_mm512_srli_epi16(even, 8), odd, _mm512_set1_epi16(static_cast<short>(0xFF00)),
+                                   0xF8);
+}
+
+__attribute__((target("avx512f,avx512bw"))) void WeightedRowIntoWide(std::uint8_t* out, const std::uint8_t* keepFrom,
+                                                                     const std::uint8_t* takeFrom, int count,
+                                                                     std::uint8_t keep) {
+  const __m512i k = _mm512_set1_epi16(keep);
+  const __m512i t = _mm512_set1_epi16(static_cast<short>(255 - keep));
+  int b = 0;
+  for (; b + 64 <= count; b += 64) {
+    const __m512i p = _mm512_loadu_si512(keepFrom + b);
+    const __m512i q = _mm512_loadu_si512(takeFrom + b);
+    _mm512_storeu_si512(out + b, WeightedBytes(p, q, k, t));
+  }
+  if (const int rest = count - b; rest > 0) {
+    const __mmask64 mask = (1ull << rest) - 1;
+    const __m512i p = _mm512_maskz_loadu_epi8(mask, keepFrom + b);
+    const __m512i q = _mm512_maskz_loadu_epi8(mask, takeFrom + b);
+    _mm512_mask_storeu_epi8(out + b, mask, WeightedBytes(p, q, k, t));
+  }
+}
+#endif
+
+}  // namespace
+
+void WeightedRowInto(std::uint8_t* out, const std::uint8_t* keepFrom, const std::uint8_t* takeFrom, int count,
+                     std::uint8_t keep) {
+#if defined(__GNUC__) && defined(__x86_64__)
+  static const bool wide = __builtin_cpu_supports("avx512bw");
+  if (wide) {
+    WeightedRowIntoWide(out, keepFrom, takeFrom, count, keep);
+    return;
+  }
+#endif
+  WeightedRowIntoBlocks(out, keepFrom, takeFrom, count, keep);
 }
 
 bool TacFastSum24::Attach(const Bitmap* src, Bitmap* dst) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/CacheLineAllocator.h"
 #include "platform/Color.h"
 
 enum class PixelFormat : std::uint8_t { Bgr24, Bgrx32 };
@@ -66,5 +67,5 @@ class Bitmap {
   PixelFormat format_ = PixelFormat::Bgr24;
   bool bottomUp_ = false;
   std::ptrdiff_t stride_ = 0;
-  std::vector<std::uint8_t> data_;
+  std::vector<std::uint8_t, CacheLineAllocator<std::uint8_t>> data_;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "PixelProbe.h"
 #include "platform/graphics/Fills.h"
 
@@ -108,6 +110,37 @@ TEST(BitBlt, ThirtyTwoBitCopiesCarryTheFourthByte) {
   EXPECT_EQ(wide.row(0)[7], 0);
   EXPECT_EQ(wide.row(0)[11], 0);
   EXPECT_EQ(wide.row(0)[3], 77);  // outside the copy
+}
+
+TEST(BitBlt, TwentyFourToThirtyTwoBitCopiesOfEveryWidthMoveEachPixelAndNothingElse) {
+  // Widths around the vector steps (4 and 16 pixels a step, then the rest),
+  // at offsets that leave the target row unaligned: every copied pixel
+  // arrives with its fourth byte cleared, and the bytes on both sides keep
+  // their marks.
+  for (int width : {1, 3, 4, 5, 6, 15, 16, 17, 21, 31, 32, 33, 145}) {
+    for (int left : {0, 1, 3}) {
+      Bitmap src(width, 2);
+      for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < width; ++x) src.setPixel(x, y, RGB((x * 7 + y) & 0xFF, (x * 13) & 0xFF, 255 - (x & 0xFF)));
+      Bitmap dst(width + left + 2, 2, PixelFormat::Bgrx32);
+      std::memset(dst.bits(), 0xA5, dst.sizeInBytes());
+      DeviceContext from(src), to(dst);
+      BitBlt(&to, left, 0, width, 2, &from, 0, 0, SRCCOPY);
+      for (int y = 0; y < 2; ++y) {
+        const std::uint8_t* row = dst.row(y);
+        for (int x = 0; x < dst.width(); ++x) {
+          const bool copied = x >= left && x < left + width;
+          const std::uint8_t* px = row + 4 * x;
+          if (!copied) {
+            ASSERT_EQ(px[0] & px[1] & px[2] & px[3], 0xA5) << width << " at " << left << ": " << x << "," << y;
+            continue;
+          }
+          ASSERT_EQ(dst.pixel(x, y), src.pixel(x - left, y)) << width << " at " << left << ": " << x << "," << y;
+          ASSERT_EQ(px[3], 0) << width << " at " << left << ": " << x << "," << y;
+        }
+      }
+    }
+  }
 }
 
 TEST(StretchBlt, HalftoneAveragesEverySourcePixel) {
