@@ -47,6 +47,7 @@ TsListBox::TsListBox(TComponent* owner) : TListBox(owner) {
 }
 
 TsListBox::~TsListBox() {
+  *alive_ = false;
   boundLabel_.Release();
   adapter_.reset();
 }
@@ -105,10 +106,17 @@ void TsListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   const std::string text = index >= 0 && index < Items().Count() ? Items().Get(index) : std::string();
   canvas_.SetHandle(static_cast<HDC>(item.hDC));
   canvas_.Font.Assign(Font());
-  std::function<void()> owner;
-  if (handlerInCharge) owner = [&] { OnDrawItem(this, index, item.rcItem, item.itemState); };
+  const std::shared_ptr<bool> alive = alive_;
+  std::function<bool()> owner;
+  if (handlerInCharge)
+    owner = [&] {
+      // A copy: the handler may free the list box, and the event with it.
+      const TDrawItemEvent handler = OnDrawItem;
+      handler(this, index, item.rcItem, item.itemState);
+      return *alive;
+    };
   TsListBoxItemPainter::Paint(canvas_, item.rcItem, text, look, owner);
-  canvas_.SetHandle(nullptr);
+  if (*alive) canvas_.SetHandle(nullptr);
 }
 
 void TsListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
