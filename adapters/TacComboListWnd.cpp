@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "adapters/WindowFrame.h"
 #include "paint/FillPrimitives.h"
 #include "platform/controls/ControlMessages.h"
 #include "paint/SkinItemPainter.h"
@@ -49,12 +50,7 @@ void TacComboListWnd::PaintFrame(HDC dc) {
 
 LRESULT TacComboListWnd::NcPaint() {
   if (PaintingSuppressed() || !IsWindowVisible(Window())) return 0;
-  HDC dc = GetWindowDC(Window());
-  if (!dc) return 0;
-  const int saved = SaveDC(dc);
-  PaintFrame(dc);
-  RestoreDC(dc, saved);
-  ReleaseDC(Window(), dc);
+  PaintOnWindowDC(Window(), [this](HDC dc) { PaintFrame(dc); });
   return 0;
 }
 

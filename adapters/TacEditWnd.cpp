@@ -1,5 +1,6 @@
 #include "adapters/TacEditWnd.h"
 
+#include "adapters/WindowFrame.h"
 #include "framework/TControl.h"
 #include "paint/DisabledLook.h"
 #include "paint/SkinMessages.h"
@@ -72,12 +73,7 @@ LRESULT TacEditWnd::NcPaint() {
     data->UpdateIndexes();
     BuildFramePicture();
   }
-  HDC dc = GetWindowDC(Window());
-  if (!dc) return 0;
-  const int saved = SaveDC(dc);
-  PaintFrame(dc);
-  RestoreDC(dc, saved);
-  ReleaseDC(Window(), dc);
+  PaintOnWindowDC(Window(), [this](HDC dc) { PaintFrame(dc); });
   return 0;
 }
 

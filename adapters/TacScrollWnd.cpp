@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "adapters/TacScrollTracking.h"
+#include "adapters/WindowFrame.h"
 #include "framework/TApplication.h"
 #include "framework/TWinControl.h"
 #include "paint/SkinMessages.h"
@@ -82,8 +83,7 @@ void TacScrollWnd::Initialize(bool repaintFrame) {
         SetWindowLongPtr(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScrollAdapterProc)));
   }
   subclassed_ = true;
-  if (repaintFrame)
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (repaintFrame) ChangeFrame(hwnd_);
 }
 
 void TacScrollWnd::Detach() {
@@ -104,8 +104,7 @@ void TacScrollWnd::Detach() {
     t.ResetHover();
   }
   const TControl* owner = OwnerControl();
-  if (IsWindowVisible(hwnd_) && !(owner && owner->IsDestroying()))
-    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (IsWindowVisible(hwnd_) && !(owner && owner->IsDestroying())) ChangeFrame(hwnd_);
 }
 
 LRESULT TacScrollWnd::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include "adapters/TacScrollBarPainter.h"
 #include "adapters/TacScrollTracking.h"
 #include "adapters/TacScrollWnd.h"
+#include "adapters/WindowFrame.h"
 #include "framework/TWinControl.h"
 #include "paint/SkinMessages.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -53,14 +54,14 @@ void TacScrollWnd::PaintBars(HDC dc) {
     SendMessage(hwnd_, SM_ALPHACMD, SkinCommand(SKC_PREPARE_FADE), 0);
     if (!*alive || detached_) return;
   }
-  const bool ownContext = dc == nullptr;
-  if (ownContext) dc = GetWindowDC(hwnd_);
-  if (!dc) return;
-  const TacScrollTracking& t = ScrollTracking();
-  if (hbar_.Visible) PaintBar(dc, kBarHorizontal, t.PressedKind == kBarHorizontal ? t.PressedUnderPointer : kPortionNone);
-  if (vbar_.Visible) PaintBar(dc, kBarVertical, t.PressedKind == kBarVertical ? t.PressedUnderPointer : kPortionNone);
-  PaintSizeBox(dc);
-  if (ownContext) ReleaseDC(hwnd_, dc);
+  auto paint = [this](HDC target) {
+    const TacScrollTracking& t = ScrollTracking();
+    for (const int kind : {kBarHorizontal, kBarVertical})
+      if (Bar(kind).Visible) PaintBar(target, kind, t.PressedKind == kind ? t.PressedUnderPointer : kPortionNone);
+    PaintSizeBox(target);
+  };
+  if (dc) paint(dc);
+  else PaintOnWindowDC(hwnd_, paint);
 }
 
 void TacScrollWnd::PaintBar(HDC dc, int kind, int pressedPortion) {
@@ -135,10 +136,7 @@ void TacScrollWnd::PaintDraggedBar(int thumbStart) {
   look.Position = Point(background.Position.X + r.Left, background.Position.Y + r.Top);
   look.ParentColor = background.Color;
   Bitmap picture = painter.Paint(look);
-  if (HDC dc = GetWindowDC(hwnd_)) {
-    Blit(dc, r, picture);
-    ReleaseDC(hwnd_, dc);
-  }
+  PaintOnWindowDC(hwnd_, [&](HDC dc) { Blit(dc, r, picture); });
 }
 
 void TacScrollWnd::PaintSizeBox(HDC dc) {

@@ -2,11 +2,11 @@
 
 #include "adapters/TacComboListWnd.h"
 #include "framework/FrameworkMessages.h"
-#include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
 #include "paint/SkinMessages.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
 
 namespace {
@@ -281,11 +281,11 @@ void TsComboBox::DetachListAdapter() {
 // ---- messages ----------------------------------------------------------------------
 
 bool TsComboBox::HandleSkinCommand(TMessage& message) {
-  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
-      if (!fromOwnManager) return true;
+      if (!skinData_.FromOwnManager(message)) return true;
       skinData_.ProcessMessage(message);
       if (Skinned()) {
         ApplySectionColors();
@@ -294,7 +294,7 @@ bool TsComboBox::HandleSkinCommand(TMessage& message) {
       }
       return true;
     case SKC_SKIN_REMOVED:
-      if (!fromOwnManager) return true;
+      if (!skinData_.FromOwnManager(message)) return true;
       skinData_.ProcessMessage(message);
       DetachListAdapter();
       ApplySystemColors();
@@ -305,8 +305,6 @@ bool TsComboBox::HandleSkinCommand(TMessage& message) {
       skinData_.Updating = false;
       RepaintNow();
       return true;
-    case SKC_QUERY_SKINNED: message.Result = 1; return true;
-    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
     case SKC_QUERY_DROPPED_DOWN: message.Result = DroppedDown() ? 1 : 0; return true;
     default: return false;
   }

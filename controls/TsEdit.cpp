@@ -1,7 +1,7 @@
 #include "controls/TsEdit.h"
 
+#include "adapters/WindowFrame.h"
 #include "framework/FrameworkMessages.h"
-#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "framework/TClassInfo.h"
 #include "paint/DisabledLook.h"
@@ -14,6 +14,7 @@
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 
 const TClassInfo& TsEdit::StaticClassInfo() {
@@ -151,24 +152,20 @@ void TsEdit::RedrawFrame() {
 }
 
 bool TsEdit::HandleSkinCommand(TMessage& message) {
-  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
     case SKC_SKIN_REMOVED:
-      if (!fromOwnManager) return true;
+      if (!skinData_.FromOwnManager(message)) return true;
       skinData_.ProcessMessage(message);
-      if (HandleAllocated())
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      if (HandleAllocated()) ChangeFrame(Handle());
       Invalidate();
       return true;
     case SKC_CHILD_REPAINT:
       skinData_.Updating = false;
       RedrawFrame();
       return true;
-    case SKC_QUERY_SKINNED: message.Result = 1; return true;
-    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
     case SKC_GET_COLOR:
       if (skinData_.Skinned()) return false;
       message.Result = static_cast<LRESULT>(ColorToRGB(Color()));
@@ -190,15 +187,10 @@ void TsEdit::OwnWndProc(TMessage& message) {
     return;
   }
   switch (message.Msg) {
-    case WM_NCPAINT: {
-      HDC dc = GetWindowDC(Handle());
-      if (dc) {
-        PaintFrame(dc);
-        ReleaseDC(Handle(), dc);
-      }
+    case WM_NCPAINT:
+      PaintOnWindowDC(Handle(), [this](HDC dc) { PaintFrame(dc); });
       message.Result = 0;
       return;
-    }
     case WM_PRINT:
       Print(reinterpret_cast<HDC>(message.WParam));
       return;

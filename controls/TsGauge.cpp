@@ -7,11 +7,11 @@
 #include "controls/StoreChanged.h"
 #include "controls/TsGaugePlainPainter.h"
 #include "controls/TsGaugeSkinPainter.h"
-#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "framework/TWinControl.h"
 #include "paint/SkinMessages.h"
 #include "platform/graphics/BlockTransfer.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
 #include "framework/TClassInfo.h"
 #include "framework/TPropertyBuilder.h"
@@ -158,14 +158,14 @@ void TsGauge::PaintSkinned() {
 }
 
 bool TsGauge::HandleSkinCommand(TMessage& message) {
-  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
-      if (fromOwnManager) skinData_.ProcessMessage(message);
+      if (skinData_.FromOwnManager(message)) skinData_.ProcessMessage(message);
       return true;
     case SKC_SKIN_REMOVED:
     case SKC_SKIN_CHANGED:
-      if (fromOwnManager) {
+      if (skinData_.FromOwnManager(message)) {
         skinData_.ProcessMessage(message);
         Repaint();
       }
@@ -175,12 +175,6 @@ bool TsGauge::HandleSkinCommand(TMessage& message) {
         skinData_.Updating = false;
         Repaint();
       }
-      return true;
-    case SKC_QUERY_SKINNED:
-      message.Result = 1;
-      return true;
-    case SKC_GET_APPLICATION:
-      message.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     default:
       return false;

@@ -1,6 +1,5 @@
 #include "controls/TsGroupBox.h"
 
-#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "paint/FillPrimitives.h"
 #include "paint/SkinItemPainter.h"
@@ -121,7 +120,7 @@ void TsGroupBox::PaintWindow(HDC dc) {
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& message) {
-  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  if (AnswerIdentityQuery(message)) return true;
   const WORD command = SkinCommandOf(message.WParam);
   switch (command) {
     case SKC_SKIN_LOADED:
@@ -129,7 +128,7 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
     case SKC_SKIN_CHANGED: {
       TMessage copy = message;
       TellChildren(*this, copy);
-      if (fromOwnManager) {
+      if (skinData_.FromOwnManager(message)) {
         skinData_.ProcessMessage(message);
         if (command != SKC_SKIN_LOADED) Invalidate();
       }
@@ -139,14 +138,8 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
       skinData_.Updating = false;
       Invalidate();
       return true;
-    case SKC_QUERY_SKINNED:
-      message.Result = 1;
-      return true;
     case SKC_QUERY_INVALID:
       message.Result = skinData_.BackgroundChanged || skinData_.Updating ? 1 : 0;
-      return true;
-    case SKC_GET_APPLICATION:
-      message.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     default:
       return false;

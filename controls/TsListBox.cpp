@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "adapters/TacScrollAttach.h"
-#include "framework/TApplication.h"
+#include "adapters/WindowFrame.h"
 #include "framework/TClassInfo.h"
 #include "framework/FrameworkMessages.h"
 #include "paint/ColorMath.h"
@@ -11,6 +11,7 @@
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommands.h"
 
 const TClassInfo& TsListBox::StaticClassInfo() {
   using L = TsListBox;
@@ -46,6 +47,7 @@ TsListBox::TsListBox(TComponent* owner) : TListBox(owner) {
 }
 
 TsListBox::~TsListBox() {
+  *alive_ = false;
   boundLabel_.Release();
   adapter_.reset();
 }
@@ -104,10 +106,17 @@ void TsListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   const std::string text = index >= 0 && index < Items().Count() ? Items().Get(index) : std::string();
   canvas_.SetHandle(static_cast<HDC>(item.hDC));
   canvas_.Font.Assign(Font());
-  std::function<void()> owner;
-  if (handlerInCharge) owner = [&] { OnDrawItem(this, index, item.rcItem, item.itemState); };
+  const std::shared_ptr<bool> alive = alive_;
+  std::function<bool()> owner;
+  if (handlerInCharge)
+    owner = [&] {
+      // A copy: the handler may free the list box, and the event with it.
+      const TDrawItemEvent handler = OnDrawItem;
+      handler(this, index, item.rcItem, item.itemState);
+      return *alive;
+    };
   TsListBoxItemPainter::Paint(canvas_, item.rcItem, text, look, owner);
-  canvas_.SetHandle(nullptr);
+  if (*alive) canvas_.SetHandle(nullptr);
 }
 
 void TsListBox::MeasureItem(MEASUREITEMSTRUCT& item) {
@@ -129,31 +138,23 @@ void TsListBox::UpdateAdapter() {
 }
 
 bool TsListBox::HandleSkinCommand(TMessage& message) {
-  const bool fromOwnManager = message.LParam == reinterpret_cast<LPARAM>(skinData_.SkinManager());
+  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
-      if (!fromOwnManager) return true;
+      if (!skinData_.FromOwnManager(message)) return true;
       skinData_.ProcessMessage(message);
       UpdateAdapter();
       if (HandleAllocated())
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
       return true;
     case SKC_SKIN_REMOVED:
-      if (!fromOwnManager) return true;
+      if (!skinData_.FromOwnManager(message)) return true;
       skinData_.ProcessMessage(message);
       // The adapter has detached itself on the way here; it is freed at the
       // next attachment, since it may still be running below this call.
-      if (HandleAllocated())
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      if (HandleAllocated()) ChangeFrame(Handle());
       Invalidate();
-      return true;
-    case SKC_QUERY_SKINNED:
-      message.Result = 1;
-      return true;
-    case SKC_GET_APPLICATION:
-      message.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     default:
       return false;

@@ -111,4 +111,7 @@ class TsListBox : public TListBox {
   bool autoHideScroll_ = true;
   bool multiSelect_ = false;
   bool extendedSelect_ = true;
+  // Cleared by the destructor: drawing a row stops when the row's handler
+  // freed the list box.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -348,6 +348,7 @@ void TsSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 }
 
 bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
+  if (AnswerIdentityQuery(message)) return true;
   TsCommonData& skinData = SkinData();
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
@@ -355,7 +356,7 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
     case SKC_SKIN_CHANGED:
       anim_.reset();
       skinData.ProcessMessage(message);
-      if (message.LParam == reinterpret_cast<LPARAM>(skinData.SkinManager())) {
+      if (skinData.FromOwnManager(message)) {
         skinData.Updating = false;
         skinData.BackgroundChanged = true;
         Invalidate();
@@ -364,12 +365,6 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
     case SKC_FADE_DONE:
       anim_.reset();
       Repaint();
-      return true;
-    case SKC_QUERY_SKINNED:
-      message.Result = 1;
-      return true;
-    case SKC_GET_APPLICATION:
-      message.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     default:
       return skinData.ProcessMessage(message);

@@ -243,8 +243,9 @@ void TsWindowedButtonSkin::MouseUp(TMessage& message, const TWndMethod& inherite
 }
 
 bool TsWindowedButtonSkin::HandleSkinCommand(TMessage& message, const TWndMethod& inherited) {
+  if (AnswerIdentityQuery(message)) return true;
   TsCommonData& skinData = settings_.SkinData();
-  const bool ownManager = message.LParam == reinterpret_cast<LPARAM>(skinData.SkinManager());
+  const bool ownManager = skinData.FromOwnManager(message);
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
       StopFade(fade_);
@@ -282,12 +283,6 @@ bool TsWindowedButtonSkin::HandleSkinCommand(TMessage& message, const TWndMethod
         skinData.Updating = false;
         button_.Repaint();
       }
-      return true;
-    case SKC_QUERY_SKINNED:
-      message.Result = 1;
-      return true;
-    case SKC_GET_APPLICATION:
-      message.Result = reinterpret_cast<LRESULT>(Application);
       return true;
     case SKC_SET_PARENT_DEPENDENT:
       if (skinData.ParentDependent) PrepareCache();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"
 #include "platform/windowing/WinUser.h"
@@ -29,6 +30,14 @@ bool ControlAnswersOne(TControl* control, WORD command) {
   if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && !windowed->HandleAllocated())
     return !windowed->IsDestroying() && control->Perform(SM_ALPHACMD, SkinCommand(command), 0) == 1;
   return SendSkinCommand(control, command) == 1;
+}
+
+bool AnswerIdentityQuery(TMessage& message) {
+  switch (SkinCommandOf(message.WParam)) {
+    case SKC_QUERY_SKINNED: message.Result = 1; return true;
+    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
+    default: return false;
+  }
 }
 
 void TellChildren(TWinControl& container, TMessage& message) {

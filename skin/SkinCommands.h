@@ -1,7 +1,8 @@
 #pragma once
 // Sending the skin command message to one window, one control (windowless
 // controls by direct dispatch), a container's children or a window's child
-// windows; and the two notices containers and controls send most.
+// windows; the two notices containers and controls send most; and the
+// answers every skinned control gives about itself.
 #include "framework/FrameworkMessages.h"
 #include "paint/SkinMessages.h"
 #include "platform/windowing/WinTypes.h"
@@ -16,6 +17,10 @@ LRESULT SendSkinCommand(HWND window, WORD command, LPARAM lParam = 0, WORD argum
 LRESULT SendSkinCommand(TControl* control, WORD command, LPARAM lParam = 0, WORD argument = 0);
 bool WindowAnswersOne(HWND window, WORD command);
 bool ControlAnswersOne(TControl* control, WORD command);
+// SKC_QUERY_SKINNED (1) and SKC_GET_APPLICATION (the running application):
+// answers whether the command was one of them (message.Result then holds
+// the answer), so a skinned control answers them even while it is plain.
+bool AnswerIdentityQuery(TMessage& message);
 
 // Every child of the container in order, stopping at one being destroyed:
 // windowless children (and those without a window) by direct dispatch,

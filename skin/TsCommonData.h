@@ -128,6 +128,11 @@ class TsCommonData : public TPersistent {
   // The common handler every skinned control calls first; answers whether
   // it consumed the message (message.Result then holds the answer).
   bool ProcessMessage(TMessage& message);
+  // The skin command came from the manager this state follows: the
+  // loaded/changed/removed broadcasts of other managers go past the control.
+  bool FromOwnManager(const TMessage& message) const {
+    return message.LParam == reinterpret_cast<LPARAM>(SkinManager());
+  }
 
   // ---- background and colour sharing
   // Fills a background request for a child (state: normal or active).

@@ -111,27 +111,28 @@ void TsCommonData::HandleMouseEnter(TMessage& message) {
 bool TsCommonData::HandleSkinCommand(TMessage& message) {
   const WORD command = SkinCommandOf(message.WParam);
   const WORD argument = SkinArgumentOf(message.WParam);
-  auto* fromManager = reinterpret_cast<TsSkinManager*>(message.LParam);
   auto answer = [&message](LRESULT value) {
     message.Result = value;
     return true;
   };
+  if (AnswerIdentityQuery(message)) return true;
   switch (command) {
     case SKC_SKIN_LOADED:
-      if (fromManager != SkinManager()) return answer(0);
+      if (!FromOwnManager(message)) return answer(0);
       UpdateIndexes();
       RecomputeCacheMode(false);
       return answer(0);
     case SKC_SKIN_REMOVED:
-      if (fromManager != SkinManager()) return answer(0);
-      if (fromManager && fromManager->IsDestroying() && fromManager == explicitManager_) explicitManager_ = nullptr;
+      if (!FromOwnManager(message)) return answer(0);
+      // An explicit manager is the one that sent this; one going away is forgotten.
+      if (explicitManager_ && explicitManager_->IsDestroying()) explicitManager_ = nullptr;
       SkinIndex = BorderIndex = Texture = HotTexture = -1;
       Updating = true;
       EmptyCache();
       if (OwnerIsEditLike()) TakeSystemColors();
       return answer(0);
     case SKC_SKIN_CHANGED:
-      if (fromManager != SkinManager()) return answer(0);
+      if (!FromOwnManager(message)) return answer(0);
       BackgroundChanged = true;
       Updating = false;
       if (Skinned()) {
@@ -151,8 +152,6 @@ bool TsCommonData::HandleSkinCommand(TMessage& message) {
         }
       }
       return answer(0);
-    case SKC_QUERY_SKINNED:
-      return answer(1);
     case SKC_SET_UPDATING:
       Updating = argument == 1;
       return answer(0);
@@ -199,8 +198,6 @@ bool TsCommonData::HandleSkinCommand(TMessage& message) {
         return answer(0);
       }
       return answer(PaintMode);
-    case SKC_GET_APPLICATION:
-      return answer(reinterpret_cast<LRESULT>(Application));
     default:
       // Fades, frames, scrolling and the mouse notices belong to the control.
       return false;

@@ -162,3 +162,46 @@ TEST_F(OwnerDrawnList, ADisabledListMixesItsFontColourTowardItsColourUnlessTheFo
   EXPECT_EQ(CountNearInRow(RowTop(0) + 6, kFrame, 80, clBlue), 0) << "disabled text fades toward the list's colour";
   EXPECT_GT(CountNearInRow(RowTop(0) + 6, kFrame, 80, mixed), 0);
 }
+
+// A handler may free its list box, or the form holding it, while it draws a
+// row: drawing stops at that row and nothing touches the freed list again.
+struct ListFreedWhileDrawing : OwnerDrawnList {
+  // Draws the rows of a three-row list again; the handler of the focused
+  // row (the focus rectangle is still to come after it) frees `doomed`.
+  // Answers the rows whose handler ran.
+  std::vector<int> DrawFreeing(TComponent* doomed) {
+    list->SetStyle(lbOwnerDrawFixed);
+    Fill(3);
+    FocusList(1);
+    listWindow = hwnd();
+    std::vector<int> drawn;
+    list->OnDrawItem = [this, &drawn, doomed](TWinControl*, int index, const TRect&, TOwnerDrawState) {
+      drawn.push_back(index);
+      if (index != 1) return;
+      list = nullptr;
+      if (doomed == form) form = nullptr;
+      delete doomed;
+    };
+    InvalidateRect(listWindow, nullptr, TRUE);
+    driver.runUntilIdle();
+    return drawn;
+  }
+  HWND listWindow = nullptr;
+};
+
+TEST_F(ListFreedWhileDrawing, TheListFreedByItsHandler) {
+  EXPECT_EQ(DrawFreeing(list), (std::vector<int>{0, 1})) << "no row is drawn after the one that freed the list";
+  EXPECT_FALSE(IsWindow(listWindow));
+  ASSERT_EQ(form->ControlCount(), 1) << "the other field is left on the form";
+  EXPECT_EQ(form->Controls(0), other);
+  // The form paints on without the list.
+  form->Invalidate();
+  driver.runUntilIdle();
+}
+
+TEST_F(ListFreedWhileDrawing, TheFormFreedByTheListsHandler) {
+  const HWND formWindow = form->Handle();
+  EXPECT_EQ(DrawFreeing(form), (std::vector<int>{0, 1}));
+  EXPECT_FALSE(IsWindow(listWindow));
+  EXPECT_FALSE(IsWindow(formWindow));
+}
