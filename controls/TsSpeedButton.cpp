@@ -5,6 +5,7 @@
 #include "controls/TsButtonCaption.h"
 #include "controls/TsButtonGeometry.h"
 #include "controls/TsGlyphPainter.h"
+#include "controls/TsSpeedButtonPlainPainter.h"
 #include "framework/TApplication.h"
 #include "framework/TClassInfo.h"
 #include "framework/TWinControl.h"
@@ -249,7 +250,10 @@ void TsSpeedButton::PrepareCache() {
 void TsSpeedButton::Paint() {
   TsCommonData& skinData = SkinData();
   if (!skinData.Skinned()) {
-    TSpeedButton::Paint();
+    // The plain button draws only its Glyph bitmap; a list picture needs its own painting.
+    const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
+    if (list) TsSpeedButtonPlainPainter(*this, Canvas()).Paint(*list);
+    else TSpeedButton::Paint();
     return;
   }
   if (Width() <= 0 || Height() <= 0) return;

@@ -3,7 +3,8 @@
 // With an active skin it shows its section in the normal, hot or pressed
 // state (the section's transparency gives the flat look), its caption
 // wrapped in its rectangle, and animates between states through an
-// animation timer; without one it is the plain speed button. The drop-down
+// animation timer; without one it is the plain speed button, its picture
+// taken from the image list when the Glyph bitmap is empty. The drop-down
 // style adds an arrow strip at the right that opens DropdownMenu.
 #include <memory>
 

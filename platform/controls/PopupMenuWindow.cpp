@@ -24,6 +24,7 @@ struct MenuTracking {
 
 namespace {
 const std::vector<MenuItem>* pendingItems = nullptr;  // handed to the window being created
+constexpr UINT_PTR kSubMenuTimer = 1;
 
 // The text before the tab and the right-aligned part after it.
 std::pair<std::string, std::string> splitAtTab(const std::string& text) {
@@ -135,11 +136,60 @@ int PopupMenuWindow::itemAt(POINT client) const {
 
 void PopupMenuWindow::setHot(int index) {
   if (index == hot_) return;
+  stopSubMenuDelay();
+  markHot(index);
+  if (openItem_ >= 0 && openItem_ != hot_) closeSubMenu();
+}
+
+void PopupMenuWindow::markHot(int index) {
+  if (index == hot_) return;
   hot_ = index;
   invalidate();
-  if (openItem_ >= 0 && openItem_ != hot_) closeSubMenu();
   if (const HWND owner = GetParent(hwnd()); owner && hot_ >= 0)
     SendMessage(owner, WM_MENUSELECT, MAKEWPARAM(static_cast<int>(items_[hot_].id), items_[hot_].flags & 0xFFFF), 0);
+}
+
+void PopupMenuWindow::hover(int index) {
+  markHot(index);
+  if (index == openItem_) {
+    stopSubMenuDelay();
+    return;
+  }
+  // Moving within the item keeps its delay running rather than restarting it.
+  if (index == delayedItem_) return;
+  const bool opens = items_[index].opensMenu() && items_[index].enabled();
+  if (!opens && openItem_ < 0) {
+    stopSubMenuDelay();
+    return;
+  }
+  delayedItem_ = index;
+  SetTimer(hwnd(), kSubMenuTimer, kSubMenuDelayMs, nullptr);
+}
+
+void PopupMenuWindow::onSubMenuDelay() {
+  const int item = delayedItem_;
+  stopSubMenuDelay();
+  if (!tracking_ || item < 0 || item != hot_) return;
+  // The rested-on item's own sub-menu replaces the open one; a plain item just closes it.
+  if (items_[item].opensMenu() && items_[item].enabled()) openSubMenu(item, false);
+  else closeSubMenu();
+}
+
+void PopupMenuWindow::stopSubMenuDelay() {
+  if (delayedItem_ < 0) return;
+  delayedItem_ = -1;
+  KillTimer(hwnd(), kSubMenuTimer);
+}
+
+void PopupMenuWindow::keepSubMenuOpen() {
+  stopSubMenuDelay();
+  if (openItem_ >= 0) markHot(openItem_);
+  if (PopupMenuWindow* parent = parentMenu()) parent->keepSubMenuOpen();
+}
+
+PopupMenuWindow* PopupMenuWindow::parentMenu() const {
+  if (!tracking_ || level_ <= 0 || level_ > static_cast<int>(tracking_->open.size())) return nullptr;
+  return tracking_->open[static_cast<std::size_t>(level_ - 1)];
 }
 
 void PopupMenuWindow::moveHot(int direction) {
@@ -187,6 +237,7 @@ void PopupMenuWindow::choose(int index) {
 
 void PopupMenuWindow::openSubMenu(int index, bool selectFirst) {
   if (index < 0 || !items_[index].opensMenu() || !items_[index].enabled()) return;
+  stopSubMenuDelay();
   if (openItem_ == index) {
     if (selectFirst && level_ + 1 < static_cast<int>(tracking_->open.size())) {
       PopupMenuWindow* child = tracking_->open[static_cast<std::size_t>(level_ + 1)];
@@ -307,12 +358,15 @@ LRESULT PopupMenuWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_MOUSEACTIVATE: return 3;  // MA_NOACTIVATE: the owner keeps the keyboard
     case WM_MOUSEMOVE: {
-      const int at = itemAt(p);
-      if (at >= 0 || !clientRect().Contains(p)) setHot(at >= 0 ? at : hot_);
-      // Hovering an item with a sub-menu opens it.
-      if (at >= 0 && items_[at].opensMenu()) openSubMenu(at, false);
+      // Inside a sub-menu the menus it was opened from keep it and its item.
+      if (PopupMenuWindow* parent = parentMenu(); parent && clientRect().Contains(p)) parent->keepSubMenuOpen();
+      // Over a separator, the frame or outside the hot item stays.
+      if (const int at = itemAt(p); at >= 0) hover(at);
       return 0;
     }
+    case WM_TIMER:
+      if (wParam == kSubMenuTimer) onSubMenuDelay();
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (!clientRect().Contains(p)) cancel();

@@ -3,9 +3,13 @@
 // takes the mouse and runs its own loop: the hot item follows the mouse and
 // the arrow keys, Enter or a click chooses an enabled item, Escape, a click
 // outside or losing the mouse cancels. An item with a sub-menu shows an
-// arrow and opens its menu as one more "#32768" window beside it, on hover,
-// a click, Enter or the Right key; Left or Escape closes that sub-menu
-// again. The deepest open menu holds the mouse capture and takes the keys.
+// arrow and opens its menu as one more "#32768" window beside it: at once on
+// a click, Enter or the Right key, and after kSubMenuDelayMs of hovering, so
+// that sweeping the pointer down the menu opens nothing on the way. An open
+// sub-menu stays while the pointer is inside it or the delay of another
+// item has not run out; its item stays hot while the pointer is inside it.
+// Left or Escape closes that sub-menu again. The deepest open menu holds
+// the mouse capture and takes the keys.
 // Items marked MF_MENUBREAK start a new column. The owner stays enabled;
 // keys typed meanwhile go to the menu instead of the owner's focus window.
 #include <vector>
@@ -32,6 +36,9 @@ class PopupMenuWindow : public StandardControl {
   static constexpr int kFrame = 2;
   static constexpr int kCheckColumn = 20;
   static constexpr int kSeparatorHeight = 8;
+  // How long the pointer rests on an item before its sub-menu opens, or
+  // before an open sub-menu of another item closes.
+  static constexpr UINT kSubMenuDelayMs = 400;
 
  protected:
   LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +52,19 @@ class PopupMenuWindow : public StandardControl {
   SIZE layout();
   RECT itemRect(int index) const;
   int itemAt(POINT client) const;
+  // Moves the hot item at once (keys, an opening sub-menu): any other open sub-menu closes.
   void setHot(int index);
+  // Only moves the highlight and tells the owner.
+  void markHot(int index);
+  // The pointer rests on an item: starts, keeps or cancels the sub-menu delay.
+  void hover(int index);
+  void onSubMenuDelay();
+  void stopSubMenuDelay();
+  // The pointer is inside this menu's open sub-menu (at any depth): its item
+  // is hot again and no delay may close it.
+  void keepSubMenuOpen();
+  // The menu this sub-menu was opened from; nullptr for the first menu.
+  PopupMenuWindow* parentMenu() const;
   void moveHot(int direction);
   void moveColumn(int direction);
   void choose(int index);
@@ -63,4 +82,5 @@ class PopupMenuWindow : public StandardControl {
   int level_ = 0;          // 0 for the menu TrackPopupMenu opened
   int hot_ = -1;
   int openItem_ = -1;      // the item whose sub-menu is open
+  int delayedItem_ = -1;   // the item whose delay is running
 };

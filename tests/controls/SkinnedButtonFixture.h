@@ -2,11 +2,13 @@
 // A form with a skinned button on the headless screen and a small skin made
 // in code: a BUTTON section whose normal and hot colours differ, fading
 // with 20 iterations like the built-in skin.
+#include <initializer_list>
 #include <string>
 
 #include "framework/TApplication.h"
 #include "framework/TButton.h"
 #include "framework/TCustomForm.h"
+#include "framework/TImageList.h"
 #include "paint/BlendPrimitives.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
@@ -65,6 +67,21 @@ struct SkinnedButtonFixture {
     other->SetBounds(220, 150, 60, 25);
     other->SetFocus();
     driver.runUntilIdle();
+  }
+
+  // An image list of size x size pictures, one solid colour each, every
+  // bottom-left pixel (the transparent colour) blue.
+  TImageList* SolidImageList(std::initializer_list<TColor> colours, int size) {
+    auto* list = new TImageList(form);
+    list->SetWidth(size);
+    list->SetHeight(size);
+    for (const TColor colour : colours) {
+      Bitmap picture(size, size);
+      picture.fill(colour);
+      picture.setPixel(0, size - 1, clBlue);
+      list->Add(picture);
+    }
+    return list;
   }
 
   // The window's picture as the screen shows it.

@@ -273,15 +273,7 @@ TEST(ImageList, CutsStripsIntoCellsOfItsSize) {
 }
 
 TEST_F(SkinnedBitBtn, AnImageListGlyphIsDrawnGreyWhenGrayedUntilTheButtonIsHot) {
-  auto* list = new TImageList(form);
-  list->SetWidth(12);
-  list->SetHeight(12);
-  Bitmap strip(24, 12);
-  strip.fill(clGreen);
-  for (int y = 0; y < 12; ++y)
-    for (int x = 12; x < 24; ++x) strip.setPixel(x, y, clRed);
-  strip.setPixel(12, 11, clBlue);  // the transparent colour of picture 1
-  list->Add(strip);
+  TImageList* list = SolidImageList({clGreen, clRed}, 12);
   button->SetCaption("ВЫПОЛНИТЬ");
   button->SetImages(list);
   button->SetImageIndex(1);

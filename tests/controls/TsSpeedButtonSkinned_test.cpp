@@ -1,7 +1,7 @@
 // The skinned speed button: its caption rectangle, its section at the
 // state, the animation a hover starts through its parent, the separator
 // style, the drop-down strip and its menu, glyph placement and the border
-// order, and the plain look without a skin.
+// order, and the plain look without a skin (with an image-list picture too).
 #include <gtest/gtest.h>
 
 #include "controls/TsButtonGeometry.h"
@@ -95,6 +95,69 @@ TEST_F(SkinnedSpeedButton, WithoutTheSkinItIsThePlainFlatButton) {
   driver.runUntilIdle();
   EXPECT_FALSE(button->Opaque());
   EXPECT_EQ(At(2, 11), ColorToRGB(button->Color())) << "the plain flat button's own face";
+}
+
+TEST_F(SkinnedSpeedButton, WithoutTheSkinAnImageListPictureIsDrawnWhereThePlainLookPutsItsGlyph) {
+  button->SetBounds(30, 30, 90, 22);
+  button->SetImages(SolidImageList({clRed}, 12));
+  button->SetImageIndex(0);
+  button->SetGroupIndex(1);
+  // The plain speed button with the same picture as its Glyph, and as its
+  // disabled second cell the grey (0 + 0 + 255) div 3 the list picture gets.
+  auto* twin = new TSpeedButton(form);
+  twin->SetParent(form);
+  twin->SetBounds(30, 90, 90, 22);
+  twin->SetCaption(button->Caption());
+  twin->SetFlat(true);
+  twin->SetGroupIndex(2);
+  Bitmap cells(24, 12);
+  cells.fill(clRed);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 12; x < 24; ++x) cells.setPixel(x, y, RGB(85, 85, 85));
+  cells.setPixel(0, 11, clBlue);
+  cells.setPixel(12, 11, clBlue);
+  twin->Glyph().SetPixels(cells);
+  twin->SetNumGlyphs(2);
+  SendSkinCommand(button, SKC_SKIN_REMOVED, reinterpret_cast<LPARAM>(&manager));
+  driver.runUntilIdle();
+  auto differing = [&] {
+    const Bitmap shot = Shot(form->Handle());
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    const POINT a = ScreenPoint(form->Handle(), button->Left(), button->Top());
+    const POINT b = ScreenPoint(form->Handle(), twin->Left(), twin->Top());
+    int count = 0;
+    for (int y = 0; y < button->Height(); ++y)
+      for (int x = 0; x < button->Width(); ++x)
+        count += shot.pixel(a.X - window.Left + x, a.Y - window.Top + y) !=
+                 shot.pixel(b.X - window.Left + x, b.Y - window.Top + y);
+    return count;
+  };
+  // Four pixels from the left, centred in height, the caption after it.
+  EXPECT_EQ(At(4, 5), clRed);
+  EXPECT_EQ(At(15, 16), clRed);
+  EXPECT_EQ(At(4, 16), ColorToRGB(button->Color())) << "the transparent corner shows the face";
+  EXPECT_EQ(differing(), 0);
+  // Down: the picture and caption move one pixel right and down, inside the sunken edge.
+  button->SetDown(true);
+  twin->SetDown(true);
+  driver.runUntilIdle();
+  EXPECT_EQ(At(5, 6), clRed);
+  EXPECT_EQ(differing(), 0);
+  // Disabled: grey, like the plain glyph's disabled cell.
+  button->SetEnabled(false);
+  twin->SetEnabled(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(At(6, 7), RGB(85, 85, 85));
+  EXPECT_EQ(differing(), 0);
+  // Without a caption the picture is centred.
+  button->SetCaption("");
+  twin->SetCaption("");
+  button->SetDown(false);
+  twin->SetDown(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(At((90 - 12) / 2 + 1, 8), RGB(85, 85, 85));
+  EXPECT_EQ(differing(), 0);
 }
 
 namespace {

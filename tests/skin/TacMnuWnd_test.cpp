@@ -2,6 +2,8 @@
 // skinner that answers the engine and paints from the menu sections.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "paint/SkinMessages.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
@@ -48,7 +50,31 @@ void LookAtOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   PostMessage(popup, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
-struct MenuTest : ::testing::Test, ProgramFrameFixture {};
+// The right end of an item, clear of its text and its sub-menu arrow, as the screen shows it.
+TColor ItemEndPixel(HeadlessDriver& driver, HWND popup, int index) {
+  RECT r{};
+  SendMessage(popup, MN_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  return driver.windowShot(popup).pixel(r.Right - 4, r.Top + r.Height() / 2);
+}
+
+POINT ItemCentre(HWND popup, int index) {
+  RECT r{};
+  SendMessage(popup, MN_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  POINT p{r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+  ClientToScreen(popup, &p);
+  return p;
+}
+
+std::function<void(HWND)> whileOpen;
+void RunWhileOpen(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  const HWND popup = GetCapture();
+  if (GetClassNameString(popup) == "#32768" && whileOpen) whileOpen(popup);
+}
+
+struct MenuTest : ::testing::Test, ProgramFrameFixture {
+  ~MenuTest() override { whileOpen = nullptr; }
+};
 
 }  // namespace
 
@@ -116,4 +142,47 @@ TEST_F(MenuTest, MenusStayPlainWhileTheManagerDoesNotSkinPopups) {
   EXPECT_TRUE(seen.skinner);
   EXPECT_NE(seen.hotItem, seen.plainHot);
   DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TheItemOfAnOpenSubMenuKeepsItsHotLookWhileThePointerIsInTheSubMenu) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  HMENU menu = CreatePopupMenu();
+  HMENU jugs = CreatePopupMenu();
+  AppendMenu(jugs, MF_STRING, 11, "БАНКА 1");
+  AppendMenu(jugs, MF_STRING, 12, "БАНКА 2");
+  AppendMenu(menu, MF_STRING, 1, "Наполнить");
+  AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(jugs), "Перелить в");
+  AppendMenu(menu, MF_STRING, 2, "Вылить");
+  struct Seen {
+    bool open = false;
+    TColor openItemCrossing = clNone, crossedItemCrossing = clNone;
+    TColor openItemInside = clNone, crossedItemInside = clNone;
+  } seen;
+  whileOpen = [this, &seen](HWND popup) {
+    driver.moveTo(ItemCentre(popup, 1));
+    driver.runFor(PopupMenuWindow::kSubMenuDelayMs);
+    const HWND sub = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
+    seen.open = sub != nullptr;
+    if (sub) {
+      // On the way to the sub-menu the pointer crosses the item below the open one.
+      driver.moveTo(ItemCentre(popup, 2));
+      seen.openItemCrossing = ItemEndPixel(driver, popup, 1);
+      seen.crossedItemCrossing = ItemEndPixel(driver, popup, 2);
+      driver.moveTo(ItemCentre(sub, 1));
+      seen.openItemInside = ItemEndPixel(driver, popup, 1);
+      seen.crossedItemInside = ItemEndPixel(driver, popup, 2);
+    }
+    SendMessage(popup, WM_CANCELMODE, 0, 0);
+  };
+  SetTimer(form->Handle(), 9, 10, &RunWhileOpen);
+  const POINT at = driver.clientToScreen(form->Handle(), {20, 20});
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, form->Handle(), nullptr), 0);
+  DestroyMenu(menu);
+  const TsGeneralData& item = Skin().Sections[static_cast<std::size_t>(Skin().GetSkinIndex("MENUITEM"))];
+  const TColor hot = ColorToRGB(item.HotColor);
+  ASSERT_TRUE(seen.open);
+  EXPECT_EQ(seen.crossedItemCrossing, hot) << "the highlight follows the pointer over the parent";
+  EXPECT_NE(seen.openItemCrossing, hot);
+  EXPECT_EQ(seen.openItemInside, hot) << "inside the sub-menu its item is hot again";
+  EXPECT_NE(seen.crossedItemInside, hot);
 }

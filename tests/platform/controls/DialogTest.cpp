@@ -319,21 +319,24 @@ TEST_F(SubMenuTest, HoverOpensTheSubMenuBesideItsItemAndAClickInItChooses) {
     POINT over{item.Left + 10, item.Top + item.Height() / 2};
     ClientToScreen(popup, &over);
     activeDriver->moveTo(over);
+    activeDriver->runFor(PopupMenuWindow::kSubMenuDelayMs);
     subSeen.sub = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
     subSeen.subHasCapture = subSeen.sub && GetCapture() == subSeen.sub;
     POINT corner{item.Right, item.Top};
     ClientToScreen(popup, &corner);
     subSeen.parentItem = Rect(corner.X, corner.Y, corner.X, corner.Y);
     if (subSeen.sub) GetWindowRect(subSeen.sub, &subSeen.subWindow);
-    // Over the first item of the parent the sub-menu closes again...
+    // Resting on the first item of the parent closes the sub-menu again...
     RECT first{};
     SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
     POINT away{first.Left + 10, first.Top + first.Height() / 2};
     ClientToScreen(popup, &away);
     activeDriver->moveTo(away);
+    activeDriver->runFor(PopupMenuWindow::kSubMenuDelayMs);
     subSeen.afterLeaving = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
     // ...and opens on hovering its item once more; a click on its second item chooses.
     activeDriver->moveTo(over);
+    activeDriver->runFor(PopupMenuWindow::kSubMenuDelayMs);
     const HWND sub = reinterpret_cast<HWND>(SendMessage(popup, MN_GETOPENSUBMENU, 0, 0));
     if (!sub) return;
     RECT second{};
