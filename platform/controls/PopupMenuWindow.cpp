@@ -20,6 +20,8 @@ struct MenuTracking {
       if (menu->hwnd() == window) return true;
     return false;
   }
+  // Closes what a sub-menu asked to close, once its handler has returned.
+  void closeAsked();
 };
 
 namespace {
@@ -355,6 +357,15 @@ LRESULT PopupMenuWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK && tracking_ && tracking_->open.size() > 1 &&
       forwardMouse(msg, wParam, lParam))
     return 0;
+  // Keys reach the first menu through the keyboard grab when a loop other
+  // than the menus' own takes them from the queue: the deepest menu handles them.
+  const bool key = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_CHAR;
+  if (key && tracking_ && !tracking_->open.empty() && tracking_->open.back() != this) {
+    MenuTracking* tracking = tracking_;
+    const LRESULT answer = SendMessage(tracking->open.back()->hwnd(), msg, wParam, lParam);
+    if (tracking_ == tracking) tracking->closeAsked();
+    return answer;
+  }
   switch (msg) {
     case WM_MOUSEACTIVATE: return 3;  // MA_NOACTIVATE: the owner keeps the keyboard
     case WM_MOUSEMOVE: {
@@ -435,6 +446,12 @@ void PopupMenuWindow::paint(HDC dc) {
   RestoreDC(dc, saved);
 }
 
+void MenuTracking::closeAsked() {
+  const int level = closeAbove;
+  closeAbove = -1;
+  if (level >= 0 && level < static_cast<int>(open.size())) open[static_cast<std::size_t>(level)]->closeSubMenu();
+}
+
 UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, POINT at, HWND owner) {
   RegisterStandardClasses();
   if (owner && !IsWindow(owner)) owner = nullptr;
@@ -462,6 +479,8 @@ UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, 
   if (owner) SendMessage(owner, WM_ENTERMENULOOP, TRUE, 0);
   SetWindowPos(popup, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   SetCapture(popup);
+  // Keys go to the menu whoever runs the loop that takes them.
+  const HWND grabBefore = SetKeyboardGrab(popup);
 
   // The menus' own loop: keys go to the deepest menu, everything else is dispatched.
   MSG msg;
@@ -479,9 +498,7 @@ UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, 
       msg.hwnd = tracking.open.back()->hwnd();
     }
     DispatchMessage(&msg);
-    if (tracking.closeAbove >= 0 && tracking.closeAbove < static_cast<int>(tracking.open.size()))
-      tracking.open[static_cast<std::size_t>(tracking.closeAbove)]->closeSubMenu();
-    tracking.closeAbove = -1;
+    tracking.closeAsked();
     if (IsWindow(popup) && !tracking.holds(GetCapture()) && !tracking.done) tracking.done = true, tracking.result = 0;
   }
   const UINT_PTR result = tracking.result;
@@ -495,6 +512,7 @@ UINT_PTR PopupMenuWindow::track(const std::vector<MenuItem>& items, UINT flags, 
     if (GetCapture() == window) ReleaseCapture();
     DestroyWindow(window);
   }
+  SetKeyboardGrab(grabBefore && IsWindow(grabBefore) ? grabBefore : nullptr);
   if (owner && IsWindow(owner)) SendMessage(owner, WM_EXITMENULOOP, TRUE, 0);
   return result;
 }

@@ -11,7 +11,9 @@
 // Left or Escape closes that sub-menu again. The deepest open menu holds
 // the mouse capture and takes the keys.
 // Items marked MF_MENUBREAK start a new column. The owner stays enabled;
-// keys typed meanwhile go to the menu instead of the owner's focus window.
+// keys typed meanwhile go to the menu instead of the owner's focus window,
+// through a keyboard grab, so they do even when another handler's loop takes
+// them from the queue; a key reaching any open menu acts on the deepest.
 #include <vector>
 
 #include "platform/controls/Menu.h"
@@ -45,6 +47,7 @@ class PopupMenuWindow : public StandardControl {
   void paint(HDC dc) override;
 
  private:
+  friend struct MenuTracking;  // closes the sub-menus a menu asked to close
   static PopupMenuWindow* create(const std::vector<MenuItem>& items, MenuTracking& tracking, int level, HWND owner);
   int itemHeight(const MenuItem& item) const;
   int itemWidth(const MenuItem& item, HDC dc) const;

@@ -6,6 +6,7 @@
 HWND SetCapture(HWND hwnd) { return wm().input().setCapture(hwnd); }
 BOOL ReleaseCapture() { return wm().input().releaseCapture(); }
 HWND GetCapture() { return wm().input().capture(); }
+HWND SetKeyboardGrab(HWND hwnd) { return wm().input().setKeyboardGrab(hwnd); }
 
 HWND SetFocus(HWND hwnd) {
   if (hwnd && !wm().find(hwnd)) return nullptr;

@@ -250,7 +250,7 @@ void InputRouter::key(int virtualKey, bool down) {
     ending->cancel();
     return;
   }
-  const HWND target = wm_.focus() ? wm_.focus() : wm_.active();
+  const HWND target = keyTarget();
   if (!target) return;
   Window* w = wm_.find(target);
   if (!w || !wm_.isEnabledTree(w)) return;
@@ -272,7 +272,7 @@ void InputRouter::key(int virtualKey, bool down) {
 }
 
 void InputRouter::text(const std::string& utf8) {
-  const HWND target = wm_.focus() ? wm_.focus() : wm_.active();
+  const HWND target = keyTarget();
   if (!target) return;
   for (std::size_t i = 0; i < utf8.size();) {
     const char32_t cp = nextCodePoint(utf8, i);
@@ -329,6 +329,17 @@ HWND InputRouter::setCapture(HWND hwnd) {
   capture_ = hwnd;
   if (previous && previous != hwnd) wm_.send(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
   return previous;
+}
+
+HWND InputRouter::setKeyboardGrab(HWND hwnd) {
+  const HWND previous = keyboardGrab_;
+  keyboardGrab_ = hwnd && wm_.find(hwnd) ? hwnd : nullptr;
+  return previous;
+}
+
+HWND InputRouter::keyTarget() const {
+  if (keyboardGrab_) return keyboardGrab_;
+  return wm_.focus() ? wm_.focus() : wm_.active();
 }
 
 bool InputRouter::releaseCapture() {
@@ -395,6 +406,7 @@ void InputRouter::forget(HWND hwnd) {
   if (capture_ == hwnd) {
     capture_ = nullptr;
   }
+  if (keyboardGrab_ == hwnd) keyboardGrab_ = nullptr;
   if (hover_ == hwnd) {
     hover_ = nullptr;
     if (transitionHook_) transitionHook_(hwnd, nullptr);

@@ -47,6 +47,7 @@ class InputRouter {
   HWND setCapture(HWND hwnd);
   bool releaseCapture();
   HWND capture() const { return capture_; }
+  HWND setKeyboardGrab(HWND hwnd);
   bool trackMouseEvent(const TRACKMOUSEEVENT& tme);
   void startTracker(std::unique_ptr<SystemTracker> tracker);
   SystemTracker* tracker() const { return tracker_.get(); }
@@ -59,6 +60,8 @@ class InputRouter {
   void forget(HWND hwnd);
 
  private:
+  // Where keys and typed text go: the grab, else the focus or active window.
+  HWND keyTarget() const;
   // The deepest window at the point inside hwnd (which holds the point).
   HWND findIn(HWND hwnd, POINT screen, int* hit);
   void updateHover(HWND under, bool inClient);
@@ -69,6 +72,7 @@ class InputRouter {
   WindowManager& wm_;
   POINT cursor_{};
   HWND capture_ = nullptr;
+  HWND keyboardGrab_ = nullptr;
   HWND hover_ = nullptr;
   bool hoverInClient_ = false;
   HWND trackLeaveClient_ = nullptr;

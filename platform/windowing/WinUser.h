@@ -156,6 +156,11 @@ Bitmap CaptureScreen(const RECT& screenRect);
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// While set, every key and typed character goes to this window instead of
+// the focus window, whoever takes it from the queue (an open pop-up menu,
+// even while a timer handler runs a loop of its own). Answers the previous
+// grab; nullptr ends it.
+HWND SetKeyboardGrab(HWND hwnd);
 HWND SetFocus(HWND hwnd);
 HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);

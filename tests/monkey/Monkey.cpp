@@ -178,7 +178,12 @@ void Monkey::PokeMessageBox() {
     lastEvent_ = "menu event";
     RECT rect{};
     GetWindowRect(menu, &rect);
-    if (counts_.Events >= target_ || Pick(2) == 0) {
+    if (counts_.Events >= target_ + kMenuEventsPastTheEnd) {
+      // Escape has been typed again and again and the menu stays: report it,
+      // and let go of the menu so that the run can end.
+      if (failures_.empty()) Fail("an open menu does not close on Escape");
+      ReleaseCapture();
+    } else if (counts_.Events >= target_ || Pick(2) == 0) {
       driver_->keyDown(VK_ESCAPE);
       driver_->keyUp(VK_ESCAPE);
     } else {

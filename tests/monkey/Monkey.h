@@ -82,6 +82,8 @@ class Monkey {
   std::unique_ptr<HeadlessDriver> driver_;
   std::unique_ptr<TrainerProgram> program_;
   std::unique_ptr<TTimer> poker_;
+  // Past the last event an open menu gets Escape this many times at most.
+  static constexpr std::uint64_t kMenuEventsPastTheEnd = 100;
   int poking_ = 0;  // depth of nested message-box loops being poked
   ResultFileStart start_ = ResultFileStart::Missing;
   std::string oldBytes_;

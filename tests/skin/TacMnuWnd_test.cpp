@@ -45,9 +45,8 @@ void LookAtOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   POINT hotPoint{first.Right - 4, first.Top + first.Height() / 2};
   seen.hotItem = shot.pixel(hotPoint.X, hotPoint.Y);
   seen.plainHot = ColorToRGB(clHighlight);
-  // Posted, not typed: the driver would hand a typed key to the focus
-  // window itself, past the menu's own loop that gives keys to the menu.
-  PostMessage(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  seen.driver->keyDown(VK_ESCAPE);
+  seen.driver->keyUp(VK_ESCAPE);
 }
 
 // The right end of an item, clear of its text and its sub-menu arrow, as the screen shows it.

@@ -100,6 +100,9 @@ struct SkinMenuTest : ::testing::Test, ProgramFrameFixture {
         seen.skinned = TacWindowHook::MenuSkinnerFor(sub) != nullptr;
         seen.shot = driver.windowShot(sub);
       }
+      // Keys act on the deepest open menu: the first Escape closes the
+      // submenu, the second the system menu.
+      Key(popup, VK_ESCAPE);
       Key(popup, VK_ESCAPE);
     });
     return seen;

@@ -241,3 +241,32 @@ TEST_F(SubMenuDelayTest, AClickEnterOrRightOpensAtOnce) {
 }
 
 }  // namespace
+
+// A handler that runs a message loop of its own while the menu is open (a
+// timer of the program's, a nested box) takes the typed keys from the queue
+// itself: they still go to the deepest open menu, not to the focus window.
+TEST_F(SubMenuDelayTest, KeysTypedWhileAnotherLoopRunsReachTheDeepestMenu) {
+  UINT_PTR inSubMenu = 0;
+  int hotInSubMenu = -1;
+  bool subClosed = false;
+  const UINT_PTR chosen = Track([&](HWND popup) {
+    cancelAfterwards = false;
+    // The driver pumps the queue here, inside the timer, past the menus' loop.
+    menuDriver->pressKey(VK_DOWN);  // "Открыть"
+    menuDriver->pressKey(VK_DOWN);  // "Цвета"
+    menuDriver->pressKey(VK_RIGHT);
+    const HWND sub = OpenSubMenu(popup);
+    inSubMenu = FirstId(sub);
+    menuDriver->pressKey(VK_DOWN);
+    hotInSubMenu = sub ? Hot(sub) : -1;
+    menuDriver->pressKey(VK_ESCAPE);  // closes the sub-menu only
+    subClosed = OpenSubMenu(popup) == nullptr && IsWindow(popup);
+    menuDriver->pressKey(VK_ESCAPE);  // and then the menu
+  });
+  driver.runUntilIdle();
+  EXPECT_EQ(inSubMenu, 201u);
+  EXPECT_EQ(hotInSubMenu, 1);
+  EXPECT_TRUE(subClosed);
+  EXPECT_EQ(chosen, 0u);
+  EXPECT_FALSE(driver.quitSeen()) << "the menu closed by its keys, not by a stalled loop";
+}
