@@ -1,0 +1,1 @@
+"""The fault-injection probe behind scripts/mutate.py."""

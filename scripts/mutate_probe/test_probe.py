@@ -1,0 +1,216 @@
+"""Tests of the fault probe itself, on a toy tree with a toy Ninja build (no
+CMake, no compiler, a second or two):
+
+    PYTHONDONTWRITEBYTECODE=1 python3 -m unittest discover -s scripts/mutate_probe -t scripts
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import textwrap
+import time
+import unittest
+
+from mutate_probe.buildgraph import TestProgram, build_is_current
+from mutate_probe.faults import find_faults
+from mutate_probe.guard import SourceGuard
+from mutate_probe.probe import Probe
+
+SCRIPTS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+class FaultPlacesTest(unittest.TestCase):
+    def changes(self, source):
+        return [(f.before, f.after) for f in find_faults("x.cpp", textwrap.dedent(source))]
+
+    def test_comments_literals_and_directives_are_left_alone(self):
+        self.assertEqual(self.changes(r'''
+            #include <vector>
+            #define LIMIT(a) ((a) < 3 && \
+                              true)
+            // a == b && true
+            /* x < 1 || false */
+            const char* s = "a == \" b && 1";
+            const char* r = R"(x < y || 2)";
+            char c = '<';
+            int n = 1'000;
+            double d = 1e5 + 0.5;
+            '''), [("1'000", "1001"), ("1'000", "999")])
+
+    def test_template_brackets_arrows_and_shifts_are_not_comparisons(self):
+        self.assertEqual(self.changes('''
+            std::vector<std::pair<int, int>> v = static_cast<std::vector<int>>(w);
+            p->q = a << b >> c;
+            bool operator<(const A& o) const;
+            template <typename T, typename U = std::less<T>> struct S;
+            '''), [])
+
+    def test_comparisons_logic_booleans_and_integers(self):
+        self.assertEqual(self.changes('''
+            if (a < b && c >= d) return f<int>(x) == 0x1F || false;
+            '''), [("<", "<="), ("<", ">"), ("&&", "||"), (">=", ">"), (">=", "<="),
+                   ("==", "!="), ("0x1F", "0x20"), ("0x1F", "0x1E"), ("||", "&&"), ("false", "true")])
+
+    def test_a_fault_changes_only_its_token(self):
+        text = "bool f(int a) { return a<=0; } // a<=0\n"
+        fault = next(f for f in find_faults("x.cpp", text) if f.after == "<")
+        self.assertEqual(fault.apply(text), "bool f(int a) { return a<0; } // a<=0\n")
+
+
+# The toy build. "Compiling" copies the source without the lines marked
+# NOCODE and fails on "||"; "linking" puts the object beside the test
+# program, which fails unless the object says "x == 1" and first sleeps
+# (writing its process id to "sleeping") when it says "sleepy = false".
+_BUILD_NINJA = """\
+rule cc
+  command = ! grep -q '||' $in && grep -v NOCODE $in > $out
+rule link
+  command = cp $in tests/lib/linked.o && cp check.sh $out && chmod +x $out
+build lib/a.o: cc {src}
+build tests/lib/lib_tests | tests/lib/linked.o: link lib/a.o
+"""
+_CHECK_SH = """\
+#!/bin/sh
+here=$(dirname "$0")
+if grep -q "sleepy = false" "$here/linked.o"; then echo $$ > "$here/sleeping"; sleep 60; fi
+grep -q "x == 1" "$here/linked.o" || { echo "[  FAILED  ] Toy.Case"; exit 1; }
+"""
+_SOURCE = """\
+int f(int x) { return x == 1 ? 2 : 3; }
+int w = 7;
+bool unused = true; // NOCODE
+bool k = a && b;
+bool sleepy = true;
+"""
+
+
+def read(path):
+    with open(path) as f:
+        return f.read()
+
+
+def toy_probe(repo, build):
+    program = TestProgram(os.path.join(build, "tests/lib/lib_tests"), "tests/lib/lib_tests", build,
+                          frozenset([os.path.join(repo, "lib", "a.cpp")]))
+    return Probe(repo, build, [program], SourceGuard(repo), 1, 30)
+
+
+def toy_fault(line, before, after):
+    return next(f for f in find_faults("lib/a.cpp", _SOURCE) if (f.line, f.before, f.after) == (line, before, after))
+
+
+class ToyTreeTest(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.TemporaryDirectory()
+        self.repo = os.path.join(self.tmp.name, "repo")
+        self.build = os.path.join(self.tmp.name, "build")
+        self.src = os.path.join(self.repo, "lib", "a.cpp")
+        os.makedirs(os.path.join(self.repo, "lib"))
+        os.makedirs(os.path.join(self.build, "tests", "lib"))
+        with open(self.src, "w") as f:
+            f.write(_SOURCE)
+        with open(os.path.join(self.build, "check.sh"), "w") as f:
+            f.write(_CHECK_SH)
+        with open(os.path.join(self.build, "build.ninja"), "w") as f:
+            f.write(_BUILD_NINJA.format(src=self.src))
+        self.ninja()
+
+    def tearDown(self):
+        self.tmp.cleanup()
+
+    def ninja(self):
+        subprocess.run(["ninja", "-C", self.build], check=True, capture_output=True)
+
+    def source(self):
+        return read(self.src)
+
+
+class VerdictTest(ToyTreeTest):
+    def test_each_verdict_restores_the_source_and_leaves_a_consistent_build(self):
+        probe = toy_probe(self.repo, self.build)
+        cases = [((1, "==", "!="), "caught", "lib_tests: Toy.Case", False),
+                 ((2, "7", "8"), "missed", "ran lib_tests", False),
+                 ((3, "true", "false"), "equivalent", "the compiler made the same object code", True),
+                 ((4, "&&", "||"), "not compiled", None, True)]
+        for fault, status, detail, build_current in cases:
+            with self.subTest(fault=fault):
+                result = probe.try_fault(toy_fault(*fault))
+                self.assertEqual(result.status, status)
+                if detail:
+                    self.assertEqual(result.detail, detail)
+                self.assertEqual(self.source(), _SOURCE)
+                # A mutant's object must be compiled again; an unchanged one must not.
+                self.assertEqual(build_is_current(self.build), build_current)
+                self.ninja()
+                self.assertTrue(build_is_current(self.build))
+
+    def test_a_hung_test_program_counts_as_caught(self):
+        probe = toy_probe(self.repo, self.build)
+        probe.timeout = 1
+        result = probe.try_fault(toy_fault(5, "true", "false"))
+        self.assertEqual((result.status, result.detail), ("caught", "lib_tests: timed out after 1 s"))
+        self.assertEqual(self.source(), _SOURCE)
+
+
+_CHILD = """\
+import sys
+sys.path.insert(0, {scripts!r})
+from mutate_probe.guard import Interrupted, raise_on_stop_signals
+from mutate_probe.test_probe import toy_fault, toy_probe
+raise_on_stop_signals()
+try:
+    toy_probe({repo!r}, {build!r}).try_fault(toy_fault(5, "true", "false"))
+except Interrupted:
+    sys.exit(130)
+"""
+
+
+class InterruptionTest(ToyTreeTest):
+    def start_probe_and_wait_for_the_test_program(self):
+        child = subprocess.Popen([sys.executable, "-c", _CHILD.format(scripts=SCRIPTS, repo=self.repo,
+                                                                      build=self.build)])
+        sleeping = os.path.join(self.build, "tests", "lib", "sleeping")
+        deadline = time.monotonic() + 20
+        while not os.path.exists(sleeping) or not read(sleeping).strip():
+            self.assertLess(time.monotonic(), deadline, "the test program never started")
+            time.sleep(0.05)
+        self.assertNotEqual(self.source(), _SOURCE)
+        return child, int(read(sleeping))
+
+    @staticmethod
+    def group_ends(pgid):
+        deadline = time.monotonic() + 5
+        while time.monotonic() < deadline:
+            try:
+                os.killpg(pgid, 0)
+            except ProcessLookupError:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def test_a_terminated_run_restores_the_file_and_ends_its_test_program(self):
+        child, test_pid = self.start_probe_and_wait_for_the_test_program()
+        child.send_signal(signal.SIGTERM)
+        self.assertEqual(child.wait(timeout=20), 130)
+        self.assertEqual(self.source(), _SOURCE)
+        self.assertTrue(self.group_ends(test_pid), "the test program outlived the probe")
+        self.ninja()
+        linked = read(os.path.join(self.build, "tests/lib/linked.o"))
+        self.assertIn("sleepy = true", linked)
+
+    def test_a_killed_run_is_restored_by_the_next(self):
+        child, test_pid = self.start_probe_and_wait_for_the_test_program()
+        child.kill()
+        child.wait(timeout=20)
+        os.killpg(test_pid, signal.SIGKILL)
+        self.assertNotEqual(self.source(), _SOURCE)
+        self.assertEqual(SourceGuard(self.repo).recover(), "lib/a.cpp")
+        self.assertEqual(self.source(), _SOURCE)
+        self.assertFalse(build_is_current(self.build))
+        self.assertIsNone(SourceGuard(self.repo).recover())
+
+
+if __name__ == "__main__":
+    unittest.main()
