@@ -81,20 +81,16 @@ def find_test_programs(build_dir):
     return programs
 
 
-def objects_of(build_dir, source):
-    """The object files the build compiles from one source file."""
-    text = ninja_tool(build_dir, "query", source)
+def ninja_query(build_dir, path):
+    """What the build makes from path directly, relative to the build directory."""
+    text = ninja_tool(build_dir, "query", path)
     outputs, in_outputs = [], False
     for line in text.splitlines():
         if line.strip() == "outputs:":
             in_outputs = True
         elif in_outputs and line.startswith("    "):
-            outputs.append(os.path.join(build_dir, line.strip()))
+            outputs.append(line.strip())
         else:
             in_outputs = False
-    return [o for o in outputs if o.endswith(".o")]
+    return outputs
 
-
-def build_is_current(build_dir):
-    result = subprocess.run(["ninja", "-C", build_dir, "-n"], capture_output=True, text=True)
-    return result.returncode == 0 and "no work to do" in result.stdout

@@ -93,6 +93,7 @@ class SourceGuard:
                 # Newer than any object compiled from the mutant, so the next build recompiles it.
                 os.utime(path, ns=(time.time_ns(), time.time_ns()))
             os.remove(self._record)
+            os.remove(self._backup)
         return record["path"] if mutated else None
 
     def mutate(self, rel_path, original, mutant):
@@ -103,15 +104,14 @@ class SourceGuard:
         with open(os.path.join(self.repo, rel_path), "wb") as f:
             f.write(mutant)
 
-    def restore(self, rel_path, original, mtime_ns):
-        """Writes the original back with the given modification time and
-        checks it byte for byte."""
+    def restore(self, rel_path, original):
+        """Writes the original back and checks it byte for byte."""
         path = os.path.join(self.repo, rel_path)
         with _SignalsHeld():
             with open(path, "wb") as f:
                 f.write(original)
-            os.utime(path, ns=(mtime_ns, mtime_ns))
             with open(path, "rb") as f:
                 if f.read() != original:
                     raise RuntimeError(f"{rel_path} could not be restored; its original is in {self._backup}")
             os.remove(self._record)
+            os.remove(self._backup)

@@ -1,14 +1,14 @@
 """One fault at a time: plant it, rebuild what links it, run the test
 programs that could notice, put the original back."""
 
-import hashlib
 import json
 import os
 import time
 from dataclasses import dataclass, field
 
 from . import runner
-from .buildgraph import objects_of
+from .buildgraph import ninja_query
+from .snapshot import Snapshot, digest, set_times, times_of
 
 _MS = 1_000_000
 
@@ -20,14 +20,6 @@ class Result:
     detail: str = ""
     seconds: float = 0.0
     ran: list = field(default_factory=list)
-
-
-def _digest(path):
-    h = hashlib.sha256()
-    with open(path, "rb") as f:
-        for block in iter(lambda: f.read(1 << 20), b""):
-            h.update(block)
-    return h.hexdigest()
 
 
 def _common_prefix(a, b):
@@ -45,8 +37,9 @@ class Probe:
         self.guard = guard
         self.jobs = jobs
         self.timeout = timeout
-        self.baseline = {}         # program target -> seconds of a clean run
-        self.build_changed = False  # some test program now holds a mutant's code
+        self.clean_seconds = {}   # program target -> seconds of a run without faults
+        self.linked = set()       # targets some mutant's code was linked into
+        self.original = Snapshot()  # mutated sources, their objects and libraries, as first seen
 
     def programs_linking(self, rel_path):
         source = os.path.realpath(os.path.join(self.repo, rel_path))
@@ -56,14 +49,17 @@ class Probe:
         """The tests of the mutated folder first, then the quickest."""
         folder = fault.folder.split("/")
         return sorted(programs, key=lambda p: (-_common_prefix(p.test_folder, folder),
-                                               self.baseline.get(p.target, 0), p.name))
+                                               self.clean_seconds.get(p.target, 0), p.name))
 
     def _time_limit(self, program):
         if self.timeout:
             return self.timeout
-        return max(30.0, 5 * self.baseline.get(program.target, 30.0))
+        return max(30.0, 5 * self.clean_seconds.get(program.target, 30.0))
 
-    # The clean runs -------------------------------------------------------
+    def _build_path(self, rel):
+        return os.path.join(self.build_dir, rel)
+
+    # Before and after the faults --------------------------------------------
 
     def check_clean_runs(self, programs, say):
         """Builds the programs and runs each once without a fault: a program
@@ -79,79 +75,95 @@ class Probe:
         except (OSError, ValueError):
             cache = {}
         for p in programs:
-            digest = _digest(p.path)
-            if cache.get(p.path, {}).get("sha256") == digest:
-                self.baseline[p.target] = cache[p.path]["seconds"]
+            sha = digest(p.path)
+            if cache.get(p.path, {}).get("sha256") == sha:
+                self.clean_seconds[p.target] = cache[p.path]["seconds"]
                 continue
             say(f"clean run of {p.name} ...")
             outcome = runner.run_test_program(p, self.timeout or 1800)
             if outcome.failed:
                 raise SystemExit(f"{p.name} fails without any fault ({outcome.reason}); fix that first")
-            self.baseline[p.target] = outcome.seconds
-            cache[p.path] = {"sha256": digest, "seconds": round(outcome.seconds, 2)}
+            self.clean_seconds[p.target] = outcome.seconds
+            cache[p.path] = {"sha256": sha, "seconds": round(outcome.seconds, 2)}
             with open(cache_path, "w", encoding="utf-8") as f:
                 json.dump(cache, f, indent=1)
 
-    # One fault ------------------------------------------------------------
+    def rebuild_originals(self):
+        """Relinks the test programs that hold a mutant's code from the
+        restored sources; sources, objects and libraries whose bytes are
+        back as they were get their old times again, so that nothing else
+        is rebuilt for them. Returns False if the build failed."""
+        if self.linked:
+            ok, log = runner.ninja(self.build_dir, sorted(self.linked), self.jobs)
+            if not ok:
+                print(log[-3000:])
+                return False
+        for path in self.original.give_back_times():
+            print(f"note: {os.path.relpath(path, self.build_dir)} was rebuilt with other bytes; "
+                  "what links it is rebuilt at the next build")
+        return True
+
+    # One fault --------------------------------------------------------------
 
     def try_fault(self, fault):
         started = time.monotonic()
         source = os.path.join(self.repo, fault.path)
         with open(source, "rb") as f:
             original = f.read()
-        source_mtime = os.stat(source).st_mtime_ns
-        objects = [os.path.relpath(o, self.build_dir) for o in objects_of(self.build_dir, source)]
-        before = {o: (_digest(os.path.join(self.build_dir, o)), os.stat(os.path.join(self.build_dir, o)).st_mtime_ns)
-                  for o in objects if os.path.exists(os.path.join(self.build_dir, o))}
+        objects = [o for o in ninja_query(self.build_dir, source) if o.endswith(".o")]
+        libraries = [a for o in objects for a in ninja_query(self.build_dir, o) if a.endswith(".a")]
+        self.original.remember([source] + [self._build_path(p) for p in objects + libraries])
+        times_before = times_of([source] + [self._build_path(o) for o in objects])
         mutant = fault.apply(original.decode("utf-8", "surrogateescape")).encode("utf-8", "surrogateescape")
         object_unchanged = False
         self.guard.mutate(fault.path, original, mutant)
         try:
-            self._make_newer_than_objects(source, objects)
-            result = self._build_and_test(fault, objects, before)
+            self._make_newer(source, objects)
+            result = self._build_and_test(fault, objects)
             object_unchanged = result.status in ("not compiled", "equivalent")
         finally:
+            self.guard.restore(fault.path, original)
             if object_unchanged:
-                # The objects hold the original's code: give back the old
-                # times too, and ninja has nothing to redo.
-                self.guard.restore(fault.path, original, source_mtime)
-                for o, (_, mtime) in before.items():
-                    os.utime(os.path.join(self.build_dir, o), ns=(mtime, mtime))
+                # The objects hold what they held before: so do the times,
+                # and ninja has nothing to redo.
+                set_times(times_before)
             else:
-                self.guard.restore(fault.path, original, self._newer_than_objects(objects))
+                self._make_newer(source, objects)
         result.seconds = time.monotonic() - started
         return result
 
-    def _newer_than_objects(self, objects):
-        newest = max((os.stat(os.path.join(self.build_dir, o)).st_mtime_ns for o in objects
-                      if os.path.exists(os.path.join(self.build_dir, o))), default=0)
-        return max(time.time_ns(), newest + _MS)
-
-    def _make_newer_than_objects(self, source, objects):
-        t = self._newer_than_objects(objects)
+    def _make_newer(self, source, objects):
+        """Dates the source after its objects, so that ninja compiles it again."""
+        newest = max((os.stat(self._build_path(o)).st_mtime_ns for o in objects
+                      if os.path.exists(self._build_path(o))), default=0)
+        t = max(time.time_ns(), newest + _MS)
         os.utime(source, ns=(t, t))
 
-    def _build_and_test(self, fault, objects, before):
+    def _build_and_test(self, fault, objects):
         if not objects:
             return Result(fault, "not compiled", "this build compiles no object from the file")
         ok, log = runner.ninja(self.build_dir, objects, self.jobs)
         if not ok:
             return Result(fault, "not compiled", _first_error(log))
-        if all(o in before and _digest(os.path.join(self.build_dir, o)) == before[o][0] for o in objects):
+        if all(self.original.same_bytes(self._build_path(o)) for o in objects):
             return Result(fault, "equivalent", "the compiler made the same object code")
-        self.build_changed = True
         programs = self._in_order(fault, self.programs_linking(fault.path))
         if not programs:
             return Result(fault, "missed", "no test program links the file")
         ran = []
-        for p in programs:
-            ok, log = runner.ninja(self.build_dir, [p.target], self.jobs)
+        # The likeliest catcher alone, then the others linked as many at a time as ninja runs jobs.
+        batches = [programs[:1]] + [programs[i:i + self.jobs] for i in range(1, len(programs), self.jobs)]
+        for batch in batches:
+            targets = [p.target for p in batch]
+            self.linked.update(targets)
+            ok, log = runner.ninja(self.build_dir, targets, self.jobs)
             if not ok:
                 return Result(fault, "not compiled", _first_error(log), ran=ran)
-            ran.append(p.name)
-            outcome = runner.run_test_program(p, self._time_limit(p))
-            if outcome.failed:
-                return Result(fault, "caught", f"{p.name}: {outcome.reason}", ran=ran)
+            for p in batch:
+                ran.append(p.name)
+                outcome = runner.run_test_program(p, self._time_limit(p))
+                if outcome.failed:
+                    return Result(fault, "caught", f"{p.name}: {outcome.reason}", ran=ran)
         return Result(fault, "missed", "ran " + ", ".join(ran), ran=ran)
 
 

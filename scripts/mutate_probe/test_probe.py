@@ -13,7 +13,7 @@ import textwrap
 import time
 import unittest
 
-from mutate_probe.buildgraph import TestProgram, build_is_current
+from mutate_probe.buildgraph import TestProgram
 from mutate_probe.faults import find_faults
 from mutate_probe.guard import SourceGuard
 from mutate_probe.probe import Probe
@@ -60,16 +60,20 @@ class FaultPlacesTest(unittest.TestCase):
 
 
 # The toy build. "Compiling" copies the source without the lines marked
-# NOCODE and fails on "||"; "linking" puts the object beside the test
-# program, which fails unless the object says "x == 1" and first sleeps
-# (writing its process id to "sleeping") when it says "sleepy = false".
+# NOCODE and fails on "||"; "archiving" copies the object; "linking" puts
+# the library beside the test program, which fails unless it says "x == 1"
+# and first sleeps (writing its process id to "sleeping") when it says
+# "sleepy = false".
 _BUILD_NINJA = """\
 rule cc
   command = ! grep -q '||' $in && grep -v NOCODE $in > $out
+rule ar
+  command = cp $in $out
 rule link
   command = cp $in tests/lib/linked.o && cp check.sh $out && chmod +x $out
 build lib/a.o: cc {src}
-build tests/lib/lib_tests | tests/lib/linked.o: link lib/a.o
+build lib/liba.a: ar lib/a.o
+build tests/lib/lib_tests | tests/lib/linked.o: link lib/liba.a
 """
 _CHECK_SH = """\
 #!/bin/sh
@@ -84,6 +88,11 @@ bool unused = true; // NOCODE
 bool k = a && b;
 bool sleepy = true;
 """
+
+
+def build_is_current(build_dir):
+    result = subprocess.run(["ninja", "-C", build_dir, "-n"], capture_output=True, text=True)
+    return result.returncode == 0 and "no work to do" in result.stdout
 
 
 def read(path):
@@ -128,13 +137,14 @@ class ToyTreeTest(unittest.TestCase):
 
 
 class VerdictTest(ToyTreeTest):
+    CASES = [((2, "7", "8"), "missed", "ran lib_tests"),
+             ((1, "==", "!="), "caught", "lib_tests: Toy.Case"),
+             ((3, "true", "false"), "equivalent", "the compiler made the same object code"),
+             ((4, "&&", "||"), "not compiled", None)]
+
     def test_each_verdict_restores_the_source_and_leaves_a_consistent_build(self):
         probe = toy_probe(self.repo, self.build)
-        cases = [((1, "==", "!="), "caught", "lib_tests: Toy.Case", False),
-                 ((2, "7", "8"), "missed", "ran lib_tests", False),
-                 ((3, "true", "false"), "equivalent", "the compiler made the same object code", True),
-                 ((4, "&&", "||"), "not compiled", None, True)]
-        for fault, status, detail, build_current in cases:
+        for fault, status, detail in self.CASES:
             with self.subTest(fault=fault):
                 result = probe.try_fault(toy_fault(*fault))
                 self.assertEqual(result.status, status)
@@ -142,9 +152,21 @@ class VerdictTest(ToyTreeTest):
                     self.assertEqual(result.detail, detail)
                 self.assertEqual(self.source(), _SOURCE)
                 # A mutant's object must be compiled again; an unchanged one must not.
-                self.assertEqual(build_is_current(self.build), build_current)
+                self.assertEqual(build_is_current(self.build), status in ("equivalent", "not compiled"))
                 self.ninja()
-                self.assertTrue(build_is_current(self.build))
+
+    def test_the_build_ends_as_it_started(self):
+        objects = [self.src, os.path.join(self.build, "lib/a.o"), os.path.join(self.build, "lib/liba.a")]
+        times = [os.stat(p).st_mtime_ns for p in objects]
+        probe = toy_probe(self.repo, self.build)
+        # Faults in a row with no build between: an unchanged object must
+        # not hide that the library still holds an earlier mutant.
+        for fault, status, _ in self.CASES:
+            self.assertEqual(probe.try_fault(toy_fault(*fault)).status, status)
+        self.assertTrue(probe.rebuild_originals())
+        self.assertTrue(build_is_current(self.build))
+        self.assertEqual(read(os.path.join(self.build, "tests/lib/linked.o")), read(objects[1]))
+        self.assertEqual([os.stat(p).st_mtime_ns for p in objects], times)
 
     def test_a_hung_test_program_counts_as_caught(self):
         probe = toy_probe(self.repo, self.build)
