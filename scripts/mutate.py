@@ -115,11 +115,10 @@ def main(argv):
     except buildgraph.BuildError as e:
         raise SystemExit(str(e)) from None
     finally:
-        if probe and not interrupted:
-            print("relinking the touched test programs from the restored sources ...", flush=True)
-            probe.rebuild_originals()
-        elif probe:
-            print("the next build compiles the restored file again", file=sys.stderr)
+        if probe:
+            if not interrupted:
+                print("linking the test programs again from the restored sources ...", flush=True)
+            probe.finish(relink=not interrupted)
     for line in report.score_lines(results):
         print(line)
     print(f"{len(results)} faults in {time.monotonic() - started:.0f} s")

@@ -8,7 +8,7 @@ from dataclasses import dataclass, field
 
 from . import runner
 from .buildgraph import ninja_query
-from .snapshot import Snapshot, digest, set_times, times_of
+from .snapshot import BuildOriginals, digest, set_times, times_of
 
 _MS = 1_000_000
 
@@ -38,17 +38,20 @@ class Probe:
         self.jobs = jobs
         self.timeout = timeout
         self.clean_seconds = {}   # program target -> seconds of a run without faults
-        self.linked = set()       # targets some mutant's code was linked into
-        self.original = Snapshot()  # mutated sources, their objects and libraries, as first seen
+        self.linked = set()       # test programs some mutant's code was linked into
+        self.catches = {}         # program target -> faults it caught in this run
+        self.originals = BuildOriginals(os.path.join(guard.dir, "build-originals"))
 
     def programs_linking(self, rel_path):
         source = os.path.realpath(os.path.join(self.repo, rel_path))
         return [p for p in self.programs if source in p.sources]
 
     def _in_order(self, fault, programs):
-        """The tests of the mutated folder first, then the quickest."""
+        """The tests of the mutated folder first, then those that caught
+        most faults so far, then the quickest."""
         folder = fault.folder.split("/")
         return sorted(programs, key=lambda p: (-_common_prefix(p.test_folder, folder),
+                                               -self.catches.get(p.target, 0),
                                                self.clean_seconds.get(p.target, 0), p.name))
 
     def _time_limit(self, program):
@@ -88,19 +91,21 @@ class Probe:
             with open(cache_path, "w", encoding="utf-8") as f:
                 json.dump(cache, f, indent=1)
 
-    def rebuild_originals(self):
-        """Relinks the test programs that hold a mutant's code from the
-        restored sources; sources, objects and libraries whose bytes are
-        back as they were get their old times again, so that nothing else
-        is rebuilt for them. Returns False if the build failed."""
-        if self.linked:
+    def finish(self, relink):
+        """Puts the build back as it was: the mutated sources' times, the
+        objects and libraries as they were, and the test programs that
+        linked a mutant made out of date, then (unless stopping) linked
+        again. Returns False if that build failed."""
+        self.originals.put_back()
+        for target in self.linked:
+            if os.path.exists(self._build_path(target)):
+                os.utime(self._build_path(target), ns=(1, 1))
+        self.originals.discard()
+        if relink and self.linked:
             ok, log = runner.ninja(self.build_dir, sorted(self.linked), self.jobs)
             if not ok:
                 print(log[-3000:])
                 return False
-        for path in self.original.give_back_times():
-            print(f"note: {os.path.relpath(path, self.build_dir)} was rebuilt with other bytes; "
-                  "what links it is rebuilt at the next build")
         return True
 
     # One fault --------------------------------------------------------------
@@ -112,7 +117,7 @@ class Probe:
             original = f.read()
         objects = [o for o in ninja_query(self.build_dir, source) if o.endswith(".o")]
         libraries = [a for o in objects for a in ninja_query(self.build_dir, o) if a.endswith(".a")]
-        self.original.remember([source] + [self._build_path(p) for p in objects + libraries])
+        self.originals.remember(source, [self._build_path(p) for p in objects + libraries])
         times_before = times_of([source] + [self._build_path(o) for o in objects])
         mutant = fault.apply(original.decode("utf-8", "surrogateescape")).encode("utf-8", "surrogateescape")
         object_unchanged = False
@@ -145,26 +150,47 @@ class Probe:
         ok, log = runner.ninja(self.build_dir, objects, self.jobs)
         if not ok:
             return Result(fault, "not compiled", _first_error(log))
-        if all(self.original.same_bytes(self._build_path(o)) for o in objects):
-            return Result(fault, "equivalent", "the compiler made the same object code")
+        if all(self.originals.same_code(self._build_path(o)) for o in objects):
+            return Result(fault, "equivalent", "the compiler made the same code")
         programs = self._in_order(fault, self.programs_linking(fault.path))
         if not programs:
             return Result(fault, "missed", "no test program links the file")
         ran = []
-        # The likeliest catcher alone, then the others linked as many at a time as ninja runs jobs.
+        # The likeliest catcher alone, then the others as many at a time as
+        # ninja runs jobs; each batch links while the one before it runs.
         batches = [programs[:1]] + [programs[i:i + self.jobs] for i in range(1, len(programs), self.jobs)]
-        for batch in batches:
-            targets = [p.target for p in batch]
-            self.linked.update(targets)
-            ok, log = runner.ninja(self.build_dir, targets, self.jobs)
+        next_build = self._start_build(batches[0])
+        for k, batch in enumerate(batches):
+            ok, log = next_build.wait()
             if not ok:
                 return Result(fault, "not compiled", _first_error(log), ran=ran)
-            for p in batch:
-                ran.append(p.name)
-                outcome = runner.run_test_program(p, self._time_limit(p))
-                if outcome.failed:
-                    return Result(fault, "caught", f"{p.name}: {outcome.reason}", ran=ran)
+            next_build = self._start_build(batches[k + 1]) if k + 1 < len(batches) else None
+            stop_next = True
+            try:
+                failure = self._run_until_failure(batch, ran)
+                stop_next = failure is not None
+            finally:
+                if next_build and stop_next:
+                    next_build.stop()
+            if failure:
+                return Result(fault, "caught", failure, ran=ran)
         return Result(fault, "missed", "ran " + ", ".join(ran), ran=ran)
+
+    def _run_until_failure(self, batch, ran):
+        """Runs the programs in turn; returns what the first failing one
+        reported, or None."""
+        for p in batch:
+            ran.append(p.name)
+            outcome = runner.run_test_program(p, self._time_limit(p))
+            if outcome.failed:
+                self.catches[p.target] = self.catches.get(p.target, 0) + 1
+                return f"{p.name}: {outcome.reason}"
+        return None
+
+    def _start_build(self, batch):
+        targets = [p.target for p in batch]
+        self.linked.update(targets)
+        return runner.Build(self.build_dir, targets, self.jobs)
 
 
 def _first_error(log):

@@ -51,12 +51,36 @@ def _end_group(child):
             continue
 
 
+class Build:
+    """A ninja run in the background, so that tests can run meanwhile."""
+
+    def __init__(self, build_dir, targets, jobs):
+        self._log = tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace")
+        self._child = subprocess.Popen(["nice", "ninja", "-C", build_dir, f"-j{jobs}", *targets],
+                                       stdout=self._log, stderr=subprocess.STDOUT,
+                                       stdin=subprocess.DEVNULL, start_new_session=True)
+
+    def wait(self):
+        """Returns (succeeded, output)."""
+        try:
+            status = self._child.wait()
+        except BaseException:
+            self.stop()
+            raise
+        self._log.seek(0)
+        output = self._log.read()
+        self._log.close()
+        return status == 0, output
+
+    def stop(self):
+        if self._child.poll() is None:
+            _end_group(self._child)
+        self._log.close()
+
+
 def ninja(build_dir, targets, jobs):
     """Builds targets; returns (succeeded, output)."""
-    with tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace") as log:
-        status, _ = _run(["nice", "ninja", "-C", build_dir, f"-j{jobs}", *targets], None, None, log)
-        log.seek(0)
-        return status == 0, log.read()
+    return Build(build_dir, targets, jobs).wait()
 
 
 def run_test_program(program, timeout):

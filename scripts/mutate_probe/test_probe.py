@@ -70,10 +70,13 @@ rule cc
 rule ar
   command = cp $in $out
 rule link
-  command = cp $in tests/lib/linked.o && cp check.sh $out && chmod +x $out
+  command = cp $in $dir/linked.o && cp check.sh $out && chmod +x $out
 build lib/a.o: cc {src}
 build lib/liba.a: ar lib/a.o
 build tests/lib/lib_tests | tests/lib/linked.o: link lib/liba.a
+  dir = tests/lib
+build tests/app/app_tests | tests/app/linked.o: link lib/liba.a
+  dir = tests/app
 """
 _CHECK_SH = """\
 #!/bin/sh
@@ -101,9 +104,11 @@ def read(path):
 
 
 def toy_probe(repo, build):
-    program = TestProgram(os.path.join(build, "tests/lib/lib_tests"), "tests/lib/lib_tests", build,
-                          frozenset([os.path.join(repo, "lib", "a.cpp")]))
-    return Probe(repo, build, [program], SourceGuard(repo), 1, 30)
+    """The toy's two test programs: the library's own and one above it."""
+    sources = frozenset([os.path.join(repo, "lib", "a.cpp")])
+    programs = [TestProgram(os.path.join(build, target), target, build, sources)
+                for target in ("tests/app/app_tests", "tests/lib/lib_tests")]
+    return Probe(repo, build, programs, SourceGuard(repo), 1, 30)
 
 
 def toy_fault(line, before, after):
@@ -118,6 +123,7 @@ class ToyTreeTest(unittest.TestCase):
         self.src = os.path.join(self.repo, "lib", "a.cpp")
         os.makedirs(os.path.join(self.repo, "lib"))
         os.makedirs(os.path.join(self.build, "tests", "lib"))
+        os.makedirs(os.path.join(self.build, "tests", "app"))
         with open(self.src, "w") as f:
             f.write(_SOURCE)
         with open(os.path.join(self.build, "check.sh"), "w") as f:
@@ -137,9 +143,9 @@ class ToyTreeTest(unittest.TestCase):
 
 
 class VerdictTest(ToyTreeTest):
-    CASES = [((2, "7", "8"), "missed", "ran lib_tests"),
+    CASES = [((2, "7", "8"), "missed", "ran lib_tests, app_tests"),
              ((1, "==", "!="), "caught", "lib_tests: Toy.Case"),
-             ((3, "true", "false"), "equivalent", "the compiler made the same object code"),
+             ((3, "true", "false"), "equivalent", "the compiler made the same code"),
              ((4, "&&", "||"), "not compiled", None)]
 
     def test_each_verdict_restores_the_source_and_leaves_a_consistent_build(self):
@@ -163,7 +169,7 @@ class VerdictTest(ToyTreeTest):
         # not hide that the library still holds an earlier mutant.
         for fault, status, _ in self.CASES:
             self.assertEqual(probe.try_fault(toy_fault(*fault)).status, status)
-        self.assertTrue(probe.rebuild_originals())
+        self.assertTrue(probe.finish(relink=True))
         self.assertTrue(build_is_current(self.build))
         self.assertEqual(read(os.path.join(self.build, "tests/lib/linked.o")), read(objects[1]))
         self.assertEqual([os.stat(p).st_mtime_ns for p in objects], times)
@@ -182,9 +188,11 @@ sys.path.insert(0, {scripts!r})
 from mutate_probe.guard import Interrupted, raise_on_stop_signals
 from mutate_probe.test_probe import toy_fault, toy_probe
 raise_on_stop_signals()
+probe = toy_probe({repo!r}, {build!r})
 try:
-    toy_probe({repo!r}, {build!r}).try_fault(toy_fault(5, "true", "false"))
+    probe.try_fault(toy_fault(5, "true", "false"))
 except Interrupted:
+    probe.finish(relink=False)
     sys.exit(130)
 """
 
