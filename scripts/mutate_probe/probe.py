@@ -19,6 +19,7 @@ class Result:
     status: str           # "caught", "missed", "not compiled" or "equivalent"
     detail: str = ""
     seconds: float = 0.0
+    testing: float = 0.0  # seconds spent in test programs; the rest is building
     ran: list = field(default_factory=list)
 
 
@@ -155,9 +156,10 @@ class Probe:
         programs = self._in_order(fault, self.programs_linking(fault.path))
         if not programs:
             return Result(fault, "missed", "no test program links the file")
-        ran = []
+        ran, testing = [], 0.0
         # The likeliest catcher alone, then the others as many at a time as
-        # ninja runs jobs; each batch links while the one before it runs.
+        # there are jobs, run together; each batch links while the one
+        # before it runs.
         batches = [programs[:1]] + [programs[i:i + self.jobs] for i in range(1, len(programs), self.jobs)]
         next_build = self._start_build(batches[0])
         for k, batch in enumerate(batches):
@@ -166,26 +168,28 @@ class Probe:
                 return Result(fault, "not compiled", _first_error(log), ran=ran)
             next_build = self._start_build(batches[k + 1]) if k + 1 < len(batches) else None
             stop_next = True
+            testing_started = time.monotonic()
             try:
                 failure = self._run_until_failure(batch, ran)
                 stop_next = failure is not None
             finally:
+                testing += time.monotonic() - testing_started
                 if next_build and stop_next:
                     next_build.stop()
             if failure:
-                return Result(fault, "caught", failure, ran=ran)
-        return Result(fault, "missed", "ran " + ", ".join(ran), ran=ran)
+                return Result(fault, "caught", failure, testing=testing, ran=ran)
+        return Result(fault, "missed", "ran " + ", ".join(ran), testing=testing, ran=ran)
 
     def _run_until_failure(self, batch, ran):
-        """Runs the programs in turn; returns what the first failing one
+        """Runs the programs together; returns what the first to fail
         reported, or None."""
-        for p in batch:
-            ran.append(p.name)
-            outcome = runner.run_test_program(p, self._time_limit(p))
-            if outcome.failed:
-                self.catches[p.target] = self.catches.get(p.target, 0) + 1
-                return f"{p.name}: {outcome.reason}"
-        return None
+        ran.extend(p.name for p in batch)
+        failure = runner.run_together([runner.TestRun(p, self._time_limit(p)) for p in batch])
+        if not failure:
+            return None
+        run, outcome = failure
+        self.catches[run.program.target] = self.catches.get(run.program.target, 0) + 1
+        return f"{run.program.name}: {outcome.reason}"
 
     def _start_build(self, batch):
         targets = [p.target for p in batch]

@@ -25,7 +25,8 @@ def verdict_line(index, total, result, text):
     width = len(str(total))
     return (f"[{index:>{width}}/{total}] {result.status:<12} {result.fault.key}\n"
             f"{'':{2 * width + 4}}{change_text(result.fault, text)}\n"
-            f"{'':{2 * width + 4}}{result.detail} ({result.seconds:.1f} s)")
+            f"{'':{2 * width + 4}}{result.detail} ({result.seconds:.1f} s, "
+            f"{result.testing:.1f} s of it testing)")
 
 
 def _layer(folder):
@@ -70,4 +71,4 @@ def write_json(path, results):
         for r in results:
             f.write(json.dumps({"key": r.fault.key, "kind": r.fault.kind, "folder": r.fault.folder,
                                 "status": r.status, "detail": r.detail,
-                                "seconds": round(r.seconds, 1)}, ensure_ascii=False) + "\n")
+                                "seconds": round(r.seconds, 1), "testing": round(r.testing, 1)}, ensure_ascii=False) + "\n")

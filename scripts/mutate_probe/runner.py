@@ -10,6 +10,7 @@ import time
 from dataclasses import dataclass
 
 _FAILED_CASE = re.compile(r"^\[  FAILED  \] (\S+)", re.M)
+_POLL_SECONDS = 0.02
 
 
 @dataclass
@@ -19,63 +20,51 @@ class Outcome:
     reason: str = ""  # the first failing case, the signal, or "timed out"
 
 
-def _run(cmd, cwd, timeout, log):
-    """Runs cmd in a process group of its own; returns (exit status or None
-    when it timed out, seconds)."""
-    started = time.monotonic()
-    child = subprocess.Popen(cmd, cwd=cwd, stdout=log, stderr=subprocess.STDOUT,
-                             stdin=subprocess.DEVNULL, start_new_session=True)
-    try:
-        status = child.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        _end_group(child)
-        return None, time.monotonic() - started
-    except BaseException:
-        _end_group(child)
-        raise
-    return status, time.monotonic() - started
+class _Child:
+    """A command in a process group of its own, its output in a temporary file."""
 
+    def __init__(self, cmd, cwd=None):
+        self.started = time.monotonic()
+        self.log = tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace")
+        self.process = subprocess.Popen(cmd, cwd=cwd, stdout=self.log, stderr=subprocess.STDOUT,
+                                        stdin=subprocess.DEVNULL, start_new_session=True)
 
-def _end_group(child):
-    # SIGTERM first: ninja then deletes the outputs its interrupted commands
-    # left half written.
-    for sig, grace in ((signal.SIGTERM, 10), (signal.SIGKILL, None)):
-        try:
-            os.killpg(child.pid, sig)
-        except ProcessLookupError:
-            break
-        try:
-            child.wait(timeout=grace)
-            break
-        except subprocess.TimeoutExpired:
-            continue
+    def output(self):
+        self.log.seek(0)
+        return self.log.read()
+
+    def stop(self):
+        # SIGTERM first: ninja then deletes the outputs its interrupted
+        # commands left half written.
+        for sig, grace in ((signal.SIGTERM, 10), (signal.SIGKILL, None)):
+            if self.process.poll() is not None:
+                break
+            try:
+                os.killpg(self.process.pid, sig)
+                self.process.wait(timeout=grace)
+            except ProcessLookupError:
+                break
+            except subprocess.TimeoutExpired:
+                continue
+        self.log.close()
 
 
 class Build:
     """A ninja run in the background, so that tests can run meanwhile."""
 
     def __init__(self, build_dir, targets, jobs):
-        self._log = tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace")
-        self._child = subprocess.Popen(["nice", "ninja", "-C", build_dir, f"-j{jobs}", *targets],
-                                       stdout=self._log, stderr=subprocess.STDOUT,
-                                       stdin=subprocess.DEVNULL, start_new_session=True)
+        self._child = _Child(["nice", "ninja", "-C", build_dir, f"-j{jobs}", *targets])
 
     def wait(self):
         """Returns (succeeded, output)."""
         try:
-            status = self._child.wait()
-        except BaseException:
-            self.stop()
-            raise
-        self._log.seek(0)
-        output = self._log.read()
-        self._log.close()
-        return status == 0, output
+            status = self._child.process.wait()
+            return status == 0, self._child.output()
+        finally:
+            self._child.stop()
 
     def stop(self):
-        if self._child.poll() is None:
-            _end_group(self._child)
-        self._log.close()
+        self._child.stop()
 
 
 def ninja(build_dir, targets, jobs):
@@ -83,18 +72,63 @@ def ninja(build_dir, targets, jobs):
     return Build(build_dir, targets, jobs).wait()
 
 
-def run_test_program(program, timeout):
-    """Runs one GoogleTest program as CTest would, stopping at its first
+class TestRun:
+    """One GoogleTest program run as CTest would, stopping at its first
     failing case. A crash or a hang counts as a failure."""
-    with tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace") as log:
-        status, seconds = _run([program.path, "--gtest_fail_fast", "--gtest_brief=1", "--gtest_color=no"],
-                               program.workdir, timeout, log)
-        if status == 0:
-            return Outcome(False, seconds)
+
+    def __init__(self, program, timeout):
+        self.program = program
+        self.timeout = timeout
+        self.outcome = None
+        self._child = _Child([program.path, "--gtest_fail_fast", "--gtest_brief=1", "--gtest_color=no"],
+                             program.workdir)
+
+    def poll(self):
+        """The outcome once the program has ended (or run out of time), else None."""
+        seconds = time.monotonic() - self._child.started
+        status = self._child.process.poll()
         if status is None:
-            return Outcome(True, seconds, f"timed out after {timeout:.0f} s")
-        if status < 0:
-            return Outcome(True, seconds, f"killed by {signal.Signals(-status).name}")
-        log.seek(0)
-        case = _FAILED_CASE.search(log.read())
-        return Outcome(True, seconds, case.group(1) if case else f"exit status {status}")
+            if seconds < self.timeout:
+                return None
+            self._child.stop()
+            self.outcome = Outcome(True, seconds, f"timed out after {self.timeout:.0f} s")
+            return self.outcome
+        if status == 0:
+            outcome = Outcome(False, seconds)
+        elif status < 0:
+            outcome = Outcome(True, seconds, f"killed by {signal.Signals(-status).name}")
+        else:
+            case = _FAILED_CASE.search(self._child.output())
+            outcome = Outcome(True, seconds, case.group(1) if case else f"exit status {status}")
+        self._child.stop()
+        self.outcome = outcome
+        return outcome
+
+    def stop(self):
+        self._child.stop()
+
+
+def run_together(runs):
+    """Waits for test runs started together; returns (run, outcome) of the
+    first to fail, stopping the others, or None when all passed."""
+    pending = list(runs)
+    try:
+        while pending:
+            for run in list(pending):
+                outcome = run.poll()
+                if outcome is None:
+                    continue
+                pending.remove(run)
+                if outcome.failed:
+                    return run, outcome
+            time.sleep(_POLL_SECONDS)
+        return None
+    finally:
+        for run in pending:
+            run.stop()
+
+
+def run_test_program(program, timeout):
+    run = TestRun(program, timeout)
+    run_together([run])
+    return run.outcome
