@@ -3,6 +3,7 @@ programs that could notice, put the original back."""
 
 import json
 import os
+import subprocess
 import time
 from dataclasses import dataclass, field
 
@@ -41,6 +42,7 @@ class Probe:
         self.clean_seconds = {}   # program target -> seconds of a run without faults
         self.linked = set()       # test programs some mutant's code was linked into
         self.catches = {}         # program target -> faults it caught in this run
+        self.symbols = {}         # program target -> the symbols it defines
         self.originals = BuildOriginals(os.path.join(guard.dir, "build-originals"))
 
     def programs_linking(self, rel_path):
@@ -54,6 +56,20 @@ class Probe:
         return sorted(programs, key=lambda p: (-_common_prefix(p.test_folder, folder),
                                                -self.catches.get(p.target, 0),
                                                self.clean_seconds.get(p.target, 0), p.name))
+
+    def _holding(self, objects, programs):
+        """The programs into which the linker took the objects: a program
+        that links their library but none of their code cannot notice a
+        fault in it, and need not be linked again."""
+        wanted = set()
+        for o in objects:
+            wanted |= _symbols(self._build_path(o), strong_globals_only=True)
+        if not wanted:
+            return programs
+        for p in programs:
+            if p.target not in self.symbols:
+                self.symbols[p.target] = _symbols(p.path)
+        return [p for p in programs if wanted & self.symbols[p.target] or not self.symbols[p.target]]
 
     def _time_limit(self, program):
         if self.timeout:
@@ -153,9 +169,9 @@ class Probe:
             return Result(fault, "not compiled", _first_error(log))
         if all(self.originals.same_code(self._build_path(o)) for o in objects):
             return Result(fault, "equivalent", "the compiler made the same code")
-        programs = self._in_order(fault, self.programs_linking(fault.path))
+        programs = self._in_order(fault, self._holding(objects, self.programs_linking(fault.path)))
         if not programs:
-            return Result(fault, "missed", "no test program links the file")
+            return Result(fault, "missed", "no test program links the file's code")
         ran, testing = [], 0.0
         # The likeliest catcher alone, then the others as many at a time as
         # there are jobs, run together; each batch links while the one
@@ -195,6 +211,18 @@ class Probe:
         targets = [p.target for p in batch]
         self.linked.update(targets)
         return runner.Build(self.build_dir, targets, self.jobs)
+
+
+def _symbols(path, strong_globals_only=False):
+    """The names of the symbols a binary defines (none if nm cannot read it)."""
+    result = subprocess.run(["nm", "--defined-only", *(["-g"] if strong_globals_only else []), path],
+                            capture_output=True, text=True)
+    names = set()
+    for line in result.stdout.splitlines():
+        parts = line.split()
+        if len(parts) == 3 and (not strong_globals_only or parts[1] in "TDBR"):
+            names.add(parts[2])
+    return names
 
 
 def _first_error(log):
