@@ -19,6 +19,7 @@
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TsSkinManager.h"
+#include "tests/platform/windowing/LaterSubclasser.h"
 
 namespace {
 
@@ -331,5 +332,20 @@ TEST_F(SkinnedCombo, FocusedFixedChoiceIsWrittenOnTheHighlightAndADisabledBoxIsF
   EXPECT_NE(faded, ColorToRGB(form->Color()));
   EXPECT_NE(Arrow(), kGlyph[0]);
 }
+
+TEST_F(SkinnedCombo, AProcedureSubclassedOverTheInnerEditAfterTheBoxStaysInItsChain) {
+  const HWND edit = combo->InnerEdit();
+  ASSERT_NE(edit, nullptr);
+  LaterSubclasser later(edit);
+  // The box gives its inner edit back first, then its window goes and
+  // takes the inner edit with it.
+  delete combo;
+  combo = nullptr;
+  driver.runUntilIdle();
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_EQ(LaterSubclasser::Heard(WM_DESTROY), 1) << "the later procedure heard its window go";
+  EXPECT_EQ(LaterSubclasser::Heard(WM_NCDESTROY), 1);
+}
+
 
 }  // namespace
