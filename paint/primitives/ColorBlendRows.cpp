@@ -74,6 +74,7 @@ TRAINER_AVX512 int BlendRow512(std::uint8_t* row, int count, const ColorBlendTer
   // Per phase: the even bytes' terms for up and down, then the odd bytes'.
   const __m512i one = _mm512_set1_epi16(1);
   __m512i phases[3][4];
+  #pragma GCC unroll 3
   for (int phase = 0; phase < 3; ++phase) {
     phases[phase][0] = _mm512_load_si512(terms.Even[phase]);
     phases[phase][1] = _mm512_sub_epi16(phases[phase][0], one);
@@ -98,6 +99,7 @@ TRAINER_AVX2 int BlendRow256(std::uint8_t* row, int count, const ColorBlendTerms
   // channels 0, 2 and 1, so every group starts on a whole pixel.
   const __m256i one = _mm256_set1_epi16(1);
   __m256i registers[3][4];
+  #pragma GCC unroll 3
   for (int r = 0; r < 3; ++r) {
     registers[r][0] = _mm256_load_si256(reinterpret_cast<const __m256i*>(terms.Even[(2 * r) % 3]));
     registers[r][1] = _mm256_sub_epi16(registers[r][0], one);
@@ -108,6 +110,7 @@ TRAINER_AVX2 int BlendRow256(std::uint8_t* row, int count, const ColorBlendTerms
   const __m256i pOdd = _mm256_set1_epi16(static_cast<short>(terms.Percent << 8));
   int x = 0;
   for (; x + 32 <= count; x += 32) {
+    #pragma GCC unroll 3
     for (int r = 0; r < 3; ++r) {
       auto* at = reinterpret_cast<__m256i*>(row + 3 * x + 32 * r);
       _mm256_storeu_si256(at, BlendBytes256(_mm256_loadu_si256(at), pEven, pOdd, registers[r]));

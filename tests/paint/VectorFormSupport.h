@@ -2,8 +2,11 @@
 // Helpers for the tests that hold the vector forms of the primitives to
 // their plain loops: a cap on the vector steps for one scope, the steps this
 // processor can try, noisy bitmaps and a comparison of every stored byte.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "paint/primitives/VectorSteps.h"
@@ -50,4 +53,28 @@ inline std::pair<int, int> FirstDifference(const Bitmap& a, const Bitmap& b) {
     for (int x = 0; x < a.width(); ++x)
       if (a.pixel(x, y) != b.pixel(x, y)) return {x, y};
   return {-1, -1};
+}
+
+// Paints a copy of `original` with the plain loops and one with each vector
+// form this processor runs: every stored byte of the results must agree.
+template <typename Paint>
+::testing::AssertionResult FormsMatchPlain(const Bitmap& original, Paint paint) {
+  Bitmap plain = original;
+  {
+    VectorStepsCap cap(VectorSteps::Plain);
+    paint(plain);
+  }
+  for (VectorSteps form : VectorFormsHere()) {
+    Bitmap vector = original;
+    {
+      VectorStepsCap cap(form);
+      paint(vector);
+    }
+    if (!SameStorage(plain, vector)) {
+      const auto [x, y] = FirstDifference(plain, vector);
+      return ::testing::AssertionFailure() << VectorStepsName(form) << " differs from the plain loop first at (" << x
+                                           << ", " << y << ")" << (x < 0 ? " (a padding byte)" : "");
+    }
+  }
+  return ::testing::AssertionSuccess();
 }

@@ -1,0 +1,183 @@
+// The vector forms of the key-colour copies and the mask copy against their
+// plain loops: widths around the vector steps, odd offsets, both row orders
+// of source and destination, every key rule, key pixels at the row ends.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "PaintTestSupport.h"
+#include "VectorFormSupport.h"
+#include "paint/primitives/KeyColorCopy.h"
+#include "paint/primitives/MaskCopy.h"
+
+namespace {
+
+// One pixel to past three of the widest steps (16 pixels, 64-pixel groups)
+// and the AVX2 steps (8 pixels, 11 read).
+std::vector<int> WidthsAroundTheSteps() {
+  std::vector<int> widths;
+  for (int w = 1; w <= 70; ++w) widths.push_back(w);
+  for (int w : {95, 96, 97, 127, 128, 129, 191, 192, 193}) widths.push_back(w);
+  return widths;
+}
+
+struct Placement {
+  int SrcX;
+  int DstX;
+};
+constexpr Placement kPlacements[] = {{0, 0}, {1, 3}, {5, 2}};
+
+TColor Near(TColor key, int channel) {
+  const int shift = 8 * channel;
+  return key ^ (1u << shift);
+}
+
+// Noise with key pixels: rows of the picture take them densely, sparsely and
+// not at all, and every row has one at its first and last column (the row's
+// vector tail). Pixels that differ from the key in one byte are sprinkled in.
+void AddKeys(Bitmap& bmp, int rows, int firstColumn, int lastColumn, TColor key, unsigned seed) {
+  for (int y = 0; y < rows; ++y) {
+    const int every = y % 3 == 0 ? 4 : y % 3 == 1 ? 32 : 0;
+    for (int x = firstColumn; x <= lastColumn; ++x) {
+      seed = seed * 1103515245u + 12345u;
+      const unsigned r = (seed >> 16) % 64;
+      if (every != 0 && r % every == 0) bmp.setPixel(x, y, key);
+      else if (r >= 61) bmp.setPixel(x, y, Near(key, static_cast<int>(r - 61)));
+    }
+    bmp.setPixel(firstColumn, y, key);
+    bmp.setPixel(lastColumn, y, key);
+  }
+}
+
+// A picture whose pixel (x, y) is known, to lend key pixels.
+Bitmap Parent(int w, int h, PixelFormat format, bool bottomUp) { return NoiseBitmap(w, h, 77, bottomUp, format); }
+
+}  // namespace
+
+TEST(KeyColorCopyVectorForms, CopyTransRectMatchesThePlainLoop) {
+  // A key whose three bytes differ, so that a form that compares them in the
+  // wrong order differs too.
+  const TColor key = RGB(10, 20, 30);
+  for (bool srcUp : kBothOrders)
+    for (bool dstUp : kBothOrders)
+      for (int width : WidthsAroundTheSteps())
+        for (Placement at : kPlacements) {
+          Bitmap src = NoiseBitmap(at.SrcX + width + 2, 3, static_cast<unsigned>(width), srcUp);
+          AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, key, static_cast<unsigned>(width * 3 + at.SrcX));
+          const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 1000), dstUp);
+          ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+            CopyTransRect(bmp, src, Point(at.DstX, 1), key, Rect(at.SrcX, 0, at.SrcX + width - 1, 2));
+          })) << "width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
+              << " dstUp=" << dstUp;
+        }
+}
+
+TEST(KeyColorCopyVectorForms, CopyTransBitmapsMatchesThePlainLoopUnderEveryKeyRule) {
+  struct Case {
+    std::string Name;
+    std::function<TCacheInfo(Bitmap& dst, Bitmap& parent24, Bitmap& parent32)> Describe;
+    bool UpdateCorners;
+  };
+  TCacheInfo notReady;
+  notReady.FillColor = clBtnFace;
+  const std::vector<Case> cases = {
+      {"parent 24-bit", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, true},
+      // Columns left and right of the picture and a row above it.
+      {"parent 24-bit partly outside", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true},
+      {"parent 32-bit", [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }, true},
+      {"ready, corners kept", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, false},
+      {"not ready: fill colour", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, false},
+      {"parent is the destination", [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, 1, 0); }, true},
+  };
+  for (const Case& c : cases)
+    for (bool srcUp : kBothOrders)
+      for (bool dstUp : kBothOrders)
+        for (int width : WidthsAroundTheSteps())
+          for (Placement at : kPlacements) {
+            Bitmap src = NoiseBitmap(at.SrcX + width + 2, 3, static_cast<unsigned>(width), srcUp);
+            AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, clFuchsia, static_cast<unsigned>(width * 5 + at.DstX));
+            const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 2000), dstUp);
+            Bitmap parent24 = Parent(c.Name.find("outside") != std::string::npos ? width / 2 + 3 : width + 12, 9,
+                                     PixelFormat::Bgr24, !dstUp);
+            Bitmap parent32 = Parent(width + 12, 9, PixelFormat::Bgrx32, dstUp);
+            ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+              CopyTransBitmaps(bmp, src, Point(at.DstX, 1), c.UpdateCorners, c.Describe(bmp, parent24, parent32),
+                               clFuchsia, Rect(at.SrcX, 0, at.SrcX + width - 1, 2));
+            })) << c.Name << " width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
+                << " dstUp=" << dstUp;
+          }
+}
+
+TEST(MaskCopyVectorForms, CopyByMaskMatchesThePlainLoopUnderEveryKeyRule) {
+  struct Case {
+    std::string Name;
+    std::function<TCacheInfo(Bitmap& dst, Bitmap& parent24, Bitmap& parent32)> Describe;
+    bool UpdateCorners;
+  };
+  TCacheInfo notReady;
+  notReady.FillColor = RGB(1, 2, 3);
+  const std::vector<Case> cases = {
+      {"ready: key pixels blended", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, false},
+      {"parent 24-bit", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, true},
+      {"parent 24-bit partly outside", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true},
+      {"parent 32-bit", [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }, true},
+      {"not ready: fill colour", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, true},
+      {"not ready: key pixels skipped", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, false},
+      {"parent is the destination", [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, 1, 0); }, true},
+  };
+  // Image rows 0-2, the mask half three rows below; mask bytes 0 and 255
+  // among the noise.
+  TsMaskData mask;
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  for (const Case& c : cases)
+    for (bool srcUp : kBothOrders)
+      for (bool dstUp : kBothOrders)
+        for (int width : WidthsAroundTheSteps())
+          for (Placement at : kPlacements) {
+            Bitmap src = NoiseBitmap(at.SrcX + width + 2, 6, static_cast<unsigned>(width + 7), srcUp);
+            AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, clFuchsia, static_cast<unsigned>(width * 11 + at.SrcX));
+            for (int x = 0; x < src.width(); x += 3) {
+              src.setPixel(x, 3, RGB(0, 255, 0));
+              src.setPixel(x, 5, RGB(255, 0, 255));
+            }
+            mask.R = Rect(0, 0, src.width(), 6);
+            const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 3000), dstUp);
+            Bitmap parent24 = Parent(c.Name.find("outside") != std::string::npos ? width / 2 + 3 : width + 12, 9,
+                                     PixelFormat::Bgr24, !dstUp);
+            Bitmap parent32 = Parent(width + 12, 9, PixelFormat::Bgrx32, dstUp);
+            ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+              CopyByMask(Bounds(at.DstX, 1, width, 3), Bounds(at.SrcX, 0, width, 3), bmp, mask, c.UpdateCorners,
+                         c.Describe(bmp, parent24, parent32), src);
+            })) << c.Name << " width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
+                << " dstUp=" << dstUp;
+          }
+}
+
+TEST(KeyedRowsVectorForms, RowsEndingTheBitmapsReadNothingPastThem) {
+  // Source, mask half and destination rows that end their bitmaps' storage
+  // (widths whose rows have no padding, every row copied): a step that reads
+  // past a row's end leaves the allocation, which the sanitizer build
+  // reports, and a write past it would show in the comparison.
+  TsMaskData mask;
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  for (bool up : kBothOrders)
+    for (int width : {4, 8, 12, 16, 20, 32, 44, 64, 68, 128}) {
+      Bitmap image = NoiseBitmap(width, 2, 4, up);
+      AddKeys(image, 2, 0, width - 1, clFuchsia, 5);
+      Bitmap src = NoiseBitmap(width, 4, 6, up);  // image rows 0-1, mask rows 2-3
+      AddKeys(src, 2, 0, width - 1, clFuchsia, 7);
+      mask.R = Rect(0, 0, width, 4);
+      Bitmap parent = Parent(width, 2, PixelFormat::Bgr24, up);
+      const Bitmap dst = NoiseBitmap(width, 2, 8, !up);
+      ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+        CopyTransBitmaps(bmp, image, Point(0, 0), true, MakeCacheInfo(&parent), clFuchsia, Rect(0, 0, width - 1, 1));
+      })) << "width=" << width;
+      ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+        CopyByMask(Rect(0, 0, width, 2), Rect(0, 0, width, 2), bmp, mask, true, MakeCacheInfo(&parent), src);
+      })) << "width=" << width;
+    }
+}
