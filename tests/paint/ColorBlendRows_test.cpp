@@ -4,6 +4,7 @@
 #include "PaintTestSupport.h"
 #include "VectorFormSupport.h"
 #include "paint/primitives/BlendPrimitives.h"
+#include "paint/primitives/ColorBlendRows.h"
 
 TEST(BlendColorRectVectorForms, EveryPercentColourByteAndValueMatchThePlainLoop) {
   // Each channel of the row holds every value 0..255, and the three
@@ -41,4 +42,26 @@ TEST(BlendColorRectVectorForms, WidthsAroundTheStepsOffsetsAndRowOrdersMatchTheP
       ASSERT_TRUE(FormsMatchPlain(NoiseBitmap(width, 2, 9, bottomUp),
                                   [&](Bitmap& bmp) { BlendColorRect(bmp, Rect(0, 0, width, 2), 60, clTeal); }))
           << "width=" << width;
+}
+
+TEST(BlendColorRectVectorForms, RowsInBuffersOfTheirOwnSizeReadAndWriteNothingPastThem) {
+  // Each row in an allocation of exactly its bytes: a step reaching past
+  // the row's end leaves it (the sanitizer build reports it). The pixels a
+  // form answers for match the plain loop's table.
+  const int channel[3] = {200, 17, 90};
+  const ColorBlendTerms terms(37, channel);
+  for (VectorSteps form : VectorFormsHere())
+    for (int count = 1; count <= 100; ++count) {
+      const Bitmap noise = NoiseBitmap(count, 1, static_cast<unsigned>(count), false);
+      std::vector<std::uint8_t> row(noise.row(0), noise.row(0) + 3 * count);
+      const int done = BlendColorRowInSteps(row.data(), count, terms, form);
+      ASSERT_LE(done, count);
+      Bitmap plain = noise;
+      {
+        VectorStepsCap cap(VectorSteps::Plain);
+        BlendColorRect(plain, Rect(0, 0, done - 1, 0), 37, RGB(90, 17, 200));
+      }
+      for (int b = 0; b < 3 * count; ++b)
+        ASSERT_EQ(row[b], plain.row(0)[b]) << VectorStepsName(form) << " count=" << count << " byte " << b;
+    }
 }

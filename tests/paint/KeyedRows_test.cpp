@@ -3,6 +3,7 @@
 // of source and destination, every key rule, key pixels at the row ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "PaintTestSupport.h"
 #include "VectorFormSupport.h"
 #include "paint/primitives/KeyColorCopy.h"
+#include "paint/primitives/KeyedRows.h"
 #include "paint/primitives/MaskCopy.h"
 
 namespace {
@@ -180,4 +182,42 @@ TEST(KeyedRowsVectorForms, RowsEndingTheBitmapsReadNothingPastThem) {
         CopyByMask(Rect(0, 0, width, 2), Rect(0, 0, width, 2), bmp, mask, true, MakeCacheInfo(&parent), src);
       })) << "width=" << width;
     }
+}
+
+TEST(KeyedRowsVectorForms, RowsInBuffersOfTheirOwnSizeReadAndWriteNothingPastThem) {
+  // Source, mask and destination rows each in an allocation of exactly
+  // their bytes, so that a step reaching past a row's end leaves the
+  // allocation (the sanitizer build reports it) where a bitmap's row padding
+  // would hide it. The pixels a form answers for are checked against the
+  // per-pixel rule: key pixels kept, others copied or blended.
+  KeyTreatment keys;
+  keys.Rule = KeyRule::Keep;
+  keys.Key[0] = 0xFF;
+  keys.Key[2] = 0xFF;
+  for (VectorSteps form : VectorFormsHere())
+    for (bool blends : {false, true})
+      for (int count = 1; count <= 70; ++count) {
+        const Bitmap noise = NoiseBitmap(count, 3, static_cast<unsigned>(count), false);
+        std::vector<std::uint8_t> src(noise.row(0), noise.row(0) + 3 * count);
+        const std::vector<std::uint8_t> mask(noise.row(1), noise.row(1) + 3 * count);
+        std::vector<std::uint8_t> dst(noise.row(2), noise.row(2) + 3 * count);
+        for (int x = 0; x < count; x += 5) std::copy(keys.Key, keys.Key + 3, src.begin() + 3 * x);
+        std::copy(keys.Key, keys.Key + 3, src.end() - 3);
+        const std::vector<std::uint8_t> before = dst;
+        KeyedRow row;
+        row.Dst = dst.data();
+        row.Src = src.data();
+        row.Mask = blends ? mask.data() : nullptr;
+        row.Count = count;
+        const int done = KeyedRowInSteps(row, keys, form);
+        ASSERT_LE(done, count);
+        for (int b = 0; b < 3 * count; ++b) {
+          const int x = b / 3;
+          const bool key = std::equal(keys.Key, keys.Key + 3, src.begin() + 3 * x);
+          const int expected = x >= done || key ? before[b]
+                               : blends         ? (before[b] * mask[b] + src[b] * (256 - mask[b])) >> 8
+                                                : src[b];
+          ASSERT_EQ(dst[b], expected) << VectorStepsName(form) << " count=" << count << " byte " << b;
+        }
+      }
 }
