@@ -70,8 +70,8 @@ TRAINER_AVX2 inline __m256i BlendBytes256(__m256i v, __m256i pEven, __m256i pOdd
 
 TRAINER_AVX512 int BlendRow512(std::uint8_t* row, int count, const ColorBlendTerms& terms) {
   // 64 bytes a step; 64 = 1 (mod 3), so the channel of a step's first byte
-  // cycles through 0, 1, 2.
-  // Per phase: the even bytes' terms for up and down, then the odd bytes'.
+  // (its phase) cycles through 0, 1, 2. Per phase: the even bytes' terms for
+  // up and down, then the odd bytes'.
   const __m512i one = _mm512_set1_epi16(1);
   __m512i phases[3][4];
   #pragma GCC unroll 3

@@ -22,11 +22,14 @@ struct Bgr {
   }
 };
 
-// The vector forms take rows of 24-bit pixels that do not overlap.
+// The vector forms take rows of 24-bit pixels.
 VectorSteps StepsFor(const Bitmap& dst, const Bitmap& src) {
   return dst.bytesPerPixel() == 3 && src.bytesPerPixel() == 3 ? ActiveVectorSteps() : VectorSteps::Plain;
 }
 
+// The row's leading pixels in vector steps; none when the destination row
+// overlaps the source row, which a copy within one bitmap relies on being
+// read pixel by pixel as it is written.
 int LeadingPixelsInSteps(std::uint8_t* dp, const std::uint8_t* sp, int count, int dstX, int dstY,
                          const KeyTreatment& keys, VectorSteps steps) {
   if (steps == VectorSteps::Plain || RunsOverlap(dp, sp, 3 * count)) return 0;

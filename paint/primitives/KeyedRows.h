@@ -40,8 +40,9 @@ struct KeyedRow {
 
 // Do the leading pixels of the row and answer how many they did; the
 // caller's plain loop does the rest. The AVX-512 form does the whole row
-// (16 pixels a step, the last one under a byte mask); the AVX2 form takes 8
-// pixels a step while 11 remain, as each step reads 32 bytes.
+// (64 pixels a group, then 16 a step, the last step under a byte mask); the
+// AVX2 form takes 8 pixels a step while 11 remain, as each step reads 32
+// bytes.
 int KeyedRowAvx512(const KeyedRow& row, const KeyTreatment& keys);
 int KeyedRowAvx2(const KeyedRow& row, const KeyTreatment& keys);
 
