@@ -25,16 +25,31 @@ std::vector<int> WidthsAroundTheSteps() {
   return widths;
 }
 
-struct Placement {
+// A copy of `Width` pixels from column SrcX to column DstX, with both
+// bitmaps' row orders.
+struct Shape {
+  int Width;
   int SrcX;
   int DstX;
+  bool SrcUp;
+  bool DstUp;
 };
-constexpr Placement kPlacements[] = {{0, 0}, {1, 3}, {5, 2}};
 
-TColor Near(TColor key, int channel) {
-  const int shift = 8 * channel;
-  return key ^ (1u << shift);
+std::vector<Shape> EveryShape() {
+  std::vector<Shape> shapes;
+  for (int width : WidthsAroundTheSteps())
+    for (auto [srcX, dstX] : {std::pair{0, 0}, std::pair{1, 3}, std::pair{5, 2}})
+      for (bool srcUp : kBothOrders)
+        for (bool dstUp : kBothOrders) shapes.push_back({width, srcX, dstX, srcUp, dstUp});
+  return shapes;
 }
+
+std::string Describe(const Shape& s) {
+  return "width=" + std::to_string(s.Width) + " srcX=" + std::to_string(s.SrcX) + " dstX=" + std::to_string(s.DstX) +
+         " srcUp=" + std::to_string(s.SrcUp) + " dstUp=" + std::to_string(s.DstUp);
+}
+
+TColor Near(TColor key, int channel) { return key ^ (1u << (8 * channel)); }
 
 // Noise with key pixels: rows of the picture take them densely, sparsely and
 // not at all, and every row has one at its first and last column (the row's
@@ -53,8 +68,51 @@ void AddKeys(Bitmap& bmp, int rows, int firstColumn, int lastColumn, TColor key,
   }
 }
 
-// A picture whose pixel (x, y) is known, to lend key pixels.
+// A source of `rows` image rows with keys over the shape's columns.
+Bitmap KeyedSource(const Shape& s, int rows, unsigned seed) {
+  Bitmap src = NoiseBitmap(s.SrcX + s.Width + 2, rows, seed, s.SrcUp);
+  AddKeys(src, 3, s.SrcX, s.SrcX + s.Width - 1, clFuchsia, seed * 3);
+  return src;
+}
+
+// A picture to lend key pixels.
 Bitmap Parent(int w, int h, PixelFormat format, bool bottomUp) { return NoiseBitmap(w, h, 77, bottomUp, format); }
+
+// What lies under the copied pixels, for one key rule: the pictures a case
+// may lend from are made per shape (a 24-bit one opposite the destination's
+// row order, narrower than the copy when the case says so, and a 32-bit one).
+struct KeyRuleCase {
+  std::string Name;
+  bool UpdateCorners;
+  std::function<TCacheInfo(Bitmap& dst, Bitmap& parent24, Bitmap& parent32)> Describe;
+  bool NarrowParent = false;
+};
+
+TCacheInfo NotReady(TColor fill) {
+  TCacheInfo ci;
+  ci.FillColor = fill;
+  return ci;
+}
+
+const KeyRuleCase kParent24 = {"parent 24-bit", true, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }};
+// Columns left and right of the picture and a row above it.
+const KeyRuleCase kParentPartlyOutside = {
+    "parent 24-bit partly outside", true, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true};
+const KeyRuleCase kParent32 = {"parent 32-bit", true, [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }};
+
+template <typename Paint>
+void ExpectEveryShapeMatchesThePlainLoop(const std::vector<KeyRuleCase>& cases, int srcRows, Paint paint) {
+  for (const KeyRuleCase& c : cases)
+    for (const Shape& s : EveryShape()) {
+      const Bitmap src = KeyedSource(s, srcRows, static_cast<unsigned>(s.Width * 7 + s.SrcX));
+      const Bitmap dst = NoiseBitmap(s.DstX + s.Width + 3, 5, static_cast<unsigned>(s.Width + 2000), s.DstUp);
+      Bitmap parent24 = Parent(c.NarrowParent ? s.Width / 2 + 3 : s.Width + 12, 9, PixelFormat::Bgr24, !s.DstUp);
+      Bitmap parent32 = Parent(s.Width + 12, 9, PixelFormat::Bgrx32, s.DstUp);
+      ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+        paint(bmp, src, s, c.UpdateCorners, c.Describe(bmp, parent24, parent32));
+      })) << c.Name << " " << Describe(s);
+    }
+}
 
 }  // namespace
 
@@ -62,102 +120,58 @@ TEST(KeyColorCopyVectorForms, CopyTransRectMatchesThePlainLoop) {
   // A key whose three bytes differ, so that a form that compares them in the
   // wrong order differs too.
   const TColor key = RGB(10, 20, 30);
-  for (bool srcUp : kBothOrders)
-    for (bool dstUp : kBothOrders)
-      for (int width : WidthsAroundTheSteps())
-        for (Placement at : kPlacements) {
-          Bitmap src = NoiseBitmap(at.SrcX + width + 2, 3, static_cast<unsigned>(width), srcUp);
-          AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, key, static_cast<unsigned>(width * 3 + at.SrcX));
-          const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 1000), dstUp);
-          ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
-            CopyTransRect(bmp, src, Point(at.DstX, 1), key, Rect(at.SrcX, 0, at.SrcX + width - 1, 2));
-          })) << "width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
-              << " dstUp=" << dstUp;
-        }
+  for (const Shape& s : EveryShape()) {
+    Bitmap src = NoiseBitmap(s.SrcX + s.Width + 2, 3, static_cast<unsigned>(s.Width), s.SrcUp);
+    AddKeys(src, 3, s.SrcX, s.SrcX + s.Width - 1, key, static_cast<unsigned>(s.Width * 3 + s.SrcX));
+    const Bitmap dst = NoiseBitmap(s.DstX + s.Width + 3, 5, static_cast<unsigned>(s.Width + 1000), s.DstUp);
+    ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
+      CopyTransRect(bmp, src, Point(s.DstX, 1), key, Rect(s.SrcX, 0, s.SrcX + s.Width - 1, 2));
+    })) << Describe(s);
+  }
 }
 
 TEST(KeyColorCopyVectorForms, CopyTransBitmapsMatchesThePlainLoopUnderEveryKeyRule) {
-  struct Case {
-    std::string Name;
-    std::function<TCacheInfo(Bitmap& dst, Bitmap& parent24, Bitmap& parent32)> Describe;
-    bool UpdateCorners;
+  const std::vector<KeyRuleCase> cases = {
+      kParent24,
+      kParentPartlyOutside,
+      kParent32,
+      {"ready, corners kept", false, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }},
+      {"not ready: fill colour", false, [](Bitmap&, Bitmap&, Bitmap&) { return NotReady(clBtnFace); }},
+      {"parent is the destination", true, [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, -1, 0); }},
   };
-  TCacheInfo notReady;
-  notReady.FillColor = clBtnFace;
-  const std::vector<Case> cases = {
-      {"parent 24-bit", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, true},
-      // Columns left and right of the picture and a row above it.
-      {"parent 24-bit partly outside", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true},
-      {"parent 32-bit", [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }, true},
-      {"ready, corners kept", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, false},
-      {"not ready: fill colour", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, false},
-      {"parent is the destination", [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, 1, 0); }, true},
-  };
-  for (const Case& c : cases)
-    for (bool srcUp : kBothOrders)
-      for (bool dstUp : kBothOrders)
-        for (int width : WidthsAroundTheSteps())
-          for (Placement at : kPlacements) {
-            Bitmap src = NoiseBitmap(at.SrcX + width + 2, 3, static_cast<unsigned>(width), srcUp);
-            AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, clFuchsia, static_cast<unsigned>(width * 5 + at.DstX));
-            const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 2000), dstUp);
-            Bitmap parent24 = Parent(c.Name.find("outside") != std::string::npos ? width / 2 + 3 : width + 12, 9,
-                                     PixelFormat::Bgr24, !dstUp);
-            Bitmap parent32 = Parent(width + 12, 9, PixelFormat::Bgrx32, dstUp);
-            ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
-              CopyTransBitmaps(bmp, src, Point(at.DstX, 1), c.UpdateCorners, c.Describe(bmp, parent24, parent32),
-                               clFuchsia, Rect(at.SrcX, 0, at.SrcX + width - 1, 2));
-            })) << c.Name << " width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
-                << " dstUp=" << dstUp;
-          }
+  ExpectEveryShapeMatchesThePlainLoop(cases, 3, [](Bitmap& dst, const Bitmap& src, const Shape& s, bool update,
+                                                   const TCacheInfo& ci) {
+    CopyTransBitmaps(dst, src, Point(s.DstX, 1), update, ci, clFuchsia, Rect(s.SrcX, 0, s.SrcX + s.Width - 1, 2));
+  });
 }
 
 TEST(MaskCopyVectorForms, CopyByMaskMatchesThePlainLoopUnderEveryKeyRule) {
-  struct Case {
-    std::string Name;
-    std::function<TCacheInfo(Bitmap& dst, Bitmap& parent24, Bitmap& parent32)> Describe;
-    bool UpdateCorners;
-  };
-  TCacheInfo notReady;
-  notReady.FillColor = RGB(1, 2, 3);
-  const std::vector<Case> cases = {
-      {"ready: key pixels blended", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, false},
-      {"parent 24-bit", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }, true},
-      {"parent 24-bit partly outside", [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true},
-      {"parent 32-bit", [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }, true},
-      {"not ready: fill colour", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, true},
-      {"not ready: key pixels skipped", [&](Bitmap&, Bitmap&, Bitmap&) { return notReady; }, false},
+  const std::vector<KeyRuleCase> cases = {
+      {"ready: key pixels blended", false, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }},
+      kParent24,
+      kParentPartlyOutside,
+      kParent32,
+      {"not ready: fill colour", true, [](Bitmap&, Bitmap&, Bitmap&) { return NotReady(RGB(1, 2, 3)); }},
+      {"not ready: key pixels skipped", false, [](Bitmap&, Bitmap&, Bitmap&) { return NotReady(RGB(1, 2, 3)); }},
       // Key pixels take the pixel left of them, which the plain loop has
       // just blended.
-      {"parent is the destination", [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, -1, 0); }, true},
+      {"parent is the destination", true, [](Bitmap& d, Bitmap&, Bitmap&) { return MakeCacheInfo(&d, -1, 0); }},
   };
-  // Image rows 0-2, the mask half three rows below; mask bytes 0 and 255
-  // among the noise.
-  TsMaskData mask;
-  mask.ImageCount = 1;
-  mask.MaskType = 1;
-  for (const Case& c : cases)
-    for (bool srcUp : kBothOrders)
-      for (bool dstUp : kBothOrders)
-        for (int width : WidthsAroundTheSteps())
-          for (Placement at : kPlacements) {
-            Bitmap src = NoiseBitmap(at.SrcX + width + 2, 6, static_cast<unsigned>(width + 7), srcUp);
-            AddKeys(src, 3, at.SrcX, at.SrcX + width - 1, clFuchsia, static_cast<unsigned>(width * 11 + at.SrcX));
-            for (int x = 0; x < src.width(); x += 3) {
-              src.setPixel(x, 3, RGB(0, 255, 0));
-              src.setPixel(x, 5, RGB(255, 0, 255));
-            }
-            mask.R = Rect(0, 0, src.width(), 6);
-            const Bitmap dst = NoiseBitmap(at.DstX + width + 3, 5, static_cast<unsigned>(width + 3000), dstUp);
-            Bitmap parent24 = Parent(c.Name.find("outside") != std::string::npos ? width / 2 + 3 : width + 12, 9,
-                                     PixelFormat::Bgr24, !dstUp);
-            Bitmap parent32 = Parent(width + 12, 9, PixelFormat::Bgrx32, dstUp);
-            ASSERT_TRUE(FormsMatchPlain(dst, [&](Bitmap& bmp) {
-              CopyByMask(Bounds(at.DstX, 1, width, 3), Bounds(at.SrcX, 0, width, 3), bmp, mask, c.UpdateCorners,
-                         c.Describe(bmp, parent24, parent32), src);
-            })) << c.Name << " width=" << width << " srcX=" << at.SrcX << " dstX=" << at.DstX << " srcUp=" << srcUp
-                << " dstUp=" << dstUp;
-          }
+  // Image rows 0-2 and the mask half three rows below, with mask bytes 0
+  // and 255 among the noise.
+  ExpectEveryShapeMatchesThePlainLoop(cases, 6, [](Bitmap& dst, const Bitmap& image, const Shape& s, bool update,
+                                                   const TCacheInfo& ci) {
+    Bitmap src = image;
+    for (int x = 0; x < src.width(); x += 3) {
+      src.setPixel(x, 3, RGB(0, 255, 0));
+      src.setPixel(x, 5, RGB(255, 0, 255));
+    }
+    TsMaskData mask;
+    mask.ImageCount = 1;
+    mask.MaskType = 1;
+    mask.R = Rect(0, 0, src.width(), 6);
+    CopyByMask(Bounds(s.DstX, 1, s.Width, 3), Bounds(s.SrcX, 0, s.Width, 3), dst, mask, update, ci, src);
+  });
 }
 
 TEST(KeyedRowsVectorForms, RowsEndingTheBitmapsReadNothingPastThem) {
