@@ -125,7 +125,9 @@ int BlendColorRowAvx512(std::uint8_t* row, int count, const ColorBlendTerms& ter
   return BlendRow512(row, count, terms);
 }
 
-int BlendColorRowAvx2(std::uint8_t* row, int count, const ColorBlendTerms& terms) { return BlendRow256(row, count, terms); }
+int BlendColorRowAvx2(std::uint8_t* row, int count, const ColorBlendTerms& terms) {
+  return BlendRow256(row, count, terms);
+}
 
 #else
 

@@ -19,7 +19,11 @@ constexpr int kReach = 11;
 // byte mask:
 constexpr std::uint32_t kPixelStarts = 0x02490249u;
 
-TRAINER_AVX2 inline __m256i Load(const std::uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+TRAINER_AVX2 inline __m256i Load(const std::uint8_t* p) {
+  return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+
+TRAINER_AVX2 inline void Store(std::uint8_t* p, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
 
 TRAINER_AVX2 inline __m256i ToHalves(__m256i loaded) {
   return _mm256_permutevar8x32_epi32(loaded, _mm256_setr_epi32(0, 1, 2, 0, 3, 4, 5, 0));
@@ -111,7 +115,7 @@ TRAINER_AVX2 int KeyedSteps(const KeyedRow& row, const KeyTreatment& keys) {
         if (!_mm256_testz_si256(isKey, isKey)) {
           const std::uint8_t* under = packedParent ? parent->Run(row.DstX + i, row.DstY, kReach) : nullptr;
           if (under == nullptr) {
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), FromHalves(_mm256_blendv_epi8(value, dst, isKey), loaded));
+            Store(d, FromHalves(_mm256_blendv_epi8(value, dst, isKey), loaded));
             const auto marks = static_cast<std::uint32_t>(_mm256_movemask_epi8(isKey)) & kPixelStarts;
             FromParentOneByOne(d, marks, *parent, row.DstX + i, row.DstY);
             continue;
@@ -120,7 +124,7 @@ TRAINER_AVX2 int KeyedSteps(const KeyedRow& row, const KeyTreatment& keys) {
         }
       }
     }
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), FromHalves(value, loaded));
+    Store(d, FromHalves(value, loaded));
   }
   return i;
 }

@@ -94,11 +94,13 @@ TCacheInfo NotReady(TColor fill) {
   return ci;
 }
 
-const KeyRuleCase kParent24 = {"parent 24-bit", true, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }};
+const KeyRuleCase kParent24 = {"parent 24-bit", true,
+                               [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, 4, 2); }};
 // Columns left and right of the picture and a row above it.
 const KeyRuleCase kParentPartlyOutside = {
     "parent 24-bit partly outside", true, [](Bitmap&, Bitmap& p, Bitmap&) { return MakeCacheInfo(&p, -2, -2); }, true};
-const KeyRuleCase kParent32 = {"parent 32-bit", true, [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }};
+const KeyRuleCase kParent32 = {"parent 32-bit", true,
+                               [](Bitmap&, Bitmap&, Bitmap& p) { return MakeCacheInfo(&p, 1, 3); }};
 
 template <typename Paint>
 void ExpectEveryShapeMatchesThePlainLoop(const std::vector<KeyRuleCase>& cases, int srcRows, Paint paint) {
