@@ -11,13 +11,14 @@
 #include <string>
 
 #include "adapters/TacScrollWnd.h"
-#include "controls/SkinnedButtonProperties.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/TsBoundLabel.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "controls/TsComboBoxGeometry.h"
 #include "skin/TsCommonData.h"
-#include "framework/TComboBox.h"
-#include "framework/TLabel.h"
+#include "framework/controls/TComboBox.h"
+#include "framework/controls/TLabel.h"
+#include "platform/windowing/WindowSubclass.h"
 
 class TsComboBox : public TComboBox {
  public:
@@ -110,7 +111,7 @@ class TsComboBox : public TComboBox {
   bool buttonPressed_ = false;
   LookKey builtLook_;
   HWND innerEdit_ = nullptr;
-  WNDPROC innerEditPrevious_ = nullptr;
+  WindowSubclass innerEditSubclass_;
   std::unique_ptr<TacScrollWnd> listAdapter_;
   bool listAttachTried_ = false;
 };

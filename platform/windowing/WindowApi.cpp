@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/windowing/DefaultFrame.h"
+#include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/WinUser.h"
@@ -247,6 +247,10 @@ BOOL GetClientOffset(HWND hwnd, POINT* offset) {
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
   return wm().setWindowPos(hwnd, insertAfter, x, y, cx, cy, flags);
+}
+
+void ChangeFrame(HWND hwnd) {
+  wm().setWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
