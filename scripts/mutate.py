@@ -8,7 +8,7 @@ runs them until one fails, puts the file back and prints whether the fault
 was caught or missed; at the end the score overall and per folder.
 
   scripts/mutate.py --seed 7 --count 100            a seeded sample
-  scripts/mutate.py --only "skin/TacSkinConvertor.cpp:71:'!='->'=='"
+  scripts/mutate.py --only "skin/load/TacSkinConvertor.cpp:71:10:'!='->'=='"
   scripts/mutate.py --list --count 20               the sample, without running it
 
 It works in an existing build directory (--build-dir, default build) and

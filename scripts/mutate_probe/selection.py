@@ -35,7 +35,7 @@ def check_mutable(rel_path):
     if not rel_path.endswith(".cpp"):
         raise SelectionError(f"{rel_path} is not a .cpp file")
     if any(fnmatch.fnmatch(parts[-1], pattern) for pattern in NEVER_FILES):
-        raise SelectionError(f"{rel_path} is a screenshot or demo program")
+        raise SelectionError(f"{rel_path} is a program main or a demo window")
 
 
 def relative(repo, path):
