@@ -46,7 +46,7 @@ def score_lines(results):
     not_compiled = sum(r.status == "not compiled" for r in results)
     equivalent = sum(r.status == "equivalent" for r in results)
     lines.append(f"score: {share(caught, len(counted))}; not counted: {not_compiled} not compiled, "
-                 f"{equivalent} equivalent (same object code)")
+                 f"{equivalent} equivalent (same code)")
     by_folder = defaultdict(lambda: [0, 0])
     by_layer = defaultdict(lambda: [0, 0])
     for r in counted:
@@ -71,4 +71,4 @@ def write_json(path, results):
         for r in results:
             f.write(json.dumps({"key": r.fault.key, "kind": r.fault.kind, "folder": r.fault.folder,
                                 "status": r.status, "detail": r.detail,
-                                "seconds": round(r.seconds, 1), "testing": round(r.testing, 1)}, ensure_ascii=False) + "\n")
+                                "seconds": round(r.seconds, 1), "testing": round(r.testing, 1), "ran": r.ran}, ensure_ascii=False) + "\n")
