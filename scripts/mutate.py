@@ -25,7 +25,7 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from mutate_probe import buildgraph, report, runner, selection  # noqa: E402
+from mutate_probe import buildgraph, report, selection  # noqa: E402
 from mutate_probe.faults import KINDS  # noqa: E402
 from mutate_probe.guard import Interrupted, SourceGuard, raise_on_stop_signals  # noqa: E402
 from mutate_probe.probe import Probe  # noqa: E402

@@ -69,6 +69,7 @@ def score_lines(results):
 def write_json(path, results):
     with open(path, "w", encoding="utf-8") as f:
         for r in results:
-            f.write(json.dumps({"key": r.fault.key, "kind": r.fault.kind, "folder": r.fault.folder,
-                                "status": r.status, "detail": r.detail,
-                                "seconds": round(r.seconds, 1), "testing": round(r.testing, 1), "ran": r.ran}, ensure_ascii=False) + "\n")
+            record = {"key": r.fault.key, "kind": r.fault.kind, "folder": r.fault.folder, "status": r.status,
+                      "detail": r.detail, "seconds": round(r.seconds, 1), "testing": round(r.testing, 1),
+                      "ran": r.ran}
+            f.write(json.dumps(record, ensure_ascii=False) + "\n")
