@@ -3,12 +3,12 @@
 #include "adapters/WindowFrame.h"
 #include "framework/TControl.h"
 #include "paint/primitives/DisabledLook.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsCommonData.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include "adapters/TacComboListWnd.h"
 #include "framework/FrameworkMessages.h"
 #include "framework/streaming/TClassInfo.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
 

@@ -5,7 +5,6 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "paint/primitives/DisabledLook.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -14,6 +13,7 @@
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 

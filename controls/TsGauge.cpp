@@ -7,14 +7,14 @@
 #include "controls/StoreChanged.h"
 #include "controls/TsGaugePlainPainter.h"
 #include "controls/TsGaugeSkinPainter.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TWinControl.h"
-#include "skin/SkinCommandMessage.h"
-#include "platform/graphics/BlockTransfer.h"
-#include "skin/SkinCommands.h"
-#include "skin/TsSkinManager.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
+#include "platform/graphics/BlockTransfer.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/SkinCommands.h"
+#include "skin/TsSkinManager.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
 #include "controls/TsGroupBox.h"
 
 #include "framework/graphics/TBitmap.h"
-#include "paint/primitives/FillPrimitives.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
-#include "framework/streaming/TClassInfo.h"
-#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TsGroupBox::StaticClassInfo() {
   using G = TsGroupBox;

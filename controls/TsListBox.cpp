@@ -4,13 +4,13 @@
 
 #include "adapters/TacScrollAttach.h"
 #include "adapters/WindowFrame.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/FrameworkMessages.h"
+#include "framework/streaming/TClassInfo.h"
 #include "paint/primitives/ColorMath.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 
 const TClassInfo& TsListBox::StaticClassInfo() {

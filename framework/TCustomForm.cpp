@@ -1,8 +1,8 @@
 #include "framework/TCustomForm.h"
 
 #include "framework/ExceptionReport.h"
-#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinUser.h"

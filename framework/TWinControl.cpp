@@ -4,9 +4,9 @@
 
 #include "framework/ExceptionReport.h"
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
 #include "framework/TMouseTracker.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/Fills.h"

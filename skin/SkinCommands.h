@@ -4,8 +4,8 @@
 // windows; the two notices containers and controls send most; and the
 // answers every skinned control gives about itself.
 #include "framework/FrameworkMessages.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinTypes.h"
+#include "skin/SkinCommandMessage.h"
 
 class TControl;
 class TWinControl;

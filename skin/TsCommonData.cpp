@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
-#include "framework/controls/TEdit.h"
-#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
+#include "framework/controls/TEdit.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "skin/SkinCommands.h"
-#include "skin/load/SkinText.h"
 #include "skin/TacEngineFlags.h"
-#include "skin/frame/TsFrameSkinOwner.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TsFrameSkinOwner.h"
+#include "skin/load/SkinText.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "framework/FrameworkMessages.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TPersistent.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/SkinRecords.h"
 #include "platform/Color.h"
 #include "platform/windowing/WinTypes.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/TTimer.h"
+#include "framework/graphics/TBitmap.h"
 
 class TsCommonData;
 

@@ -8,11 +8,15 @@
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TClassRegistry.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/FileBytes.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/TacSkinBroadcast.h"
+#include "skin/frame/TacShowWindowFade.h"
+#include "skin/frame/TacSkinnedForms.h"
+#include "skin/hook/TacWindowHook.h"
 #include "skin/load/ESkinLoadError.h"
 #include "skin/load/TacIniFile.h"
 #include "skin/load/TacSkinConvertor.h"
@@ -20,11 +24,7 @@
 #include "skin/load/TacSkinList.h"
 #include "skin/load/TacSkinLoadContext.h"
 #include "skin/load/TacSkinLoader.h"
-#include "skin/TacSkinBroadcast.h"
-#include "skin/frame/TacShowWindowFade.h"
 #include "skin/load/TacSkinPaths.h"
-#include "skin/frame/TacSkinnedForms.h"
-#include "skin/hook/TacWindowHook.h"
 
 TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;

@@ -12,12 +12,12 @@
 
 #include "framework/Events.h"
 #include "framework/TComponent.h"
-#include "platform/windowing/WinTypes.h"
 #include "paint/TsSkinContent.h"
+#include "platform/windowing/WinTypes.h"
+#include "skin/load/TsStoredSkins.h"
 #include "skin/settings/TacAnimEffects.h"
 #include "skin/settings/TacMenuSupport.h"
 #include "skin/settings/TacThirdParty.h"
-#include "skin/load/TsStoredSkins.h"
 
 class TClassRegistry;
 class TCustomForm;

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "controls/buttons/SkinnedButtonSettings.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TButton.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/graphics/Region.h"
 #include "skin/TsFadeTimer.h"
 

@@ -4,14 +4,14 @@
 #include <cstring>
 
 #include "platform/graphics/Gdi.h"
+#include "platform/windowing/InputRouter.h"
+#include "platform/windowing/PaintScheduler.h"
+#include "platform/windowing/WinUser.h"
+#include "platform/windowing/WindowManager.h"
 #include "platform/windowing/nonclient/CaptionDragTracker.h"
 #include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/nonclient/FrameButtonTracker.h"
-#include "platform/windowing/InputRouter.h"
-#include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/nonclient/ScrollBarTracker.h"
-#include "platform/windowing/WinUser.h"
-#include "platform/windowing/WindowManager.h"
 
 namespace {
 POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }

@@ -6,19 +6,19 @@
 #include "skin/load/TacSkinList.h"
 
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
+#include "skin/TsBackgroundRequest.h"
+#include "skin/TsSkinManager.h"
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TacScreenSnap.h"
 #include "skin/frame/TacShowWindowFade.h"
-#include "skin/load/TacSkinList.h"
 #include "skin/frame/TacSkinnedForms.h"
-#include "skin/TsBackgroundRequest.h"
-#include "skin/TsSkinManager.h"
+#include "skin/load/TacSkinList.h"
 
 const TClassInfo& TsTitleIcon::StaticClassInfo() {
   static const TClassInfo info("TsTitleIcon", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {

@@ -17,8 +17,8 @@
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
 #include "framework/TControlSubclass.h"
-#include "skin/frame/TacSysMenu.h"
 #include "skin/TsCommonData.h"
+#include "skin/frame/TacSysMenu.h"
 #include "skin/frame/TsFrameSkinOwner.h"
 #include "skin/frame/TsTitleButton.h"
 

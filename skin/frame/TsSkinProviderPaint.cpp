@@ -13,8 +13,8 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SkinCommands.h"
-#include "skin/frame/TacFrameMetrics.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "framework/TCustomForm.h"
 #include "paint/MaskImagePainter.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/frame/TacFrameMetrics.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
 namespace {

@@ -4,12 +4,12 @@
 
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
 #include "paint/SkinTextPainter.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

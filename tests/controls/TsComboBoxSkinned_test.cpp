@@ -12,9 +12,9 @@
 #include "adapters/TacComboListWnd.h"
 #include "controls/TsComboBox.h"
 #include "framework/controls/TButton.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "tests/platform/windowing/LaterSubclasser.h"
 #include "tests/skin/SkinOnScreen.h"
 

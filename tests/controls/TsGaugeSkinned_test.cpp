@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsGauge.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "tests/skin/SkinOnScreen.h"
 

@@ -4,10 +4,10 @@
 // the routines that put a cache and windowless children on the screen.
 #include <gtest/gtest.h>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/Fills.h"
 #include "skin/CacheToScreen.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "tests/skin/SkinStateFixture.h"

@@ -7,11 +7,11 @@
 
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
+#include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
 #include "skin/TacEngineFlags.h"
-#include "skin/SkinCommands.h"
-#include "skin/frame/TacShowWindowFade.h"
 #include "skin/TsFadeTimer.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/SkinStateFixture.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/controls/TEdit.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/frame/TacShowWindowFade.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsBackgroundRequest.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {
