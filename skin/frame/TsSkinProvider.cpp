@@ -131,7 +131,7 @@ void TsSkinProvider::SetTitleSkin(const std::string& value) {
 bool TsSkinProvider::Skinned() const { return attached_ && skinData_->Skinned() && !form_->IsDestroying(); }
 
 void TsSkinProvider::FrameSectionChanged() {
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   skinData_->EmptyCache();
 }
 
@@ -172,14 +172,14 @@ void TsSkinProvider::SkinLoaded() {
   TakeStyle();
   TakeButtonMasks();
   ApplyGlobalColor(true);
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   if (!TsSkinManager::NewSkin()) RepaintFrame();
 }
 
 void TsSkinProvider::SkinRemoved() {
   if (styleTaken_) RestoreStyle();
   skinData_->EmptyCache();
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   hotHit_ = 0;
   for (TsFrameButtonState& b : buttons_) b = TsFrameButtonState{};
   ApplyGlobalColor(false);
@@ -189,7 +189,7 @@ void TsSkinProvider::SkinRemoved() {
 
 void TsSkinProvider::RepaintFrame() {
   if (!attached_) return;
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   if (form_->HandleAllocated() && !form_->IsLoading() && IsWindowVisible(form_->Handle()))
     RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
 }
@@ -204,9 +204,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message) {
   const auto* manager = reinterpret_cast<const TsSkinManager*>(message.LParam);
   const bool ours = manager == skinData_->SkinManager();
   switch (SkinCommandOf(message.WParam)) {
-    case SKC_QUERY_SKINNED: message.Result = 1; return true;
     case SKC_GET_FRAME_PROVIDER: message.Result = reinterpret_cast<LRESULT>(this); return true;
-    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
     case SKC_CACHE_MODE: message.Result = skinData_->PaintMode; return true;
     case SKC_GET_CLIENT_OFFSET: {
       const TPoint offset = TacFrameMetrics::ClientOffset(*form_);
@@ -275,7 +273,8 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
     return;
   }
   if (message.Msg == SM_SKINCOMMAND) {
-    if (!HandleSkinCommand(message)) CallPrevious(message);
+    if (!RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); }))
+      CallPrevious(message);
     return;
   }
   if (!Skinned()) {
@@ -308,7 +307,7 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
       const bool active = message.WParam != 0;
       if (active != active_) {
         active_ = active;
-        skinData_->BackgroundChanged = true;
+        skinData_->MarkCacheStale();
       }
       CallPrevious(message);
       return;
@@ -316,7 +315,7 @@ void TsSkinProvider::NewWndProc(TMessage& message) {
     case WM_SIZE:
     case WM_SETTEXT:
     case WM_STYLECHANGED:
-      skinData_->BackgroundChanged = true;
+      skinData_->MarkCacheStale();
       CallPrevious(message);
       if (message.Msg != WM_STYLECHANGED && form_->HandleAllocated())
         RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);

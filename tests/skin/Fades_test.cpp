@@ -36,12 +36,12 @@ class TFadingButton : public TCustomControl {
   void RebuildCache() {
     TBitmap& cache = SkinData.PrepareCache();
     FillRect(cache.Canvas().Handle(), Rect(0, 0, cache.Width(), cache.Height()), Hot ? kHot : kNormal);
-    SkinData.BackgroundChanged = false;
+    SkinData.CacheRebuilt();
   }
 
  protected:
   void Paint() override {
-    if (SkinData.BackgroundChanged) RebuildCache();
+    if (SkinData.BackgroundChanged()) RebuildCache();
     TBitmap& cache = *SkinData.CacheBmp();
     BitBlt(Canvas().Handle(), 0, 0, cache.Width(), cache.Height(), cache.Canvas().Handle(), 0, 0, SRCCOPY);
   }
