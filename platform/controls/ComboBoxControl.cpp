@@ -4,9 +4,7 @@
 
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/ControlPainter.h"
-#include "platform/controls/DialogKeys.h"
 #include "platform/controls/ListBoxControl.h"
-#include "platform/controls/TextCase.h"
 
 void ComboBoxControl::registerClass() {
   WNDCLASS wc;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/controls/ControlMessages.h"
-#include "platform/controls/DialogKeys.h"
 #include "platform/controls/TextCase.h"
 
 ListBoxControl::ListBoxControl(HWND hwnd, const CREATESTRUCT& cs) : StandardControl(hwnd) {
