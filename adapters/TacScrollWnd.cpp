@@ -34,8 +34,8 @@ bool IsBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 }  // namespace
 
 LRESULT ScrollAdapterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* adapter = static_cast<TacScrollWnd*>(GetProp(hwnd, kScrollAdapterProp));
-  if (!adapter) return DefWindowProc(hwnd, msg, wParam, lParam);
+  auto* adapter = static_cast<TacScrollWnd*>(WindowSubclass::OwnerOf(hwnd, kScrollAdapterProp));
+  if (!adapter) return WindowSubclass::PassOn(hwnd, kScrollAdapterProp, msg, wParam, lParam);
   return adapter->WndProc(msg, wParam, lParam);
 }
 
@@ -75,11 +75,9 @@ void TacScrollWnd::Initialize(bool repaintFrame) {
   }
   if (TWinControl* control = TWinControl::FindControl(hwnd_)) {
     control_ = control;
-    previousHandler_ = control->WindowProc;
-    control->WindowProc = [adapter = this](TMessage& m) { m.Result = adapter->WndProc(m.Msg, m.WParam, m.LParam); };
+    controlSubclass_.Install(*control, [adapter = this](TMessage& m) { m.Result = adapter->WndProc(m.Msg, m.WParam, m.LParam); });
   } else {
-    previousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtr(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScrollAdapterProc)));
+    windowSubclass_.Install(hwnd_, &ScrollAdapterProc, this);
   }
   subclassed_ = true;
   if (repaintFrame) ChangeFrame(hwnd_);
@@ -90,11 +88,8 @@ void TacScrollWnd::Detach() {
   detached_ = true;
   if (!subclassed_) return;
   subclassed_ = false;
-  if (control_) {
-    control_->WindowProc = previousHandler_;
-  } else if (IsWindow(hwnd_) && previousProc_) {
-    SetWindowLongPtr(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-  }
+  controlSubclass_.Release();
+  windowSubclass_.Release();
   if (!IsWindow(hwnd_)) return;
   RemoveProp(hwnd_, kScrollAdapterProp);
   TacScrollTracking& t = ScrollTracking();
@@ -109,13 +104,10 @@ void TacScrollWnd::Detach() {
 LRESULT TacScrollWnd::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (control_) {
     TMessage message{msg, wParam, lParam, 0};
-    // A copy: the handler may put another in its place while it runs.
-    TWndMethod previous = previousHandler_;
-    if (previous) previous(message);
+    controlSubclass_.CallPrevious(message);
     return message.Result;
   }
-  if (previousProc_) return CallWindowProc(previousProc_, hwnd_, msg, wParam, lParam);
-  return DefWindowProc(hwnd_, msg, wParam, lParam);
+  return windowSubclass_.CallPrevious(msg, wParam, lParam);
 }
 
 TControl* TacScrollWnd::OwnerControl() const {

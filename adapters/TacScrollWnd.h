@@ -6,18 +6,20 @@
 // presses, holds and drags into the scroll notifications the window expects.
 //
 // The adapter subclasses the window: a framework control's message handler
-// is taken over (the previous one hears what the adapter does not consume),
-// a plain window's procedure is replaced. The window property "ACSBSC" leads
-// from the window to its adapter.
+// is taken over (TControlSubclass), a plain window's procedure is replaced
+// (WindowSubclass); the previous one hears what the adapter does not
+// consume. The window property "ACSBSC" leads from the window to its adapter.
 #include <memory>
 
 #include "adapters/TacScrollBar.h"
 #include "adapters/TacScrollGeometry.h"
 #include "framework/TControl.h"
+#include "framework/TControlSubclass.h"
 #include "paint/CacheInfo.h"
 #include "platform/Geometry.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/windowing/WinTypes.h"
+#include "platform/windowing/WindowSubclass.h"
 
 class TsCommonData;
 class TsSkinManager;
@@ -37,7 +39,8 @@ class TacScrollWnd {
   // repaintFrame the platform recomputes and redraws the frame. Called once
   // the adapter has its final type, since messages may arrive at once.
   void Initialize(bool repaintFrame = true);
-  // Gives the window its procedure back and forgets it.
+  // Gives the window back (its procedure only while the adapter's is still
+  // on top) and forgets it.
   void Detach();
   bool Detached() const { return detached_; }
   // The adapter of a window, or null.
@@ -125,8 +128,8 @@ class TacScrollWnd {
   bool detached_ = false;
   bool subclassed_ = false;
   TWinControl* control_ = nullptr;  // the control whose handler was taken over
-  TWndMethod previousHandler_;
-  WNDPROC previousProc_ = nullptr;
+  TControlSubclass controlSubclass_;
+  WindowSubclass windowSubclass_{kScrollAdapterProp};
   // Cleared by the destructor: a handler that may free the adapter checks it.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 

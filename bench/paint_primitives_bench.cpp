@@ -10,6 +10,7 @@
 #include "paint/GradientPainter.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/MaskCopy.h"
+#include "paint/primitives/VectorSteps.h"
 
 namespace {
 
@@ -27,6 +28,18 @@ Bitmap Noise(int w, int h, unsigned seed) {
   }
   return bmp;
 }
+
+// The colour blend, the key-colour copy and the mask copy run with the
+// vector steps the processor offers (the label names them) and, under the
+// names ending in /avx2 and /plain, capped at the narrower forms.
+class StepsCap {
+ public:
+  StepsCap(benchmark::State& state, VectorSteps widest) {
+    LimitVectorSteps(widest);
+    state.SetLabel(VectorStepsName(ActiveVectorSteps()));
+  }
+  ~StepsCap() { LimitVectorSteps(VectorSteps::Avx512); }
+};
 
 // The bytes one pass over the picture touches, copied with memcpy.
 void BM_Memcpy(benchmark::State& state) {
@@ -52,7 +65,8 @@ void BM_SumBitmapRect(benchmark::State& state) {
 }
 BENCHMARK(BM_SumBitmapRect);
 
-void BM_CopyByMask(benchmark::State& state) {
+void CopyByMaskAt(benchmark::State& state, VectorSteps widest) {
+  const StepsCap cap(state, widest);
   // Image on top, mask half below.
   const Bitmap src = Noise(kWidth, kHeight * 2, 4);
   TsMaskData mask;
@@ -66,9 +80,13 @@ void BM_CopyByMask(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 3);
 }
+void BM_CopyByMask(benchmark::State& state) { CopyByMaskAt(state, VectorSteps::Avx512); }
 BENCHMARK(BM_CopyByMask);
+BENCHMARK_CAPTURE(CopyByMaskAt, avx2, VectorSteps::Avx2);
+BENCHMARK_CAPTURE(CopyByMaskAt, plain, VectorSteps::Plain);
 
-void BM_BlendColorRect(benchmark::State& state) {
+void BlendColorRectAt(benchmark::State& state, VectorSteps widest) {
+  const StepsCap cap(state, widest);
   Bitmap dst = Noise(kWidth, kHeight, 6);
   for (auto _ : state) {
     BlendColorRect(dst, Rect(0, 0, kWidth, kHeight), 40, RGB(30, 140, 220));
@@ -76,9 +94,13 @@ void BM_BlendColorRect(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 3);
 }
+void BM_BlendColorRect(benchmark::State& state) { BlendColorRectAt(state, VectorSteps::Avx512); }
 BENCHMARK(BM_BlendColorRect);
+BENCHMARK_CAPTURE(BlendColorRectAt, avx2, VectorSteps::Avx2);
+BENCHMARK_CAPTURE(BlendColorRectAt, plain, VectorSteps::Plain);
 
-void BM_CopyTransBitmaps(benchmark::State& state) {
+void CopyTransBitmapsAt(benchmark::State& state, VectorSteps widest) {
+  const StepsCap cap(state, widest);
   Bitmap src = Noise(kWidth, kHeight, 7);
   // Every eighth pixel is the key colour, borrowed from the parent picture.
   for (int y = 0; y < kHeight; ++y)
@@ -92,7 +114,10 @@ void BM_CopyTransBitmaps(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 3);
 }
+void BM_CopyTransBitmaps(benchmark::State& state) { CopyTransBitmapsAt(state, VectorSteps::Avx512); }
 BENCHMARK(BM_CopyTransBitmaps);
+BENCHMARK_CAPTURE(CopyTransBitmapsAt, avx2, VectorSteps::Avx2);
+BENCHMARK_CAPTURE(CopyTransBitmapsAt, plain, VectorSteps::Plain);
 
 void BM_PaintGradVertical(benchmark::State& state) {
   Bitmap dst(kWidth, kHeight);

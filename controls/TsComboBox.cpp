@@ -29,7 +29,7 @@ const TClassInfo& TsComboBox::StaticClassInfo() {
   return info;
 }
 
-TsComboBox::TsComboBox(TComponent* owner) : TComboBox(owner) {
+TsComboBox::TsComboBox(TComponent* owner) : TComboBox(owner), innerEditSubclass_(kInnerEditProp) {
   SetDropDownCount(16);
   skinData_.SetSkinSection("COMBOBOX");
 }
@@ -109,8 +109,8 @@ void TsComboBox::ApplySystemColors() {
 // ---- the inner edit -------------------------------------------------------------
 
 LRESULT InnerEditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* box = static_cast<TsComboBox*>(GetProp(edit, kInnerEditProp));
-  if (!box) return DefWindowProc(edit, msg, wParam, lParam);
+  auto* box = static_cast<TsComboBox*>(WindowSubclass::OwnerOf(edit, kInnerEditProp));
+  if (!box) return WindowSubclass::PassOn(edit, kInnerEditProp, msg, wParam, lParam);
   return box->InnerEditMessage(edit, msg, wParam, lParam);
 }
 
@@ -119,18 +119,12 @@ void TsComboBox::SubclassInnerEdit() {
   SendMessage(Handle(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
   if (!info.hwndItem || !IsWindow(info.hwndItem)) return;
   innerEdit_ = info.hwndItem;
-  SetProp(innerEdit_, kInnerEditProp, this);
-  innerEditPrevious_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtr(innerEdit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InnerEditProc)));
+  innerEditSubclass_.Install(innerEdit_, &InnerEditProc, this);
 }
 
 void TsComboBox::ReleaseInnerEdit() {
-  if (innerEdit_ && IsWindow(innerEdit_)) {
-    if (innerEditPrevious_) SetWindowLongPtr(innerEdit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(innerEditPrevious_));
-    RemoveProp(innerEdit_, kInnerEditProp);
-  }
+  innerEditSubclass_.Release();
   innerEdit_ = nullptr;
-  innerEditPrevious_ = nullptr;
 }
 
 void TsComboBox::PlaceInnerEdit() {
@@ -143,12 +137,11 @@ void TsComboBox::PlaceInnerEdit() {
 }
 
 LRESULT TsComboBox::InnerEditMessage(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = innerEditPrevious_;
-  auto passOn = [&] { return previous ? CallWindowProc(previous, edit, msg, wParam, lParam) : DefWindowProc(edit, msg, wParam, lParam); };
+  auto passOn = [&] { return innerEditSubclass_.CallPrevious(msg, wParam, lParam); };
   switch (msg) {
     case WM_NCDESTROY:
       ReleaseInnerEdit();
-      return previous ? CallWindowProc(previous, edit, msg, wParam, lParam) : 0;
+      return passOn();
     case WM_PAINT:
       if (!InnerEditPaints()) {
         // The idle edit shows the box's own picture, text and all: the box

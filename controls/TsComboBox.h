@@ -18,6 +18,7 @@
 #include "skin/TsCommonData.h"
 #include "framework/controls/TComboBox.h"
 #include "framework/controls/TLabel.h"
+#include "platform/windowing/WindowSubclass.h"
 
 class TsComboBox : public TComboBox {
  public:
@@ -110,7 +111,7 @@ class TsComboBox : public TComboBox {
   bool buttonPressed_ = false;
   LookKey builtLook_;
   HWND innerEdit_ = nullptr;
-  WNDPROC innerEditPrevious_ = nullptr;
+  WindowSubclass innerEditSubclass_;
   std::unique_ptr<TacScrollWnd> listAdapter_;
   bool listAttachTried_ = false;
 };

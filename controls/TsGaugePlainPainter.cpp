@@ -76,14 +76,19 @@ void TsGaugePlainPainter::DrawBar(TCanvas& canvas, const TRect& area) const {
   }
 }
 
-void TsGaugePlainPainter::DrawPie(TCanvas& canvas, const TRect& area) const {
+TSize TsGaugePlainPainter::PrepareRoundFace(TCanvas& canvas, const TRect& area) const {
   const int extra = gauge_.BorderStyle() == bsSingle ? 1 : 0;
-  const int w = area.Right - area.Left + extra;
-  const int h = area.Bottom - area.Top + extra;
   canvas.Brush.SetColor(gauge_.Color());
   canvas.FillRect(area);
   canvas.Brush.SetColor(gauge_.BackColor());
   canvas.Pen.SetColor(gauge_.ForeColor());
+  return {area.Right - area.Left + extra, area.Bottom - area.Top + extra};
+}
+
+void TsGaugePlainPainter::DrawPie(TCanvas& canvas, const TRect& area) const {
+  const TSize face = PrepareRoundFace(canvas, area);
+  const int w = face.cx;
+  const int h = face.cy;
   canvas.Ellipse(Rect(area.Left, area.Top, w, h));
   const int percent = gauge_.PercentDone();
   if (percent <= 0) return;
@@ -95,13 +100,9 @@ void TsGaugePlainPainter::DrawPie(TCanvas& canvas, const TRect& area) const {
 }
 
 void TsGaugePlainPainter::DrawNeedle(TCanvas& canvas, const TRect& area) const {
-  const int extra = gauge_.BorderStyle() == bsSingle ? 1 : 0;
-  const int w = area.Right - area.Left + extra;
-  const int h = area.Bottom - area.Top + extra;
-  canvas.Brush.SetColor(gauge_.Color());
-  canvas.FillRect(area);
-  canvas.Brush.SetColor(gauge_.BackColor());
-  canvas.Pen.SetColor(gauge_.ForeColor());
+  const TSize face = PrepareRoundFace(canvas, area);
+  const int w = face.cx;
+  const int h = face.cy;
   SelectCanvasTools(canvas);
   Pie(canvas.Handle(), area.Left, area.Top, w, 2 * h - 1, area.Left + w, area.Bottom - 1, area.Left,
       area.Bottom - 1);

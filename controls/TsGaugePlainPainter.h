@@ -19,6 +19,9 @@ class TsGaugePlainPainter {
  private:
   void DrawIndicator(TCanvas& canvas, const TRect& area) const;
   void DrawBar(TCanvas& canvas, const TRect& area) const;
+  // The pie and the needle: fills the area, sets the round face's brush
+  // and pen, and answers the face's size (a single border adds a pixel).
+  TSize PrepareRoundFace(TCanvas& canvas, const TRect& area) const;
   void DrawPie(TCanvas& canvas, const TRect& area) const;
   void DrawNeedle(TCanvas& canvas, const TRect& area) const;
   void DrawText(Bitmap& image, const TRect& area) const;

@@ -19,6 +19,14 @@ class CachePictureReader {
     if (cx < 0 || cy < 0 || cx >= width_ || cy >= height_) return nullptr;
     return start_ + cy * delta_ + cx * bytesPerPixel_;
   }
+  // The bytes under `count` destination pixels from (x, y) rightwards, when
+  // all of them lie inside the picture; null otherwise.
+  const std::uint8_t* Run(int x, int y, int count) const {
+    const int cx = x + offsetX_, cy = y + offsetY_;
+    if (cx < 0 || cy < 0 || cx > width_ - count || cy >= height_) return nullptr;
+    return start_ + cy * delta_ + cx * bytesPerPixel_;
+  }
+  int BytesPerPixel() const { return bytesPerPixel_; }
 
  private:
   const std::uint8_t* start_ = nullptr;

@@ -52,19 +52,17 @@ using TsGradArray = std::vector<TsGradPoint>;
 // bottom, -1 for no contour on that side.
 using TsFontColors = std::array<std::int32_t, 5>;
 
-// One skin section; its position in the section list is its skin index.
-struct TsGeneralData {
+// The values of one skin section that a stored skin's collection item
+// (skin/load/TsSkinGeneral.h) carries as they are, declared once for both.
+struct TsSectionValues {
   std::string ParentClass;
   std::string SectionName;
   TColor Color = 0xFFFFFF;
-  TsFontColors FontColor{0, -1, -1, -1, -1};
-  TsFontColors HotFontColor{0, -1, -1, -1, -1};
   bool GiveOwnFont = false;
   bool ReservedBoolean = false;
   std::int32_t Transparency = 0;
   std::int32_t GradientPercent = 0;
   std::string GradientData = " ";
-  TsGradArray GradientArray;
   std::int32_t ImagePercent = 0;
   bool ShowFocus = false;
   bool FadingEnabled = false;
@@ -73,8 +71,17 @@ struct TsGeneralData {
   std::int32_t HotTransparency = 0;
   std::int32_t HotGradientPercent = 0;
   std::string HotGradientData;
-  TsGradArray HotGradientArray;
   std::int32_t HotImagePercent = 0;
+};
+
+// One skin section; its position in the section list is its skin index.
+// Beside the values above: the text colours as numbers and the gradients
+// parsed from their texts.
+struct TsGeneralData : TsSectionValues {
+  TsFontColors FontColor{0, -1, -1, -1, -1};
+  TsFontColors HotFontColor{0, -1, -1, -1, -1};
+  TsGradArray GradientArray;
+  TsGradArray HotGradientArray;
 };
 
 // The global values of the skin's [GLOBALINFO] section.

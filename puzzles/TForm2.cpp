@@ -1,11 +1,10 @@
 #include "puzzles/TForm2.h"
 
+#include <array>
+
 #include "framework/TApplication.h"
 #include "framework/streaming/TClassInfo.h"
-#include "framework/controls/TComboBox.h"
 #include "framework/controls/TImage.h"
-#include "framework/controls/TListBox.h"
-#include "framework/TTimer.h"
 
 namespace {
 
@@ -20,17 +19,8 @@ const TClassInfo& TForm2::StaticClassInfo() {
   return info;
 }
 
-TForm2::TForm2(TComponent* owner) : TForm(owner) {
+TForm2::TForm2(TComponent* owner) : TTaskForm(owner) {
   PublishMethod("FormClose", &TForm2::FormClose);
-  PublishMethod("sComboBox1Change", &TForm2::sComboBox1Change);
-  PublishMethod("sSpeedButton1Click", &TForm2::sSpeedButton1Click);
-  PublishMethod("sButton1Click", &TForm2::sButton1Click);
-  PublishMethod("sBitBtn1Click", &TForm2::sBitBtn1Click);
-  PublishMethod("Timer1Timer", &TForm2::Timer1Timer);
-  PublishField("sListBox1", sListBox1);
-  PublishField("sComboBox1", sComboBox1);
-  PublishField("sGroupBox1", sGroupBox1);
-  PublishField("Timer1", Timer1);
   PublishField("Image1", Image1);
   PublishField("Image3", Image3);
   PublishField("Image4", Image4);
@@ -38,10 +28,10 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
 }
 
 void TForm2::Loaded() {
-  TForm::Loaded();
+  TTaskForm::Loaded();
   // The window has no creation handler of its own; the editor takes its
   // controls as soon as the layout has made them.
-  editor_.Attach(sListBox1, sGroupBox1, Timer1);
+  AttachEditor();
 }
 
 TImage* TForm2::Picture(RiverFigure figure) const {
@@ -59,18 +49,6 @@ void TForm2::FormClose(TObject*, TCloseAction&) {
   if (Application && Application->MainForm() && Application->MainForm() != this) Application->MainForm()->Close();
 }
 
-void TForm2::sComboBox1Change(TObject*) {
-  if (sComboBox1) editor_.AppendLine(sComboBox1->CurrentText());
-}
-
-void TForm2::sSpeedButton1Click(TObject*) { editor_.RemoveSelected(); }
-
-void TForm2::sButton1Click(TObject*) { editor_.Clear(); }
-
-void TForm2::sBitBtn1Click(TObject*) { editor_.Execute(); }
-
-void TForm2::Timer1Timer(TObject*) { editor_.Tick(); }
-
 void TForm2::ShowPuzzle(const PuzzleView& view) {
   const auto* river = std::get_if<RiverView>(&view);
   if (!river) return;
@@ -84,9 +62,3 @@ void TForm2::ShowPuzzle(const PuzzleView& view) {
     picture->SetLeft(place.Left);
   }
 }
-
-void TForm2::ShowNextWindow() {
-  if (next_) next_->Show();
-}
-
-void TForm2::HideWindow() { Hide(); }

@@ -4,7 +4,6 @@
 
 #include "framework/TApplication.h"
 #include "framework/streaming/TClassInfo.h"
-#include "framework/controls/TListBox.h"
 #include "framework/controls/TShape.h"
 #include "framework/controls/TSpinEdit.h"
 #include "framework/TTimer.h"
@@ -14,29 +13,22 @@ const TClassInfo& TForm3::StaticClassInfo() {
   return info;
 }
 
-TForm3::TForm3(TComponent* owner) : TForm(owner) {
+TForm3::TForm3(TComponent* owner) : TTaskForm(owner) {
   PublishMethod("FormCreate", &TForm3::FormCreate);
   PublishMethod("FormClose", &TForm3::FormClose);
   PublishMethod("sButton2Click", &TForm3::sButton2Click);
   PublishMethod("sButton3Click", &TForm3::sButton3Click);
   PublishMethod("sButton4Click", &TForm3::sButton4Click);
   PublishMethod("sButton5Click", &TForm3::sButton5Click);
-  PublishMethod("sSpeedButton1Click", &TForm3::sSpeedButton1Click);
-  PublishMethod("sButton1Click", &TForm3::sButton1Click);
-  PublishMethod("sBitBtn1Click", &TForm3::sBitBtn1Click);
-  PublishMethod("Timer1Timer", &TForm3::Timer1Timer);
   PublishMethod("Timer2Timer", &TForm3::Timer2Timer);
-  PublishField("sListBox1", sListBox1);
-  PublishField("sGroupBox1", sGroupBox1);
   PublishField("SpinEdit1", SpinEdit1);
-  PublishField("Timer1", Timer1);
   PublishField("Timer2", Timer2);
   for (int number = 1; number <= kShapeCount; ++number)
     PublishField("Shape" + std::to_string(number), shapes_[static_cast<std::size_t>(number - 1)]);
 }
 
 void TForm3::FormCreate(TObject*) {
-  editor_.Attach(sListBox1, sGroupBox1, Timer1);
+  AttachEditor();
   // Empty command list, then the start layout on screen.
   editor_.Clear();
 }
@@ -50,12 +42,6 @@ void TForm3::sButton2Click(TObject*) { editor_.AppendAndSelect(TubePuzzle::kTilt
 void TForm3::sButton3Click(TObject*) { editor_.AppendAndSelect(TubePuzzle::kTiltLeft); }
 void TForm3::sButton4Click(TObject*) { editor_.AppendAndSelect(TubePuzzle::kTiltRight); }
 void TForm3::sButton5Click(TObject*) { editor_.AppendAndSelect(TubePuzzle::kTiltDown); }
-
-void TForm3::sSpeedButton1Click(TObject*) { editor_.RemoveSelected(); }
-
-void TForm3::sButton1Click(TObject*) { editor_.Clear(); }
-
-void TForm3::sBitBtn1Click(TObject*) { editor_.Execute(); }
 
 void TForm3::Timer1Timer(TObject*) {
   // The delay field is read again at every tick, so a change made during a
@@ -85,9 +71,3 @@ void TForm3::StartExitTimer() {
 void TForm3::StopExitTimer() {
   if (Timer2) Timer2->SetEnabled(false);
 }
-
-void TForm3::ShowNextWindow() {
-  if (next_) next_->Show();
-}
-
-void TForm3::HideWindow() { Hide(); }

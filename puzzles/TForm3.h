@@ -6,17 +6,15 @@
 // which ends the program.
 #include <array>
 
-#include "framework/TCustomForm.h"
-#include "puzzles/TaskEditor.h"
-#include "puzzles/TaskWindowDisplay.h"
+#include "puzzles/TTaskForm.h"
 #include "puzzles/TubePuzzle.h"
 
-class TListBox;
 class TShape;
 class TSpinEdit;
-class TTimer;
 
-class TForm3 : public TForm, private TaskWindowDisplay {
+// The next window (SetNextWindow) is shown when every yellow ball has
+// rolled out.
+class TForm3 : public TTaskForm<TubePuzzle> {
  public:
   TRAINER_CLASS_INFO()
 
@@ -27,31 +25,21 @@ class TForm3 : public TForm, private TaskWindowDisplay {
 
   explicit TForm3(TComponent* owner);
 
-  // The window shown when every yellow ball has rolled out.
-  void SetNextWindow(TCustomForm* next) { next_ = next; }
-
-  const TubePuzzle& Puzzle() const { return puzzle_; }
-  const TaskEditor& Editor() const { return editor_; }
   // Shape `number` (1 to 34) as the layout names it.
   TShape* BallShape(int number) const { return shapes_.at(static_cast<std::size_t>(number - 1)); }
 
-  // Handlers bound by the layout.
+  // Handlers bound by the layout, beside the editor's.
   void FormCreate(TObject* sender);
   void FormClose(TObject* sender, TCloseAction& action);
   void sButton2Click(TObject* sender);  // tilt up
   void sButton3Click(TObject* sender);  // tilt left
   void sButton4Click(TObject* sender);  // tilt right
   void sButton5Click(TObject* sender);  // tilt down
-  void sSpeedButton1Click(TObject* sender);
-  void sButton1Click(TObject* sender);
-  void sBitBtn1Click(TObject* sender);
-  void Timer1Timer(TObject* sender);
+  // The step timer reads the delay field first.
+  void Timer1Timer(TObject* sender) override;
   void Timer2Timer(TObject* sender);
 
-  TListBox* sListBox1 = nullptr;
-  TWinControl* sGroupBox1 = nullptr;
   TSpinEdit* SpinEdit1 = nullptr;  // delay between steps
-  TTimer* Timer1 = nullptr;        // step timer
   TTimer* Timer2 = nullptr;        // exit timer
 
  private:
@@ -59,14 +47,9 @@ class TForm3 : public TForm, private TaskWindowDisplay {
   void ShowPuzzle(const PuzzleView& view) override;
   void StartExitTimer() override;
   void StopExitTimer() override;
-  void ShowNextWindow() override;
-  void HideWindow() override;
 
   // Makes the yellow and green shapes of `place` show `ball`.
   void ShowBall(int place, Ball ball);
 
-  TubePuzzle puzzle_;
-  TaskEditor editor_{puzzle_, *this};
   std::array<TShape*, kShapeCount> shapes_{};
-  TCustomForm* next_ = nullptr;
 };

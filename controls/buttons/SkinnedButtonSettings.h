@@ -5,7 +5,10 @@
 // buttons their glyph placement. Each setter repaints the button.
 #include <functional>
 
+#include <algorithm>
+
 #include "controls/buttons/SkinnedButtonProperties.h"
+#include "controls/buttons/TsGlyphPainter.h"
 #include "controls/StoreChanged.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TImageList.h"
@@ -91,6 +94,27 @@ class TsGlyphButtonSettings {
   }
   // The list's picture at ImageIndex, nullptr when there is none.
   const Bitmap* ListGlyph() const { return images_ ? images_->Image(imageIndex_) : nullptr; }
+  // The glyph the button shows is a cell of its glyph bitmap (`numGlyphs`
+  // cells side by side), or the list's picture while the bitmap is empty.
+  TSize ShownGlyphSize(const TBitmap& glyph, int numGlyphs) const {
+    if (!glyph.Empty()) return {glyph.Width() / std::max(1, numGlyphs), glyph.Height()};
+    if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
+    return {};
+  }
+  // Draws that glyph into the cache at `at` as the button's state shows it.
+  void DrawShownGlyph(Bitmap& cache, const TBitmap& glyph, int numGlyphs, TPoint at, bool enabled, int state,
+                      bool down) const {
+    const Bitmap* list = glyph.Empty() ? ListGlyph() : nullptr;
+    TsGlyphLook look;
+    look.Cells = list ? 1 : std::max(1, numGlyphs);
+    look.Enabled = enabled;
+    look.State = state;
+    look.Down = down;
+    look.Blend = blend_;
+    look.DisabledKind = disabledGlyphKind_;
+    look.Grayed = list && grayed_;
+    DrawGlyph(cache, list ? *list : glyph.Pixels(), at, look);
+  }
   void ForgetImages(TComponent* freed) {
     if (freed == images_) images_ = nullptr;
   }

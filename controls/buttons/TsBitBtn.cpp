@@ -1,9 +1,6 @@
 #include "controls/buttons/TsBitBtn.h"
 
-#include <algorithm>
-
 #include "controls/buttons/TsButtonCaption.h"
-#include "controls/buttons/TsGlyphPainter.h"
 #include "framework/streaming/TClassInfo.h"
 #include "platform/graphics/TextDrawing.h"
 
@@ -63,11 +60,7 @@ std::string TsBitBtn::ShownCaption() const {
   return Caption();
 }
 
-TSize TsBitBtn::GlyphSize() {
-  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
-  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
-  return {};
-}
+TSize TsBitBtn::GlyphSize() { return ShownGlyphSize(Glyph(), NumGlyphs()); }
 
 unsigned TsBitBtn::CaptionFormat() const {
   const unsigned align = TextAlignment() == taLeftJustify ? DT_LEFT : TextAlignment() == taRightJustify ? DT_RIGHT
@@ -100,17 +93,8 @@ TRect TsBitBtn::CaptionRect(int state) { return BitBtnCaptionRect(LayoutInput(st
 void TsBitBtn::PaintGlyph(TBitmap& cache, int state) {
   const TsGlyphLayoutInput in = LayoutInput(state);
   if (in.Glyph.cx <= 0) return;
-  const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
-  TsGlyphLook look;
-  look.Cells = list ? 1 : std::max(1, NumGlyphs());
-  look.Enabled = LooksEnabled();
-  look.State = state;
-  look.Down = Down();
-  look.Blend = Blend();
-  look.DisabledKind = DisabledGlyphKind();
-  look.Grayed = list && Grayed();
   const TRect g = BitBtnGlyphRect(in);
-  DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
+  DrawShownGlyph(cache.Pixels(), Glyph(), NumGlyphs(), Point(g.Left, g.Top), LooksEnabled(), state, Down());
 }
 
 void TsBitBtn::PaintCaption(TBitmap& cache, int state) {

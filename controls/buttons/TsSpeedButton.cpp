@@ -4,7 +4,6 @@
 
 #include "controls/buttons/TsButtonCaption.h"
 #include "controls/buttons/TsButtonGeometry.h"
-#include "controls/buttons/TsGlyphPainter.h"
 #include "controls/buttons/TsSpeedButtonPlainPainter.h"
 #include "framework/TApplication.h"
 #include "framework/streaming/TClassInfo.h"
@@ -113,11 +112,7 @@ int TsSpeedButton::ArrowStateIndex() const {
   return SkinData().ControlIsActive() ? 1 : 0;
 }
 
-TSize TsSpeedButton::GlyphSize() {
-  if (!Glyph().Empty()) return {Glyph().Width() / std::max(1, NumGlyphs()), Glyph().Height()};
-  if (const Bitmap* list = ListGlyph()) return {list->width(), list->height()};
-  return {};
-}
+TSize TsSpeedButton::GlyphSize() { return ShownGlyphSize(Glyph(), NumGlyphs()); }
 
 TsGlyphLayoutInput TsSpeedButton::LayoutInput(int state) {
   const int arrow = ArrowWidth();
@@ -151,16 +146,7 @@ TRect TsSpeedButton::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(s
 void TsSpeedButton::PaintContent(TBitmap& cache, int state) {
   if (GlyphSize().cx > 0) {
     const TRect g = GlyphRect(state);
-    const Bitmap* list = Glyph().Empty() ? ListGlyph() : nullptr;
-    TsGlyphLook look;
-    look.Cells = list ? 1 : std::max(1, NumGlyphs());
-    look.Enabled = Enabled();
-    look.State = state;
-    look.Down = Down();
-    look.Blend = Blend();
-    look.DisabledKind = DisabledGlyphKind();
-    look.Grayed = list && Grayed();
-    DrawGlyph(cache.Pixels(), list ? *list : Glyph().Pixels(), Point(g.Left, g.Top), look);
+    DrawShownGlyph(cache.Pixels(), Glyph(), NumGlyphs(), Point(g.Left, g.Top), Enabled(), state, Down());
   }
   if (!ShowCaption()) return;
   DrawButtonCaption(cache, Font(), Caption(), CaptionRect(state),

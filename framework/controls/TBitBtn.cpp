@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "framework/controls/GlyphCell.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
 #include "framework/streaming/TPropertyBuilder.h"
@@ -148,13 +149,8 @@ void TBitBtn::DrawStandardGlyph(TBitBtnKind kind, TBitmap& target) {
 
 void TBitBtn::PaintGlyph() {
   if (glyph_.Empty() || !HandleAllocated()) return;
-  int cell = glyph_.Width() / numGlyphs_;
-  int index = !Enabled() && numGlyphs_ > 1 ? 1 : 0;
-  TBitmap part(cell, glyph_.Height());
-  part.Canvas().CopyRect(Rect(0, 0, cell, glyph_.Height()), glyph_.Canvas(),
-                         Bounds(index * cell, 0, cell, glyph_.Height()));
-  part.SetTransparent(true);
-  part.SetTransparentColor(glyph_.TransparentColor());
+  TBitmap part;
+  const int cell = TakeGlyphCell(glyph_, numGlyphs_, Enabled(), part);
   int margin = margin_ < 0 ? 4 : margin_;
   int x = layout_ == blGlyphRight ? ClientWidth() - margin - cell : margin;
   int y = (ClientHeight() - glyph_.Height()) / 2;

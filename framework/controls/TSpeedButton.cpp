@@ -1,5 +1,6 @@
 #include "framework/controls/TSpeedButton.h"
 
+#include "framework/controls/GlyphCell.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
@@ -98,14 +99,8 @@ void TSpeedButton::Paint() {
   int shift = sunken ? 1 : 0;
   int x = 4 + shift;
   if (!glyph_.Empty()) {
-    int cell = glyph_.Width() / numGlyphs_;
-    // Cell 1 is the disabled picture when the glyph has one.
-    int index = !Enabled() && numGlyphs_ > 1 ? 1 : 0;
-    TBitmap part(cell, glyph_.Height());
-    part.Canvas().CopyRect(Rect(0, 0, cell, glyph_.Height()), glyph_.Canvas(),
-                           Bounds(index * cell, 0, cell, glyph_.Height()));
-    part.SetTransparent(true);
-    part.SetTransparentColor(glyph_.TransparentColor());
+    TBitmap part;
+    const int cell = TakeGlyphCell(glyph_, numGlyphs_, Enabled(), part);
     int y = (Height() - glyph_.Height()) / 2 + shift;
     canvas.Draw(Caption().empty() ? (Width() - cell) / 2 + shift : x, y, part);
     x += cell + 4;

@@ -1,7 +1,8 @@
 #pragma once
 // Registers the published properties of class T on its TClassInfo with typed
-// accessors: a getter is a const member function or a data member, a setter a
-// member function or any callable (T&, value). For example
+// accessors: a getter is a const member function or a data member (of T or
+// of a base), a setter a member function or any callable (T&, value). For
+// example
 //     TPropertyBuilder<TButton>(info)
 //         .Integer("Left", &TButton::Left, &TButton::SetLeft)
 //         .Integer("Tag", &TButton::Tag)
@@ -36,16 +37,18 @@ class TPropertyBuilder {
     info_.AddProperty(std::move(p));
     return *this;
   }
-  template <class V>
-  TPropertyBuilder& Integer(std::string name, V T::*field) { return Integer(std::move(name), field, Assign(field)); }
+  template <class V, class C>
+    requires std::is_base_of_v<C, T>
+  TPropertyBuilder& Integer(std::string name, V C::*field) { return Integer(std::move(name), field, Assign(field)); }
 
   template <class Get, class Put>
   TPropertyBuilder& Float(std::string name, Get get, Put set) {
     info_.AddProperty(Scalar<double, Result<Get>>(std::move(name), TPropertyKind::Float, get, set));
     return *this;
   }
-  template <class V>
-  TPropertyBuilder& Float(std::string name, V T::*field) { return Float(std::move(name), field, Assign(field)); }
+  template <class V, class C>
+    requires std::is_base_of_v<C, T>
+  TPropertyBuilder& Float(std::string name, V C::*field) { return Float(std::move(name), field, Assign(field)); }
 
   template <class Get, class Put>
   TPropertyBuilder& Boolean(std::string name, Get get, Put set) {
@@ -72,8 +75,9 @@ class TPropertyBuilder {
     info_.AddProperty(std::move(p));
     return *this;
   }
-  template <class V>
-  TPropertyBuilder& Color(std::string name, V T::*field) { return Color(std::move(name), field, Assign(field)); }
+  template <class V, class C>
+    requires std::is_base_of_v<C, T>
+  TPropertyBuilder& Color(std::string name, V C::*field) { return Color(std::move(name), field, Assign(field)); }
 
   // `names` are the identifiers of the ordinals 0, 1, 2 ...
   template <class Get, class Put>
@@ -194,8 +198,8 @@ class TPropertyBuilder {
     return *self;
   }
 
-  template <class V>
-  static auto Assign(V T::*field) {
+  template <class V, class C>
+  static auto Assign(V C::*field) {
     return [field](T& self, V value) { self.*field = std::move(value); };
   }
 

@@ -2,6 +2,7 @@
 
 #include "paint/CachePictureReader.h"
 #include "paint/primitives/CopyArea.h"
+#include "paint/primitives/KeyedRows.h"
 
 namespace {
 
@@ -21,6 +22,33 @@ struct Bgr {
   }
 };
 
+// The vector forms take rows of 24-bit pixels.
+VectorSteps StepsFor(const Bitmap& dst, const Bitmap& src) {
+  return dst.bytesPerPixel() == 3 && src.bytesPerPixel() == 3 ? ActiveVectorSteps() : VectorSteps::Plain;
+}
+
+// The row's leading pixels in vector steps; none when the destination row
+// overlaps the source row, which a copy within one bitmap relies on being
+// read pixel by pixel as it is written.
+int LeadingPixelsInSteps(std::uint8_t* dp, const std::uint8_t* sp, int count, int dstX, int dstY,
+                         const KeyTreatment& keys, VectorSteps steps) {
+  if (steps == VectorSteps::Plain || RunsOverlap(dp, sp, 3 * count)) return 0;
+  KeyedRow row;
+  row.Dst = dp;
+  row.Src = sp;
+  row.Count = count;
+  row.DstX = dstX;
+  row.DstY = dstY;
+  return KeyedRowInSteps(row, keys, steps);
+}
+
+KeyTreatment KeysOf(KeyRule rule, const Bgr& key) {
+  KeyTreatment keys;
+  keys.Rule = rule;
+  key.StoreTo(keys.Key);
+  return keys;
+}
+
 void Copy3(std::uint8_t* d, const std::uint8_t* s) {
   d[0] = s[0];
   d[1] = s[1];
@@ -39,13 +67,20 @@ void CopyTransBitmaps(Bitmap& dst, const Bitmap& src, TPoint dstPoint, bool upda
   // Key pixels over the cache picture itself already show the parent.
   const bool fromCache = cache.Attached() && ci.Bmp != &dst;
   const bool fill = !ci.Ready;
+  KeyTreatment keys = KeysOf(fromCache ? KeyRule::FromParent : fill ? KeyRule::Fill : KeyRule::Keep, keyColor);
+  fillColor.StoreTo(keys.Fill);
+  keys.Parent = &cache;
+  const VectorSteps steps = StepsFor(dst, src);
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
   for (int y = 0; y < a.Height; ++y) {
     const int dy = a.DstY + y;
     const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
     std::uint8_t* dp = dst.row(dy) + a.DstX * db;
-    for (int i = 0; i < a.Width; ++i, sp += sb, dp += db) {
+    const int done = LeadingPixelsInSteps(dp, sp, a.Width, a.DstX, dy, keys, steps);
+    sp += done * sb;
+    dp += done * db;
+    for (int i = done; i < a.Width; ++i, sp += sb, dp += db) {
       if (!keyColor.Matches(sp)) {
         Copy3(dp, sp);
       } else if (fromCache) {
@@ -61,12 +96,17 @@ void CopyTransRect(Bitmap& dst, const Bitmap& src, TPoint dstPoint, TColor key, 
   const CopyArea a = ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()});
   if (a.IsEmpty()) return;
   const Bgr keyColor(key);
+  const KeyTreatment keys = KeysOf(KeyRule::Keep, keyColor);
+  const VectorSteps steps = StepsFor(dst, src);
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
   for (int y = 0; y < a.Height; ++y) {
     const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
     std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
-    for (int i = 0; i < a.Width; ++i, sp += sb, dp += db)
+    const int done = LeadingPixelsInSteps(dp, sp, a.Width, a.DstX, a.DstY + y, keys, steps);
+    sp += done * sb;
+    dp += done * db;
+    for (int i = done; i < a.Width; ++i, sp += sb, dp += db)
       if (!keyColor.Matches(sp)) Copy3(dp, sp);
   }
 }

@@ -7,10 +7,12 @@
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
 #include "paint/primitives/KeyColorCopy.h"
+#include "paint/primitives/KeyedRows.h"
 
 namespace {
 
 constexpr std::uint8_t kKeyB = GetBValue(clKeyColor), kKeyG = GetGValue(clKeyColor), kKeyR = GetRValue(clKeyColor);
+constexpr std::uint8_t kKeyBgr[3] = {kKeyB, kKeyG, kKeyR};
 
 bool IsKey(const std::uint8_t* p) { return p[0] == kKeyB && p[1] == kKeyG && p[2] == kKeyR; }
 
@@ -41,12 +43,6 @@ void BlendRun(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, cons
   }
 }
 
-bool Overlaps(const std::uint8_t* a, const std::uint8_t* b, int bytes) {
-  const auto x = reinterpret_cast<std::uintptr_t>(a), y = reinterpret_cast<std::uintptr_t>(b);
-  const auto n = static_cast<std::uintptr_t>(bytes);
-  return x < y + n && y < x + n;
-}
-
 // Clips a copy of w by h pixels whose mask lies maskOffset rows below the
 // image, keeping the mask rows inside the source too.
 CopyArea ClipMaskedCopy(TPoint srcTopLeft, TPoint dstTopLeft, int w, int h, int maskOffset, const Bitmap& src,
@@ -67,9 +63,10 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
                                     std::min(dstRect.Height(), srcRect.Height()), maskOffset, src, dst);
   if (a.IsEmpty() || maskOffset < 0) return;
 
-  enum class KeyRule { Blend, FromParent, Fill, Skip };
-  const KeyRule rule = ci.Ready ? (updateCorners ? KeyRule::FromParent : KeyRule::Blend)
-                                : (updateCorners ? KeyRule::Fill : KeyRule::Skip);
+  // A key pixel is blended like any other only under a Ready description
+  // without updateCorners.
+  const KeyRule rule = ci.Ready ? (updateCorners ? KeyRule::FromParent : KeyRule::Ordinary)
+                                : (updateCorners ? KeyRule::Fill : KeyRule::Keep);
   const CachePictureReader cache(rule == KeyRule::FromParent ? ci : EmptyCI());
   const TColor fill = ColorToRGB(ci.FillColor);
   const std::uint8_t fillBgr[3] = {static_cast<std::uint8_t>(GetBValue(fill)), static_cast<std::uint8_t>(GetGValue(fill)),
@@ -77,13 +74,22 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
   const bool packed = sb == 3 && db == 3;
+
+  KeyTreatment keys;
+  keys.Rule = rule;
+  std::copy(kKeyBgr, kKeyBgr + 3, keys.Key);
+  std::copy(fillBgr, fillBgr + 3, keys.Fill);
+  keys.Parent = &cache;
+  // A parent picture that is the destination itself is read pixel by pixel
+  // as the plain loop writes it.
+  const VectorSteps steps = packed && !(cache.Attached() && ci.Bmp == &dst) ? ActiveVectorSteps() : VectorSteps::Plain;
   for (int y = 0; y < a.Height; ++y) {
     const int dy = a.DstY + y;
     const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
     const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
     std::uint8_t* dp = dst.row(dy) + a.DstX * db;
     auto onePixel = [&](int i) {
-      if (rule != KeyRule::Blend && IsKey(sp)) {
+      if (rule != KeyRule::Ordinary && IsKey(sp)) {
         if (rule == KeyRule::FromParent) {
           if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) Copy3(dp, under);
         } else if (rule == KeyRule::Fill) {
@@ -96,11 +102,24 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
       dp[2] = Through(dp[2], sp[2], mp[2]);
     };
     int i = 0;
+    const bool separate = !RunsOverlap(dp, sp, a.Width * 3) && !RunsOverlap(dp, mp, a.Width * 3);
+    if (separate && steps != VectorSteps::Plain) {
+      KeyedRow row;
+      row.Dst = dp;
+      row.Src = sp;
+      row.Mask = mp;
+      row.Count = a.Width;
+      row.DstX = a.DstX;
+      row.DstY = dy;
+      i = KeyedRowInSteps(row, keys, steps);
+      sp += 3 * i;
+      mp += 3 * i;
+      dp += 3 * i;
+    }
     // Runs without key pixels are blended a block at a time.
-    const bool separate = !Overlaps(dp, sp, a.Width * 3) && !Overlaps(dp, mp, a.Width * 3);
     if (packed && separate) {
       for (; i + kRun <= a.Width; i += kRun, sp += 3 * kRun, mp += 3 * kRun, dp += 3 * kRun) {
-        if (rule == KeyRule::Blend || !HasKey(sp)) {
+        if (rule == KeyRule::Ordinary || !HasKey(sp)) {
           BlendRun(dp, sp, mp);
         } else {
           for (int k = 0; k < kRun; ++k, sp += 3, mp += 3, dp += 3) onePixel(i + k);

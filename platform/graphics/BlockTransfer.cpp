@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/graphics/RasterOps.h"
@@ -152,6 +153,33 @@ bool visiblePart(DeviceContext& dest, const TRect& destRect, TRect& part) {
   return true;
 }
 
+// The set-up the scaling transfers share: the source rectangle in its
+// bitmap, the destination rectangle in target pixels and the part of it the
+// clip lets through (relative to the destination rectangle).
+struct ScaledTransfer {
+  const Bitmap* source = nullptr;
+  TRect srcRect;
+  TRect destRect;
+  TRect part;
+  bool visible = false;
+};
+
+// Nothing for bad sizes or a source rectangle wholly outside its bitmap:
+// pixels beyond the bitmap repeat its edge, but such a rectangle has
+// nothing to show.
+std::optional<ScaledTransfer> scaledTransfer(HDC dest, int x, int y, int width, int height, HDC src, int srcX,
+                                             int srcY, int srcWidth, int srcHeight) {
+  if (!dest || !src || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return std::nullopt;
+  ScaledTransfer t;
+  t.source = &src->target();
+  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
+  t.srcRect = TRect{origin.X, origin.Y, origin.X + srcWidth, origin.Y + srcHeight};
+  if (Intersect(t.srcRect, TRect{0, 0, t.source->width(), t.source->height()}).IsEmpty()) return std::nullopt;
+  t.destRect = dest->toTarget(TRect{x, y, x + width, y + height});
+  t.visible = visiblePart(*dest, t.destRect, t.part);
+  return t;
+}
+
 }  // namespace
 
 bool BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, std::uint32_t rop) {
@@ -187,18 +215,12 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX
                 int srcHeight, std::uint32_t rop) {
   if (!dest || !src || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return false;
   if (width == srcWidth && height == srcHeight) return BitBlt(dest, x, y, width, height, src, srcX, srcY, rop);
-  const Bitmap& source = src->target();
-  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
-  const TRect srcRect{origin.X, origin.Y, origin.X + srcWidth, origin.Y + srcHeight};
-  // Pixels beyond the source bitmap repeat its edge; a rectangle entirely
-  // outside it has nothing to show.
-  if (Intersect(srcRect, TRect{0, 0, source.width(), source.height()}).IsEmpty()) return false;
-  const TRect destRect = dest->toTarget(TRect{x, y, x + width, y + height});
-  TRect part;
-  if (!visiblePart(*dest, destRect, part)) return true;
-  const Bitmap scaled = scaleBlock(source, srcRect, width, height, part, dest->target().format(),
+  const auto t = scaledTransfer(dest, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
+  if (!t) return false;
+  if (!t->visible) return true;
+  const Bitmap scaled = scaleBlock(*t->source, t->srcRect, width, height, t->part, dest->target().format(),
                                    dest->state().stretchMode == HALFTONE);
-  combineThroughClip(*dest, part.Offset(destRect.Left, destRect.Top), SourceBlock{&scaled, 0, 0}, rop);
+  combineThroughClip(*dest, t->part.Offset(t->destRect.Left, t->destRect.Top), SourceBlock{&scaled, 0, 0}, rop);
   return true;
 }
 
@@ -210,14 +232,12 @@ bool PatBlt(HDC dest, int x, int y, int width, int height, std::uint32_t rop) {
 
 bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                     int srcHeight, TColor keyColor) {
-  if (!dest || !src || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return false;
-  const Bitmap& source = src->target();
-  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
-  const TRect srcRect{origin.X, origin.Y, origin.X + srcWidth, origin.Y + srcHeight};
-  if (Intersect(srcRect, TRect{0, 0, source.width(), source.height()}).IsEmpty()) return false;
-  const TRect destRect = dest->toTarget(TRect{x, y, x + width, y + height});
-  TRect part;
-  if (!visiblePart(*dest, destRect, part)) return true;
+  const auto t = scaledTransfer(dest, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
+  if (!t) return false;
+  if (!t->visible) return true;
+  const Bitmap& source = *t->source;
+  const TRect& srcRect = t->srcRect;
+  const TRect& destRect = t->destRect;
   const TColor key = ColorToRGB(keyColor);
   const std::uint8_t kb = static_cast<std::uint8_t>(GetBValue(key)), kg = static_cast<std::uint8_t>(GetGValue(key)),
                      kr = static_cast<std::uint8_t>(GetRValue(key));
@@ -244,21 +264,16 @@ bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
 
 bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, BLENDFUNCTION blend) {
-  if (!dest || !src || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return false;
-  const Bitmap& source = src->target();
-  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
-  const TRect srcRect{origin.X, origin.Y, origin.X + srcWidth, origin.Y + srcHeight};
-  if (Intersect(srcRect, TRect{0, 0, source.width(), source.height()}).IsEmpty()) return false;
-  const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) && source.bytesPerPixel() == 4;
-  const TRect destRect = dest->toTarget(TRect{x, y, x + width, y + height});
-  TRect part;
-  if (!visiblePart(*dest, destRect, part)) return true;
+  const auto t = scaledTransfer(dest, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
+  if (!t) return false;
+  if (!t->visible) return true;
+  const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) && t->source->bytesPerPixel() == 4;
   // Scale (nearest) into a 32-bit block so the source alpha comes along.
-  const Bitmap block = scaleBlock(source, srcRect, width, height, part, PixelFormat::Bgrx32, false);
+  const Bitmap block = scaleBlock(*t->source, t->srcRect, width, height, t->part, PixelFormat::Bgrx32, false);
   const int constant = blend.SourceConstantAlpha;
   Bitmap& target = dest->target();
   const int dbpp = target.bytesPerPixel();
-  const TRect visible = part.Offset(destRect.Left, destRect.Top);
+  const TRect visible = t->part.Offset(t->destRect.Left, t->destRect.Top);
   dest->clipInTarget().forEachRectIn(visible, [&](const TRect& r) {
     for (int ty = r.Top; ty < r.Bottom; ++ty) {
       const std::uint8_t* s = block.row(ty - visible.Top) + (r.Left - visible.Left) * 4;

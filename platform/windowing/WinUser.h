@@ -97,6 +97,9 @@ BOOL GetClientRect(HWND hwnd, RECT* rect);  // (0, 0, width, height)
 // hwnd's client-area origin relative to its window rectangle.
 BOOL GetClientOffset(HWND hwnd, POINT* offset);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+// The platform asks the window for its frame again (WM_NCCALCSIZE) and
+// repaints it; the window keeps its place, size, stacking and activation.
+void ChangeFrame(HWND hwnd);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL ShowWindow(HWND hwnd, int command);  // answers whether it was visible before
 BOOL IsWindowVisible(HWND hwnd);          // it and all its ancestors

@@ -249,6 +249,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   return wm().setWindowPos(hwnd, insertAfter, x, y, cx, cy, flags);
 }
 
+void ChangeFrame(HWND hwnd) {
+  wm().setWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   return wm().setWindowPos(hwnd, nullptr, x, y, width, height,
                            SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));

@@ -77,8 +77,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
   if (!form || FormHasProvider(*form, this)) return;
   form_ = form;
   attached_ = true;
-  previous_ = form_->WindowProc;
-  form_->WindowProc = [this](TMessage& message) { NewWndProc(message); };
+  formSubclass_.Install(*form_, [this](TMessage& message) { NewWndProc(message); });
   TacSkinnedForms::Register(form_);
   if (form_->HandleAllocated()) active_ = GetActiveWindow() == form_->Handle();
   if (skinData_->Skinned()) SkinLoaded();
@@ -96,7 +95,7 @@ TsSkinProvider::~TsSkinProvider() {
   TacSkinnedForms::Unregister(form_);
   // A form being destroyed is past the point where its handler may change.
   if (form_->IsDestroying()) return;
-  form_->WindowProc = previous_;
+  formSubclass_.Release();
   if (styleTaken_) RestoreStyle();
   if (form_->HandleAllocated())
     RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
@@ -197,7 +196,7 @@ void TsSkinProvider::RepaintFrame() {
 // ---- messages -------------------------------------------------------------------
 
 void TsSkinProvider::CallPrevious(TMessage& message) {
-  if (previous_) previous_(message);
+  formSubclass_.CallPrevious(message);
 }
 
 bool TsSkinProvider::HandleSkinCommand(TMessage& message) {

@@ -16,6 +16,7 @@
 #include "framework/FrameworkMessages.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
+#include "framework/TControlSubclass.h"
 #include "skin/frame/TacSysMenu.h"
 #include "skin/TsCommonData.h"
 #include "skin/frame/TsFrameSkinOwner.h"
@@ -176,7 +177,7 @@ class TsSkinProvider : public TComponent, public TsFrameSkinOwner {
 
   TCustomForm* form_ = nullptr;
   bool attached_ = false;
-  TWndMethod previous_;
+  TControlSubclass formSubclass_;
   std::unique_ptr<TsCommonData> skinData_;
   TAlignment captionAlignment_ = taLeftJustify;
   TsGripMode gripMode_ = gmNone;

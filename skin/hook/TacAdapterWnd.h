@@ -3,11 +3,12 @@
 // program did not create (a platform dialog and the controls inside it):
 // it takes over the window's procedure, finds itself again through a window
 // property, answers SKC_QUERY_SKINNED with 1 while it is attached and gives
-// the window back (procedure and property) when it is freed or the window
-// goes. What the adapter does not consume goes to the previous procedure.
+// the window back (WindowSubclass) when it is freed or the window goes. What
+// the adapter does not consume goes to the previous procedure.
 #include <string>
 
 #include "platform/windowing/WinTypes.h"
+#include "platform/windowing/WindowSubclass.h"
 #include "skin/hook/TacWindowAdapter.h"
 
 class TsSkinManager;
@@ -46,7 +47,7 @@ class TacAdapterWnd : public TacWindowAdapter {
   HWND window_;
   std::string section_;
   TsSkinManager* manager_;
-  WNDPROC previous_ = nullptr;
+  WindowSubclass subclass_;
   bool destroyed_ = false;
   static inline int busy_ = 0;
 };

@@ -31,36 +31,24 @@ TColor MarkColor(const TsSkinContent& skin, int itemIndex, bool enabled, bool ho
 }  // namespace
 
 TacMnuWnd::TacMnuWnd(HWND menu, std::string section, TsSkinManager* manager)
-    : window_(menu), section_(std::move(section)), manager_(manager) {
-  if (!IsWindow(window_)) {
-    destroyed_ = true;
-    return;
-  }
-  SetProp(window_, kProp, this);
-  previous_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacMnuWnd::Procedure)));
+    : window_(menu), section_(std::move(section)), manager_(manager), subclass_(kProp) {
+  if (!subclass_.Install(window_, &TacMnuWnd::Procedure, this)) destroyed_ = true;
 }
 
 TacMnuWnd::~TacMnuWnd() { Release(); }
 
 void TacMnuWnd::Release() {
-  if (destroyed_ || !IsWindow(window_)) {
-    destroyed_ = true;
-    return;
-  }
-  if (GetProp(window_, kProp) == this) RemoveProp(window_, kProp);
-  if (previous_) SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  subclass_.Release();
   destroyed_ = true;
 }
 
 LRESULT TacMnuWnd::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TacMnuWnd*>(GetProp(hwnd, kProp));
-  if (!self) return DefWindowProc(hwnd, msg, wParam, lParam);
+  auto* self = static_cast<TacMnuWnd*>(WindowSubclass::OwnerOf(hwnd, kProp));
+  if (!self) return WindowSubclass::PassOn(hwnd, kProp, msg, wParam, lParam);
   return self->Handle(msg, wParam, lParam);
 }
 
 LRESULT TacMnuWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = previous_;
   const HWND window = window_;
   const bool skinned = manager_ && TsSkinManager::DefaultManager() == manager_ && manager_->Content().SkinData.Active;
   switch (msg) {
@@ -84,11 +72,11 @@ LRESULT TacMnuWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCDESTROY: {
       Release();
-      return previous ? CallWindowProc(previous, window, msg, wParam, lParam) : 0;
+      return subclass_.CallPrevious(msg, wParam, lParam);
     }
     default: break;
   }
-  return previous ? CallWindowProc(previous, window, msg, wParam, lParam) : DefWindowProc(window, msg, wParam, lParam);
+  return subclass_.CallPrevious(msg, wParam, lParam);
 }
 
 void TacMnuWnd::PaintMenu(Bitmap& target) const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/windowing/WinTypes.h"
+#include "platform/windowing/WindowSubclass.h"
 #include "skin/hook/TacWindowAdapter.h"
 
 class TsSkinManager;
@@ -34,6 +35,6 @@ class TacMnuWnd : public TacWindowAdapter {
   HWND window_;
   std::string section_;
   TsSkinManager* manager_;
-  WNDPROC previous_ = nullptr;
+  WindowSubclass subclass_;
   bool destroyed_ = false;
 };

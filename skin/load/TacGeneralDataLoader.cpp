@@ -174,25 +174,9 @@ void TacGeneralDataLoader::LoadStored() {
   for (int i = 0; i < stored.GeneralData.Count(); ++i) {
     const TsSkinGeneral& item = *stored.GeneralData[i];
     TsGeneralData d;
-    d.SectionName = item.SectionName;
-    d.ParentClass = item.ParentClass;
-    d.Color = item.Color;
-    d.ReservedBoolean = item.ReservedBoolean;
+    static_cast<TsSectionValues&>(d) = item;
     d.FontColor = FontColorsFromText(item.FontColor);
     d.HotFontColor = FontColorsFromText(item.HotFontColor);
-    d.Transparency = item.Transparency;
-    d.GradientPercent = item.GradientPercent;
-    d.GradientData = item.GradientData;
-    d.ImagePercent = item.ImagePercent;
-    d.ShowFocus = item.ShowFocus;
-    d.FadingEnabled = item.FadingEnabled;
-    d.FadingIterations = item.FadingIterations;
-    d.HotColor = item.HotColor;
-    d.HotTransparency = item.HotTransparency;
-    d.HotGradientPercent = item.HotGradientPercent;
-    d.HotGradientData = item.HotGradientData;
-    d.HotImagePercent = item.HotImagePercent;
-    d.GiveOwnFont = item.GiveOwnFont;
     ParseGradients(d);
     content_.Sections.push_back(std::move(d));
   }

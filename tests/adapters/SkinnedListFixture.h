@@ -9,11 +9,8 @@
 
 #include "adapters/TacScrollWnd.h"
 #include "controls/TsListBox.h"
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TsSkinManager.h"
+#include "tests/skin/SkinOnScreen.h"
 
 namespace scroll_test {
 
@@ -27,25 +24,13 @@ constexpr TColor kSlider = 0x00406080;
 constexpr TColor kSliderHot = 0x00507090;
 constexpr TColor kEdit = 0x00FFFFFF;
 
-class TListForm : public TForm {
- public:
-  using TForm::TForm;
-
- protected:
-  std::string LayoutResource() const override { return {}; }
-};
-
-struct SkinnedList : ::testing::Test {
-  HeadlessDriver driver;
-  TApplication app{nullptr};
-  TsSkinManager manager{nullptr};
-  TListForm* form = nullptr;
+struct SkinnedList : ::testing::Test, SkinOnScreen {
+  TBareTestForm* form = nullptr;
   TsListBox* list = nullptr;
   // Scroll notifications the list heard: (code, position).
   std::vector<std::pair<int, int>> scrolls;
 
   SkinnedList() {
-    app.Initialize();
     AddSection("GLOBALINFO", 0x00F0F0F0, 0x00F0F0F0);
     AddSection("EDIT", kEdit, kEdit);
     for (const char* bar : {"SCROLLBAR1V", "SCROLLBAR1H"}) AddSection(bar, kTrack1, kTrackPressed);
@@ -56,9 +41,8 @@ struct SkinnedList : ::testing::Test {
     AddSection("SCROLLBTNRIGHT", kArrowBottom, kArrowHot);
     AddSection("SCROLLSLIDERV", kSlider, kSliderHot);
     AddSection("SCROLLSLIDERH", kSlider, kSliderHot);
-    manager.Content().SkinData.Active = true;
-    manager.Content().RefreshConstIndexes();
-    form = TForm::Create<TListForm>(&app);
+    ActivateSkin();
+    form = TForm::Create<TBareTestForm>(&app);
     form->SetBounds(40, 40, 300, 260);
     list = new TsListBox(form);
     list->SetParent(form);
@@ -67,15 +51,6 @@ struct SkinnedList : ::testing::Test {
     list->SetItemHeight(13);
     form->Show();
     driver.runUntilIdle();
-  }
-  ~SkinnedList() override { manager.Content().ClearSkin(); }
-
-  void AddSection(const std::string& name, TColor color, TColor hot) {
-    TsGeneralData section;
-    section.SectionName = name;
-    section.Color = color;
-    section.HotColor = hot;
-    manager.Content().Sections.push_back(section);
   }
   void Fill(int lines) {
     for (int i = 0; i < lines; ++i) list->Items().Add("Строка " + std::to_string(i));

@@ -1,12 +1,15 @@
 // The skinned vertical bar of a list box: it comes and goes with the
 // lines, its thumb geometry, the repeat of a held arrow on the virtual
-// clock, dragging the thumb, the faded look of a disabled list and the hot
-// arrow under the pointer.
+// clock, dragging the thumb, the faded look of a disabled list, the hot
+// arrow under the pointer, and the window given back under a later subclass.
 #include "tests/adapters/SkinnedListFixture.h"
+
+#include <memory>
 
 #include "adapters/TacScrollGeometry.h"
 #include "adapters/TacScrollTracking.h"
 #include "platform/controls/ControlMessages.h"
+#include "tests/platform/windowing/LaterSubclasser.h"
 
 using namespace scroll_test;
 
@@ -240,4 +243,32 @@ TEST_F(SkinnedList, SkinRemovedGivesTheWindowItsPlainBarsBack) {
   EXPECT_TRUE(list->ScrollAdapter() == nullptr || list->ScrollAdapter()->Detached());
   EXPECT_EQ(list->ClientWidth(), 148 - GetSystemMetrics(SM_CXVSCROLL)) << "the platform's own bar takes the room";
   EXPECT_NE(At(149 - 8, 60), kTrack1);
+}
+
+TEST_F(SkinnedList, AHandlerTakenOverAfterTheAdapterStaysWhenTheSkinGoes) {
+  Fill(56);
+  SpyOnScrolls();  // takes the list's handler over after its adapter did
+  manager.SetActive(false);
+  driver.runUntilIdle();
+  ASSERT_TRUE(list->ScrollAdapter() == nullptr || list->ScrollAdapter()->Detached());
+  scrolls.clear();
+  SendMessage(hwnd(), WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  EXPECT_EQ(Count(SB_LINEDOWN), 1) << "the later handler still hears the list";
+  EXPECT_EQ(list->TopIndex(), 1) << "and the list's own handling follows it";
+}
+
+TEST_F(SkinnedList, APlainWindowSubclassedAfterItsAdapterKeepsTheLaterProcedureWhenTheAdapterGoes) {
+  const HWND plain = CreateWindowEx(0, WC_LISTBOX, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 170, 10, 100, 100,
+                                    form->Handle(), 0, nullptr);
+  auto plainAdapter = std::make_unique<TacScrollWnd>(plain, nullptr, &manager);
+  plainAdapter->Initialize(true);
+  ASSERT_EQ(TacScrollWnd::Of(plain), plainAdapter.get());
+  LaterSubclasser later(plain);
+  plainAdapter.reset();
+  EXPECT_EQ(TacScrollWnd::Of(plain), nullptr);
+  EXPECT_TRUE(later.OnTop()) << "putting the old procedure back would cut the later one out";
+  SendMessage(plain, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Строка"));
+  EXPECT_EQ(LaterSubclasser::Heard(LB_ADDSTRING), 1);
+  EXPECT_EQ(SendMessage(plain, LB_GETCOUNT, 0, 0), 1) << "the list's own procedure still answers";
+  DestroyWindow(plain);
 }

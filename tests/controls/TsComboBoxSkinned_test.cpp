@@ -11,14 +11,12 @@
 
 #include "adapters/TacComboListWnd.h"
 #include "controls/TsComboBox.h"
-#include "framework/TApplication.h"
 #include "framework/controls/TButton.h"
-#include "framework/TCustomForm.h"
 #include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TsSkinManager.h"
+#include "tests/platform/windowing/LaterSubclasser.h"
+#include "tests/skin/SkinOnScreen.h"
 
 namespace {
 
@@ -33,25 +31,13 @@ constexpr TColor kTrack = 0x00D0D0D0;
 constexpr TColor kSlider = 0x00406080;
 constexpr TColor kText = 0x00102080;
 
-class TComboForm : public TForm {
- public:
-  using TForm::TForm;
-
- protected:
-  std::string LayoutResource() const override { return {}; }
-};
-
-struct SkinnedCombo : ::testing::Test {
-  HeadlessDriver driver;
-  TApplication app{nullptr};
-  TsSkinManager manager{nullptr};
-  TComboForm* form = nullptr;
+struct SkinnedCombo : ::testing::Test, SkinOnScreen {
+  TBareTestForm* form = nullptr;
   TsComboBox* combo = nullptr;
   TButton* other = nullptr;
   int changes = 0;
 
   SkinnedCombo() {
-    app.Initialize();
     AddSection("GLOBALINFO", 0x00F0F0F0, 0x00F0F0F0);
     AddSection("COMBOBOX", kBox, kBoxHot);
     AddSection("COMBOBTN", kButton, kButtonHot);
@@ -62,9 +48,8 @@ struct SkinnedCombo : ::testing::Test {
     AddSection("SCROLLSLIDERV", kSlider, kSlider);
     AddSection("SCROLLSLIDERH", kSlider, kSlider);
     AddGlyph();
-    manager.Content().SkinData.Active = true;
-    manager.Content().RefreshConstIndexes();
-    form = TForm::Create<TComboForm>(&app);
+    ActivateSkin();
+    form = TForm::Create<TBareTestForm>(&app);
     form->SetBounds(40, 40, 320, 300);
     combo = new TsComboBox(form);
     combo->SetParent(form);
@@ -82,15 +67,6 @@ struct SkinnedCombo : ::testing::Test {
     driver.runUntilIdle();
     other->SetFocus();
     driver.runUntilIdle();
-  }
-  ~SkinnedCombo() override { manager.Content().ClearSkin(); }
-
-  void AddSection(const std::string& name, TColor color, TColor hot) {
-    TsGeneralData section;
-    section.SectionName = name;
-    section.Color = color;
-    section.HotColor = hot;
-    manager.Content().Sections.push_back(section);
   }
   // Three 8 x 6 frames side by side, one colour each, as GLYPHMASK.
   void AddGlyph() {
@@ -330,6 +306,20 @@ TEST_F(SkinnedCombo, FocusedFixedChoiceIsWrittenOnTheHighlightAndADisabledBoxIsF
   EXPECT_NE(faded, kBox) << "mixed with the form under it";
   EXPECT_NE(faded, ColorToRGB(form->Color()));
   EXPECT_NE(Arrow(), kGlyph[0]);
+}
+
+TEST_F(SkinnedCombo, AProcedureSubclassedOverTheInnerEditAfterTheBoxStaysInItsChain) {
+  const HWND edit = combo->InnerEdit();
+  ASSERT_NE(edit, nullptr);
+  LaterSubclasser later(edit);
+  // The box gives its inner edit back first, then its window goes and
+  // takes the inner edit with it.
+  delete combo;
+  combo = nullptr;
+  driver.runUntilIdle();
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_EQ(LaterSubclasser::Heard(WM_DESTROY), 1) << "the later procedure heard its window go";
+  EXPECT_EQ(LaterSubclasser::Heard(WM_NCDESTROY), 1);
 }
 
 }  // namespace

@@ -6,14 +6,11 @@
 #include <string>
 
 #include "controls/TsEdit.h"
-#include "framework/TApplication.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/controls/TButton.h"
-#include "framework/TCustomForm.h"
 #include "platform/graphics/DeviceContext.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TsSkinManager.h"
+#include "tests/skin/SkinOnScreen.h"
 
 namespace {
 
@@ -23,31 +20,18 @@ constexpr TColor kFont = 0x00203040;
 constexpr TColor kHotFont = 0x00804020;
 constexpr TColor kForm = 0x00404040;
 
-class TEditForm : public TForm {
- public:
-  using TForm::TForm;
-
- protected:
-  std::string LayoutResource() const override { return {}; }
-};
-
-struct SkinnedEdit : ::testing::Test {
-  HeadlessDriver driver;
-  TApplication app{nullptr};
-  TsSkinManager manager{nullptr};
-  TEditForm* form = nullptr;
+struct SkinnedEdit : ::testing::Test, SkinOnScreen {
+  TBareTestForm* form = nullptr;
   TsEdit* edit = nullptr;
   TButton* other = nullptr;
 
   SkinnedEdit() {
-    app.Initialize();
     AddSection("GLOBALINFO", 0x00F0F0F0, 0x00F0F0F0);
     TsGeneralData& section = AddSection("EDIT", kEdit, kEditHot);
     section.FontColor[0] = static_cast<std::int32_t>(kFont);
     section.HotFontColor[0] = static_cast<std::int32_t>(kHotFont);
-    manager.Content().SkinData.Active = true;
-    manager.Content().RefreshConstIndexes();
-    form = TForm::Create<TEditForm>(&app);
+    ActivateSkin();
+    form = TForm::Create<TBareTestForm>(&app);
     form->SetBounds(40, 40, 320, 200);
     form->SetColor(kForm);
     edit = new TsEdit(form);
@@ -63,16 +47,6 @@ struct SkinnedEdit : ::testing::Test {
     edit->Loaded();
     other->SetFocus();
     driver.runUntilIdle();
-  }
-  ~SkinnedEdit() override { manager.Content().ClearSkin(); }
-
-  TsGeneralData& AddSection(const std::string& name, TColor color, TColor hot) {
-    TsGeneralData section;
-    section.SectionName = name;
-    section.Color = color;
-    section.HotColor = hot;
-    manager.Content().Sections.push_back(section);
-    return manager.Content().Sections.back();
   }
   // A pixel of the field's window, frame included.
   TColor At(int x, int y) {

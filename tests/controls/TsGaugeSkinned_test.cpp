@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsGauge.h"
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
 #include "skin/SkinCommandMessage.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
-#include "skin/TsSkinManager.h"
+#include "tests/skin/SkinOnScreen.h"
 
 namespace {
 
@@ -19,32 +16,18 @@ constexpr TColor kVerticalColor = 0x00C08040;
 constexpr TColor kHorizontalColor = 0x0040C080;
 constexpr TColor kOtherColor = 0x000000C0;
 
-class TGaugeForm : public TForm {
- public:
-  using TForm::TForm;
-
- protected:
-  std::string LayoutResource() const override { return {}; }
-};
-
-struct SkinnedGauge : ::testing::Test {
-  HeadlessDriver driver;
-  TApplication app{nullptr};
-  TsSkinManager manager{nullptr};
-  TGaugeForm* form = nullptr;
+struct SkinnedGauge : ::testing::Test, SkinOnScreen {
+  TBareTestForm* form = nullptr;
   TsGauge* gauge = nullptr;
 
   SkinnedGauge() {
-    app.Initialize();
-    TsSkinContent& skin = manager.Content();
     AddSection("GLOBALINFO", 0x00F0F0F0);
     AddSection("GAUGE", kGaugeColor);
     AddSection("PROGRESSV", kVerticalColor);
     AddSection("PROGRESSH", kHorizontalColor);
     AddSection("OTHERFILL", kOtherColor);
-    skin.SkinData.Active = true;
-    skin.RefreshConstIndexes();
-    form = TForm::Create<TGaugeForm>(&app);
+    ActivateSkin();
+    form = TForm::Create<TBareTestForm>(&app);
     form->SetBounds(30, 30, 300, 200);
     gauge = new TsGauge(form);
     gauge->SetParent(form);
@@ -55,14 +38,7 @@ struct SkinnedGauge : ::testing::Test {
     form->Show();
     driver.runUntilIdle();
   }
-  ~SkinnedGauge() override { manager.Content().ClearSkin(); }
 
-  void AddSection(const std::string& name, TColor color) {
-    TsGeneralData section;
-    section.SectionName = name;
-    section.Color = color;
-    manager.Content().Sections.push_back(section);
-  }
   // The gauge's picture as the form shows it.
   TColor At(int x, int y) {
     const Bitmap shot = driver.windowShot(form->Handle());

@@ -4,40 +4,24 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsGroupBox.h"
-#include "framework/TApplication.h"
-#include "framework/TCustomForm.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TsSkinManager.h"
+#include "tests/skin/SkinOnScreen.h"
 
 namespace {
 constexpr TColor kForm = 0x00E8E8E8;
 constexpr TColor kGroup = 0x00C0D8C0;
 constexpr TColor kCaption = 0x00F0E0D0;
 
-class TPanelForm : public TForm {
- public:
-  using TForm::TForm;
-
- protected:
-  std::string LayoutResource() const override { return {}; }
-};
-
-struct SkinnedGroupBox : ::testing::Test {
-  HeadlessDriver driver;
-  TApplication app{nullptr};
-  TsSkinManager manager{nullptr};
-  TPanelForm* form = nullptr;
+struct SkinnedGroupBox : ::testing::Test, SkinOnScreen {
+  TBareTestForm* form = nullptr;
   TsGroupBox* box = nullptr;
 
   SkinnedGroupBox() {
-    app.Initialize();
-    AddSection("GLOBALINFO", 0x00F0F0F0);
-    AddSection("GROUPBOX", kGroup);
-    AddSection("CHECKBOX", kCaption);
-    manager.Content().SkinData.Active = true;
-    manager.Content().RefreshConstIndexes();
-    form = TForm::Create<TPanelForm>(&app);
+    AddSection("GLOBALINFO", 0x00F0F0F0, 0x00F0F0F0);
+    AddSection("GROUPBOX", kGroup, kGroup);
+    AddSection("CHECKBOX", kCaption, kCaption);
+    ActivateSkin();
+    form = TForm::Create<TBareTestForm>(&app);
     form->SetBounds(30, 30, 320, 200);
     form->SetColor(kForm);
     box = new TsGroupBox(form);
@@ -46,14 +30,6 @@ struct SkinnedGroupBox : ::testing::Test {
     box->SetCaption("Панель Управления");
     form->Show();
     driver.runUntilIdle();
-  }
-  ~SkinnedGroupBox() override { manager.Content().ClearSkin(); }
-  void AddSection(const std::string& name, TColor color) {
-    TsGeneralData section;
-    section.SectionName = name;
-    section.Color = color;
-    section.HotColor = color;
-    manager.Content().Sections.push_back(section);
   }
   TColor At(int x, int y) {
     const POINT p = driver.clientToScreen(box->Handle(), {x, y});

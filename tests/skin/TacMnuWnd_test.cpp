@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
@@ -12,6 +13,7 @@
 #include "skin/SkinCommands.h"
 #include "skin/hook/TacMnuWnd.h"
 #include "skin/hook/TacWindowHook.h"
+#include "tests/platform/windowing/LaterSubclasser.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {
@@ -184,4 +186,17 @@ TEST_F(MenuTest, TheItemOfAnOpenSubMenuKeepsItsHotLookWhileThePointerIsInTheSubM
   EXPECT_NE(seen.openItemCrossing, hot);
   EXPECT_EQ(seen.openItemInside, hot) << "inside the sub-menu its item is hot again";
   EXPECT_NE(seen.crossedItemInside, hot);
+}
+
+TEST_F(MenuTest, AMenuSubclassedAfterItsSkinnerKeepsTheLaterProcedureWhenTheSkinnerGoes) {
+  const HWND menu = CreateWindowEx(0, WC_STATIC, "", WS_POPUP, 0, 0, 60, 40, nullptr, 0, nullptr);
+  auto skinner = std::make_unique<TacMnuWnd>(menu, "MAINMENU", TsSkinManager::DefaultManager());
+  LaterSubclasser later(menu);
+  skinner.reset();
+  EXPECT_TRUE(later.OnTop()) << "putting the old procedure back would cut the later one out";
+  EXPECT_FALSE(WindowAnswersOne(menu, SKC_QUERY_SKINNED)) << "the skinner passes everything on";
+  EXPECT_EQ(LaterSubclasser::Heard(SM_SKINCOMMAND), 1);
+  SetWindowText(menu, "Меню");
+  EXPECT_EQ(GetWindowTextString(menu), "Меню") << "and reaches the window's own procedure";
+  DestroyWindow(menu);
 }

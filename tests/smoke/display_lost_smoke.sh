@@ -4,14 +4,12 @@
 set -euo pipefail
 
 binary=${1:?usage: display_lost_smoke.sh path/to/puzzle-trainer}
-title="Банки"
 name="display-lost smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
-start_program "$binary"
-wait_for_window "$title"
+open_jugs_window "$binary"
 
 kill "$xvfb_pid"
 wait "$xvfb_pid" 2>/dev/null || true

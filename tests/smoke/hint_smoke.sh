@@ -16,7 +16,6 @@ composited=0
 if [ "${1:-}" = "--composited" ]; then composited=1; shift; fi
 binary=${1:?usage: hint_smoke.sh [--composited] path/to/puzzle-trainer [hint.png]}
 keep=${2:-}
-title="Банки"
 name="hint smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
@@ -27,8 +26,7 @@ if [ "$composited" = 1 ]; then
 else
   start_xvfb -retro
 fi
-start_program "$binary"
-wait_for_window "$title"
+open_jugs_window "$binary"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The client area is 636 x 453 inside the skinned frame; the remove button's

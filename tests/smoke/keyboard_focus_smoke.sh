@@ -7,15 +7,12 @@
 set -euo pipefail
 
 binary=${1:?usage: keyboard_focus_smoke.sh path/to/puzzle-trainer}
-title="Банки"
-box_title="Тренажёр алгоритмов"
 name="focus-smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
-start_program "$binary" "$work"
-wait_for_window "$title"
+open_jugs_window "$binary" "$work"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 

@@ -10,15 +10,13 @@ set -euo pipefail
 
 binary=$(realpath "${1:?usage: open_close_stress.sh path/to/puzzle-trainer [rounds]}")
 rounds=${2:-60}
-title="Банки"
 name="stress"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
 # The program writes its result file into its working directory.
-start_program "$binary" "$work"
-wait_for_window "$title"
+open_jugs_window "$binary" "$work"
 sleep 0.5
 
 # Places in the jugs window (its outer frame's coordinates): the picker's

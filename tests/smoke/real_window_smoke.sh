@@ -5,14 +5,12 @@
 set -euo pipefail
 
 binary=${1:?usage: real_window_smoke.sh path/to/puzzle-trainer}
-title="Банки"
 name="smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
-start_program "$binary"
-wait_for_window "$title"
+open_jugs_window "$binary"
 
 # Give the first picture a moment to reach the server, then look at it.
 deviation=0

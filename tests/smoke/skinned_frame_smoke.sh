@@ -6,15 +6,12 @@
 set -euo pipefail
 
 binary=${1:?usage: skinned_frame_smoke.sh path/to/puzzle-trainer}
-title="Банки"
-box_title="Тренажёр алгоритмов"
 name="frame-smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
-start_program "$binary" "$work"
-wait_for_window "$title"
+open_jugs_window "$binary" "$work"
 
 # The colour at a point of a picture as "r g b".
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }

@@ -7,15 +7,13 @@
 set -euo pipefail
 
 binary=${1:?usage: window_manager_smoke.sh path/to/puzzle-trainer}
-title="Банки"
 name="wm-smoke"
 # shellcheck source=tests/smoke/xvfb_session.sh
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_xvfb
 start_window_manager
-start_program "$binary" "$work"
-wait_for_window "$title"
+open_jugs_window "$binary" "$work"
 sleep 0.5
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }

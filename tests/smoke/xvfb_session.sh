@@ -6,7 +6,12 @@
 #   start_window_manager            starts a window manager on it
 #   start_program BINARY [DIR]      starts the program (in DIR when given)
 #   wait_for_window TITLE           sets `window` to the program's window
+#   open_jugs_window BINARY [DIR]   both, for the program's first window
 #   fail MESSAGE                    reports (with the program's output), exits
+# and the titles the scripts look for: `title` (the jugs window, the first
+# the program shows) and `box_title` (its message boxes).
+title="Банки"
+box_title="Тренажёр алгоритмов"
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -87,4 +92,9 @@ wait_for_window() {
     sleep 0.1
   done
   [ -n "$window" ] || fail "no window named $title appeared"
+}
+
+open_jugs_window() {
+  start_program "$@"
+  wait_for_window "$title"
 }

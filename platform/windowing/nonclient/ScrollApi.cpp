@@ -20,7 +20,7 @@ void showBar(HWND hwnd, int bar, bool show) {
   if (!w || ((w->style & barStyle(bar)) != 0) == show) return;
   const DWORD style = show ? (w->style | barStyle(bar)) : (w->style & ~barStyle(bar));
   wm().setLong(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style));
-  wm().setWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ChangeFrame(hwnd);
 }
 
 void repaintBars(Window* w) { wm().painter().invalidate(w, &w->update, false, true, false); }
