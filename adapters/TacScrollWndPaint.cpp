@@ -47,9 +47,9 @@ TacScrollWnd::Background TacScrollWnd::ParentBackground() const {
 
 void TacScrollWnd::PaintBars(HDC dc) {
   if (detached_ || !IsWindow(hwnd_) || !manager_) return;
-  if (skinData_ && skinData_->Updating) return;
+  if (skinData_ && skinData_->Updating()) return;
   if (!OwnerShowing()) return;
-  if (skinData_ && skinData_->BackgroundChanged) {
+  if (skinData_ && skinData_->BackgroundChanged()) {
     const std::shared_ptr<bool> alive = alive_;
     SendMessage(hwnd_, SM_SKINCOMMAND, SkinCommand(SKC_PREPARE_FADE), 0);
     if (!*alive || detached_) return;

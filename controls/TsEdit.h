@@ -41,7 +41,7 @@ class TsEdit : public TEdit {
 
  private:
   bool Skinned() const;
-  bool Hot() const { return skinData_.Focused || skinData_.MouseAbove; }
+  bool Hot() const { return skinData_.Focused() || skinData_.MouseAbove(); }
   // The colour rule with the hot colours, applied before each paint.
   void ApplyStateColors();
   bool HandleSkinCommand(TMessage& message);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/Region.h"
+#include "platform/windowing/MouseMessages.h"
 #include "platform/windowing/WindowManager.h"
 
 namespace {
@@ -381,10 +382,7 @@ void InputRouter::startTracker(std::unique_ptr<SystemTracker> tracker) {
   tracker_ = std::move(tracker);
   // Mouse input that arrived together with the press (a quick click comes
   // from the desktop in one batch) is already queued: it belongs to the grab.
-  const auto isMouse = [](const MSG& m) {
-    return (m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK) ||
-           (m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK);
-  };
+  const auto isMouse = [](const MSG& m) { return IsMouseMessage(m.message); };
   MSG m;
   while (tracker_ && wm_.queue().takeIf(isMouse, &m)) {
     if (m.message == WM_LBUTTONUP || m.message == WM_NCLBUTTONUP) {
