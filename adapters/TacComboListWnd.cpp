@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "adapters/WindowFrame.h"
-#include "paint/FillPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/controls/ControlMessages.h"
 #include "paint/SkinItemPainter.h"
 #include "platform/graphics/BlockTransfer.h"

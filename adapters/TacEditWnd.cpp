@@ -2,8 +2,8 @@
 
 #include "adapters/WindowFrame.h"
 #include "framework/TControl.h"
-#include "paint/DisabledLook.h"
-#include "paint/SkinMessages.h"
+#include "paint/primitives/DisabledLook.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
@@ -126,7 +126,7 @@ LRESULT TacEditWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (*alive && !Detached() && IsWindowVisible(Window())) SendMessage(Window(), WM_NCPAINT, 1, 0);
       return result;
     }
-    case SM_ALPHACMD:
+    case SM_SKINCOMMAND:
       switch (SkinCommandOf(wParam)) {
         case SKC_SKIN_CHANGED: {
           const std::shared_ptr<bool> alive = AliveFlag();

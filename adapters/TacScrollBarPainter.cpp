@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "adapters/TacScrollBar.h"
-#include "paint/BlendPrimitives.h"
-#include "paint/FillPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
 

@@ -6,7 +6,7 @@
 #include "adapters/WindowFrame.h"
 #include "framework/TApplication.h"
 #include "framework/TWinControl.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SharedBackground.h"
 #include "skin/TsBackgroundRequest.h"
@@ -348,7 +348,7 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (*alive) Refresh(true);
       return result;
     }
-    case SM_ALPHACMD: return HandleSkinCommand(msg, wParam, lParam);
+    case SM_SKINCOMMAND: return HandleSkinCommand(msg, wParam, lParam);
     case WM_DESTROY:
     case WM_NCDESTROY:
       Detach();

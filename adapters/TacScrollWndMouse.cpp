@@ -5,7 +5,7 @@
 
 #include "adapters/TacScrollTracking.h"
 #include "adapters/TacScrollWnd.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 
 namespace {
@@ -16,7 +16,7 @@ bool IsBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 void TacScrollWnd::SendScroll(UINT scrollMessage, int code, int position) {
   const std::shared_ptr<bool> alive = alive_;
   const LPARAM details = MAKELPARAM(code, scrollMessage);
-  const LRESULT answer = SendMessage(hwnd_, SM_ALPHACMD, SkinCommand(SKC_BEFORE_SCROLL), details);
+  const LRESULT answer = SendMessage(hwnd_, SM_SKINCOMMAND, SkinCommand(SKC_BEFORE_SCROLL), details);
   if (!*alive || !IsWindow(hwnd_)) return;
   if (answer != 1 && code == SB_THUMBTRACK) {
     // The window reads the position it scrolls to from its scroll information.
@@ -27,7 +27,7 @@ void TacScrollWnd::SendScroll(UINT scrollMessage, int code, int position) {
   }
   SendMessage(hwnd_, scrollMessage, MAKEWPARAM(code, position), 0);
   if (!*alive || !IsWindow(hwnd_)) return;
-  SendMessage(hwnd_, SM_ALPHACMD, SkinCommand(SKC_AFTER_SCROLL), details);
+  SendMessage(hwnd_, SM_SKINCOMMAND, SkinCommand(SKC_AFTER_SCROLL), details);
 }
 
 void TacScrollWnd::HoverStart(int hitCode) {

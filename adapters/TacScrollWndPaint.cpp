@@ -7,7 +7,7 @@
 #include "adapters/TacScrollWnd.h"
 #include "adapters/WindowFrame.h"
 #include "framework/TWinControl.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SharedBackground.h"
@@ -51,7 +51,7 @@ void TacScrollWnd::PaintBars(HDC dc) {
   if (!OwnerShowing()) return;
   if (skinData_ && skinData_->BackgroundChanged) {
     const std::shared_ptr<bool> alive = alive_;
-    SendMessage(hwnd_, SM_ALPHACMD, SkinCommand(SKC_PREPARE_FADE), 0);
+    SendMessage(hwnd_, SM_SKINCOMMAND, SkinCommand(SKC_PREPARE_FADE), 0);
     if (!*alive || detached_) return;
   }
   auto paint = [this](HDC target) {

@@ -2,8 +2,8 @@
 
 #include "app/ResultFile.h"
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
-#include "framework/TEdit.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/controls/TEdit.h"
 
 const TClassInfo& TForm4::StaticClassInfo() {
   static const TClassInfo info("TForm4", &TForm::StaticClassInfo());

@@ -2,7 +2,7 @@
 
 #include "app/TForm4.h"
 #include "controls/ControlsClasses.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "platform/PngCodec.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm1.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/TForm4.h"
-#include "framework/MessageForm.h"
+#include "framework/controls/MessageForm.h"
 #include "puzzles/JugsPuzzle.h"
 #include "framework/TControl.h"
 #include "app/TrainerProgram.h"

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "app/TrainerProgram.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm2.h"
-#include "skin/TsSkinProvider.h"
+#include "skin/frame/TsSkinProvider.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ struct RiverFrame {
     program.RiverWindow()->Show();
     driver.runUntilIdle();
     frame = reinterpret_cast<TsSkinProvider*>(
-        SendMessage(program.RiverWindow()->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
+        SendMessage(program.RiverWindow()->Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
   }
 };
 

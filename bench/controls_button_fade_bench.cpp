@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/TsBitBtn.h"
+#include "controls/buttons/TsBitBtn.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "platform/headless/HeadlessDriver.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "controls/TsComicsHintWindow.h"
-#include "controls/TsHintManager.h"
+#include "controls/hints/TsComicsHintWindow.h"
+#include "controls/hints/TsHintManager.h"
 #include "framework/TApplication.h"
 #include "platform/headless/HeadlessDriver.h"
 

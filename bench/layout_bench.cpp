@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "framework/LayoutParser.h"
+#include "framework/streaming/LayoutParser.h"
 #include "resources/Resources.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "paint/BlendPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
 #include "paint/CacheInfo.h"
 #include "paint/GradientPainter.h"
-#include "paint/KeyColorCopy.h"
-#include "paint/MaskCopy.h"
+#include "paint/primitives/KeyColorCopy.h"
+#include "paint/primitives/MaskCopy.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/FileBytes.h"
-#include "skin/TacSkinPackWriter.h"
+#include "skin/load/TacSkinPackWriter.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

@@ -1,10 +1,11 @@
 # trainer_layer(NAME [DEPS lib...])
 # Builds the static library NAME from every .cpp file of the calling folder
-# (not its subfolders). A folder with no sources yet becomes an interface
+# and its subfolders (a folder's subfolders group its files by topic; they
+# are not libraries of their own). A folder with no sources yet becomes an interface
 # library so that the layers above can already name it.
 function(trainer_layer name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})

@@ -1,6 +1,6 @@
 #include "controls/TsBevel.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TsBevel::StaticClassInfo() {
   static const TClassInfo info("TsBevel", &TBevel::StaticClassInfo(),

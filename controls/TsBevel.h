@@ -1,7 +1,7 @@
 #pragma once
 // The rule under each task description: the plain bevel under the skinned
 // controls' name, with nothing added and no skin painting.
-#include "framework/TBevel.h"
+#include "framework/controls/TBevel.h"
 
 class TsBevel : public TBevel {
  public:

@@ -2,8 +2,8 @@
 
 #include "adapters/TacComboListWnd.h"
 #include "framework/FrameworkMessages.h"
-#include "framework/TClassInfo.h"
-#include "paint/SkinMessages.h"
+#include "framework/streaming/TClassInfo.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
@@ -316,7 +316,7 @@ void TsComboBox::WndProc(TMessage& message) {
 }
 
 void TsComboBox::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
   if (RefusedWhileReadOnly(message.Msg, message.WParam)) return;
   const bool skinned = Skinned();
   switch (message.Msg) {

@@ -11,13 +11,13 @@
 #include <string>
 
 #include "adapters/TacScrollWnd.h"
-#include "controls/SkinnedButtonProperties.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/TsBoundLabel.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "controls/TsComboBoxGeometry.h"
 #include "skin/TsCommonData.h"
-#include "framework/TComboBox.h"
-#include "framework/TLabel.h"
+#include "framework/controls/TComboBox.h"
+#include "framework/controls/TLabel.h"
 
 class TsComboBox : public TComboBox {
  public:

@@ -2,7 +2,7 @@
 // Where the skinned combo box puts its parts: the drop-down button, the
 // text, the skinned strip of a simple box. Pure arithmetic on the box size,
 // so painting and mouse handling agree on it.
-#include "framework/TComboBox.h"
+#include "framework/controls/TComboBox.h"
 #include "platform/Geometry.h"
 
 struct TsComboBoxGeometry {

@@ -2,11 +2,11 @@
 // section with the arrow glyph, the text, the disabled look; and putting it
 // on the screen around the inner edit.
 #include "controls/TsComboBox.h"
-#include "framework/TBitmap.h"
-#include "paint/DisabledLook.h"
+#include "framework/graphics/TBitmap.h"
+#include "paint/primitives/DisabledLook.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"

@@ -2,10 +2,10 @@
 
 #include "adapters/WindowFrame.h"
 #include "framework/FrameworkMessages.h"
-#include "framework/TBitmap.h"
-#include "framework/TClassInfo.h"
-#include "paint/DisabledLook.h"
-#include "paint/SkinMessages.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/streaming/TClassInfo.h"
+#include "paint/primitives/DisabledLook.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -181,7 +181,7 @@ void TsEdit::WndProc(TMessage& message) {
 }
 
 void TsEdit::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
   if (!Skinned()) {
     TEdit::WndProc(message);
     return;

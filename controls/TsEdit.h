@@ -6,11 +6,11 @@
 // disabled field shows that picture, text and all, with the disabled look.
 #include <string>
 
-#include "controls/SkinnedButtonProperties.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/TsBoundLabel.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "skin/TsCommonData.h"
-#include "framework/TEdit.h"
+#include "framework/controls/TEdit.h"
 
 class TsEdit : public TEdit {
  public:

@@ -7,14 +7,14 @@
 #include "controls/StoreChanged.h"
 #include "controls/TsGaugePlainPainter.h"
 #include "controls/TsGaugeSkinPainter.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TWinControl.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 namespace {
 
@@ -182,7 +182,7 @@ bool TsGauge::HandleSkinCommand(TMessage& message) {
 }
 
 void TsGauge::WndProc(TMessage& message) {
-  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
   const bool readyToPaint = Parent() && !IsLoading() && !IsDestroying();
   if (readyToPaint && skinData_.Skinned() && skinData_.ProcessMessage(message)) return;
   TGraphicControl::WndProc(message);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "framework/TCanvas.h"
+#include "framework/graphics/TCanvas.h"
 
 namespace {
 // Rounds to the nearest integer, halves to even.

@@ -5,7 +5,7 @@
 
 #include "controls/TsGauge.h"
 #include "controls/TsGaugeGeometry.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/CacheInfo.h"
 #include "paint/SkinItemPainter.h"
 #include "platform/graphics/BlockTransfer.h"

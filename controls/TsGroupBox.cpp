@@ -1,9 +1,9 @@
 #include "controls/TsGroupBox.h"
 
-#include "framework/TBitmap.h"
-#include "paint/FillPrimitives.h"
+#include "framework/graphics/TBitmap.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "paint/SkinItemPainter.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
@@ -13,8 +13,8 @@
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TsGroupBox::StaticClassInfo() {
   using G = TsGroupBox;
@@ -147,7 +147,7 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
 }
 
 void TsGroupBox::WndProc(TMessage& message) {
-  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
   const bool skinned = HandleAllocated() && !IsLoading() && !IsDestroying() && skinData_.Skinned();
   if (skinned) {
     if (message.Msg == WM_ERASEBKGND) {

@@ -8,7 +8,7 @@
 #include "controls/StoreChanged.h"
 #include "controls/TsGroupBoxCaption.h"
 #include "skin/TsCommonData.h"
-#include "framework/TGroupBox.h"
+#include "framework/controls/TGroupBox.h"
 
 class TsGroupBox : public TGroupBox {
  public:

@@ -1,8 +1,8 @@
 #include "controls/TsKind.h"
 
 #include "controls/StoreChanged.h"
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TsKind::StaticClassInfo() {
   static const TClassInfo info("TsKind", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {

@@ -4,10 +4,10 @@
 
 #include "adapters/TacScrollAttach.h"
 #include "adapters/WindowFrame.h"
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/FrameworkMessages.h"
-#include "paint/ColorMath.h"
-#include "paint/SkinMessages.h"
+#include "paint/primitives/ColorMath.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/windowing/WinUser.h"
@@ -192,7 +192,7 @@ void TsListBox::WndProc(TMessage& message) {
 }
 
 void TsListBox::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message)) return;
+  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
   if (message.Msg == CN_DRAWITEM && message.LParam) {
     DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
     message.Result = TRUE;

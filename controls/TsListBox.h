@@ -13,13 +13,13 @@
 #include <string>
 
 #include "adapters/TacScrollWnd.h"
-#include "controls/SkinnedButtonProperties.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/TsBoundLabel.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "controls/TsListBoxItemPainter.h"
 #include "skin/TsCommonData.h"
 #include "framework/TCustomForm.h"
-#include "framework/TListBox.h"
+#include "framework/controls/TListBox.h"
 #include "platform/controls/ControlMessages.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/TCanvas.h"
+#include "framework/graphics/TCanvas.h"
 
 struct TsListItemLook {
   TColor Background = clWindow;

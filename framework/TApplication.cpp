@@ -2,8 +2,8 @@
 
 #include "framework/ExceptionReport.h"
 #include "framework/FrameworkClasses.h"
-#include "framework/MessageForm.h"
-#include "framework/TClassInfo.h"
+#include "framework/controls/MessageForm.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TMouseTracker.h"
 #include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TCollection::StaticClassInfo() {
   static const TClassInfo info("TCollection", &TPersistent::StaticClassInfo());

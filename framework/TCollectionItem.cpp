@@ -1,6 +1,6 @@
 #include "framework/TCollectionItem.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TCollection.h"
 
 const TClassInfo& TCollectionItem::StaticClassInfo() {

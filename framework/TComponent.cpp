@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TComponent::StaticClassInfo() {
   static const TClassInfo info("TComponent", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/TPersistent.h"
-#include "framework/TPublishedNames.h"
+#include "framework/streaming/TPublishedNames.h"
 
 enum TComponentStateFlag : unsigned {
   csLoading = 1u << 0,     // being read from a layout, until Loaded()

@@ -1,8 +1,8 @@
 #include "framework/TControl.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TMouseTracker.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
 #include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinUser.h"

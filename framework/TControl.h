@@ -10,7 +10,7 @@
 #include "framework/FrameworkMessages.h"
 #include "framework/Events.h"
 #include "framework/TComponent.h"
-#include "framework/TFont.h"
+#include "framework/graphics/TFont.h"
 #include "platform/Geometry.h"
 
 class TWinControl;

@@ -1,6 +1,6 @@
 #include "framework/TCustomControl.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TCustomControl::StaticClassInfo() {
   static const TClassInfo info("TCustomControl", &TWinControl::StaticClassInfo());

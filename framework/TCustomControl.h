@@ -1,7 +1,7 @@
 #pragma once
 // A windowed control that paints itself on a canvas (Paint), in a window of
 // the framework's own class named after the control's class.
-#include "framework/TCanvas.h"
+#include "framework/graphics/TCanvas.h"
 #include "framework/TWinControl.h"
 
 class TCustomControl : public TWinControl {

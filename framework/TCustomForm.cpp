@@ -1,10 +1,10 @@
 #include "framework/TCustomForm.h"
 
 #include "framework/ExceptionReport.h"
-#include "framework/LayoutReader.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinUser.h"
 #include "resources/Resources.h"
 

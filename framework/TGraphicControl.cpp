@@ -1,6 +1,6 @@
 #include "framework/TGraphicControl.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "platform/windowing/WinMessages.h"
 
 const TClassInfo& TGraphicControl::StaticClassInfo() {

@@ -1,7 +1,7 @@
 #include "framework/THintWindow.h"
 
-#include "framework/TBitmap.h"
-#include "framework/TClassInfo.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/streaming/TClassInfo.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
 

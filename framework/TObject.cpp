@@ -1,6 +1,6 @@
 #include "framework/TObject.h"
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TObject::StaticClassInfo() {
   static const TClassInfo info("TObject", nullptr);

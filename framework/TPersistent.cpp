@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TPersistent::StaticClassInfo() {
   static const TClassInfo info("TPersistent", &TObject::StaticClassInfo());

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TStringList::StaticClassInfo() {
   static const TClassInfo info("TStringList", &TStrings::StaticClassInfo());

@@ -1,7 +1,7 @@
 #include "framework/TStrings.h"
 
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TStrings::StaticClassInfo() {
   static const TClassInfo info("TStrings", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {

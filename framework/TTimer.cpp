@@ -3,8 +3,8 @@
 #include <map>
 
 #include "framework/ExceptionReport.h"
-#include "framework/TClassInfo.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinUser.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include "framework/ExceptionReport.h"
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
 #include "framework/TMouseTracker.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"

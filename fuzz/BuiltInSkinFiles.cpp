@@ -6,7 +6,7 @@
 
 #include "platform/FileBytes.h"
 #include "resources/Resources.h"
-#include "skin/TacSkinConvertor.h"
+#include "skin/load/TacSkinConvertor.h"
 
 namespace BuiltInSkinFiles {
 

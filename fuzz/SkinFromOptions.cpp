@@ -3,11 +3,11 @@
 #include <string_view>
 
 #include "fuzz/BuiltInSkinFiles.h"
-#include "skin/ESkinLoadError.h"
-#include "skin/TacIniFile.h"
-#include "skin/TacSkinFiles.h"
-#include "skin/TacSkinLoadContext.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/TacIniFile.h"
+#include "skin/load/TacSkinFiles.h"
+#include "skin/load/TacSkinLoadContext.h"
+#include "skin/load/TacSkinLoader.h"
 
 bool LoadSkinFromOptions(const std::uint8_t* data, std::size_t size, TsSkinContent& content) {
   if (size == 0) return false;

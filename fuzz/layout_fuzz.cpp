@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/LayoutError.h"
-#include "framework/LayoutReader.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/LayoutError.h"
+#include "framework/streaming/LayoutReader.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "framework/TCollection.h"
 #include "framework/TComponent.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TStringList.h"
 #include "platform/Color.h"
 

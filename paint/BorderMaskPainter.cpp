@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "paint/ColorMath.h"
-#include "paint/CopyArea.h"
-#include "paint/HalftoneStretch.h"
-#include "paint/KeyColorCopy.h"
-#include "paint/MaskCopy.h"
+#include "paint/primitives/ColorMath.h"
+#include "paint/primitives/CopyArea.h"
+#include "paint/primitives/HalftoneStretch.h"
+#include "paint/primitives/KeyColorCopy.h"
+#include "paint/primitives/MaskCopy.h"
 #include "paint/MaskGeometry.h"
 #include "paint/TextureTiling.h"
 

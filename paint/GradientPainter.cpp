@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "paint/ItemBackground.h"
 
-#include "paint/BlendPrimitives.h"
-#include "paint/ColorMath.h"
-#include "paint/FillPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
+#include "paint/primitives/ColorMath.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "paint/GradientPainter.h"
 #include "paint/TextureTiling.h"
 

@@ -1,6 +1,6 @@
 #include "paint/LabelText.h"
 
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 #include "platform/graphics/TextDrawing.h"
 
 TColor DisabledLabelTextColor(TColor fontColor, TColor background) { return MixColors(fontColor, background, 0.4); }

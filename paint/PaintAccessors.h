@@ -3,9 +3,9 @@
 // at exit. Primitives attach them for the duration of one call; they are
 // used only on the user-interface thread and a primitive never calls another
 // primitive while it holds one.
-#include "paint/TacFast24.h"
-#include "paint/TacFast32.h"
-#include "paint/TacFastSum24.h"
+#include "paint/primitives/TacFast24.h"
+#include "paint/primitives/TacFast32.h"
+#include "paint/primitives/TacFastSum24.h"
 
 // One accessor of each kind, shared by every primitive.
 struct PaintAccessors {

@@ -1,6 +1,6 @@
 #include "paint/SkinTextPainter.h"
 
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 #include "platform/graphics/TextDrawing.h"
 
 namespace {

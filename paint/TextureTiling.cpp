@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "paint/ColorMath.h"
-#include "paint/FillPrimitives.h"
-#include "paint/HalftoneStretch.h"
-#include "paint/MaskCopy.h"
+#include "paint/primitives/ColorMath.h"
+#include "paint/primitives/FillPrimitives.h"
+#include "paint/primitives/HalftoneStretch.h"
+#include "paint/primitives/MaskCopy.h"
 
 namespace {
 

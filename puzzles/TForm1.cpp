@@ -1,9 +1,9 @@
 #include "puzzles/TForm1.h"
 
 #include "controls/TsGauge.h"
-#include "framework/TClassInfo.h"
-#include "framework/TComboBox.h"
-#include "framework/TListBox.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/controls/TComboBox.h"
+#include "framework/controls/TListBox.h"
 #include "framework/TTimer.h"
 
 const TClassInfo& TForm1::StaticClassInfo() {

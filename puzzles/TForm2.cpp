@@ -1,10 +1,10 @@
 #include "puzzles/TForm2.h"
 
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
-#include "framework/TComboBox.h"
-#include "framework/TImage.h"
-#include "framework/TListBox.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/controls/TComboBox.h"
+#include "framework/controls/TImage.h"
+#include "framework/controls/TListBox.h"
 #include "framework/TTimer.h"
 
 namespace {

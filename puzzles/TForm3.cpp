@@ -3,10 +3,10 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
-#include "framework/TListBox.h"
-#include "framework/TShape.h"
-#include "framework/TSpinEdit.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/controls/TListBox.h"
+#include "framework/controls/TShape.h"
+#include "framework/controls/TSpinEdit.h"
 #include "framework/TTimer.h"
 
 const TClassInfo& TForm3::StaticClassInfo() {

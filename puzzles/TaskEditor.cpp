@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "framework/MessageForm.h"
-#include "framework/TListBox.h"
+#include "framework/controls/MessageForm.h"
+#include "framework/controls/TListBox.h"
 #include "framework/TTimer.h"
 #include "puzzles/TaskStepIndex.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TWinControl.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"

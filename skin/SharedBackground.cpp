@@ -27,7 +27,7 @@ void AskForBackground(TsBackgroundRequest& request, TControl* control, bool draw
   auto* windowed = dynamic_cast<TWinControl*>(control);
   const LPARAM asked = reinterpret_cast<LPARAM>(&request);
   if (windowed && windowed->HandleAllocated()) SendSkinCommand(windowed->Handle(), SKC_GET_BACKGROUND, asked);
-  else control->Perform(SM_ALPHACMD, SkinCommand(SKC_GET_BACKGROUND), asked);
+  else control->Perform(SM_SKINCOMMAND, SkinCommand(SKC_GET_BACKGROUND), asked);
   if (request.BgKind != bgNotAnswered) return;
   request.BgKind = bgColor;
   TColor color = ControlAnswersOne(control, SKC_QUERY_SKINNED)

@@ -10,16 +10,16 @@
 
 LRESULT SendSkinCommand(HWND window, WORD command, LPARAM lParam, WORD argument) {
   if (!window || !IsWindow(window)) return 0;
-  return SendMessage(window, SM_ALPHACMD, SkinCommand(command, argument), lParam);
+  return SendMessage(window, SM_SKINCOMMAND, SkinCommand(command, argument), lParam);
 }
 
 LRESULT SendSkinCommand(TControl* control, WORD command, LPARAM lParam, WORD argument) {
   if (!control) return 0;
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     if (windowed->IsDestroying() || !windowed->HandleAllocated()) return 0;
-    return SendMessage(windowed->Handle(), SM_ALPHACMD, SkinCommand(command, argument), lParam);
+    return SendMessage(windowed->Handle(), SM_SKINCOMMAND, SkinCommand(command, argument), lParam);
   }
-  return control->Perform(SM_ALPHACMD, SkinCommand(command, argument), lParam);
+  return control->Perform(SM_SKINCOMMAND, SkinCommand(command, argument), lParam);
 }
 
 bool WindowAnswersOne(HWND window, WORD command) { return SendSkinCommand(window, command) == 1; }
@@ -28,7 +28,7 @@ bool ControlAnswersOne(TControl* control, WORD command) {
   if (!control) return false;
   // A windowed control without its window yet still answers through its handler.
   if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && !windowed->HandleAllocated())
-    return !windowed->IsDestroying() && control->Perform(SM_ALPHACMD, SkinCommand(command), 0) == 1;
+    return !windowed->IsDestroying() && control->Perform(SM_SKINCOMMAND, SkinCommand(command), 0) == 1;
   return SendSkinCommand(control, command) == 1;
 }
 

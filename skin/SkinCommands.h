@@ -4,7 +4,7 @@
 // windows; the two notices containers and controls send most; and the
 // answers every skinned control gives about itself.
 #include "framework/FrameworkMessages.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinTypes.h"
 
 class TControl;

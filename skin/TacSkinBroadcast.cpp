@@ -5,9 +5,9 @@
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TacSkinnedForms.h"
+#include "skin/frame/TacSkinnedForms.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void TacSkinBroadcast::Broadcast(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (std::find(told.begin(), told.end(), form) != told.end()) continue;
       told.push_back(form);
       // A form that takes part in the engine passes the message on itself.
-      if (SendToForm(*form, SM_ALPHACMD, SkinCommand(SKC_QUERY_SKINNED), 0) == 1) continue;
+      if (SendToForm(*form, SM_SKINCOMMAND, SkinCommand(SKC_QUERY_SKINNED), 0) == 1) continue;
       SendToFormAndControls(*form, msg, wParam, lParam);
     }
   }
@@ -89,7 +89,7 @@ std::vector<HWND> TacSkinBroadcast::FramedTopLevelForms() {
     TCustomForm* form = TacSkinnedForms::At(i);
     if (form == nullptr || form->IsDestroying() || !form->Visible() || form->Parent() != nullptr) continue;
     if (!form->HandleAllocated()) continue;
-    if (SendMessage(form->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_FRAME_PROVIDER), 0) == 0) continue;
+    if (SendMessage(form->Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_FRAME_PROVIDER), 0) == 0) continue;
     windows.push_back(form->Handle());
   }
   return windows;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "skin/SkinBitmaps.h"
+#include "skin/load/SkinBitmaps.h"
 
 namespace TacSkinRecolor {
 

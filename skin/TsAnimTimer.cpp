@@ -2,7 +2,7 @@
 
 #include "framework/TApplication.h"
 #include "framework/TWinControl.h"
-#include "paint/BlendPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
 #include "skin/CacheToScreen.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsCommonData.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TTimer.h"
 
 class TsCommonData;

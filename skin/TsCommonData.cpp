@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
-#include "framework/TEdit.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/controls/TEdit.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
 #include "skin/SkinCommands.h"
-#include "skin/SkinText.h"
+#include "skin/load/SkinText.h"
 #include "skin/TacEngineFlags.h"
-#include "skin/TsFrameSkinOwner.h"
+#include "skin/frame/TsFrameSkinOwner.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "framework/FrameworkMessages.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TPersistent.h"
 #include "paint/SkinRecords.h"
 #include "platform/Color.h"

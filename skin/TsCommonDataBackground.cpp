@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "framework/TWinControl.h"
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/windowing/WinUser.h"

@@ -34,7 +34,7 @@ void LeaveOtherSpeedButtons(TWinControl& owner, const TControl* entered) {
 
 bool TsCommonData::ProcessMessage(TMessage& message) {
   switch (message.Msg) {
-    case SM_ALPHACMD:
+    case SM_SKINCOMMAND:
       return HandleSkinCommand(message);
     case WM_MOVE:
       if (DependsOnParent()) {

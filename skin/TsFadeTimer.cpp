@@ -4,7 +4,7 @@
 
 #include "framework/TApplication.h"
 #include "framework/TWinControl.h"
-#include "paint/BlendPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"

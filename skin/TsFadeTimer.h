@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TTimer.h"
 
 class TsCommonData;

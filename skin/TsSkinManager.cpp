@@ -5,26 +5,26 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/TClassInfo.h"
-#include "framework/TClassRegistry.h"
-#include "framework/TPropertyBuilder.h"
-#include "paint/SkinMessages.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TClassRegistry.h"
+#include "framework/streaming/TPropertyBuilder.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/FileBytes.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/ESkinLoadError.h"
-#include "skin/TacIniFile.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinFiles.h"
-#include "skin/TacSkinList.h"
-#include "skin/TacSkinLoadContext.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/TacIniFile.h"
+#include "skin/load/TacSkinConvertor.h"
+#include "skin/load/TacSkinFiles.h"
+#include "skin/load/TacSkinList.h"
+#include "skin/load/TacSkinLoadContext.h"
+#include "skin/load/TacSkinLoader.h"
 #include "skin/TacSkinBroadcast.h"
-#include "skin/TacShowWindowFade.h"
-#include "skin/TacSkinPaths.h"
-#include "skin/TacSkinnedForms.h"
-#include "skin/TacWindowHook.h"
+#include "skin/frame/TacShowWindowFade.h"
+#include "skin/load/TacSkinPaths.h"
+#include "skin/frame/TacSkinnedForms.h"
+#include "skin/hook/TacWindowHook.h"
 
 TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;
@@ -331,7 +331,7 @@ void TsSkinManager::RemoveSkin() {
 }
 
 void TsSkinManager::Broadcast(WORD command) {
-  TacSkinBroadcast::Broadcast(SM_ALPHACMD, SkinCommand(command), reinterpret_cast<LPARAM>(this));
+  TacSkinBroadcast::Broadcast(SM_SKINCOMMAND, SkinCommand(command), reinterpret_cast<LPARAM>(this));
 }
 
 // ---- Windows ---------------------------------------------------------------
@@ -341,8 +341,8 @@ void TsSkinManager::SetHotWindow(HWND window) {
   const HWND previous = hotWindow_;
   hotWindow_ = window;
   const LPARAM self = reinterpret_cast<LPARAM>(this);
-  if (previous != nullptr) SendMessage(previous, SM_ALPHACMD, SkinCommand(SKC_MOUSE_LEAVE), self);
-  if (window != nullptr) SendMessage(window, SM_ALPHACMD, SkinCommand(SKC_MOUSE_ENTER), self);
+  if (previous != nullptr) SendMessage(previous, SM_SKINCOMMAND, SkinCommand(SKC_MOUSE_LEAVE), self);
+  if (window != nullptr) SendMessage(window, SM_SKINCOMMAND, SkinCommand(SKC_MOUSE_ENTER), self);
 }
 
 void TsSkinManager::RegisterForm(TCustomForm* form) { TacSkinnedForms::Register(form); }

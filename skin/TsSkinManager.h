@@ -14,10 +14,10 @@
 #include "framework/TComponent.h"
 #include "platform/windowing/WinTypes.h"
 #include "paint/TsSkinContent.h"
-#include "skin/TacAnimEffects.h"
-#include "skin/TacMenuSupport.h"
-#include "skin/TacThirdParty.h"
-#include "skin/TsStoredSkins.h"
+#include "skin/settings/TacAnimEffects.h"
+#include "skin/settings/TacMenuSupport.h"
+#include "skin/settings/TacThirdParty.h"
+#include "skin/load/TsStoredSkins.h"
 
 class TClassRegistry;
 class TCustomForm;

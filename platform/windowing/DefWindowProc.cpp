@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "platform/graphics/Gdi.h"
-#include "platform/windowing/CaptionDragTracker.h"
-#include "platform/windowing/DefaultFrame.h"
-#include "platform/windowing/FrameButtonTracker.h"
+#include "platform/windowing/nonclient/CaptionDragTracker.h"
+#include "platform/windowing/nonclient/DefaultFrame.h"
+#include "platform/windowing/nonclient/FrameButtonTracker.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
-#include "platform/windowing/ScrollBarTracker.h"
+#include "platform/windowing/nonclient/ScrollBarTracker.h"
 #include "platform/windowing/WinUser.h"
 #include "platform/windowing/WindowManager.h"
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/windowing/DefaultFrame.h"
+#include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/WinUser.h"

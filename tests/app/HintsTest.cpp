@@ -3,7 +3,7 @@
 // hint in the tube window.
 #include <gtest/gtest.h>
 
-#include "controls/TsComicsHintWindow.h"
+#include "controls/hints/TsComicsHintWindow.h"
 #include "framework/TApplication.h"
 #include "framework/TControl.h"
 #include "puzzles/TForm1.h"

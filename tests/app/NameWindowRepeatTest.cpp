@@ -7,7 +7,7 @@
 #include "app/ResultFile.h"
 #include "app/TForm4.h"
 #include "framework/TApplication.h"
-#include "framework/TButton.h"
+#include "framework/controls/TButton.h"
 #include "puzzles/TForm1.h"
 #include "tests/app/TrainerSession.h"
 

@@ -8,7 +8,7 @@
 
 #include "app/TForm4.h"
 #include "framework/TApplication.h"
-#include "framework/TEdit.h"
+#include "framework/controls/TEdit.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "puzzles/TForm3.h"

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/TApplication.h"
-#include "framework/TImage.h"
-#include "framework/TListBox.h"
+#include "framework/controls/TImage.h"
+#include "framework/controls/TListBox.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "puzzles/TForm3.h"

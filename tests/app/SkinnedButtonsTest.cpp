@@ -4,8 +4,8 @@
 // their captions in full, wrapped.
 #include <gtest/gtest.h>
 
-#include "controls/TsBitBtn.h"
-#include "controls/TsButton.h"
+#include "controls/buttons/TsBitBtn.h"
+#include "controls/buttons/TsButton.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm3.h"
 #include "tests/app/TrainerSession.h"

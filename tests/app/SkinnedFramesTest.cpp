@@ -7,17 +7,17 @@
 #include <filesystem>
 
 #include "framework/TApplication.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
-#include "skin/TsSkinProvider.h"
+#include "skin/frame/TsSkinProvider.h"
 #include "tests/app/TrainerSession.h"
 
 namespace {
 
 TsSkinProvider* FrameOf(TCustomForm* form) {
-  return reinterpret_cast<TsSkinProvider*>(SendMessage(form->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
+  return reinterpret_cast<TsSkinProvider*>(SendMessage(form->Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
 }
 
 bool HasPlainCaptionPixel(const Bitmap& picture) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsComboBox.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
 #include "tests/app/TrainerSession.h"

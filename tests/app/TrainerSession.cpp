@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/TForm4.h"
-#include "controls/TsButton.h"
-#include "framework/MessageForm.h"
-#include "framework/TButton.h"
-#include "framework/TComboBox.h"
-#include "framework/TLabel.h"
-#include "framework/TListBox.h"
+#include "controls/buttons/TsButton.h"
+#include "framework/controls/MessageForm.h"
+#include "framework/controls/TButton.h"
+#include "framework/controls/TComboBox.h"
+#include "framework/controls/TLabel.h"
+#include "framework/controls/TListBox.h"
 #include "framework/TTimer.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"

@@ -5,9 +5,9 @@
 
 #include "app/TForm4.h"
 #include "framework/TApplication.h"
-#include "framework/TListBox.h"
-#include "framework/TShape.h"
-#include "framework/TSpinEdit.h"
+#include "framework/controls/TListBox.h"
+#include "framework/controls/TShape.h"
+#include "framework/controls/TSpinEdit.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm3.h"

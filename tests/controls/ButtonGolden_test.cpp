@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "controls/TsBitBtn.h"
-#include "controls/TsButton.h"
+#include "controls/buttons/TsBitBtn.h"
+#include "controls/buttons/TsButton.h"
 #include "platform/PngCodec.h"
 #include "resources/Resources.h"
-#include "skin/TsStoredSkin.h"
-#include "skin/TsStoredSkins.h"
+#include "skin/load/TsStoredSkin.h"
+#include "skin/load/TsStoredSkins.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
 namespace {

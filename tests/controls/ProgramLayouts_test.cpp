@@ -5,7 +5,7 @@
 
 #include <variant>
 
-#include "controls/TsButton.h"
+#include "controls/buttons/TsButton.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"

@@ -2,8 +2,8 @@
 
 #include "controls/ControlsClasses.h"
 #include "framework/FrameworkClasses.h"
-#include "framework/TClassInfo.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "skin/TsSkinManager.h"
 
 TProgramWindow::TProgramWindow(TComponent* owner) : TForm(owner) {

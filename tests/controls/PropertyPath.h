@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/TClassInfo.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/TPersistent.h"
 
 // The value, or std::monostate when a step of the path does not exist.

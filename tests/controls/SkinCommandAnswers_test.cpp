@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "controls/TsButton.h"
+#include "controls/buttons/TsButton.h"
 #include "controls/TsComboBox.h"
 #include "controls/TsEdit.h"
 #include "controls/TsGauge.h"
 #include "controls/TsGroupBox.h"
-#include "controls/TsSpeedButton.h"
+#include "controls/buttons/TsSpeedButton.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsCommonData.h"
 #include "tests/adapters/SkinnedListFixture.h"

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/TButton.h"
+#include "framework/controls/TButton.h"
 #include "framework/TCustomForm.h"
-#include "framework/TImageList.h"
-#include "paint/BlendPrimitives.h"
+#include "framework/graphics/TImageList.h"
+#include "paint/primitives/BlendPrimitives.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TsSkinManager.h"

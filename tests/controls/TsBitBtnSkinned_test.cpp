@@ -3,10 +3,10 @@
 // the custom font colour of "ВЫПОЛНИТЬ".
 #include <gtest/gtest.h>
 
-#include "controls/TsBitBtn.h"
-#include "controls/TsButtonGeometry.h"
-#include "controls/TsGlyphPainter.h"
-#include "framework/TImageList.h"
+#include "controls/buttons/TsBitBtn.h"
+#include "controls/buttons/TsButtonGeometry.h"
+#include "controls/buttons/TsGlyphPainter.h"
+#include "framework/graphics/TImageList.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
 namespace {

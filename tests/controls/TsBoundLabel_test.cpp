@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/TsEdit.h"
-#include "controls/TsEditLabel.h"
+#include "controls/labels/TsEditLabel.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "platform/headless/HeadlessDriver.h"

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "controls/TsButton.h"
-#include "controls/TsButtonGeometry.h"
+#include "controls/buttons/TsButton.h"
+#include "controls/buttons/TsButtonGeometry.h"
 #include "platform/controls/ControlMessages.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsFadeTimer.h"

@@ -12,9 +12,9 @@
 #include "adapters/TacComboListWnd.h"
 #include "controls/TsComboBox.h"
 #include "framework/TApplication.h"
-#include "framework/TButton.h"
+#include "framework/controls/TButton.h"
 #include "framework/TCustomForm.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
@@ -158,10 +158,10 @@ TEST_F(SkinnedCombo, ClosedBoxShowsTheSkinsBoxButtonAndArrowInTheStateOfTheMomen
   ClickButton();
   ASSERT_TRUE(combo->DroppedDown());
   EXPECT_EQ(Arrow(), kGlyph[2]);
-  EXPECT_EQ(SendMessage(box(), SM_ALPHACMD, SkinCommand(SKC_QUERY_DROPPED_DOWN), 0), 1);
+  EXPECT_EQ(SendMessage(box(), SM_SKINCOMMAND, SkinCommand(SKC_QUERY_DROPPED_DOWN), 0), 1);
   driver.pressKey(VK_ESCAPE);
   ASSERT_FALSE(combo->DroppedDown());
-  EXPECT_EQ(SendMessage(box(), SM_ALPHACMD, SkinCommand(SKC_QUERY_DROPPED_DOWN), 0), 0);
+  EXPECT_EQ(SendMessage(box(), SM_SKINCOMMAND, SkinCommand(SKC_QUERY_DROPPED_DOWN), 0), 0);
   EXPECT_EQ(Arrow(), kGlyph[1]) << "focused after the click";
 
   // Focus elsewhere and the pointer away: idle again.

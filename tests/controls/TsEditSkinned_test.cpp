@@ -7,8 +7,8 @@
 
 #include "controls/TsEdit.h"
 #include "framework/TApplication.h"
-#include "framework/TBitmap.h"
-#include "framework/TButton.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/controls/TButton.h"
 #include "framework/TCustomForm.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/headless/HeadlessDriver.h"

@@ -6,7 +6,7 @@
 #include "controls/TsGauge.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"

@@ -3,9 +3,9 @@
 
 #include "controls/EInvalidOperation.h"
 #include "controls/TsGauge.h"
-#include "framework/LayoutReader.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "controls/ControlsClasses.h"
 

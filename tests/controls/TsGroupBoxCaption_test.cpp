@@ -4,7 +4,7 @@
 
 #include "controls/TsGroupBox.h"
 #include "controls/TsGroupBoxCaption.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 
 TEST(GroupBoxCaption, ControlPanelCaptionStartsSixPixelsInAndIsEightWiderThanItsText) {
   TsGroupBox box(nullptr);

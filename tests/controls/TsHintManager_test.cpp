@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "controls/ControlsClasses.h"
-#include "controls/TsHintManager.h"
-#include "framework/LayoutReader.h"
+#include "controls/hints/TsHintManager.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassRegistry.h"
 
 namespace {
 

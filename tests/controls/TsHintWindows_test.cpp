@@ -8,14 +8,14 @@
 #include <cmath>
 #include <memory>
 
-#include "controls/TacHintPixels.h"
-#include "controls/TsBalloonHintWindow.h"
-#include "controls/TsComicsHintWindow.h"
-#include "controls/TsEllipseHintWindow.h"
-#include "controls/TsHintManager.h"
-#include "controls/TsSimplyHintWindow.h"
+#include "controls/hints/TacHintPixels.h"
+#include "controls/hints/TsBalloonHintWindow.h"
+#include "controls/hints/TsComicsHintWindow.h"
+#include "controls/hints/TsEllipseHintWindow.h"
+#include "controls/hints/TsHintManager.h"
+#include "controls/hints/TsSimplyHintWindow.h"
 #include "framework/TApplication.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/TsSkinManager.h"
 #include "tests/controls/ProgramWindows.h"

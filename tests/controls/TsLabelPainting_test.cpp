@@ -1,10 +1,10 @@
 // The labels painted on small frameless forms of the headless screen.
 #include <gtest/gtest.h>
 
-#include "controls/TsBoundLabel.h"
-#include "controls/TsEditLabel.h"
-#include "controls/TsLabel.h"
-#include "controls/TsLabelFX.h"
+#include "controls/labels/TsBoundLabel.h"
+#include "controls/labels/TsEditLabel.h"
+#include "controls/labels/TsLabel.h"
+#include "controls/labels/TsLabelFX.h"
 #include "framework/TApplication.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/headless/HeadlessDriver.h"

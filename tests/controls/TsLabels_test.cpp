@@ -3,12 +3,12 @@
 // heading labels write in the colour their Kind chooses.
 #include <gtest/gtest.h>
 
-#include "controls/TsLabel.h"
-#include "controls/TsLabelFX.h"
-#include "controls/TsWebLabel.h"
+#include "controls/labels/TsLabel.h"
+#include "controls/labels/TsLabelFX.h"
+#include "controls/labels/TsWebLabel.h"
 #include "framework/TApplication.h"
-#include "paint/ColorMath.h"
-#include "paint/SkinMessages.h"
+#include "paint/primitives/ColorMath.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "tests/controls/ProgramWindows.h"
@@ -140,15 +140,15 @@ TEST_F(TsSkinnedLabels, LabelsThatFollowTheSkinWearItsGlobalFontColour) {
 
   // Removing the skin gives it the system's text colour; a label that keeps
   // its own colour is left alone.
-  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  description->Perform(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
   EXPECT_EQ(description->Font().Color(), clWindowText);
   description->SetUseSkinColor(false);
   description->Font().SetColor(clBlack);
-  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  description->Perform(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
   EXPECT_EQ(description->Font().Color(), clBlack);
   // Another manager's announcement is not about this skin.
   description->SetUseSkinColor(true);
-  description->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), 0);
+  description->Perform(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_REMOVED), 0);
   EXPECT_EQ(description->Font().Color(), clBlack);
 
   // The shadowed headings follow it in their font too (their text keeps its Kind colour).
@@ -156,7 +156,7 @@ TEST_F(TsSkinnedLabels, LabelsThatFollowTheSkinWearItsGlobalFontColour) {
   heading->Invalidate();
   Shot();
   EXPECT_EQ(heading->Font().Color(), global);
-  heading->Perform(SM_ALPHACMD, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
+  heading->Perform(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
   EXPECT_EQ(heading->Font().Color(), clWindowText);
 }
 

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "controls/TsEdit.h"
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 
 using namespace scroll_test;
 

@@ -4,9 +4,9 @@
 // order, and the plain look without a skin (with an image-list picture too).
 #include <gtest/gtest.h>
 
-#include "controls/TsButtonGeometry.h"
-#include "controls/TsSpeedButton.h"
-#include "framework/TPopupMenu.h"
+#include "controls/buttons/TsButtonGeometry.h"
+#include "controls/buttons/TsSpeedButton.h"
+#include "framework/controls/TPopupMenu.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
@@ -342,7 +342,7 @@ TEST_F(SkinnedSpeedButton, ARepaintTellsTheParentWhichChildItPaints) {
   std::vector<LPARAM> linked;
   TWndMethod previous = form->WindowProc;
   form->WindowProc = [&linked, previous](TMessage& m) {
-    if (m.Msg == SM_ALPHACMD && SkinCommandOf(m.WParam) == SKC_SET_LINKED) linked.push_back(m.LParam);
+    if (m.Msg == SM_SKINCOMMAND && SkinCommandOf(m.WParam) == SKC_SET_LINKED) linked.push_back(m.LParam);
     previous(m);
   };
   button->Repaint();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/TClassRegistry.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TClassRegistry.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "tests/framework/DemoComponents.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "framework/TApplication.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TCustomControl.h"
 #include "framework/TGraphicControl.h"
 #include "platform/graphics/Fills.h"

@@ -1,6 +1,6 @@
 #include "tests/framework/DemoComponents.h"
 
-#include "framework/TPropertyBuilder.h"
+#include "framework/streaming/TPropertyBuilder.h"
 
 std::vector<std::string>& DemoLog() {
   static std::vector<std::string> log;

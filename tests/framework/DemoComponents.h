@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/Events.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "framework/TCollection.h"
 #include "framework/TComponent.h"
 #include "framework/TStringList.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/MessageForm.h"
+#include "framework/controls/MessageForm.h"
 #include "framework/TApplication.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"

@@ -1,7 +1,7 @@
 #include "tests/framework/FormFixtures.h"
 
-#include "framework/TClassInfo.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TClassRegistry.h"
 
 const TClassInfo& TTestField::StaticClassInfo() {
   static const TClassInfo info("TTestField", &TCustomControl::StaticClassInfo(),

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/TButton.h"
+#include "framework/controls/TButton.h"
 #include "framework/TCustomControl.h"
 #include "framework/TCustomForm.h"
 #include "framework/TGraphicControl.h"
-#include "framework/TLabel.h"
+#include "framework/controls/TLabel.h"
 #include "framework/TTimer.h"
 
 // A focusable windowed control that is not a button, painted white.

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/TApplication.h"
-#include "framework/TBevel.h"
-#include "framework/TBitmap.h"
-#include "framework/TImage.h"
-#include "framework/TShape.h"
+#include "framework/controls/TBevel.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/controls/TImage.h"
+#include "framework/controls/TShape.h"
 #include "platform/headless/HeadlessDriver.h"
 
 namespace {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "framework/LayoutError.h"
-#include "framework/LayoutReader.h"
-#include "framework/TBitmap.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/LayoutError.h"
+#include "framework/streaming/LayoutReader.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "framework/TComponent.h"
-#include "framework/TFont.h"
-#include "framework/TJPEGImage.h"
-#include "framework/TPicture.h"
-#include "framework/TPropertyBuilder.h"
+#include "framework/graphics/TFont.h"
+#include "framework/graphics/TJPEGImage.h"
+#include "framework/graphics/TPicture.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/LayoutError.h"
-#include "framework/LayoutParser.h"
+#include "framework/streaming/LayoutError.h"
+#include "framework/streaming/LayoutParser.h"
 
 namespace {
 

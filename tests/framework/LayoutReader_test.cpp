@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "framework/LayoutError.h"
-#include "framework/LayoutReader.h"
+#include "framework/streaming/LayoutError.h"
+#include "framework/streaming/LayoutReader.h"
 #include "resources/Resources.h"
 #include "tests/framework/DemoComponents.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/LayoutNode.h"
-#include "framework/LayoutParser.h"
+#include "framework/streaming/LayoutNode.h"
+#include "framework/streaming/LayoutParser.h"
 #include "resources/Resources.h"
 
 class LayoutQuery {

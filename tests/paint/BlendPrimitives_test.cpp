@@ -1,9 +1,9 @@
-#include "paint/BlendPrimitives.h"
+#include "paint/primitives/BlendPrimitives.h"
 
 #include <gtest/gtest.h>
 
 #include "PaintTestSupport.h"
-#include "paint/FillPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintTestSupport.h"
-#include "paint/BitmapFilters.h"
-#include "paint/DisabledLook.h"
+#include "paint/primitives/BitmapFilters.h"
+#include "paint/primitives/DisabledLook.h"
 
 TEST(BitmapFilters, GreyIsTheTruncatedMeanAndTheKeyIsKept) {
   for (bool bottomUp : kBothOrders) {

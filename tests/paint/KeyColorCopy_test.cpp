@@ -1,4 +1,4 @@
-#include "paint/KeyColorCopy.h"
+#include "paint/primitives/KeyColorCopy.h"
 
 #include <gtest/gtest.h>
 

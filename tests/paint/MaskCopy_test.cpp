@@ -1,4 +1,4 @@
-#include "paint/MaskCopy.h"
+#include "paint/primitives/MaskCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintTestSupport.h"
-#include "paint/ColorMath.h"
+#include "paint/primitives/ColorMath.h"
 #include "paint/SkinTextPainter.h"
 #include "platform/graphics/TextDrawing.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintTestSupport.h"
-#include "paint/HalftoneStretch.h"
+#include "paint/primitives/HalftoneStretch.h"
 
 namespace {
 

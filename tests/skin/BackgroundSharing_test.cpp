@@ -4,7 +4,7 @@
 // the routines that put a cache and windowless children on the screen.
 #include <gtest/gtest.h>
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/Fills.h"
 #include "skin/CacheToScreen.h"
 #include "skin/SharedBackground.h"

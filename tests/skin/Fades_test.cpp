@@ -10,7 +10,7 @@
 #include "skin/TacAnimatEvents.h"
 #include "skin/TacEngineFlags.h"
 #include "skin/SkinCommands.h"
-#include "skin/TacShowWindowFade.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "skin/TsFadeTimer.h"
 #include "tests/skin/SkinStateFixture.h"
 
@@ -46,7 +46,7 @@ class TFadingButton : public TCustomControl {
     BitBlt(Canvas().Handle(), 0, 0, cache.Width(), cache.Height(), cache.Canvas().Handle(), 0, 0, SRCCOPY);
   }
   void WndProc(TMessage& message) override {
-    if (message.Msg == SM_ALPHACMD) {
+    if (message.Msg == SM_SKINCOMMAND) {
       switch (SkinCommandOf(message.WParam)) {
         case SKC_PREPARE_FADE:
           RebuildCache();

@@ -2,10 +2,10 @@
 
 #include <span>
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "resources/Resources.h"
-#include "skin/TacWindowHook.h"
+#include "skin/hook/TacWindowHook.h"
 
 ProgramFrameFixture::ProgramFrameFixture(unsigned rules) {
   TsSkinManager::WindowConnections() = {&TacWindowHook::Install, &TacWindowHook::Remove, {}, {}};
@@ -43,5 +43,5 @@ TFrameTestForm* ProgramFrameFixture::ShowForm(TFormBorderStyle style, TBorderIco
 TsSkinProvider* ProgramFrameFixture::ProviderOf(TCustomForm& form) {
   if (!form.HandleAllocated()) return nullptr;
   return reinterpret_cast<TsSkinProvider*>(
-      SendMessage(form.Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
+      SendMessage(form.Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_FRAME_PROVIDER), 0));
 }

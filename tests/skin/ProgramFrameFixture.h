@@ -8,7 +8,7 @@
 #include "framework/TCustomForm.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/TsSkinManager.h"
-#include "skin/TsSkinProvider.h"
+#include "skin/frame/TsSkinProvider.h"
 
 class TFrameTestForm : public TForm {
  public:

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/Resources.h"
-#include "skin/TacSkinConvertor.h"
+#include "skin/load/TacSkinConvertor.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

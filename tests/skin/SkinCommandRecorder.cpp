@@ -1,6 +1,6 @@
 #include "SkinCommandRecorder.h"
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinMessages.h"
 #include "skin/TsSkinManager.h"
 
@@ -25,7 +25,7 @@ void SkinCommandLog::Add(const std::string& receiver, UINT msg, WPARAM wParam, L
     entries_.push_back({receiver + (wParam ? ":redraw on" : ":redraw off"), 0, false, false, false});
     return;
   }
-  if (msg != SM_ALPHACMD) return;
+  if (msg != SM_SKINCOMMAND) return;
   const char* name = CommandName(SkinCommandOf(wParam));
   if (name == nullptr) return;
   entries_.push_back({receiver + ":" + name, lParam, TsSkinManager::NewSkin(), TsSkinManager::Removing(),
@@ -43,12 +43,12 @@ TRecordingForm::TRecordingForm(TComponent* owner, std::string label, SkinCommand
 
 void TRecordingForm::WndProc(TMessage& message) {
   log_.Add(label_, message.Msg, message.WParam, message.LParam);
-  if (message.Msg == SM_ALPHACMD && OnCommand) OnCommand(SkinCommandOf(message.WParam));
-  if (message.Msg == SM_ALPHACMD && SkinCommandOf(message.WParam) == SKC_QUERY_SKINNED && AnswerSkinned) {
+  if (message.Msg == SM_SKINCOMMAND && OnCommand) OnCommand(SkinCommandOf(message.WParam));
+  if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SKC_QUERY_SKINNED && AnswerSkinned) {
     message.Result = 1;
     return;
   }
-  if (message.Msg == SM_ALPHACMD && SkinCommandOf(message.WParam) == SKC_GET_FRAME_PROVIDER) {
+  if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SKC_GET_FRAME_PROVIDER) {
     message.Result = FrameProvider;
     return;
   }

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestFiles.h"
-#include "skin/ESkinLoadError.h"
-#include "skin/TacIniFile.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinFiles.h"
-#include "skin/TacSkinLoadContext.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/TacIniFile.h"
+#include "skin/load/TacSkinConvertor.h"
+#include "skin/load/TacSkinFiles.h"
+#include "skin/load/TacSkinLoadContext.h"
+#include "skin/load/TacSkinLoader.h"
 
 using SkinTestFiles::Bytes;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/TBitmap.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/TCustomControl.h"
 #include "framework/TCustomForm.h"
 #include "framework/TGraphicControl.h"

@@ -6,7 +6,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
-#include "skin/TacSkinPackWriter.h"
+#include "skin/load/TacSkinPackWriter.h"
 
 namespace SkinTestFiles {
 

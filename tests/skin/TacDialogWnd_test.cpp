@@ -7,19 +7,19 @@
 #include <functional>
 #include <typeinfo>
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
-#include "skin/TacBtnWnd.h"
-#include "skin/TacDialogWnd.h"
-#include "skin/TacDlgEditWnd.h"
-#include "skin/TacIconWnd.h"
-#include "skin/TacProvider.h"
-#include "skin/TacStaticWnd.h"
-#include "skin/TacWindowHook.h"
+#include "skin/hook/TacBtnWnd.h"
+#include "skin/hook/TacDialogWnd.h"
+#include "skin/hook/TacDlgEditWnd.h"
+#include "skin/hook/TacIconWnd.h"
+#include "skin/hook/TacProvider.h"
+#include "skin/hook/TacStaticWnd.h"
+#include "skin/hook/TacWindowHook.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {

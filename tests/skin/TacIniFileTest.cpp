@@ -1,9 +1,9 @@
-#include "skin/TacIniFile.h"
+#include "skin/load/TacIniFile.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/ESkinLoadError.h"
-#include "skin/SkinNumbers.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/SkinNumbers.h"
 
 TEST(TacIniFile, ReadsSectionsAndKeysWithTheFileRules) {
   const TacIniFile ini(

@@ -4,14 +4,14 @@
 
 #include <functional>
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
-#include "skin/TacMnuWnd.h"
-#include "skin/TacWindowHook.h"
+#include "skin/hook/TacMnuWnd.h"
+#include "skin/hook/TacWindowHook.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {

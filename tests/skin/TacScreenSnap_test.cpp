@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/windowing/WinUser.h"
-#include "skin/TacScreenSnap.h"
+#include "skin/frame/TacScreenSnap.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "skin/TacSkinConvertor.h"
+#include "skin/load/TacSkinConvertor.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 #include "SkinTestFiles.h"
-#include "skin/ESkinLoadError.h"
+#include "skin/load/ESkinLoadError.h"
 
 using SkinTestFiles::Bytes;
 

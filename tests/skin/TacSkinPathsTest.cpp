@@ -1,10 +1,10 @@
-#include "skin/TacSkinPaths.h"
+#include "skin/load/TacSkinPaths.h"
 
 #include <gtest/gtest.h>
 
 #include "SkinTestFiles.h"
-#include "skin/TacSkinList.h"
-#include "skin/TsStoredSkins.h"
+#include "skin/load/TacSkinList.h"
+#include "skin/load/TsStoredSkins.h"
 
 TEST(TacSkinPaths, PackFileNameNormalizesTheDirectoryAsWritten) {
   EXPECT_EQ(TacSkinPaths::PackFileName("", "Birch"), "Birch.asz");

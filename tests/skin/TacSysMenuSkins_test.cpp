@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
 #include "resources/Resources.h"
-#include "skin/TacMnuWnd.h"
-#include "skin/TacSysMenu.h"
-#include "skin/TacWindowHook.h"
+#include "skin/hook/TacMnuWnd.h"
+#include "skin/frame/TacSysMenu.h"
+#include "skin/hook/TacWindowHook.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {

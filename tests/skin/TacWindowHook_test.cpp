@@ -3,10 +3,10 @@
 // it watches.
 #include <gtest/gtest.h>
 
-#include "framework/MessageForm.h"
+#include "framework/controls/MessageForm.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TacProvider.h"
-#include "skin/TacWindowHook.h"
+#include "skin/hook/TacProvider.h"
+#include "skin/hook/TacWindowHook.h"
 #include "tests/skin/ProgramFrameFixture.h"
 #include "tests/skin/SkinStateFixture.h"
 

@@ -2,8 +2,8 @@
 // commands it answers, the marks window messages set, and its cache.
 #include <gtest/gtest.h>
 
-#include "framework/TClassInfo.h"
-#include "paint/SkinMessages.h"
+#include "framework/streaming/TClassInfo.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacSkinBroadcast.h"
 #include "tests/skin/SkinStateFixture.h"
@@ -172,7 +172,7 @@ TEST_F(CommonData, TheManagersBroadcastReachesWindowlessControls) {
   const int index = AddSection("PANEL");
   // A stored skin announced by the manager: SKC_SKIN_LOADED to every form.
   manager.Content().RefreshConstIndexes();
-  TacSkinBroadcast::Broadcast(SM_ALPHACMD, SkinCommand(SKC_SKIN_LOADED), reinterpret_cast<LPARAM>(&manager));
+  TacSkinBroadcast::Broadcast(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_LOADED), reinterpret_cast<LPARAM>(&manager));
   EXPECT_EQ(onForm->SkinData.SkinIndex, index);
   EXPECT_EQ(inPanel->SkinData.SkinIndex, index);
 }
@@ -192,7 +192,7 @@ TEST_F(CommonData, TellChildrenDescendsThroughWindowsThatTakeNoPart) {
   driver.runUntilIdle();
   panel->SkinData.BackgroundChanged = false;
   dot->SkinData.BackgroundChanged = false;
-  TMessage message{SM_ALPHACMD, SkinCommand(SKC_INVALIDATE, 1), 0, 0};
+  TMessage message{SM_SKINCOMMAND, SkinCommand(SKC_INVALIDATE, 1), 0, 0};
   TellChildren(*form, message);
   EXPECT_TRUE(panel->SkinData.BackgroundChanged);
   EXPECT_TRUE(dot->SkinData.BackgroundChanged);

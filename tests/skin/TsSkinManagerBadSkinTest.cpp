@@ -6,9 +6,9 @@
 
 #include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
-#include "framework/MessageForm.h"
+#include "framework/controls/MessageForm.h"
 #include "framework/TApplication.h"
-#include "framework/TLabel.h"
+#include "framework/controls/TLabel.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/TsSkinManager.h"

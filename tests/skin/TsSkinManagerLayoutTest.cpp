@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestFiles.h"
-#include "framework/LayoutReader.h"
-#include "framework/TClassInfo.h"
-#include "framework/TClassRegistry.h"
+#include "framework/streaming/LayoutReader.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "framework/TComponent.h"
 #include "skin/TsSkinManager.h"
 

@@ -7,7 +7,7 @@
 #include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
 #include "platform/headless/HeadlessDriver.h"
-#include "skin/TacSkinConvertor.h"
+#include "skin/load/TacSkinConvertor.h"
 
 using SkinTestFiles::Bytes;
 

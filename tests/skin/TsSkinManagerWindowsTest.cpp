@@ -6,9 +6,9 @@
 #include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
 #include "framework/TApplication.h"
-#include "paint/SkinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/headless/HeadlessDriver.h"
-#include "skin/TacSkinnedForms.h"
+#include "skin/frame/TacSkinnedForms.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // frame answers the controls on its form.
 #include <gtest/gtest.h>
 
-#include "framework/TEdit.h"
-#include "paint/SkinMessages.h"
+#include "framework/controls/TEdit.h"
+#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/TacShowWindowFade.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "skin/TsBackgroundRequest.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
@@ -289,11 +289,11 @@ TEST_F(FrameTest, PressingTheIconOpensTheSystemMenuBelowItAndCloseCloses) {
 TEST_F(FrameTest, ControlsBorrowTheFramesPictureAtTheClientOffset) {
   TFrameTestForm* form = ShowForm(bsSizeable, biSystemMenu | biMinimize | biMaximize, 300, 160);
   ASSERT_NE(ProviderOf(*form), nullptr);
-  const LRESULT offset = SendMessage(form->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_CLIENT_OFFSET), 0);
+  const LRESULT offset = SendMessage(form->Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_CLIENT_OFFSET), 0);
   EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(offset)), 4);
   EXPECT_EQ(HIWORD(static_cast<std::uintptr_t>(offset)), 23);
   TsBackgroundRequest request;
-  SendMessage(form->Handle(), SM_ALPHACMD, SkinCommand(SKC_GET_BACKGROUND), reinterpret_cast<LPARAM>(&request));
+  SendMessage(form->Handle(), SM_SKINCOMMAND, SkinCommand(SKC_GET_BACKGROUND), reinterpret_cast<LPARAM>(&request));
   ASSERT_EQ(request.BgKind, bgBitmap);
   ASSERT_NE(request.BgBmp, nullptr);
   EXPECT_EQ(request.BgX, 4);

@@ -11,7 +11,7 @@
 #include "platform/BmpCodec.h"
 #include "platform/FileBytes.h"
 #include "platform/PngCodec.h"
-#include "skin/TacSkinPackWriter.h"
+#include "skin/load/TacSkinPackWriter.h"
 #include "tools/skinpack/PreviewCellRules.h"
 #include "tools/skinpack/PreviewSkinLoader.h"
 #include "tools/skinpack/SkinPreview.h"

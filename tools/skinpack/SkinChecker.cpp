@@ -7,15 +7,15 @@
 
 #include "paint/TsSkinContent.h"
 #include "platform/FileBytes.h"
-#include "skin/ESkinLoadError.h"
-#include "skin/SkinNumbers.h"
-#include "skin/SkinText.h"
-#include "skin/TacIniFile.h"
-#include "skin/TacMaskNotation.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinFiles.h"
-#include "skin/TacSkinLoadContext.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/SkinNumbers.h"
+#include "skin/load/SkinText.h"
+#include "skin/load/TacIniFile.h"
+#include "skin/load/TacMaskNotation.h"
+#include "skin/load/TacSkinConvertor.h"
+#include "skin/load/TacSkinFiles.h"
+#include "skin/load/TacSkinLoadContext.h"
+#include "skin/load/TacSkinLoader.h"
 
 namespace fs = std::filesystem;
 

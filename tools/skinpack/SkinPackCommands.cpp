@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "platform/FileBytes.h"
-#include "skin/ESkinLoadError.h"
-#include "skin/SkinText.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinPackWriter.h"
+#include "skin/load/ESkinLoadError.h"
+#include "skin/load/SkinText.h"
+#include "skin/load/TacSkinConvertor.h"
+#include "skin/load/TacSkinPackWriter.h"
 #include "tools/skinpack/SkinChecker.h"
 
 namespace fs = std::filesystem;

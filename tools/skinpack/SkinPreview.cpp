@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "paint/CacheInfo.h"
-#include "paint/FillPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "paint/MaskGeometry.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"

@@ -1,0 +1,88 @@
+#pragma once
+// What the two windowed skinned buttons (TsButton, TsBitBtn) share while a
+// skin is active: the state index, the owner-drawn window, the cache made
+// from the section with the caption, focus frame and disabled look, the
+// window region cut at the skin's corners, the messages, and the fades
+// between states. Without a skin every message goes to the plain button.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "controls/buttons/SkinnedButtonSettings.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/controls/TButton.h"
+#include "platform/graphics/Region.h"
+#include "skin/TsFadeTimer.h"
+
+class TsWindowedButtonSkin : public TsWindowedButtonSettings {
+ public:
+  TsWindowedButtonSkin(TButton& button, TsButtonSkinSettings& settings);
+  ~TsWindowedButtonSkin();
+  TsWindowedButtonSkin(const TsWindowedButtonSkin&) = delete;
+  TsWindowedButtonSkin& operator=(const TsWindowedButtonSkin&) = delete;
+
+  // Shown for the moment of a release that interrupted a press fade: every
+  // windowed button in the pushed state paints itself pressed.
+  static inline bool ForcedPressed = false;
+
+  // 0 normal, 1 hot, 2 pressed.
+  int StateIndex() const;
+  // The button and every container it lies in are enabled: inside a
+  // disabled panel it cannot be pressed, so it looks disabled too.
+  bool LooksEnabled() const;
+  // The button is painted from its section now.
+  bool IsSkinned() const;
+  // Rebuilds the cache in the current state (nothing shown).
+  void PrepareCache();
+  // The window style's button type while skinned.
+  void AdjustCreateParams(TCreateParams& params) const;
+
+  // Handles what the skinned button does itself; `inherited` is the plain
+  // button's handling. Answers whether the message was consumed.
+  bool HandleSkinnedMessage(TMessage& message, const TWndMethod& inherited);
+
+  TsFadeTimerSlot& Fade() { return fade_; }
+  bool RegionRebuild() const { return regionRebuild_; }
+
+  // The owner draws what lies over the section (caption, glyph) into the
+  // cache, and answers the caption rectangle the focus frame surrounds
+  // (empty: no frame). PaintUnderBorder comes before the border pieces are
+  // cut into the window region, PaintContent after them; Painted sees the
+  // finished cache.
+  std::function<void(TBitmap& cache, int state)> PaintUnderBorder;
+  std::function<void(TBitmap& cache, int state)> PaintContent;
+  std::function<TRect(int state)> FocusRect;
+  std::function<void(TBitmap& cache)> Painted;
+
+  void SetDown(bool down);
+
+ private:
+  bool HandleSkinCommand(TMessage& message, const TWndMethod& inherited);
+  void Paint(HDC given);
+  void ApplyRegion();
+  void StateChanged(TacAnimatEvent event, bool halve);
+  void RepaintNow();
+  void MouseDown(TMessage& message, const TWndMethod& inherited);
+  void MouseUp(TMessage& message, const TWndMethod& inherited);
+  void SetOwnerDrawn(bool ownerDrawn);
+  void DropRegion();
+
+  TButton& button_;
+  TsButtonSkinSettings& settings_;
+  TsFadeTimerSlot fade_;
+  std::optional<Region> region_;
+  bool regionRebuild_ = true;
+  bool regionApplied_ = false;
+  bool cachedEnabled_ = true;  // what the cached picture was made with
+  bool mousePressed_ = false;
+  bool hintsSwitchedOff_ = false;
+  bool hintsWereOn_ = true;
+  // Turns false when the button goes: handlers that may free it (a click
+  // closing its form) look before touching it again.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+// The dotted frame of a focused skinned button around r: black dots every
+// third pixel on r's edges, white ones a pixel up and left of them.
+void DrawDottedFocusFrame(Bitmap& bmp, const TRect& r);

@@ -1,0 +1,142 @@
+#include "paint/primitives/MaskCopy.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "paint/CachePictureReader.h"
+#include "paint/primitives/ColorMath.h"
+#include "paint/primitives/CopyArea.h"
+#include "paint/primitives/KeyColorCopy.h"
+
+namespace {
+
+constexpr std::uint8_t kKeyB = GetBValue(clKeyColor), kKeyG = GetGValue(clKeyColor), kKeyR = GetRValue(clKeyColor);
+
+bool IsKey(const std::uint8_t* p) { return p[0] == kKeyB && p[1] == kKeyG && p[2] == kKeyR; }
+
+void Copy3(std::uint8_t* d, const std::uint8_t* s) {
+  d[0] = s[0];
+  d[1] = s[1];
+  d[2] = s[2];
+}
+
+std::uint8_t Through(int d, int s, int m) { return static_cast<std::uint8_t>((d * m + s * (256 - m)) >> 8); }
+
+// Pixels handled together when a run holds no key pixel.
+constexpr int kRun = 8;
+
+bool HasKey(const std::uint8_t* s) {
+  bool key = false;
+  for (int k = 0; k < kRun; ++k) key |= IsKey(s + 3 * k);
+  return key;
+}
+
+// Through() for a run of 24-bit pixels, in 16-bit arithmetic the compiler
+// can vectorise: d * m + s * (256 - m) never exceeds 255 * 256.
+void BlendRun(std::uint8_t* __restrict d, const std::uint8_t* __restrict s, const std::uint8_t* __restrict m) {
+  for (int b = 0; b < 3 * kRun; ++b) {
+    const std::uint16_t kept = static_cast<std::uint16_t>(d[b] * m[b]);
+    const std::uint16_t taken = static_cast<std::uint16_t>(s[b] * (256 - m[b]));
+    d[b] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(kept + taken) >> 8);
+  }
+}
+
+bool Overlaps(const std::uint8_t* a, const std::uint8_t* b, int bytes) {
+  const auto x = reinterpret_cast<std::uintptr_t>(a), y = reinterpret_cast<std::uintptr_t>(b);
+  const auto n = static_cast<std::uintptr_t>(bytes);
+  return x < y + n && y < x + n;
+}
+
+// Clips a copy of w by h pixels whose mask lies maskOffset rows below the
+// image, keeping the mask rows inside the source too.
+CopyArea ClipMaskedCopy(TPoint srcTopLeft, TPoint dstTopLeft, int w, int h, int maskOffset, const Bitmap& src,
+                        const Bitmap& dst) {
+  CopyArea a = ClipCopy(Bounds(srcTopLeft.X, srcTopLeft.Y, w, h), dstTopLeft, {src.width(), src.height()},
+                        {dst.width(), dst.height()});
+  a.Height = std::min(a.Height, src.height() - maskOffset - a.SrcY);
+  if (a.IsEmpty()) a.Width = a.Height = 0;
+  return a;
+}
+
+}  // namespace
+
+void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const TsMaskData& mask, bool updateCorners,
+                const TCacheInfo& ci, const Bitmap& src) {
+  const int maskOffset = mask.R.Height() / 2;
+  const CopyArea a = ClipMaskedCopy(srcRect.TopLeft(), dstRect.TopLeft(), std::min(dstRect.Width(), srcRect.Width()),
+                                    std::min(dstRect.Height(), srcRect.Height()), maskOffset, src, dst);
+  if (a.IsEmpty() || maskOffset < 0) return;
+
+  enum class KeyRule { Blend, FromParent, Fill, Skip };
+  const KeyRule rule = ci.Ready ? (updateCorners ? KeyRule::FromParent : KeyRule::Blend)
+                                : (updateCorners ? KeyRule::Fill : KeyRule::Skip);
+  const CachePictureReader cache(rule == KeyRule::FromParent ? ci : EmptyCI());
+  const TColor fill = ColorToRGB(ci.FillColor);
+  const std::uint8_t fillBgr[3] = {static_cast<std::uint8_t>(GetBValue(fill)), static_cast<std::uint8_t>(GetGValue(fill)),
+                                   static_cast<std::uint8_t>(GetRValue(fill))};
+  const int sb = src.bytesPerPixel();
+  const int db = dst.bytesPerPixel();
+  const bool packed = sb == 3 && db == 3;
+  for (int y = 0; y < a.Height; ++y) {
+    const int dy = a.DstY + y;
+    const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
+    const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
+    std::uint8_t* dp = dst.row(dy) + a.DstX * db;
+    auto onePixel = [&](int i) {
+      if (rule != KeyRule::Blend && IsKey(sp)) {
+        if (rule == KeyRule::FromParent) {
+          if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) Copy3(dp, under);
+        } else if (rule == KeyRule::Fill) {
+          Copy3(dp, fillBgr);
+        }
+        return;
+      }
+      dp[0] = Through(dp[0], sp[0], mp[0]);
+      dp[1] = Through(dp[1], sp[1], mp[1]);
+      dp[2] = Through(dp[2], sp[2], mp[2]);
+    };
+    int i = 0;
+    // Runs without key pixels are blended a block at a time.
+    const bool separate = !Overlaps(dp, sp, a.Width * 3) && !Overlaps(dp, mp, a.Width * 3);
+    if (packed && separate) {
+      for (; i + kRun <= a.Width; i += kRun, sp += 3 * kRun, mp += 3 * kRun, dp += 3 * kRun) {
+        if (rule == KeyRule::Blend || !HasKey(sp)) {
+          BlendRun(dp, sp, mp);
+        } else {
+          for (int k = 0; k < kRun; ++k, sp += 3, mp += 3, dp += 3) onePixel(i + k);
+          sp -= 3 * kRun;
+          mp -= 3 * kRun;
+          dp -= 3 * kRun;
+        }
+      }
+    }
+    for (; i < a.Width; ++i, sp += sb, mp += sb, dp += db) onePixel(i);
+  }
+}
+
+void CopyGlyphByMask(const TRect& inclusiveDstRect, const TRect& inclusiveSrcRect, Bitmap& dst, const TsMaskData& mask,
+                     int mode, const Bitmap& src) {
+  const int w = std::min(inclusiveDstRect.Width(), inclusiveSrcRect.Width()) + 1;
+  const int h = std::min(inclusiveDstRect.Height(), inclusiveSrcRect.Height()) + 1;
+  if (mask.MaskType <= 0) {
+    const TRect piece = Bounds(inclusiveSrcRect.Left, inclusiveSrcRect.Top, w, h);
+    CopyTransRect(dst, src, inclusiveDstRect.TopLeft(), clKeyColor, Rect(piece.Left, piece.Top, piece.Right - 1, piece.Bottom - 1));
+    return;
+  }
+  const int maskOffset = mask.R.Height() / (mask.MaskType + 1);
+  const CopyArea a = ClipMaskedCopy(inclusiveSrcRect.TopLeft(), inclusiveDstRect.TopLeft(), w, h, maskOffset, src, dst);
+  if (a.IsEmpty() || maskOffset < 0) return;
+  // Disabled glyphs let 100 more of the destination through.
+  const int raise = mode == 1 ? 0 : 100;
+  const int sb = src.bytesPerPixel();
+  const int db = dst.bytesPerPixel();
+  for (int y = 0; y < a.Height; ++y) {
+    const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
+    const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
+    std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
+    for (int i = 0; i < a.Width; ++i, sp += sb, mp += sb, dp += db) {
+      if (IsKey(sp)) continue;
+      for (int c = 0; c < 3; ++c) dp[c] = Through(dp[c], sp[c], std::min(mp[c] + raise, 255));
+    }
+  }
+}
