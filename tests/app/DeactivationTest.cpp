@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/TApplication.h"
-#include "framework/TComboBox.h"
+#include "framework/controls/TComboBox.h"
 #include "framework/THintWindow.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
