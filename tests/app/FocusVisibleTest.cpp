@@ -102,8 +102,9 @@ class FocusVisibleTest : public ::testing::Test {
       const RECT place = Place(window, control);
       EXPECT_GT(Differing(with[0], without[0], place) + Differing(with[1], without[1], place), 0)
           << "the control looks the same with the focus and without it";
-      if (dynamic_cast<TsButton*>(control) || dynamic_cast<TsBitBtn*>(control))
+      if (dynamic_cast<TsButton*>(control) || dynamic_cast<TsBitBtn*>(control)) {
         EXPECT_TRUE(DottedRow(with[0], without[0], place)) << "no dotted focus frame";
+      }
     }
   }
 
