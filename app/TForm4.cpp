@@ -15,6 +15,8 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
   PublishField("sEdit1", sEdit1);
 }
 
+bool TForm4::CloseQuery() { return false; }
+
 void TForm4::sBitBtn1Click(TObject*) {
   // The program ends after the line, but input already queued (the second
   // click of a double click, Enter held down) still reaches this button

@@ -286,6 +286,10 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
       }
       break;
+    case WM_ACTIVATEAPP:
+      // Another program took over: a hint shown or about to show goes.
+      if (!message.WParam && Application) Application->CancelHint();
+      break;
     case WM_ACTIVATE:
       if (LOWORD(message.WParam) != WA_INACTIVE) {
         if (OnActivate) OnActivate(this);

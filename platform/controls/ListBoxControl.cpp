@@ -261,5 +261,12 @@ void ListBoxControl::paint(HDC dc) {
     DrawText(dc, items_[i].text, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (selected && focused_) DrawFocusRect(dc, row);
   }
+  // With no current item (an empty list, as the command list is at first)
+  // the focus still shows where the next item would be: on the first row
+  // in view, one item high.
+  if (focused_ && (current_ < 0 || current_ >= count())) {
+    const int height = count() > 0 ? heightOf(top_) : fixedHeight();
+    DrawFocusRect(dc, Bounds(0, 0, client.Width(), height));
+  }
   RestoreDC(dc, saved);
 }
