@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "adapters/WindowFrame.h"
+#include "paint/SkinItemPainter.h"
 #include "paint/primitives/FillPrimitives.h"
 #include "platform/controls/ControlMessages.h"
-#include "paint/SkinItemPainter.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/TsSkinManager.h"

@@ -1,20 +1,18 @@
 #include "adapters/TacEditWnd.h"
 
 #include "adapters/WindowFrame.h"
+#include "framework/FrameworkMessages.h"
 #include "framework/TControl.h"
 #include "paint/primitives/DisabledLook.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsCommonData.h"
 
 namespace {
-// The framework's notices that a key went down or up in a list box.
-constexpr UINT kListKeyDownNotice = 0xBD00;
-constexpr UINT kListKeyUpNotice = 0xBD01;
 
 bool RefreshesAfter(UINT msg) {
   switch (msg) {
@@ -26,8 +24,9 @@ bool RefreshesAfter(UINT msg) {
     case LB_INSERTSTRING:
     case LB_SETCURSEL:
     case LB_SETTOPINDEX:
-    case kListKeyDownNotice:
-    case kListKeyUpNotice: return true;
+    // The framework's notices that a key went down or up in a list box.
+    case CN_KEYDOWN:
+    case CN_KEYUP: return true;
     default: return false;
   }
 }
@@ -45,7 +44,7 @@ void TacEditWnd::BuildFramePicture() {
                 Rect(0, 0, cache.Width(), cache.Height()), 0);
   if (!data->OwnerControl()->Enabled())
     PaintDisabledLook(cache.Pixels(), dlBlendWithParent, background.Position, background.Ci, background.Color);
-  data->BackgroundChanged = false;
+  data->CacheRebuilt();
 }
 
 void TacEditWnd::PaintFrame(HDC dc) {
@@ -68,8 +67,8 @@ void TacEditWnd::PaintFrame(HDC dc) {
 LRESULT TacEditWnd::NcPaint() {
   if (PaintingSuppressed() || !IsWindowVisible(Window())) return 0;
   TsCommonData* data = SkinData();
-  if (!data || data->Updating) return 0;
-  if (data->BackgroundChanged) {
+  if (!data || data->Updating()) return 0;
+  if (data->BackgroundChanged()) {
     data->UpdateIndexes();
     BuildFramePicture();
   }
@@ -79,7 +78,7 @@ LRESULT TacEditWnd::NcPaint() {
 
 LRESULT TacEditWnd::Paint(UINT msg, WPARAM wParam, LPARAM lParam) {
   TsCommonData* data = SkinData();
-  if ((data && data->Updating) || PaintingSuppressed()) {
+  if ((data && data->Updating()) || PaintingSuppressed()) {
     PAINTSTRUCT ps;
     BeginPaint(Window(), &ps);
     EndPaint(Window(), &ps);

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "adapters/TacScrollBar.h"
-#include "paint/primitives/BlendPrimitives.h"
-#include "paint/primitives/FillPrimitives.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
+#include "paint/primitives/BlendPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 
 namespace {
 bool Horizontal(const TacBarLook& look) { return look.Kind == kBarHorizontal; }

@@ -1,22 +1,21 @@
 #include "adapters/TacScrollWnd.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "adapters/TacScrollTracking.h"
 #include "adapters/WindowFrame.h"
-#include "framework/TApplication.h"
+#include "framework/FrameworkMessages.h"
 #include "framework/TWinControl.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"
 
 namespace {
-// Framework notifications after which the bars may have moved.
-constexpr UINT kScrollChangingNotice = 0xB043;
-constexpr UINT kFocusChangedNotice = 0xB007;
 // The system command that would open the platform's scroll menu.
 constexpr WPARAM kScrollMenuCommand = 0xF077;
 constexpr DWORD kBarStyles = WS_HSCROLL | WS_VSCROLL;
@@ -327,14 +326,15 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (IsBarHit(wParam)) return 0;
       return CallPrevious(msg, wParam, lParam);
     case WM_UPDATEUISTATE: return 0;
+    // After these the bars may have moved.
     case WM_MOUSEWHEEL:
-    case kScrollChangingNotice: {
+    case CM_MOUSEWHEEL: {
       const std::shared_ptr<bool> alive = alive_;
       const LRESULT result = CallPrevious(msg, wParam, lParam);
       if (*alive && !sending_) Refresh(true);
       return result;
     }
-    case kFocusChangedNotice: {
+    case CM_FOCUSCHANGED: {
       const std::shared_ptr<bool> alive = alive_;
       const LRESULT result = CallPrevious(msg, wParam, lParam);
       if (*alive) Refresh(true);
@@ -350,13 +350,15 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TacScrollWnd::HandleSkinCommand(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The window takes part in the engine while the adapter holds it.
+  if (const std::optional<LRESULT> answer = IdentityAnswer(wParam)) return *answer;
   const bool fromOwnManager = manager_ && lParam == reinterpret_cast<LPARAM>(manager_);
   switch (SkinCommandOf(wParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
       if (fromOwnManager && skinData_) {
         skinData_->UpdateIndexes();
-        if (SkinCommandOf(wParam) == SKC_SKIN_CHANGED) skinData_->BackgroundChanged = true;
+        if (SkinCommandOf(wParam) == SKC_SKIN_CHANGED) skinData_->MarkCacheStale();
       }
       return CallPrevious(msg, wParam, lParam);
     case SKC_SKIN_REMOVED:
@@ -364,14 +366,14 @@ LRESULT TacScrollWnd::HandleSkinCommand(UINT msg, WPARAM wParam, LPARAM lParam) 
       if (fromOwnManager) Detach();
       return CallPrevious(msg, wParam, lParam);
     case SKC_CHILD_REPAINT:
-      if (skinData_ && skinData_->Updating) {
-        skinData_->Updating = false;
+      if (skinData_ && skinData_->ResumeHeldPainting()) {
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
       }
       return 0;
-    case SKC_QUERY_SKINNED: return 1;
     case SKC_SET_UPDATING:
-      if (skinData_) skinData_->Updating = SkinArgumentOf(wParam) != 0;
+      if (!skinData_) return 0;
+      if (SkinArgumentOf(wParam) != 0) skinData_->HoldPainting();
+      else skinData_->ResumePainting();
       return 0;
     case SKC_GET_COLOR: {
       const LRESULT answer = CallPrevious(msg, wParam, lParam);
@@ -386,7 +388,6 @@ LRESULT TacScrollWnd::HandleSkinCommand(UINT msg, WPARAM wParam, LPARAM lParam) 
         skinData_->GetBackground(*request, false, hwnd_);
       return answer;
     }
-    case SKC_GET_APPLICATION: return reinterpret_cast<LRESULT>(Application);
     default: return CallPrevious(msg, wParam, lParam);
   }
 }

@@ -5,8 +5,8 @@
 
 #include "adapters/TacScrollTracking.h"
 #include "adapters/TacScrollWnd.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 
 namespace {
 UINT ScrollMessageOf(int kind) { return kind == kBarHorizontal ? WM_HSCROLL : WM_VSCROLL; }

@@ -7,10 +7,10 @@
 #include "adapters/TacScrollWnd.h"
 #include "adapters/WindowFrame.h"
 #include "framework/TWinControl.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"
@@ -47,9 +47,9 @@ TacScrollWnd::Background TacScrollWnd::ParentBackground() const {
 
 void TacScrollWnd::PaintBars(HDC dc) {
   if (detached_ || !IsWindow(hwnd_) || !manager_) return;
-  if (skinData_ && skinData_->Updating) return;
+  if (skinData_ && skinData_->Updating()) return;
   if (!OwnerShowing()) return;
-  if (skinData_ && skinData_->BackgroundChanged) {
+  if (skinData_ && skinData_->BackgroundChanged()) {
     const std::shared_ptr<bool> alive = alive_;
     SendMessage(hwnd_, SM_SKINCOMMAND, SkinCommand(SKC_PREPARE_FADE), 0);
     if (!*alive || detached_) return;

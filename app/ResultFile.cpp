@@ -17,7 +17,16 @@ std::string ResultFile::Line(std::string_view name) {
 }
 
 void ResultFile::Fail(ResultFileStep step, int error, bool undone) const {
-  throw ResultFileError(ResultFileErrorText::Describe(step, path_, error, undone), step, error);
+  throw ResultFileError(ResultFileErrorText::Describe(step, path_, Folder(), error, undone), step, error);
+}
+
+std::string ResultFile::Folder() const {
+  const std::size_t slash = path_.rfind('/');
+  if (slash == 0) return "/";
+  if (slash != std::string::npos && path_.front() == '/') return path_.substr(0, slash);
+  const std::string current = files_->CurrentFolder();
+  if (current.empty() || slash == std::string::npos) return current;
+  return current + "/" + path_.substr(0, slash);
 }
 
 int ResultFile::Open(bool& created) const {

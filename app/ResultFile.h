@@ -53,6 +53,9 @@ class ResultFile {
   bool UndoOpen(int fd, off_t length, bool created) const;
   bool UndoClosed(off_t length, bool created) const;
   [[noreturn]] void Fail(ResultFileStep step, int error, bool undone = true) const;
+  // The absolute path of the folder holding the file, for the error report;
+  // empty when the current folder is gone.
+  std::string Folder() const;
 
   std::string path_;
   ResultFileSystem* files_;

@@ -43,8 +43,11 @@ std::string ResultFileErrorText::Cause(ResultFileStep step, int error) {
   }
 }
 
-std::string ResultFileErrorText::Describe(ResultFileStep step, const std::string& path, int error, bool undone) {
-  std::string text = std::string(StepText(step)) + " \"" + path + "\": " + Cause(step, error);
+std::string ResultFileErrorText::Describe(ResultFileStep step, const std::string& path, const std::string& folder,
+                                          int error, bool undone) {
+  std::string text = std::string(StepText(step)) + " \"" + path + "\"";
+  if (!folder.empty()) text += " в папке \"" + folder + "\"";
+  text += ": " + Cause(step, error);
   if (!undone) text += ". Часть строки могла остаться в файле";
   return text;
 }

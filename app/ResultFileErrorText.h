@@ -9,9 +9,12 @@ enum class ResultFileStep { Open, Create, Write, Flush, Close };
 
 class ResultFileErrorText {
  public:
+  // `folder` is the absolute path of the folder the file is in, named so
+  // that the teacher knows where to look (left out when unknown).
   // `undone` says whether a partly written line could be removed again;
   // when it could not, the pupil is told the file may hold a broken line.
-  static std::string Describe(ResultFileStep step, const std::string& path, int error, bool undone = true);
+  static std::string Describe(ResultFileStep step, const std::string& path, const std::string& folder, int error,
+                              bool undone = true);
 
   // The cause alone ("на диске нет места"), without the step and the name.
   static std::string Cause(ResultFileStep step, int error);

@@ -15,7 +15,8 @@ class ResultFileSystem {
 
   // Opens an existing file for appending; never creates it.
   virtual int OpenExisting(const std::string& path) = 0;
-  // Creates the file; fails with EEXIST when it already exists.
+  // Creates the file; fails with EEXIST when it already exists. The real
+  // one gives it the permissions of ModeForNewFile.
   virtual int CreateNew(const std::string& path) = 0;
   // The file's length in bytes, or -1.
   virtual off_t Size(int fd) = 0;
@@ -29,6 +30,18 @@ class ResultFileSystem {
   virtual int Truncate(int fd, off_t length) = 0;
   virtual int TruncatePath(const std::string& path, off_t length) = 0;
   virtual int Remove(const std::string& path) = 0;
+  // The absolute path of the process's current folder; empty when it has
+  // none any more (removed while the program ran).
+  virtual std::string CurrentFolder() = 0;
+
+  // The permissions of a new result file, from those the umask gave it
+  // (`created`) and its folder's. In a folder its group may write in (a
+  // class's shared folder) the group may write the file too, so that every
+  // pupil of the class can append; there the group could replace the file
+  // anyway, so this gives away nothing the umask keeps. Where the umask
+  // hides files from the group (077) or the folder is not the group's,
+  // the umask's result stands.
+  static mode_t ModeForNewFile(mode_t created, mode_t folder);
 
   // The real file system.
   static ResultFileSystem& Real();

@@ -2,8 +2,8 @@
 
 #include "app/ResultFile.h"
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/controls/TEdit.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TForm4::StaticClassInfo() {
   static const TClassInfo info("TForm4", &TForm::StaticClassInfo());
@@ -14,6 +14,8 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
   PublishMethod("sBitBtn1Click", &TForm4::sBitBtn1Click);
   PublishField("sEdit1", sEdit1);
 }
+
+bool TForm4::CloseQuery() { return false; }
 
 void TForm4::sBitBtn1Click(TObject*) {
   // The program ends after the line, but input already queued (the second

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "app/TForm4.h"
-#include "framework/controls/MessageForm.h"
-#include "puzzles/JugsPuzzle.h"
-#include "framework/TControl.h"
 #include "app/TrainerProgram.h"
+#include "framework/TControl.h"
+#include "framework/controls/MessageForm.h"
 #include "platform/headless/HeadlessDriver.h"
+#include "puzzles/JugsPuzzle.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "puzzles/TForm3.h"

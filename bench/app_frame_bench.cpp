@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/TrainerProgram.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm2.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/frame/TsSkinProvider.h"
 
 namespace {

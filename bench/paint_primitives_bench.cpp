@@ -5,9 +5,9 @@
 #include <cstring>
 #include <vector>
 
-#include "paint/primitives/BlendPrimitives.h"
 #include "paint/CacheInfo.h"
 #include "paint/GradientPainter.h"
+#include "paint/primitives/BlendPrimitives.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/MaskCopy.h"
 #include "paint/primitives/VectorSteps.h"

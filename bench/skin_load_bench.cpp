@@ -9,8 +9,8 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/FileBytes.h"
-#include "skin/load/TacSkinPackWriter.h"
 #include "skin/TsSkinManager.h"
+#include "skin/load/TacSkinPackWriter.h"
 
 namespace {
 

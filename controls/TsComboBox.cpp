@@ -3,9 +3,9 @@
 #include "adapters/TacComboListWnd.h"
 #include "framework/FrameworkMessages.h"
 #include "framework/streaming/TClassInfo.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
 
@@ -77,7 +77,7 @@ HWND TsComboBox::ListWindow() const {
 
 bool TsComboBox::InnerEditPaints() const {
   if (!Skinned()) return true;
-  return Style() == csSimple || (skinData_.Focused && Enabled() && !readOnly_);
+  return Style() == csSimple || (skinData_.Focused() && Enabled() && !readOnly_);
 }
 
 void TsComboBox::CreateWnd() {
@@ -87,7 +87,7 @@ void TsComboBox::CreateWnd() {
   TComboBox::CreateWnd();
   if (!HandleAllocated()) return;
   SubclassInnerEdit();
-  skinData_.BackgroundChanged = true;
+  skinData_.MarkCacheStale();
   if (Skinned()) PlaceInnerEdit();
 }
 
@@ -204,16 +204,18 @@ bool TsComboBox::RefusedWhileReadOnly(UINT msg, WPARAM wParam) const {
 
 void TsComboBox::FocusChanged(bool focused) {
   if (!focused && HandleAllocated() && DroppedDown()) SendMessage(Handle(), CB_SHOWDROPDOWN, FALSE, 0);
-  skinData_.Focused = focused;
-  skinData_.MouseAbove = false;
-  skinData_.BackgroundChanged = true;
+  skinData_.FocusChanged(focused);
+  // The focus look replaces the hover look until the pointer comes back.
+  skinData_.PointerLeft();
+  skinData_.MarkCacheStale();
   if (Skinned()) RepaintNow();
 }
 
 void TsComboBox::MouseChanged(bool above) {
-  if (DroppedDown() || skinData_.MouseAbove == above) return;
-  skinData_.MouseAbove = above;
-  skinData_.BackgroundChanged = true;
+  if (DroppedDown() || skinData_.MouseAbove() == above) return;
+  if (above) skinData_.PointerEntered();
+  else skinData_.PointerLeft();
+  skinData_.MarkCacheStale();
   if (Skinned()) RepaintNow();
 }
 
@@ -233,7 +235,7 @@ bool TsComboBox::HandleNotification(TMessage& message) {
     case CBN_DROPDOWN:
       if (readOnly_) return true;
       buttonPressed_ = true;
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       // The list asks for its colours as soon as it shows, and its colour
       // question goes to the window that owns the pop-up, which may be the
       // form: the list is skinned here, just before.
@@ -242,12 +244,12 @@ bool TsComboBox::HandleNotification(TMessage& message) {
       return false;
     case CBN_CLOSEUP:
       buttonPressed_ = false;
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       if (Skinned()) RepaintNow();
       return false;
     case CBN_SELCHANGE:
     case CBN_EDITCHANGE:
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       if (Skinned()) InvalidateWithEdit();
       return false;
     default: return false;
@@ -274,7 +276,6 @@ void TsComboBox::DetachListAdapter() {
 // ---- messages ----------------------------------------------------------------------
 
 bool TsComboBox::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
@@ -295,7 +296,7 @@ bool TsComboBox::HandleSkinCommand(TMessage& message) {
       if (HandleAllocated() && !IsDestroying()) RecreateWnd();
       return true;
     case SKC_CHILD_REPAINT:
-      skinData_.Updating = false;
+      skinData_.ResumePainting();
       RepaintNow();
       return true;
     case SKC_QUERY_DROPPED_DOWN: message.Result = DroppedDown() ? 1 : 0; return true;
@@ -309,7 +310,7 @@ void TsComboBox::WndProc(TMessage& message) {
 }
 
 void TsComboBox::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   if (RefusedWhileReadOnly(message.Msg, message.WParam)) return;
   const bool skinned = Skinned();
   switch (message.Msg) {
@@ -351,14 +352,14 @@ void TsComboBox::OwnWndProc(TMessage& message) {
       break;
     case WM_SIZE:
       TComboBox::WndProc(message);
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       if (skinned) PlaceInnerEdit();
       return;
     case WM_SETTEXT:
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
     case CM_ENABLEDCHANGED:
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       break;
     default: break;
   }

@@ -11,14 +11,14 @@
 #include <string>
 
 #include "adapters/TacScrollWnd.h"
-#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/labels/TsBoundLabel.h"
 #include "controls/TsComboBoxGeometry.h"
-#include "skin/TsCommonData.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "framework/controls/TComboBox.h"
 #include "framework/controls/TLabel.h"
 #include "platform/windowing/WindowSubclass.h"
+#include "skin/TsCommonData.h"
 
 class TsComboBox : public TComboBox {
  public:

@@ -3,16 +3,16 @@
 // on the screen around the inner edit.
 #include "controls/TsComboBox.h"
 #include "framework/graphics/TBitmap.h"
-#include "paint/primitives/DisabledLook.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
+#include "paint/primitives/DisabledLook.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
@@ -30,9 +30,9 @@ unsigned AlignmentFormat(TAlignment alignment) {
 TsComboBox::LookKey TsComboBox::CurrentLook() const {
   LookKey key;
   key.Text = CurrentText();
-  key.Focused = skinData_.Focused;
+  key.Focused = skinData_.Focused();
   key.Enabled = Enabled();
-  key.BoxState = skinData_.MouseAbove || skinData_.Focused ? 1 : 0;
+  key.BoxState = skinData_.MouseAbove() || skinData_.Focused() ? 1 : 0;
   key.ButtonState = buttonPressed_ || DroppedDown() ? 2 : key.BoxState;
   return key;
 }
@@ -92,19 +92,19 @@ void TsComboBox::PaintCache() {
     PaintDisabledLook(pixels, flags, position, ci, ::ParentColor(Parent()));
   }
   builtLook_ = look;
-  skinData_.BackgroundChanged = false;
+  skinData_.CacheRebuilt();
 }
 
 void TsComboBox::RefreshCache() {
   TBitmap* cache = skinData_.CacheBmp();
-  const bool stale = skinData_.BackgroundChanged || !cache || cache->Width() != Width() ||
+  const bool stale = skinData_.BackgroundChanged() || !cache || cache->Width() != Width() ||
                      cache->Height() != Height() || !(CurrentLook() == builtLook_) ||
                      (Parent() && ControlAnswersOne(Parent(), SKC_QUERY_INVALID));
   if (stale) PaintCache();
 }
 
 void TsComboBox::PaintUnderInnerEdit(HDC dc) {
-  if (!dc || !innerEdit_ || !Skinned() || skinData_.Updating) return;
+  if (!dc || !innerEdit_ || !Skinned() || skinData_.Updating()) return;
   RefreshCache();
   TBitmap* cache = skinData_.CacheBmp();
   if (!cache || cache->Width() <= 0) return;
@@ -120,7 +120,7 @@ void TsComboBox::PaintWindow(HDC dc) {
     TComboBox::PaintWindow(dc);
     return;
   }
-  if (skinData_.Updating) return;
+  if (skinData_.Updating()) return;
   RefreshCache();
   TBitmap* cache = skinData_.CacheBmp();
   if (!cache || cache->Width() <= 0) return;

@@ -5,7 +5,6 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "paint/primitives/DisabledLook.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/graphics/BlockTransfer.h"
@@ -14,6 +13,7 @@
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 
@@ -95,12 +95,12 @@ void TsEdit::PaintCache() {
   builtHot_ = Hot();
   builtEnabled_ = Enabled();
   builtText_ = CurrentText();
-  skinData_.BackgroundChanged = false;
+  skinData_.CacheRebuilt();
 }
 
 void TsEdit::RefreshCache() {
   TBitmap* cache = skinData_.CacheBmp();
-  if (skinData_.BackgroundChanged || !cache || cache->Width() != Width() || cache->Height() != Height() ||
+  if (skinData_.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height() ||
       builtHot_ != Hot() || builtEnabled_ != Enabled() || builtText_ != CurrentText())
     PaintCache();
   // The corners show what the parent shows now.
@@ -108,7 +108,7 @@ void TsEdit::RefreshCache() {
 }
 
 void TsEdit::PaintFrame(HDC dc) {
-  if (skinData_.Updating || !dc) return;
+  if (skinData_.Updating() || !dc) return;
   RefreshCache();
   TBitmap* cache = skinData_.CacheBmp();
   if (!cache || cache->Width() <= 0 || cache->Height() <= 0) return;
@@ -123,7 +123,7 @@ void TsEdit::PaintFrame(HDC dc) {
 }
 
 void TsEdit::PaintDisabledClient(HDC dc) {
-  if (skinData_.Updating) return;
+  if (skinData_.Updating()) return;
   RefreshCache();
   TBitmap* cache = skinData_.CacheBmp();
   if (!cache || !dc) return;
@@ -152,7 +152,6 @@ void TsEdit::RedrawFrame() {
 }
 
 bool TsEdit::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
@@ -163,7 +162,7 @@ bool TsEdit::HandleSkinCommand(TMessage& message) {
       Invalidate();
       return true;
     case SKC_CHILD_REPAINT:
-      skinData_.Updating = false;
+      skinData_.ResumePainting();
       RedrawFrame();
       return true;
     case SKC_GET_COLOR:
@@ -181,7 +180,7 @@ void TsEdit::WndProc(TMessage& message) {
 }
 
 void TsEdit::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   if (!Skinned()) {
     TEdit::WndProc(message);
     return;
@@ -221,7 +220,7 @@ void TsEdit::OwnWndProc(TMessage& message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
     case CM_ENABLEDCHANGED:
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       if (HandleAllocated()) {
         ApplyStateColors();
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
@@ -231,7 +230,7 @@ void TsEdit::OwnWndProc(TMessage& message) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
     case CM_VISIBLECHANGED:
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
       RedrawFrame();
       break;
     default: break;

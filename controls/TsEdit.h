@@ -6,11 +6,11 @@
 // disabled field shows that picture, text and all, with the disabled look.
 #include <string>
 
-#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/labels/TsBoundLabel.h"
-#include "skin/TsCommonData.h"
 #include "framework/controls/TEdit.h"
+#include "skin/TsCommonData.h"
 
 class TsEdit : public TEdit {
  public:
@@ -41,7 +41,7 @@ class TsEdit : public TEdit {
 
  private:
   bool Skinned() const;
-  bool Hot() const { return skinData_.Focused || skinData_.MouseAbove; }
+  bool Hot() const { return skinData_.Focused() || skinData_.MouseAbove(); }
   // The colour rule with the hot colours, applied before each paint.
   void ApplyStateColors();
   bool HandleSkinCommand(TMessage& message);

@@ -7,14 +7,14 @@
 #include "controls/StoreChanged.h"
 #include "controls/TsGaugePlainPainter.h"
 #include "controls/TsGaugeSkinPainter.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TWinControl.h"
-#include "skin/SkinCommandMessage.h"
-#include "platform/graphics/BlockTransfer.h"
-#include "skin/SkinCommands.h"
-#include "skin/TsSkinManager.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
+#include "platform/graphics/BlockTransfer.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/SkinCommands.h"
+#include "skin/TsSkinManager.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ void TsGauge::SetProgress(int value) {
   progress_ = value;
   // A step inside the same whole percent looks the same: no repaint.
   if (PercentDone() != percentBefore) {
-    if (!TsSkinManager::SkinChanging()) skinData_.BackgroundChanged = true;
+    if (!TsSkinManager::SkinChanging()) skinData_.MarkCacheStale();
     Changed();
   }
   if (OnChange) OnChange(this);
@@ -120,7 +120,7 @@ void TsGauge::SetBorderStyle(TBorderStyle value) {
 
 void TsGauge::SetProgressSkin(const std::string& value) {
   if (!StoreChanged(progressSkin_, value)) return;
-  skinData_.BackgroundChanged = true;
+  skinData_.MarkCacheStale();
   Changed();
 }
 
@@ -146,7 +146,7 @@ void TsGauge::Paint() {
 void TsGauge::PaintSkinned() {
   // While the container rebuilds its own picture the gauge only marks its
   // corner; the container asks for the whole picture when it is done.
-  if (skinData_.Updating) {
+  if (skinData_.Updating()) {
     Canvas().SetPixel(0, 0, clFuchsia);
     return;
   }
@@ -158,7 +158,6 @@ void TsGauge::PaintSkinned() {
 }
 
 bool TsGauge::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
       if (skinData_.FromOwnManager(message)) skinData_.ProcessMessage(message);
@@ -171,10 +170,7 @@ bool TsGauge::HandleSkinCommand(TMessage& message) {
       }
       return true;
     case SKC_CHILD_REPAINT:
-      if (skinData_.Updating) {
-        skinData_.Updating = false;
-        Repaint();
-      }
+      if (skinData_.ResumeHeldPainting()) Repaint();
       return true;
     default:
       return false;
@@ -182,7 +178,7 @@ bool TsGauge::HandleSkinCommand(TMessage& message) {
 }
 
 void TsGauge::WndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   const bool readyToPaint = Parent() && !IsLoading() && !IsDestroying();
   if (readyToPaint && skinData_.Skinned() && skinData_.ProcessMessage(message)) return;
   TGraphicControl::WndProc(message);

@@ -46,7 +46,7 @@ void TsGaugeSkinPainter::PaintCache() const {
   }
   if (gauge_.ShowText()) DrawText(canvas);
 
-  skinData_.BackgroundChanged = false;
+  skinData_.CacheRebuilt();
   UpdateCorners(skinData_, 0);
 }
 

@@ -1,20 +1,20 @@
 #include "controls/TsGroupBox.h"
 
 #include "framework/graphics/TBitmap.h"
-#include "paint/primitives/FillPrimitives.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
-#include "framework/streaming/TClassInfo.h"
-#include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TsGroupBox::StaticClassInfo() {
   using G = TsGroupBox;
@@ -101,7 +101,7 @@ void TsGroupBox::PaintCache() {
     SelectObject(dc, CreateFontIndirect(canvas.Font.ToLogFont()));
     WriteSkinText(dc, Caption(), Enabled(), false, skinData_, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, r);
   }
-  skinData_.BackgroundChanged = false;
+  skinData_.CacheRebuilt();
   UpdateCorners(skinData_, 0, bcBottomLeft | bcBottomRight);
 }
 
@@ -110,8 +110,8 @@ void TsGroupBox::PaintWindow(HDC dc) {
     TGroupBox::PaintWindow(dc);
     return;
   }
-  if (skinData_.Updating) return;
-  if (skinData_.BackgroundChanged || !skinData_.CacheBmp() || skinData_.CacheBmp()->Width() != Width() ||
+  if (skinData_.Updating()) return;
+  if (skinData_.BackgroundChanged() || !skinData_.CacheBmp() || skinData_.CacheBmp()->Width() != Width() ||
       skinData_.CacheBmp()->Height() != Height())
     PaintCache();
   TBitmap* cache = skinData_.CacheBmp();
@@ -120,7 +120,6 @@ void TsGroupBox::PaintWindow(HDC dc) {
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   const WORD command = SkinCommandOf(message.WParam);
   switch (command) {
     case SKC_SKIN_LOADED:
@@ -135,11 +134,11 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
       return true;
     }
     case SKC_CHILD_REPAINT:
-      skinData_.Updating = false;
+      skinData_.ResumePainting();
       Invalidate();
       return true;
     case SKC_QUERY_INVALID:
-      message.Result = skinData_.BackgroundChanged || skinData_.Updating ? 1 : 0;
+      message.Result = skinData_.BackgroundChanged() || skinData_.Updating() ? 1 : 0;
       return true;
     default:
       return false;
@@ -147,7 +146,7 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
 }
 
 void TsGroupBox::WndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   const bool skinned = HandleAllocated() && !IsLoading() && !IsDestroying() && skinData_.Skinned();
   if (skinned) {
     if (message.Msg == WM_ERASEBKGND) {
@@ -156,7 +155,7 @@ void TsGroupBox::WndProc(TMessage& message) {
     }
     if (skinData_.ProcessMessage(message)) return;
     if (message.Msg == WM_SIZE || message.Msg == CM_VISIBLECHANGED || message.Msg == CM_ENABLEDCHANGED)
-      skinData_.BackgroundChanged = true;
+      skinData_.MarkCacheStale();
   }
   if (message.Msg == WM_SETTEXT || message.Msg == CM_FONTCHANGED) skinData_.Invalidate();
   TGroupBox::WndProc(message);

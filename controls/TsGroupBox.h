@@ -7,8 +7,8 @@
 
 #include "controls/StoreChanged.h"
 #include "controls/TsGroupBoxCaption.h"
-#include "skin/TsCommonData.h"
 #include "framework/controls/TGroupBox.h"
+#include "skin/TsCommonData.h"
 
 class TsGroupBox : public TGroupBox {
  public:

@@ -4,13 +4,13 @@
 
 #include "adapters/TacScrollAttach.h"
 #include "adapters/WindowFrame.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/FrameworkMessages.h"
+#include "framework/streaming/TClassInfo.h"
 #include "paint/primitives/ColorMath.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/TextCase.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 
 const TClassInfo& TsListBox::StaticClassInfo() {
@@ -99,7 +99,7 @@ TsListItemLook TsListBox::ItemLook(int index, TOwnerDrawState state, bool handle
 }
 
 void TsListBox::DrawItem(const DRAWITEMSTRUCT& item) {
-  if (skinData_.Updating || Items().Count() == 0) return;
+  if (skinData_.Updating() || Items().Count() == 0) return;
   const int index = static_cast<int>(item.itemID);
   const bool handlerInCharge = OnDrawItem && IsOwnerDrawStyle();
   const TsListItemLook look = ItemLook(index, item.itemState, handlerInCharge);
@@ -138,7 +138,6 @@ void TsListBox::UpdateAdapter() {
 }
 
 bool TsListBox::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_CHANGED:
@@ -192,7 +191,7 @@ void TsListBox::WndProc(TMessage& message) {
 }
 
 void TsListBox::OwnWndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   if (message.Msg == CN_DRAWITEM && message.LParam) {
     DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
     message.Result = TRUE;

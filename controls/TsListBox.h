@@ -13,14 +13,14 @@
 #include <string>
 
 #include "adapters/TacScrollWnd.h"
-#include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/StoreChanged.h"
-#include "controls/labels/TsBoundLabel.h"
 #include "controls/TsListBoxItemPainter.h"
-#include "skin/TsCommonData.h"
+#include "controls/buttons/SkinnedButtonProperties.h"
+#include "controls/labels/TsBoundLabel.h"
 #include "framework/TCustomForm.h"
 #include "framework/controls/TListBox.h"
 #include "platform/controls/ControlMessages.h"
+#include "skin/TsCommonData.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 

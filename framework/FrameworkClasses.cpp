@@ -1,22 +1,22 @@
 #include "framework/FrameworkClasses.h"
 
+#include "framework/TCustomForm.h"
+#include "framework/TTimer.h"
 #include "framework/controls/TBevel.h"
 #include "framework/controls/TBitBtn.h"
 #include "framework/controls/TButton.h"
-#include "framework/streaming/TClassRegistry.h"
 #include "framework/controls/TComboBox.h"
 #include "framework/controls/TEdit.h"
 #include "framework/controls/TGroupBox.h"
-#include "framework/controls/TListBox.h"
-#include "framework/TCustomForm.h"
 #include "framework/controls/TImage.h"
-#include "framework/graphics/TImageList.h"
 #include "framework/controls/TLabel.h"
+#include "framework/controls/TListBox.h"
+#include "framework/controls/TPopupMenu.h"
 #include "framework/controls/TShape.h"
 #include "framework/controls/TSpeedButton.h"
 #include "framework/controls/TSpinEdit.h"
-#include "framework/controls/TPopupMenu.h"
-#include "framework/TTimer.h"
+#include "framework/graphics/TImageList.h"
+#include "framework/streaming/TClassRegistry.h"
 
 void RegisterFrameworkClasses() {
   TClassRegistry& registry = TClassRegistry::Global();

@@ -78,6 +78,7 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + 0x0111;
 constexpr UINT CN_NOTIFY = CN_BASE + 0x004E;
 constexpr UINT CN_KEYDOWN = CN_BASE + 0x0100;
+constexpr UINT CN_KEYUP = CN_BASE + 0x0101;
 constexpr UINT CN_CHAR = CN_BASE + 0x0102;
 constexpr UINT CN_HSCROLL = CN_BASE + 0x0114;
 constexpr UINT CN_VSCROLL = CN_BASE + 0x0115;

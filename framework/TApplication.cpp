@@ -2,9 +2,9 @@
 
 #include "framework/ExceptionReport.h"
 #include "framework/FrameworkClasses.h"
+#include "framework/TMouseTracker.h"
 #include "framework/controls/MessageForm.h"
 #include "framework/streaming/TClassInfo.h"
-#include "framework/TMouseTracker.h"
 #include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"
 

@@ -1,7 +1,7 @@
 #include "framework/TCollectionItem.h"
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCollection.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TCollectionItem::StaticClassInfo() {
   static const TClassInfo info("TCollectionItem", &TPersistent::StaticClassInfo());

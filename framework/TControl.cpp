@@ -1,9 +1,9 @@
 #include "framework/TControl.h"
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TMouseTracker.h"
-#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinUser.h"
 

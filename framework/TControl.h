@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "framework/FrameworkMessages.h"
 #include "framework/Events.h"
+#include "framework/FrameworkMessages.h"
 #include "framework/TComponent.h"
 #include "framework/graphics/TFont.h"
 #include "platform/Geometry.h"

@@ -1,8 +1,8 @@
 #pragma once
 // A windowed control that paints itself on a canvas (Paint), in a window of
 // the framework's own class named after the control's class.
-#include "framework/graphics/TCanvas.h"
 #include "framework/TWinControl.h"
+#include "framework/graphics/TCanvas.h"
 
 class TCustomControl : public TWinControl {
  public:

@@ -1,8 +1,8 @@
 #include "framework/TCustomForm.h"
 
 #include "framework/ExceptionReport.h"
-#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinUser.h"
@@ -285,6 +285,10 @@ void TCustomForm::WndProc(TMessage& message) {
         activeControl_->SetFocus();
         return;
       }
+      break;
+    case WM_ACTIVATEAPP:
+      // Another program took over: a hint shown or about to show goes.
+      if (!message.WParam && Application) Application->CancelHint();
       break;
     case WM_ACTIVATE:
       if (LOWORD(message.WParam) != WA_INACTIVE) {

@@ -2,8 +2,8 @@
 // A control without a window: its parent paints it (WM_PAINT arrives with the
 // parent's drawing context moved to the control's corner and clipped to it)
 // and hands it the mouse messages that fall on it.
-#include "framework/graphics/TCanvas.h"
 #include "framework/TControl.h"
+#include "framework/graphics/TCanvas.h"
 
 class TGraphicControl : public TControl {
  public:

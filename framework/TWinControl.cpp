@@ -4,13 +4,14 @@
 
 #include "framework/ExceptionReport.h"
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
 #include "framework/TMouseTracker.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
+#include "platform/windowing/MouseMessages.h"
 #include "platform/windowing/WinUser.h"
 
 namespace {
@@ -371,22 +372,22 @@ void TWinControl::Update() {
 // ---- messages --------------------------------------------------------------
 
 void TWinControl::WndProc(TMessage& message) {
+  // The window's own handling first; what it leaves goes on to TControl's.
+  if (HandleWindowMessage(message) || HandleChildNotice(message) || HandleFrameworkNotice(message)) return;
+  TControl::WndProc(message);
+}
+
+bool TWinControl::HandleWindowMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
       HandlePaint(message);
-      return;
+      return true;
     case WM_PRINTCLIENT:
       HandlePrintClient(message);
-      return;
+      return true;
     case WM_ERASEBKGND:
-      if (PaintsOwnWindow()) {
-        RECT r = ClientRect();
-        FillRect(reinterpret_cast<HDC>(message.WParam), r, Color());
-        message.Result = 1;
-        return;
-      }
-      DefaultHandler(message);
-      return;
+      EraseBackground(message);
+      return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
@@ -396,21 +397,50 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_MBUTTONUP:
     case WM_MOUSEMOVE:
       HandleMouseMessage(message);
-      return;
+      return true;
     case WM_KEYDOWN:
       if (Application) Application->CancelHint();
-      if (HandleDialogKey(message)) return;
-      break;
+      return HandleDialogKey(message);
     case WM_SETFOCUS:
       if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
       if (OnEnter) OnEnter(this);
-      break;
-    case CM_DIALOGKEY:
-      Broadcast(message);
-      return;
+      return false;
     case WM_KILLFOCUS:
       if (OnExit) OnExit(this);
-      break;
+      return false;
+    case WM_MOVE:
+    case WM_SIZE:
+      BoundsFromWindow();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void TWinControl::EraseBackground(TMessage& message) {
+  if (!PaintsOwnWindow()) {
+    DefaultHandler(message);
+    return;
+  }
+  RECT r = ClientRect();
+  FillRect(reinterpret_cast<HDC>(message.WParam), r, Color());
+  message.Result = 1;
+}
+
+void TWinControl::BoundsFromWindow() {
+  if (!handle_) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  if (Parent() && Parent()->HandleAllocated()) {
+    POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    MapWindowPoints(nullptr, Parent()->handle_, corners, 2);
+    r = {corners[0].X, corners[0].Y, corners[1].X, corners[1].Y};
+  }
+  UpdateBoundsRect(r);
+}
+
+bool TWinControl::HandleChildNotice(TMessage& message) {
+  switch (message.Msg) {
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -419,59 +449,56 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
       // A standard child's notice goes back to the child's own control.
-      if (message.LParam) {
-        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
-          message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-          return;
-        }
-      }
-      break;
+      return message.LParam && ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
       // An owner-drawn child draws and measures its own items.
-      if (HWND item = OwnerDrawnWindow(message); item) {
-        if (TWinControl* child = FindControl(item); child && child != this) {
-          message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-          return;
-        }
-      }
-      break;
+      return ReflectToChild(message, OwnerDrawnWindow(message));
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
-      // Text fields and lists draw in their own font colour on their own
-      // colour; a disabled one keeps the platform's grey text.
-      if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
-        if (!handle_ || IsWindowEnabled(handle_)) SetTextColor(dc, ColorToRGB(Font().Color()));
-        SetBkColor(dc, ColorToRGB(Color()));
-      }
-      ctlColorBrush_ = CreateSolidBrush(ColorToRGB(Color()));
-      message.Result = reinterpret_cast<LRESULT>(&ctlColorBrush_);
-      return;
-    case WM_MOVE:
-    case WM_SIZE:
-      if (handle_) {
-        RECT r;
-        GetWindowRect(handle_, &r);
-        if (Parent() && Parent()->HandleAllocated()) {
-          POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
-          MapWindowPoints(nullptr, Parent()->handle_, corners, 2);
-          r = {corners[0].X, corners[0].Y, corners[1].X, corners[1].Y};
-        }
-        UpdateBoundsRect(r);
-      }
-      break;
+      AnswerChildColor(message);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TWinControl::ReflectToChild(TMessage& message, HWND child) {
+  if (!child) return false;
+  TWinControl* control = FindControl(child);
+  if (!control || control == this) return false;
+  message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  return true;
+}
+
+void TWinControl::AnswerChildColor(TMessage& message) {
+  // Text fields and lists draw in their own font colour on their own
+  // colour; a disabled one keeps the platform's grey text.
+  if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
+    if (!handle_ || IsWindowEnabled(handle_)) SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+  }
+  ctlColorBrush_ = CreateSolidBrush(ColorToRGB(Color()));
+  message.Result = reinterpret_cast<LRESULT>(&ctlColorBrush_);
+}
+
+bool TWinControl::HandleFrameworkNotice(TMessage& message) {
+  switch (message.Msg) {
+    case CM_DIALOGKEY:
+      Broadcast(message);
+      return true;
     case CM_VISIBLECHANGED:
       UpdateShowing();
-      return;
+      return true;
     case CM_ENABLEDCHANGED:
       if (handle_) EnableWindow(handle_, Enabled());
       Invalidate();
       // Children that look disabled inside a disabled container repaint.
       if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-      return;
+      return true;
     case CM_TEXTCHANGED:
       Invalidate();
-      return;
+      return true;
     case CM_FONTCHANGED:
       if (handle_) {
         HFONT font = CreateFontIndirect(Font().ToLogFont());
@@ -479,18 +506,17 @@ void TWinControl::WndProc(TMessage& message) {
       }
       NotifyControls(CM_PARENTFONTCHANGED);
       Invalidate();
-      return;
+      return true;
     case CM_COLORCHANGED:
       NotifyControls(CM_PARENTCOLORCHANGED);
       Invalidate();
-      return;
+      return true;
     case CM_SHOWHINTCHANGED:
       NotifyControls(CM_PARENTSHOWHINTCHANGED);
-      return;
+      return true;
     default:
-      break;
+      return false;
   }
-  TControl::WndProc(message);
 }
 
 bool TWinControl::PaintsOwnWindow() const { return CustomPaint() || defWndProc_ == &DefWindowProc; }
@@ -580,18 +606,17 @@ void TWinControl::HandleMouseMessage(TMessage& message) {
   }
   if (message.Msg == WM_MOUSEMOVE) {
     TMouseTracker::SetMouseControl(target ? target : this);
-  } else if (message.Msg != WM_LBUTTONUP && message.Msg != WM_RBUTTONUP && message.Msg != WM_MBUTTONUP) {
+  } else if (!IsClientButtonUp(message.Msg)) {
     if (Application) Application->CancelHint();
   }
   if (target) {
     bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN ||
                 message.Msg == WM_LBUTTONDBLCLK;
-    bool up = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP || message.Msg == WM_MBUTTONUP;
     if (down) {
       captureControl_ = target;
       SetCapture(handle_);
     }
-    if (up) {
+    if (IsClientButtonUp(message.Msg)) {
       captureControl_ = nullptr;
       ReleaseCapture();
     }

@@ -116,10 +116,23 @@ class TWinControl : public TControl {
 
  private:
   static LRESULT StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // WndProc's handlers by topic; each answers whether it consumed the
+  // message (what none consumes goes on to TControl's handling).
+  bool HandleWindowMessage(TMessage& message);
+  bool HandleChildNotice(TMessage& message);
+  bool HandleFrameworkNotice(TMessage& message);
   void HandlePaint(TMessage& message);
   void HandlePrintClient(TMessage& message);
+  void EraseBackground(TMessage& message);
   void HandleMouseMessage(TMessage& message);
   bool HandleDialogKey(TMessage& message);
+  // The window's place, read back after the platform moved or sized it.
+  void BoundsFromWindow();
+  // Hands a notice to the control of a standard child window (CN_BASE + the
+  // message); false when the window belongs to no other control.
+  bool ReflectToChild(TMessage& message, HWND child);
+  // The colours a text field or list draws with (CN_CTLCOLOR...).
+  void AnswerChildColor(TMessage& message);
   void WindowDestroyed();
 
   HWND handle_ = nullptr;

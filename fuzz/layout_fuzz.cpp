@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "framework/TCollection.h"
+#include "framework/TComponent.h"
+#include "framework/TStringList.h"
 #include "framework/streaming/LayoutError.h"
 #include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassRegistry.h"
-#include "framework/TCollection.h"
-#include "framework/TComponent.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "framework/TStringList.h"
 #include "platform/Color.h"
 
 namespace {

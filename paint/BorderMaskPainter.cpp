@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "paint/MaskGeometry.h"
+#include "paint/TextureTiling.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
 #include "paint/primitives/HalftoneStretch.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/MaskCopy.h"
-#include "paint/MaskGeometry.h"
-#include "paint/TextureTiling.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "paint/ItemBackground.h"
 
+#include "paint/GradientPainter.h"
+#include "paint/TextureTiling.h"
 #include "paint/primitives/BlendPrimitives.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/FillPrimitives.h"
-#include "paint/GradientPainter.h"
-#include "paint/TextureTiling.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "paint/MaskImagePainter.h"
 
+#include "paint/MaskGeometry.h"
 #include "paint/primitives/BlendPrimitives.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/MaskCopy.h"
-#include "paint/MaskGeometry.h"
 
 void DrawMaskImage(Bitmap& dst, TPoint point, int state, const TCacheInfo& ci, const TsMaskData& mask, int mode,
                    const Bitmap* master) {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/controls/TImage.h"
+#include "framework/streaming/TClassInfo.h"
 
 namespace {
 

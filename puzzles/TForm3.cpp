@@ -3,10 +3,10 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
+#include "framework/TTimer.h"
 #include "framework/controls/TShape.h"
 #include "framework/controls/TSpinEdit.h"
-#include "framework/TTimer.h"
+#include "framework/streaming/TClassInfo.h"
 
 const TClassInfo& TForm3::StaticClassInfo() {
   static const TClassInfo info("TForm3", &TForm::StaticClassInfo());

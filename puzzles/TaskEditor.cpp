@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "framework/TTimer.h"
 #include "framework/controls/MessageForm.h"
 #include "framework/controls/TListBox.h"
-#include "framework/TTimer.h"
 #include "puzzles/TaskStepIndex.h"
 
 using Kind = ReplayAction::Kind;

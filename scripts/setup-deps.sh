@@ -10,8 +10,9 @@ packages=(
   libsdl2-dev zlib1g-dev libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick xcompmgr openbox
-  desktop-file-utils
+  libx11-dev
+  xvfb xdotool x11-utils x11-xkb-utils xkb-data imagemagick xcompmgr openbox
+  desktop-file-utils appstream lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: the normal build (with the
-# real-window smoke tests under Xvfb and the installed tree), the Debian
-# package, then the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer together with every fuzz corpus replayed through
-# every fuzz target and a 20,000-event monkey run. Prints the totals last.
+# real-window smoke tests under Xvfb and the installed tree, whose menu entry
+# and AppStream metainfo desktop-file-validate and appstreamcli check), the
+# Debian package checked by lintian, then the tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer together with every fuzz
+# corpus replayed through every fuzz target and a 20,000-event monkey run.
+# Prints the totals last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
@@ -39,10 +41,14 @@ echo "== tests"
 run_ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Debian package"
+rm -f build/puzzle-trainer_*.deb
 (cd build && cpack -G DEB >/dev/null) || status=1
 for deb in build/puzzle-trainer_*.deb; do
   [ -f "$deb" ] || { echo "no package built"; status=1; continue; }
   echo "$deb: Depends: $(dpkg-deb -f "$deb" Depends)"
+  # lintian: no error, no warning. (The menu entry and the AppStream
+  # metainfo are validated by the install_tree test above.)
+  if tests/install/package_test.sh "$deb"; then passed=$((passed + 1)); else failed=$((failed + 1)); status=1; fi
 done
 
 if [ "${SKIP_SANITIZERS:-0}" != 1 ]; then

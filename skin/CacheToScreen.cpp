@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/TWinControl.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/windowing/WinMessages.h"

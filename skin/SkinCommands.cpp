@@ -32,12 +32,18 @@ bool ControlAnswersOne(TControl* control, WORD command) {
   return SendSkinCommand(control, command) == 1;
 }
 
-bool AnswerIdentityQuery(TMessage& message) {
-  switch (SkinCommandOf(message.WParam)) {
-    case SKC_QUERY_SKINNED: message.Result = 1; return true;
-    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
-    default: return false;
+std::optional<LRESULT> IdentityAnswer(WPARAM wParam) {
+  switch (SkinCommandOf(wParam)) {
+    case SKC_QUERY_SKINNED: return 1;
+    case SKC_GET_APPLICATION: return reinterpret_cast<LRESULT>(Application);
+    default: return std::nullopt;
   }
+}
+
+bool AnswerIdentityQuery(TMessage& message) {
+  const std::optional<LRESULT> answer = IdentityAnswer(message.WParam);
+  if (answer) message.Result = *answer;
+  return answer.has_value();
 }
 
 void TellChildren(TWinControl& container, TMessage& message) {

@@ -3,9 +3,11 @@
 // controls by direct dispatch), a container's children or a window's child
 // windows; the two notices containers and controls send most; and the
 // answers every skinned control gives about itself.
+#include <optional>
+
 #include "framework/FrameworkMessages.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinTypes.h"
+#include "skin/SkinCommandMessage.h"
 
 class TControl;
 class TWinControl;
@@ -18,9 +20,20 @@ LRESULT SendSkinCommand(TControl* control, WORD command, LPARAM lParam = 0, WORD
 bool WindowAnswersOne(HWND window, WORD command);
 bool ControlAnswersOne(TControl* control, WORD command);
 // SKC_QUERY_SKINNED (1) and SKC_GET_APPLICATION (the running application):
-// answers whether the command was one of them (message.Result then holds
-// the answer), so a skinned control answers them even while it is plain.
+// what every skinned control answers about itself, plain or skinned. No
+// answer for the other commands.
+std::optional<LRESULT> IdentityAnswer(WPARAM wParam);
+// The same for a message: answers whether the command was one of them
+// (message.Result then holds the answer).
 bool AnswerIdentityQuery(TMessage& message);
+// How the skin command message enters a skinned control's handler: the
+// identity queries are answered here, the other commands go to `handler`,
+// which answers whether it consumed them. Other messages are left alone.
+template <typename Handler>
+bool RouteSkinCommand(TMessage& message, Handler&& handler) {
+  if (message.Msg != SM_SKINCOMMAND) return false;
+  return AnswerIdentityQuery(message) || handler(message);
+}
 
 // Every child of the container in order, stopping at one being destroyed:
 // windowless children (and those without a window) by direct dispatch,

@@ -5,8 +5,8 @@
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TWinControl.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/frame/TacSkinnedForms.h"
 
 namespace {

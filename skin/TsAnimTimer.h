@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/TTimer.h"
+#include "framework/graphics/TBitmap.h"
 
 class TsCommonData;
 

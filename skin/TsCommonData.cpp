@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
-#include "framework/controls/TEdit.h"
-#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/TWinControl.h"
+#include "framework/controls/TEdit.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "skin/SkinCommands.h"
-#include "skin/load/SkinText.h"
 #include "skin/TacEngineFlags.h"
-#include "skin/frame/TsFrameSkinOwner.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TsFrameSkinOwner.h"
+#include "skin/load/SkinText.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ TsCommonData::~TsCommonData() {
     if (auto it = states.find(ownerControl_); it != states.end() && it->second == this) states.erase(it);
   }
   SkinIndex = BorderIndex = Texture = HotTexture = -1;
-  Linked = nullptr;
+  linked_ = nullptr;
   explicitManager_ = nullptr;
 }
 
@@ -137,7 +137,7 @@ void TsCommonData::RecomputeFillKind() {
 }
 
 void TsCommonData::UpdateIndexes() {
-  BackgroundChanged = true;
+  MarkCacheStale();
   const TsSkinManager* manager = SkinManager();
   SkinIndex = manager ? manager->Content().GetSkinIndex(skinSection_) : -1;
   RecomputeFillKind();
@@ -168,7 +168,7 @@ void TsCommonData::SetSkinSection(const std::string& section) {
                     reinterpret_cast<LPARAM>(SkinManager()));
   }
   if (frameOwner_) {
-    BackgroundChanged = true;
+    MarkCacheStale();
     frameOwner_->FrameSectionChanged();
   }
 }
@@ -281,19 +281,19 @@ bool TsCommonData::OwnerCanPaintNow() const {
 
 void TsCommonData::Invalidate() {
   if (!ownerControl_ || ownerControl_->IsDestroying() || ownerControl_->IsLoading()) return;
-  BackgroundChanged = true;
+  MarkCacheStale();
   if (OwnerCanPaintNow()) ownerControl_->Invalidate();
 }
 
 void TsCommonData::BeginUpdate() {
-  Updating = true;
+  HoldPainting();
   TControl* target = ownerControl_;
   if (!target && frameOwner_) target = frameOwner_->FrameForm();
   if (target) SendSkinCommand(target, SKC_BEGIN_UPDATE);
 }
 
 void TsCommonData::EndUpdate() {
-  Updating = false;
+  ResumePainting();
   TControl* target = ownerControl_;
   if (!target && frameOwner_) target = frameOwner_->FrameForm();
   if (target) SendSkinCommand(target, SKC_END_UPDATE);
@@ -302,9 +302,19 @@ void TsCommonData::EndUpdate() {
 bool TsCommonData::ControlIsActive() const {
   if (!ownerControl_ || ownerControl_->IsDestroying() || !ownerControl_->Enabled()) return false;
   if (ownerControl_->HasState(csDesigning)) return false;
-  bool focused = Focused;
+  bool focused = focused_;
   if (!focused) {
     if (TWinControl* windowed = WindowedOwner()) focused = windowed->Focused();
   }
-  return focused || (MouseAbove && !KindHasNoHotLook(ControlKind));
+  return focused || (mouseAbove_ && !KindHasNoHotLook(ControlKind));
+}
+
+bool TsCommonData::ResumeHeldPainting() {
+  const bool held = updating_;
+  updating_ = false;
+  return held;
+}
+
+void TsCommonData::PointerEntered() {
+  if (!KindHasNoHotLook(ControlKind)) mouseAbove_ = true;
 }

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "framework/FrameworkMessages.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TPersistent.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/SkinRecords.h"
 #include "platform/Color.h"
 #include "platform/windowing/WinTypes.h"
@@ -71,24 +71,69 @@ class TsCommonData : public TPersistent {
   // Kept upper case; an empty name is stored as "UNKNOWN".
   void SetSkinSection(const std::string& section);
 
-  // ---- the state the engine reads and writes
-  bool Updating = false;           // the control is rebuilding its cache
+  // ---- the section's indexes and the control's kind
   int BorderIndex = -1;            // the section's BORDERSMASK mask
   int SkinIndex = -1;              // the section's index in the manager
   int Texture = -1;                // the section's PATTERN texture
   int HotTexture = -1;             // the section's HOTPATTERN texture
-  TControl* Linked = nullptr;      // windowless child whose animation frame is being painted
-  bool ParentDependent = false;
-  bool BackgroundChanged = true;   // the cache must be rebuilt
-  bool PartlyHidden = true;
   int ControlKind = 0;             // the control kind code
-  bool Focused = false;
-  bool MouseAbove = false;
   std::uint16_t PaintMode = 0;     // pmNoOwnCache
   std::uint16_t FillKind = 0;      // fk* flags
   // Set by owners that share their cache with their children the way panels
   // and form frames do (they may leave the children to ask further up).
   bool SharesCacheLikeContainer = false;
+
+  // ---- the marks
+  // They decide when the cache is rebuilt and when it may be shown. Each
+  // changes through a method named after the reason, so that a caller who
+  // fixes a stale picture cannot by the same stroke decide whether a fade
+  // starts, and the other way round.
+
+  // Background-changed: the cache no longer shows the control as it is.
+  bool BackgroundChanged() const { return backgroundChanged_; }
+  // The picture under the control, or its own look, changed: the cache is
+  // rebuilt before it is shown again. A fade that runs goes on with the two
+  // pictures it holds; the next state change repaints at once instead of
+  // fading, because a stale cache cannot be a fade's first picture.
+  void MarkCacheStale() { backgroundChanged_ = true; }
+  // The owner has just painted the cache in the control's current state.
+  void CacheRebuilt() { backgroundChanged_ = false; }
+  // A hover, press or release is about to change the state: the cache as it
+  // was last shown is the old picture the change may fade from. Called right
+  // before the fade entry point, which marks the cache stale again whether
+  // it fades or repaints; never a way to say the cache was rebuilt.
+  void AllowFadeFromCache() { backgroundChanged_ = false; }
+  // A fade may start from the cache: one exists and nothing marked it stale.
+  bool CacheCanStartFade() const { return cache_ && !backgroundChanged_; }
+
+  // Updating: painting is held while the cache is rebuilt (or while the skin
+  // is gone); the control shows nothing new until painting resumes.
+  bool Updating() const { return updating_; }
+  void HoldPainting() { updating_ = true; }
+  void ResumePainting() { updating_ = false; }
+  // Resumes painting and answers whether it was held, so that the owner
+  // repaints what it held back (SKC_CHILD_REPAINT).
+  bool ResumeHeldPainting();
+
+  // Focused and mouse-above: what makes the control look active.
+  bool Focused() const { return focused_; }
+  bool MouseAbove() const { return mouseAbove_; }
+  // The control gained or lost the keyboard focus.
+  void FocusChanged(bool focused) { focused_ = focused; }
+  // The pointer entered the control: kinds without a hot look never show it.
+  // Neither this nor PointerLeft touches the background-changed mark: the
+  // state change that follows decides between a fade and a repaint.
+  void PointerEntered();
+  void PointerLeft() { mouseAbove_ = false; }
+
+  // Parent-dependent: the control's picture follows its parent's (set by
+  // SKC_SET_PARENT_DEPENDENT).
+  bool ParentDependent() const { return parentDependent_; }
+  // Partly-hidden: the control does not lie wholly in view inside its parent.
+  bool PartlyHidden() const { return partlyHidden_; }
+  void SetPartlyHidden(bool hidden) { partlyHidden_ = hidden; }
+  // The windowless child whose animation frame the container is painting.
+  TControl* Linked() const { return linked_; }
 
   TControl* OwnerControl() const { return ownerControl_; }
   TComponent* OwnerObject() const { return ownerObject_; }
@@ -162,8 +207,20 @@ class TsCommonData : public TPersistent {
   TPersistent* GetOwner() const override;
 
  private:
-  bool HandleSkinCommand(TMessage& message);
+  // The window messages of the common handler.
+  void OwnerMoved();
+  void OwnerSized();
+  void FocusMessage(const TMessage& message);
+  void VisibilityChanged(bool visible);
   void HandleMouseEnter(TMessage& message);
+  void HandleMouseLeave();
+  // The skin command message, by topic.
+  bool HandleSkinCommand(TMessage& message);
+  void FollowSkinBroadcast(WORD command);
+  void ChangeMarkByCommand(WORD command, const TMessage& message);
+  void RepaintHeldPicture();
+  bool AnswerStateQuery(WORD command, TMessage& message);
+  bool AnswerSharingCommand(WORD command, TMessage& message);
   void TakeSectionColors();
   void TakeSystemColors();
   bool OwnerCanPaintNow() const;
@@ -179,4 +236,11 @@ class TsCommonData : public TPersistent {
   bool customColor_ = false;
   bool customFont_ = false;
   TsSkinManager* explicitManager_ = nullptr;
+  bool backgroundChanged_ = true;
+  bool updating_ = false;
+  bool focused_ = false;
+  bool mouseAbove_ = false;
+  bool parentDependent_ = false;
+  bool partlyHidden_ = true;
+  TControl* linked_ = nullptr;
 };

@@ -155,7 +155,7 @@ int TsCommonData::QueryTransparent() const {
 }
 
 bool TsCommonData::DependsOnParent() const {
-  if (ParentDependent || !Skinned()) return true;
+  if (parentDependent_ || !Skinned()) return true;
   if (!ownerControl_ || (ownerControl_->ControlState() & csCreating) != 0 || !ownerControl_->Visible()) return true;
   const TsGeneralData* section = Section();
   if (!section) return false;
@@ -169,7 +169,7 @@ bool TsCommonData::DependsOnParent() const {
 
 void TsCommonData::ParentMoved(bool redrawOwnWindow) {
   const bool depends = DependsOnParent();
-  BackgroundChanged = BackgroundChanged || depends;
+  if (depends) MarkCacheStale();
   TWinControl* windowed = WindowedOwner();
   if (!windowed) return;
   if (redrawOwnWindow && windowed->HandleAllocated()) {
@@ -213,8 +213,8 @@ bool TsCommonData::MustPaintItself() const {
 bool TsCommonData::IsUpdating() const {
   const TsSkinManager* manager = SkinManager();
   if (!manager || (ownerControl_ && ownerControl_->HasState(csDesigning))) return false;
-  if (!MustPaintItself()) return Updating;
-  if (Updating) return true;
+  if (!MustPaintItself()) return updating_;
+  if (updating_) return true;
   if (ownerControl_ && ownerControl_->Parent()) return ControlAnswersOne(ownerControl_->Parent(), SKC_QUERY_INVALID);
   return false;
 }

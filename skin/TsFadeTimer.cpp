@@ -122,13 +122,14 @@ void StartFade(TsFadeTimerSlot& slot, TsCommonData& skinData, bool halve, std::u
 
 void FadeOrRepaint(TsFadeTimerSlot& slot, TsCommonData& skinData, bool halve, std::uint8_t direction, bool allowed) {
   if (!skinData.Skinned()) return;
-  if (allowed && !TsSkinManager::SkinChanging() && SectionFades(skinData) && skinData.CacheBmp() &&
-      !skinData.BackgroundChanged) {
-    skinData.BackgroundChanged = true;
+  // Either way the cache no longer shows the new state: a fade rebuilds it
+  // while preparing, a repaint when it paints.
+  if (allowed && !TsSkinManager::SkinChanging() && SectionFades(skinData) && skinData.CacheCanStartFade()) {
+    skinData.MarkCacheStale();
     StartFade(slot, skinData, halve, direction);
     return;
   }
-  skinData.BackgroundChanged = true;
+  skinData.MarkCacheStale();
   StopFade(slot);
   if (TControl* control = skinData.OwnerControl()) RepaintNow(*control);
 }

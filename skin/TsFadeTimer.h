@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/TTimer.h"
+#include "framework/graphics/TBitmap.h"
 
 class TsCommonData;
 
@@ -39,7 +39,8 @@ using TsFadeTimerSlot = std::unique_ptr<TsFadeTimer>;
 int FadeAlpha(int step, int length);
 
 // What buttons call on every state change: a fade when it is allowed, the
-// section fades and the cache is up to date, else an immediate repaint.
+// section fades and the cache may start a fade (TsCommonData::
+// CacheCanStartFade), else an immediate repaint that stops a running fade.
 void FadeOrRepaint(TsFadeTimerSlot& slot, TsCommonData& skinData, bool halve, std::uint8_t direction, bool allowed);
 void StartFade(TsFadeTimerSlot& slot, TsCommonData& skinData, bool halve, std::uint8_t direction);
 void StopFade(TsFadeTimerSlot& slot);

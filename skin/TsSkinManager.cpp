@@ -8,23 +8,24 @@
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TClassRegistry.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/FileBytes.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/TacSkinBroadcast.h"
+#include "skin/frame/TacShowWindowFade.h"
+#include "skin/frame/TacSkinnedForms.h"
+#include "skin/hook/TacWindowHook.h"
 #include "skin/load/ESkinLoadError.h"
 #include "skin/load/TacIniFile.h"
 #include "skin/load/TacSkinConvertor.h"
 #include "skin/load/TacSkinFiles.h"
+#include "skin/load/TacSkinFolders.h"
 #include "skin/load/TacSkinList.h"
 #include "skin/load/TacSkinLoadContext.h"
 #include "skin/load/TacSkinLoader.h"
-#include "skin/TacSkinBroadcast.h"
-#include "skin/frame/TacShowWindowFade.h"
 #include "skin/load/TacSkinPaths.h"
-#include "skin/frame/TacSkinnedForms.h"
-#include "skin/hook/TacWindowHook.h"
 
 TsSkinManager* TsSkinManager::defaultManager_ = nullptr;
 bool TsSkinManager::skinChanging_ = false;
@@ -90,7 +91,11 @@ class FlagScope {
 }  // namespace
 
 TsSkinManager::TsSkinManager(TComponent* owner)
-    : TComponent(owner), internalSkins_(this), programFolder_(TacSkinPaths::ProgramFolder()) {
+    : TComponent(owner),
+      internalSkins_(this),
+      programFolder_(TacSkinPaths::ProgramFolder()),
+      dataFolders_(TacSkinFolders::DataFoldersOfEnvironment()),
+      programName_(TacSkinPaths::ProgramName()) {
   if (defaultManager_ == nullptr) defaultManager_ = this;
 }
 
@@ -169,12 +174,19 @@ void TsSkinManager::Loaded() {
   if (active_ && !skinName_.empty()) AnnounceNewSkin(false);
 }
 
+std::vector<TacSkinFolders::Candidate> TsSkinManager::SkinFolders() const {
+  return TacSkinFolders::For(skinDirectory_, programFolder_, programName_, dataFolders_);
+}
+
 std::string TsSkinManager::ResolvedSkinDirectory() const {
-  return TacSkinPaths::ResolveSkinDirectory(skinDirectory_, programFolder_);
+  const std::vector<TacSkinFolders::Candidate> folders = SkinFolders();
+  return folders.empty() ? std::string() : folders.front().Folder;
 }
 
 std::string TsSkinManager::GetSkinNames(std::vector<std::string>& names, int kind) const {
-  return TacSkinList::GetSkinNames(internalSkins_, ResolvedSkinDirectory(), kind, names);
+  std::vector<std::string> folders;
+  for (const TacSkinFolders::Candidate& candidate : SkinFolders()) folders.push_back(candidate.Folder);
+  return TacSkinList::GetSkinNames(internalSkins_, folders, kind, names);
 }
 
 // ---- Changing the skin ---------------------------------------------------
@@ -210,8 +222,6 @@ void TsSkinManager::Reload() {
 
 void TsSkinManager::LoadSkin() {
   lastError_.clear();
-  const std::string resolved = ResolvedSkinDirectory();
-  const std::string packFile = TacSkinPaths::PackFileName(skinDirectory_, skinName_);
   TacSkinConvertor reader;
   std::optional<TacIniFile> ini;
   const TsStoredSkin* stored = nullptr;
@@ -219,19 +229,30 @@ void TsSkinManager::LoadSkin() {
   bool notPacked = false;
 
   try {
-    if (TacSkinPaths::FileExists(packFile)) {
-      notPacked = reader.OpenFile(packFile) == TacSkinConvertor::OpenResult::NotPacked;
-      ini = IniFromBytes(reader.Options());
-      skinPath = resolved + "\\";
-      packed_ = true;
-    } else if (const std::string options = resolved + "\\" + skinName_ + "\\Options.dat";
-               TacSkinPaths::FileExists(options)) {
-      Result<std::vector<std::uint8_t>> bytes = FileBytes::read(TacSkinPaths::ToNativePath(options));
-      if (!bytes) throw ESkinLoadError("Cannot read \"" + options + "\": " + bytes.error());
-      ini = IniFromBytes(&bytes.value());
-      skinPath = resolved + "\\" + skinName_ + "\\";
-      packed_ = false;
-    } else {
+    // The first folder holding the skin wins; in each, the pack file comes
+    // before the unpacked folder, and the stored skin after them all.
+    bool found = false;
+    for (const TacSkinFolders::Candidate& folder : SkinFolders()) {
+      const std::string packFile = TacSkinPaths::PackFileName(folder.PackDirectory, skinName_);
+      const std::string options = folder.Folder + "\\" + skinName_ + "\\Options.dat";
+      if (TacSkinPaths::FileExists(packFile)) {
+        notPacked = reader.OpenFile(packFile) == TacSkinConvertor::OpenResult::NotPacked;
+        ini = IniFromBytes(reader.Options());
+        skinPath = folder.Folder + "\\";
+        packed_ = true;
+      } else if (TacSkinPaths::FileExists(options)) {
+        Result<std::vector<std::uint8_t>> bytes = FileBytes::read(TacSkinPaths::ToNativePath(options));
+        if (!bytes) throw ESkinLoadError("Cannot read \"" + options + "\": " + bytes.error());
+        ini = IniFromBytes(&bytes.value());
+        skinPath = folder.Folder + "\\" + skinName_ + "\\";
+        packed_ = false;
+      } else {
+        continue;
+      }
+      found = true;
+      break;
+    }
+    if (!found) {
       stored = internalSkins_.Find(skinName_);
       if (stored == nullptr && !internalSkins_.Empty()) {
         stored = internalSkins_[0];

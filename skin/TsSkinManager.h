@@ -12,12 +12,13 @@
 
 #include "framework/Events.h"
 #include "framework/TComponent.h"
-#include "platform/windowing/WinTypes.h"
 #include "paint/TsSkinContent.h"
+#include "platform/windowing/WinTypes.h"
+#include "skin/load/TacSkinFolders.h"
+#include "skin/load/TsStoredSkins.h"
 #include "skin/settings/TacAnimEffects.h"
 #include "skin/settings/TacMenuSupport.h"
 #include "skin/settings/TacThirdParty.h"
-#include "skin/load/TsStoredSkins.h"
 
 class TClassRegistry;
 class TCustomForm;
@@ -85,13 +86,20 @@ class TsSkinManager : public TComponent {
   LoadOutcome LastLoadOutcome() const { return lastOutcome_; }
   const std::string& LastError() const { return lastError_; }
 
-  // The skin directory made absolute against the program's folder.
+  // The skin directory made absolute against the program's folder; for a
+  // drive-letter setting the first folder it stands for (TacSkinFolders).
   std::string ResolvedSkinDirectory() const;
-  // The names of the available skins (TacSkinList kinds); answers the first.
+  // The folders searched for a skin, in order (TacSkinFolders).
+  std::vector<TacSkinFolders::Candidate> SkinFolders() const;
+  // The names of the available skins (TacSkinList kinds) in all of those
+  // folders; answers the first.
   std::string GetSkinNames(std::vector<std::string>& names, int kind) const;
   // The folder relative skin directories start from (the running program's
   // folder unless set).
   void SetProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
+  // The XDG data folders a drive-letter skin directory stands for (those
+  // of the environment unless set).
+  void SetDataFolders(std::vector<std::string> folders) { dataFolders_ = std::move(folders); }
 
   // The manager every skinned control uses unless it names another: the
   // first one created, or the last one set IsDefault.
@@ -154,6 +162,8 @@ class TsSkinManager : public TComponent {
   std::string skinName_;
   std::string skinDirectory_{kDefaultSkinDirectory};
   std::string programFolder_;
+  std::vector<std::string> dataFolders_;
+  std::string programName_;
   int hueOffset_ = 0;
   int saturation_ = 0;
   unsigned skinningRules_ = srStdForms | srStdDialogs | srThirdParty;

@@ -7,12 +7,12 @@
 
 #include <algorithm>
 
+#include "controls/StoreChanged.h"
 #include "controls/buttons/SkinnedButtonProperties.h"
 #include "controls/buttons/TsGlyphPainter.h"
-#include "controls/StoreChanged.h"
+#include "framework/controls/TLabel.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TImageList.h"
-#include "framework/controls/TLabel.h"
 #include "skin/TsCommonData.h"
 
 // The paint notification of the skinned bit and speed buttons: the finished

@@ -6,12 +6,11 @@
 #include "controls/buttons/TsButtonGeometry.h"
 #include "controls/buttons/TsSpeedButtonPlainPainter.h"
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TWinControl.h"
+#include "framework/streaming/TClassInfo.h"
 #include "paint/BorderMaskPainter.h"
-#include "paint/primitives/DisabledLook.h"
 #include "paint/MaskImagePainter.h"
-#include "skin/SkinCommandMessage.h"
+#include "paint/primitives/DisabledLook.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
@@ -19,6 +18,7 @@
 #include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
 #include "skin/TsBackgroundRequest.h"
@@ -67,7 +67,7 @@ TsSpeedButton::TsSpeedButton(TComponent* owner)
   // A new glyph is a new picture; the plain button's own notice repaints.
   auto previous = Glyph().OnChange;
   Glyph().OnChange = [this, previous](TObject* sender) {
-    SkinData().BackgroundChanged = true;
+    SkinData().MarkCacheStale();
     if (previous) previous(sender);
   };
   SkinData().Loaded();
@@ -230,7 +230,7 @@ void TsSpeedButton::PrepareCache() {
   cachedDown_ = Down();
   cachedGlyphs_ = NumGlyphs();
   cachedSpacing_ = spacing_;
-  skinData.BackgroundChanged = false;
+  skinData.CacheRebuilt();
 }
 
 void TsSpeedButton::Paint() {
@@ -249,9 +249,9 @@ void TsSpeedButton::Paint() {
     return;
   }
   if (cachedDown_ != Down() || cachedGlyphs_ != NumGlyphs() || cachedSpacing_ != spacing_)
-    skinData.BackgroundChanged = true;
+    skinData.MarkCacheStale();
   TBitmap* cache = skinData.CacheBmp();
-  if (skinData.BackgroundChanged || !cache || cache->Width() != Width() || cache->Height() != Height()) PrepareCache();
+  if (skinData.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height()) PrepareCache();
   cache = skinData.CacheBmp();
   if (!cache) return;
   UpdateCorners(skinData, 0);
@@ -263,13 +263,12 @@ void TsSpeedButton::Animate(TacAnimatEvent event, bool halve) {
   if (!skinData.Skinned()) return;
   const bool allowed = AnimatEventAllowed(event, AnimatEvents(), skinData.SkinManager());
   const TsGeneralData* section = skinData.Section();
-  if (allowed && !TsSkinManager::SkinChanging() && section && section->FadingEnabled && skinData.CacheBmp() &&
-      !skinData.BackgroundChanged) {
+  if (allowed && !TsSkinManager::SkinChanging() && section && section->FadingEnabled && skinData.CacheCanStartFade()) {
     StartAnimation(anim_, skinData, halve, [this] { PrepareCache(); });
     if (anim_) return;
   }
   anim_.reset();
-  skinData.BackgroundChanged = true;
+  skinData.MarkCacheStale();
   Repaint();
 }
 
@@ -285,7 +284,7 @@ void TsSpeedButton::Repaint() {
 
 void TsSpeedButton::ShowDropdownMenu() {
   menuShown_ = true;
-  SkinData().BackgroundChanged = true;
+  SkinData().MarkCacheStale();
   Repaint();
   const TPoint at = ClientToScreen(Point(0, Height() + 1));
   std::shared_ptr<bool> alive = alive_;
@@ -297,7 +296,7 @@ void TsSpeedButton::ShowDropdownMenu() {
   SetControlState(csLButtonDown, false);
   if (hintsSwitchedOff_ && Application) Application->ShowHint = hintsWereOn_;
   hintsSwitchedOff_ = false;
-  SkinData().BackgroundChanged = true;
+  SkinData().MarkCacheStale();
   // The menu took the mouse; unless it is back over the button, the button
   // is left.
   POINT cursor{};
@@ -332,23 +331,24 @@ void TsSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
   if (button == mbLeft && SkinData().Skinned()) {
     // The release shows the raised picture at once.
     anim_.reset();
-    SkinData().BackgroundChanged = true;
+    SkinData().MarkCacheStale();
   }
   TSpeedButton::MouseUp(button, shift, x, y);
 }
 
 bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
-  if (AnswerIdentityQuery(message)) return true;
   TsCommonData& skinData = SkinData();
   switch (SkinCommandOf(message.WParam)) {
     case SKC_SKIN_LOADED:
     case SKC_SKIN_REMOVED:
     case SKC_SKIN_CHANGED:
+      // The animation stops, the common handler follows the skin, then the
+      // button shows its new look at once.
       anim_.reset();
       skinData.ProcessMessage(message);
       if (skinData.FromOwnManager(message)) {
-        skinData.Updating = false;
-        skinData.BackgroundChanged = true;
+        skinData.ResumePainting();
+        skinData.MarkCacheStale();
         Invalidate();
       }
       return true;
@@ -361,18 +361,29 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
   }
 }
 
+void TsSpeedButton::PointerCrossed(TMessage& message) {
+  TsCommonData& skinData = SkinData();
+  const bool entering = message.Msg == CM_MOUSEENTER;
+  // Common handler first (the mouse-above mark), then the plain button's
+  // events, then the animation, unless an event handler freed the button.
+  skinData.ProcessMessage(message);
+  const std::shared_ptr<bool> alive = alive_;
+  TSpeedButton::WndProc(message);
+  if (!*alive) return;
+  // The picture shown until now is where the animation starts.
+  skinData.AllowFadeFromCache();
+  Animate(entering ? aeMouseEnter : aeMouseLeave, false);
+}
+
 void TsSpeedButton::WndProc(TMessage& message) {
-  if (message.Msg == SM_SKINCOMMAND && HandleSkinCommand(message)) return;
+  if (RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); })) return;
   TsCommonData& skinData = SkinData();
   const bool skinned = skinData.Skinned() && Parent() && !IsLoading() && !IsDestroying();
+  // The button's own crossing (lParam 0), not a child's reported to it.
   if (skinned && Enabled() && !HasState(csDesigning) && message.LParam == 0 &&
       (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)) {
-    const bool entering = message.Msg == CM_MOUSEENTER;
-    if (entering && skinData.MouseAbove) return;
-    skinData.ProcessMessage(message);
-    TSpeedButton::WndProc(message);
-    skinData.BackgroundChanged = false;
-    Animate(entering ? aeMouseEnter : aeMouseLeave, false);
+    if (message.Msg == CM_MOUSEENTER && skinData.MouseAbove()) return;
+    PointerCrossed(message);
     return;
   }
   if (skinned && skinData.ProcessMessage(message)) return;

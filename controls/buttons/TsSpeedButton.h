@@ -71,6 +71,8 @@ class TsSpeedButton : public TSpeedButton, public TsButtonSkinSettings, public T
 
  private:
   bool HandleSkinCommand(TMessage& message);
+  // The mouse entered or left the skinned button itself.
+  void PointerCrossed(TMessage& message);
   void PrepareCache();
   void PaintContent(TBitmap& cache, int state);
   void PaintArrow(TBitmap& cache, const TCacheInfo& ci, int state);

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "controls/buttons/SkinnedButtonSettings.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TButton.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/graphics/Region.h"
 #include "skin/TsFadeTimer.h"
 
@@ -39,7 +39,8 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   void AdjustCreateParams(TCreateParams& params) const;
 
   // Handles what the skinned button does itself; `inherited` is the plain
-  // button's handling. Answers whether the message was consumed.
+  // button's handling. Answers whether the message was consumed; the button
+  // passes what is not to its plain handling.
   bool HandleSkinnedMessage(TMessage& message, const TWndMethod& inherited);
 
   TsFadeTimerSlot& Fade() { return fade_; }
@@ -58,13 +59,35 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   void SetDown(bool down);
 
  private:
+  TsCommonData& SkinState() const { return settings_.SkinData(); }
+  bool Designing() const { return button_.HasState(csDesigning); }
+
+  // The steps a message handler puts in order. Inherited runs the plain
+  // button's handling and answers whether the button outlived it (a click
+  // or an event handler may free it); CommonHandler is the skin state's.
+  bool Inherited(TMessage& message, const TWndMethod& inherited);
+  bool CommonHandler(TMessage& message);
+
+  // The message handlers (TsWindowedButtonSkinMessages.cpp). Those that
+  // answer say whether they consumed the message.
   bool HandleSkinCommand(TMessage& message, const TWndMethod& inherited);
-  void Paint(HDC given);
-  void ApplyRegion();
-  void StateChanged(TacAnimatEvent event, bool halve);
-  void RepaintNow();
+  void FollowSkinBroadcast(TMessage& message);
+  bool MouseEntered(TMessage& message, const TWndMethod& inherited);
+  bool MouseLeft(TMessage& message, const TWndMethod& inherited);
   void MouseDown(TMessage& message, const TWndMethod& inherited);
   void MouseUp(TMessage& message, const TWndMethod& inherited);
+  bool SpaceReleased(TMessage& message, const TWndMethod& inherited);
+  bool Moved(TMessage& message, const TWndMethod& inherited);
+  bool Resized(TMessage& message, const TWndMethod& inherited);
+  bool FocusEntered(TMessage& message, const TWndMethod& inherited);
+  bool FocusLeft(TMessage& message, const TWndMethod& inherited);
+  bool LookChanged(TMessage& message, const TWndMethod& inherited);
+  // A state change: a fade when the event and the section allow it, else a repaint.
+  void StateChanged(TacAnimatEvent event, bool halve);
+  void RepaintNow();
+
+  void Paint(HDC given);
+  void ApplyRegion();
   void SetOwnerDrawn(bool ownerDrawn);
   void DropRegion();
 

@@ -9,17 +9,17 @@
 #include "framework/controls/MessageForm.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
-#include "paint/primitives/BlendPrimitives.h"
-#include "paint/primitives/FillPrimitives.h"
 #include "paint/GradientPainter.h"
 #include "paint/SkinItemPainter.h"
+#include "paint/primitives/BlendPrimitives.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/windowing/DesktopCapture.h"
 #include "platform/windowing/DwmApi.h"
 #include "platform/windowing/MultimediaTimerApi.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/load/TacGradientText.h"
 #include "skin/TsSkinManager.h"
+#include "skin/load/TacGradientText.h"
 
 namespace {
 constexpr unsigned kTextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "framework/graphics/TFont.h"
 #include "framework/TPersistent.h"
+#include "framework/graphics/TFont.h"
 #include "framework/graphics/TPicture.h"
 #include "platform/Color.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "controls/hints/TsHintKind.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TApplication.h"
 #include "framework/TComponent.h"
+#include "framework/graphics/TBitmap.h"
 
 enum TsHintsPredefinitions {
   shSimply, shGradient, shTransparent, shEllipse, shBalloon, shComicsGradient, shComicsTransparent, shStandard,

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "controls/labels/TsEditLabel.h"
-#include "framework/streaming/TClassInfo.h"
-#include "framework/streaming/TPropertyBuilder.h"
 #include "framework/FrameworkMessages.h"
 #include "framework/TWinControl.h"
+#include "framework/streaming/TClassInfo.h"
+#include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinMessages.h"
 
 const TClassInfo& TsBoundLabel::StaticClassInfo() {

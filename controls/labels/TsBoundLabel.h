@@ -8,8 +8,8 @@
 // state.
 #include <string>
 
-#include "framework/graphics/TFont.h"
 #include "framework/TPersistent.h"
+#include "framework/graphics/TFont.h"
 
 class TControl;
 class TsEditLabel;

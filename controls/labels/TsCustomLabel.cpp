@@ -1,18 +1,18 @@
 #include "controls/labels/TsCustomLabel.h"
 
 #include "controls/StoreChanged.h"
+#include "framework/TWinControl.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "framework/TWinControl.h"
-#include "paint/primitives/ColorMath.h"
 #include "paint/LabelText.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
-#include "skin/SharedBackground.h"
-#include "skin/TsBackgroundRequest.h"
+#include "paint/primitives/ColorMath.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/TextDrawing.h"
+#include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
 
 bool TsCustomLabel::labelPainting_ = false;

@@ -2,8 +2,8 @@
 // The heading label: its text over a soft blurred shadow. Kind chooses the
 // text colour, Shadow whose shadow settings apply. A label that sizes itself
 // grows by the room the shadow takes, and writes its text inside it.
-#include "controls/labels/TsCustomLabel.h"
 #include "controls/TsKind.h"
+#include "controls/labels/TsCustomLabel.h"
 #include "controls/labels/TsShadow.h"
 #include "paint/TacLabelShadow.h"
 

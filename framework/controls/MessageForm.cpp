@@ -4,8 +4,8 @@
 
 #include "framework/TApplication.h"
 #include "framework/controls/TButton.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/controls/TLabel.h"
+#include "framework/streaming/TClassInfo.h"
 #include "platform/windowing/WinUser.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "framework/TCustomForm.h"
 #include "framework/controls/GlyphCell.h"
 #include "framework/streaming/TClassInfo.h"
-#include "framework/TCustomForm.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/windowing/WinUser.h"
 

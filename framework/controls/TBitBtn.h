@@ -4,8 +4,8 @@
 // button closing with mrOk, bkCancel a cancel button closing with mrCancel.
 #include <string>
 
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TButton.h"
+#include "framework/graphics/TBitmap.h"
 
 enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

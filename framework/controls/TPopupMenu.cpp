@@ -1,8 +1,8 @@
 #include "framework/controls/TPopupMenu.h"
 
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"

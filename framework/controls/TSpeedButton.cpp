@@ -1,9 +1,9 @@
 #include "framework/controls/TSpeedButton.h"
 
+#include "framework/TWinControl.h"
 #include "framework/controls/GlyphCell.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "framework/TWinControl.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
 

@@ -2,8 +2,8 @@
 // A windowless button: raised (or, when Flat, framed only while the mouse is
 // over it), sunken while pressed or Down. Buttons of one GroupIndex stay
 // down one at a time.
-#include "framework/graphics/TBitmap.h"
 #include "framework/TGraphicControl.h"
+#include "framework/graphics/TBitmap.h"
 
 class TSpeedButton : public TGraphicControl {
  public:

@@ -1,7 +1,7 @@
 #include "framework/graphics/TCanvas.h"
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/graphics/TGraphic.h"
+#include "framework/streaming/TClassInfo.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/Shapes.h"

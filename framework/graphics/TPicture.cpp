@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "framework/graphics/TBitmap.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/graphics/TJPEGImage.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 
 const TClassInfo& TPicture::StaticClassInfo() {

@@ -2,12 +2,12 @@
 
 #include <exception>
 
+#include "framework/TCollection.h"
+#include "framework/TComponent.h"
 #include "framework/graphics/ColorIdents.h"
 #include "framework/streaming/LayoutError.h"
 #include "framework/streaming/LayoutParser.h"
 #include "framework/streaming/TClassRegistry.h"
-#include "framework/TCollection.h"
-#include "framework/TComponent.h"
 #include "resources/Resources.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TPersistent.h"
+#include "framework/streaming/TClassInfo.h"
 
 template <class T>
 class TPropertyBuilder {

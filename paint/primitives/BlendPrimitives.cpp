@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "paint/PaintAccessors.h"
 #include "paint/primitives/ColorBlendRows.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
-#include "paint/PaintAccessors.h"
 #include "paint/primitives/TacFastSum24.h"
 
 namespace {

@@ -58,6 +58,13 @@ void ButtonControl::click() {
 }
 
 LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> answer = windowMessage(msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = inputMessage(msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = buttonMessage(msg, wParam, lParam)) return *answer;
+  return defaultHandle(msg, wParam, lParam);
+}
+
+std::optional<LRESULT> ButtonControl::windowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_GETDLGCODE:
       if (type() == BS_GROUPBOX) return DLGC_STATIC;
@@ -68,6 +75,30 @@ LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       // A group box is a frame drawn behind its neighbours, never a target.
       if (type() == BS_GROUPBOX) return HTTRANSPARENT;
       return defaultHandle(msg, wParam, lParam);
+    case WM_SETFOCUS:
+      focused_ = true;
+      repaintFace();
+      return 0;
+    case WM_KILLFOCUS:
+      focused_ = false;
+      spaceDown_ = false;
+      if (!mouseTracking_) pushed_ = false;
+      repaintFace();
+      return 0;
+    case WM_ENABLE:
+      repaintFace();
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT r = DefWindowProc(hwnd(), msg, wParam, lParam);
+      repaintFace();
+      return r;
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::optional<LRESULT> ButtonControl::inputMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (type() == BS_GROUPBOX) return 0;
@@ -96,16 +127,7 @@ LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_KEYDOWN:
-      if (wParam == VK_SPACE && type() != BS_GROUPBOX) {
-        spaceDown_ = true;
-        setPushed(true);
-        return 0;
-      }
-      if (wParam == VK_RETURN && isPushButton()) {
-        click();
-        return 0;
-      }
-      DialogKeys::handleKey(hwnd(), wParam);
+      keyDown(wParam);
       return 0;
     case WM_KEYUP:
       if (wParam == VK_SPACE && spaceDown_) {
@@ -115,24 +137,25 @@ LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wasPushed) click();
       }
       return 0;
-    case WM_SETFOCUS:
-      focused_ = true;
-      repaintFace();
-      return 0;
-    case WM_KILLFOCUS:
-      focused_ = false;
-      spaceDown_ = false;
-      if (!mouseTracking_) pushed_ = false;
-      repaintFace();
-      return 0;
-    case WM_ENABLE:
-      repaintFace();
-      return 0;
-    case WM_SETTEXT: {
-      const LRESULT r = DefWindowProc(hwnd(), msg, wParam, lParam);
-      repaintFace();
-      return r;
-    }
+    default: return std::nullopt;
+  }
+}
+
+void ButtonControl::keyDown(WPARAM key) {
+  if (key == VK_SPACE && type() != BS_GROUPBOX) {
+    spaceDown_ = true;
+    setPushed(true);
+    return;
+  }
+  if (key == VK_RETURN && isPushButton()) {
+    click();
+    return;
+  }
+  DialogKeys::handleKey(hwnd(), key);
+}
+
+std::optional<LRESULT> ButtonControl::buttonMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case BM_GETCHECK: return check_;
     case BM_SETCHECK:
       if (check_ != static_cast<int>(wParam)) {
@@ -152,7 +175,7 @@ LRESULT ButtonControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case BM_CLICK:
       if (IsWindowEnabled(hwnd()) && type() != BS_GROUPBOX) click();
       return 0;
-    default: return defaultHandle(msg, wParam, lParam);
+    default: return std::nullopt;
   }
 }
 

@@ -3,6 +3,8 @@
 // buttons and group boxes. A push button shows pushed while the mouse is
 // held inside it and clicks on release inside; space and Enter click it when
 // it has the focus. Every click reaches the parent as BN_CLICKED.
+#include <optional>
+
 #include "platform/controls/StandardControl.h"
 
 class ButtonControl : public StandardControl {
@@ -25,6 +27,12 @@ class ButtonControl : public StandardControl {
   void click();
   void uncheckOtherRadios();
   bool pointInside(LPARAM lParam) const;
+  // handle's topics: each answers the messages it takes, none for the others.
+  std::optional<LRESULT> windowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> inputMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> buttonMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Space pushes, Enter clicks a push button, other keys move in the dialog.
+  void keyDown(WPARAM key);
   void paintPushButton(HDC dc, const RECT& client);
   void paintCheck(HDC dc, const RECT& client);
   void paintGroupBox(HDC dc, const RECT& client);

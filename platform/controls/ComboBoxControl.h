@@ -7,7 +7,11 @@
 // CBN_SELCHANGE on every choice, CBN_EDITCHANGE on every edit of the field,
 // CBN_DROPDOWN and CBN_CLOSEUP. WS_VSCROLL and WS_HSCROLL are the list's;
 // WS_BORDER asks for a flat one-pixel border instead of the sunken edge.
+#include <optional>
+
 #include "platform/controls/StandardControl.h"
+
+struct COMBOBOXINFO;
 
 class ComboBoxControl : public StandardControl {
  public:
@@ -43,7 +47,25 @@ class ComboBoxControl : public StandardControl {
   // Hides the list; `chosen` is the item to take (-1: none, keep the current).
   void close(int chosen);
   bool onKeyDown(WPARAM key, bool alt);
+
+  // handle's topics (ComboBoxControlMessages.cpp): each answers the messages
+  // it takes, none for the others.
+  std::optional<LRESULT> windowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> inputMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> itemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> dropDownMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void takeFrameStyles();
+  // The field and the list; false when one could not be made.
+  bool createParts();
   void forwardFont(WPARAM wParam, LPARAM lParam);
+  LRESULT setText(const char* text, LPARAM lParam);
+  void gainFocus();
+  // The field's EN_ notices.
+  void fieldNotice(WORD code);
+  void pressed(POINT p);
+  void typed(char32_t ch);
+  LRESULT deleteItem(int index, WPARAM wParam);
+  LRESULT answerInfo(COMBOBOXINFO* info) const;
 
   DWORD style_;
   HWND edit_ = nullptr;

@@ -176,64 +176,18 @@ void EditControl::onChar(char32_t ch) {
 }
 
 LRESULT EditControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> answer = windowMessage(msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = inputMessage(msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = editMessage(msg, wParam, lParam)) return *answer;
+  return defaultHandle(msg, wParam, lParam);
+}
+
+std::optional<LRESULT> EditControl::windowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case WM_SETTEXT: {
-      const char* text = reinterpret_cast<const char*>(lParam);
-      buffer_.setText(EditBuffer::decode(text ? text : ""));
-      DefWindowProc(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer_.utf8().c_str()));
-      scroll_ = 0;
-      modified_ = false;
-      selectionChanged();
-      if (notifyParent(EN_UPDATE)) notifyParent(EN_CHANGE);
-      return TRUE;
-    }
+    case WM_SETTEXT: return setText(reinterpret_cast<const char*>(lParam));
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return DefWindowProc(hwnd(), msg, wParam, lParam);
-    case WM_CHAR:
-      onChar(static_cast<char32_t>(wParam));
-      return 0;
-    case WM_KEYDOWN:
-      if (insideCombo() && (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_F4 || wParam == VK_RETURN ||
-                            wParam == VK_ESCAPE || wParam == VK_PRIOR || wParam == VK_NEXT)) {
-        SendMessage(GetParent(hwnd()), msg, wParam, lParam);
-        return 0;
-      }
-      if (!onKeyDown(wParam)) DialogKeys::handleKey(hwnd(), wParam);
-      return 0;
-    case WM_SYSKEYDOWN:
-      if (insideCombo() && (wParam == VK_DOWN || wParam == VK_UP)) {
-        SendMessage(GetParent(hwnd()), msg, wParam, lParam);
-        return 0;
-      }
-      return defaultHandle(msg, wParam, lParam);
-    case WM_LBUTTONDOWN: {
-      if (!focused_) SetFocus(hwnd());
-      if (!alive()) return 0;
-      const bool extend = (wParam & MK_SHIFT) != 0;
-      buffer_.moveCaret(positionFromX(GET_X_LPARAM(lParam)), extend);
-      mouseSelecting_ = true;
-      SetCapture(hwnd());
-      selectionChanged();
-      return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-      buffer_.selectWordAt(positionFromX(GET_X_LPARAM(lParam)));
-      selectionChanged();
-      return 0;
-    case WM_MOUSEMOVE:
-      if (mouseSelecting_) {
-        buffer_.moveCaret(positionFromX(GET_X_LPARAM(lParam)), true);
-        selectionChanged();
-      }
-      return 0;
-    case WM_LBUTTONUP:
-      if (mouseSelecting_) {
-        mouseSelecting_ = false;
-        ReleaseCapture();
-      }
-      return 0;
-    case WM_CAPTURECHANGED: mouseSelecting_ = false; return 0;
     case WM_SETFOCUS:
       focused_ = true;
       restartCaretBlink();
@@ -257,6 +211,81 @@ LRESULT EditControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       scrollCaretIntoView();
       invalidate();
       return 0;
+    default: return std::nullopt;
+  }
+}
+
+LRESULT EditControl::setText(const char* text) {
+  buffer_.setText(EditBuffer::decode(text ? text : ""));
+  DefWindowProc(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer_.utf8().c_str()));
+  scroll_ = 0;
+  modified_ = false;
+  selectionChanged();
+  if (notifyParent(EN_UPDATE)) notifyParent(EN_CHANGE);
+  return TRUE;
+}
+
+std::optional<LRESULT> EditControl::inputMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CHAR:
+      onChar(static_cast<char32_t>(wParam));
+      return 0;
+    case WM_KEYDOWN:
+      // Inside a combo box the keys that work its list are the box's.
+      if (insideCombo() && (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_F4 || wParam == VK_RETURN ||
+                            wParam == VK_ESCAPE || wParam == VK_PRIOR || wParam == VK_NEXT)) {
+        SendMessage(GetParent(hwnd()), msg, wParam, lParam);
+        return 0;
+      }
+      if (!onKeyDown(wParam)) DialogKeys::handleKey(hwnd(), wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      if (insideCombo() && (wParam == VK_DOWN || wParam == VK_UP)) {
+        SendMessage(GetParent(hwnd()), msg, wParam, lParam);
+        return 0;
+      }
+      return defaultHandle(msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      pressed(GET_X_LPARAM(lParam), (wParam & MK_SHIFT) != 0);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      buffer_.selectWordAt(positionFromX(GET_X_LPARAM(lParam)));
+      selectionChanged();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (mouseSelecting_) {
+        buffer_.moveCaret(positionFromX(GET_X_LPARAM(lParam)), true);
+        selectionChanged();
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (mouseSelecting_) {
+        mouseSelecting_ = false;
+        ReleaseCapture();
+      }
+      return 0;
+    case WM_CAPTURECHANGED: mouseSelecting_ = false; return 0;
+    case WM_COPY: copy(); return 0;
+    case WM_CUT: cut(); return 0;
+    case WM_PASTE: paste(); return 0;
+    case WM_CLEAR:
+      if (!readOnly() && buffer_.replaceSelection({})) textChanged();
+      return 0;
+    default: return std::nullopt;
+  }
+}
+
+void EditControl::pressed(int x, bool extend) {
+  if (!focused_) SetFocus(hwnd());
+  if (!alive()) return;
+  buffer_.moveCaret(positionFromX(x), extend);
+  mouseSelecting_ = true;
+  SetCapture(hwnd());
+  selectionChanged();
+}
+
+std::optional<LRESULT> EditControl::editMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case EM_GETSEL: {
       const auto start = static_cast<DWORD>(buffer_.selectionStart());
       const auto end = static_cast<DWORD>(buffer_.selectionEnd());
@@ -288,13 +317,7 @@ LRESULT EditControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case EM_GETPASSWORDCHAR: return static_cast<LRESULT>(passwordChar_);
     case EM_GETFIRSTVISIBLELINE: return 0;
-    case WM_COPY: copy(); return 0;
-    case WM_CUT: cut(); return 0;
-    case WM_PASTE: paste(); return 0;
-    case WM_CLEAR:
-      if (!readOnly() && buffer_.replaceSelection({})) textChanged();
-      return 0;
-    default: return defaultHandle(msg, wParam, lParam);
+    default: return std::nullopt;
   }
 }
 

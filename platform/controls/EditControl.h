@@ -4,6 +4,7 @@
 // password styles, a text limit, EN_UPDATE / EN_CHANGE to the parent and
 // horizontal scrolling that keeps the caret in view. Inside a combo box it
 // passes the list keys (Up, Down, F4, Alt+Down, Enter, Escape) to the box.
+#include <optional>
 #include <vector>
 
 #include "platform/controls/EditBuffer.h"
@@ -39,6 +40,13 @@ class EditControl : public StandardControl {
   void restartCaretBlink();
   bool onKeyDown(WPARAM key);
   void onChar(char32_t ch);
+  // handle's topics: each answers the messages it takes, none for the others.
+  std::optional<LRESULT> windowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> inputMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> editMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT setText(const char* text);
+  // A press at x puts the caret there (extending the selection with Shift).
+  void pressed(int x, bool extend);
   void copy();
   void cut();
   void paste();

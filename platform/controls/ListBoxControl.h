@@ -15,6 +15,7 @@
 // As a combo box's drop-down list the window is a pop-up owned by the box:
 // it follows the mouse while open, and tells the box when an item is chosen
 // (kListChosen) or the list is dismissed by a click outside (kListDismissed).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,17 @@ class ListBoxControl : public StandardControl {
   int findString(int after, const std::string& prefix, bool exact) const;
   bool isDropDown() const { return comboOwner_ != nullptr; }
   void dropDownMouse(UINT msg, LPARAM lParam);
+
+  // handle's topics (ListBoxControlMessages.cpp): each answers the messages
+  // it takes, none for the others.
+  std::optional<LRESULT> windowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> inputMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> itemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> selectionMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The mouse over a list that is not a drop-down.
+  void listMouse(UINT msg, LPARAM lParam);
+  LRESULT add(const char* text);
+  LRESULT setItemHeight(int index, int height);
   // Owner-drawn styles: asks the parent to draw one item (WM_DRAWITEM).
   bool drawnByParent(HDC dc, int index, const TRect& row, bool selected, bool enabled);
 

@@ -6,6 +6,7 @@
 #include "platform/controls/ControlPainter.h"
 #include "platform/controls/StandardClasses.h"
 #include "platform/controls/TextCase.h"
+#include "platform/windowing/MouseMessages.h"
 
 // One TrackPopupMenu call: its open menus from the first to the deepest,
 // and how it ended.
@@ -354,7 +355,7 @@ bool PopupMenuWindow::forwardMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT PopupMenuWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   const POINT p = Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-  if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK && tracking_ && tracking_->open.size() > 1 &&
+  if (IsClientMouseMessage(msg) && tracking_ && tracking_->open.size() > 1 &&
       forwardMouse(msg, wParam, lParam))
     return 0;
   // Keys reach the first menu through the keyboard grab when a loop other

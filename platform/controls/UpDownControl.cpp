@@ -64,21 +64,17 @@ bool UpDownControl::step(int direction) {
 }
 
 LRESULT UpDownControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> answer = inputMessage(msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = upDownMessage(msg, wParam, lParam)) return *answer;
+  return defaultHandle(msg, wParam, lParam);
+}
+
+std::optional<LRESULT> UpDownControl::inputMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      const Part part = partAt(Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-      if (part == kNone || !IsWindowEnabled(hwnd())) return 0;
-      if (buddy_ && IsWindow(buddy_)) SetFocus(buddy_);
-      if (!alive()) return 0;
-      SetCapture(hwnd());
-      pressed_ = part;
-      pointerOnPressed_ = true;
-      invalidate();
-      if (!step(part == kUp ? 1 : -1)) return 0;
-      SetTimer(hwnd(), kRepeatTimer, kFirstDelayMs, nullptr);
+    case WM_LBUTTONDBLCLK:
+      pressed(partAt(Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
       return 0;
-    }
     case WM_MOUSEMOVE:
       if (pressed_ != kNone) {
         const bool on = partAt(Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) == pressed_;
@@ -94,17 +90,38 @@ LRESULT UpDownControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (pointerOnPressed_) step(pressed_ == kUp ? 1 : -1);
       return 0;
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED: {
-      if (pressed_ == kNone) return 0;
-      pressed_ = kNone;
-      KillTimer(hwnd(), kRepeatTimer);
-      if (msg == WM_LBUTTONUP) ReleaseCapture();
-      invalidate();
-      if (const HWND parent = GetParent(hwnd()))
-        SendMessage(parent, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, pos_ & 0xFFFF), reinterpret_cast<LPARAM>(hwnd()));
+    case WM_CAPTURECHANGED:
+      released(msg == WM_LBUTTONUP);
       return 0;
-    }
     case WM_ENABLE: invalidate(); return 0;
+    default: return std::nullopt;
+  }
+}
+
+void UpDownControl::pressed(Part part) {
+  if (part == kNone || !IsWindowEnabled(hwnd())) return;
+  if (buddy_ && IsWindow(buddy_)) SetFocus(buddy_);
+  if (!alive()) return;
+  SetCapture(hwnd());
+  pressed_ = part;
+  pointerOnPressed_ = true;
+  invalidate();
+  if (!step(part == kUp ? 1 : -1)) return;
+  SetTimer(hwnd(), kRepeatTimer, kFirstDelayMs, nullptr);
+}
+
+void UpDownControl::released(bool byButton) {
+  if (pressed_ == kNone) return;
+  pressed_ = kNone;
+  KillTimer(hwnd(), kRepeatTimer);
+  if (byButton) ReleaseCapture();
+  invalidate();
+  if (const HWND parent = GetParent(hwnd()))
+    SendMessage(parent, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, pos_ & 0xFFFF), reinterpret_cast<LPARAM>(hwnd()));
+}
+
+std::optional<LRESULT> UpDownControl::upDownMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case UDM_SETRANGE32:
       low_ = static_cast<int>(static_cast<LONG>(wParam));
       high_ = static_cast<int>(static_cast<LONG>(lParam));
@@ -128,11 +145,10 @@ LRESULT UpDownControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       updateBuddy();
       return previous;
     }
-    case UDM_GETPOS32: {
+    case UDM_GETPOS32:
       readBuddy();
       if (lParam) *reinterpret_cast<BOOL*>(lParam) = FALSE;
       return pos_;
-    }
     case UDM_GETPOS: readBuddy(); return pos_ & 0xFFFF;
     case UDM_SETBUDDY: {
       const HWND previous = buddy_;
@@ -141,7 +157,7 @@ LRESULT UpDownControl::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(previous);
     }
     case UDM_GETBUDDY: return reinterpret_cast<LRESULT>(buddy_);
-    default: return defaultHandle(msg, wParam, lParam);
+    default: return std::nullopt;
   }
 }
 

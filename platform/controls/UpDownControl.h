@@ -3,6 +3,8 @@
 // that step a position within a range, repeat while held (first after
 // kFirstDelayMs, then every kRepeatMs), write the position into a buddy edit
 // and tell the parent with WM_VSCROLL (SB_THUMBPOSITION, then SB_ENDSCROLL).
+#include <optional>
+
 #include "platform/controls/StandardControl.h"
 
 class UpDownControl : public StandardControl {
@@ -28,6 +30,13 @@ class UpDownControl : public StandardControl {
   void updateBuddy();
   // Reads the buddy's number back (the user may have typed one).
   void readBuddy();
+  // handle's topics: each answers the messages it takes, none for the others.
+  std::optional<LRESULT> inputMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> upDownMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // A press on a part steps once and starts the repeat; the release (or a
+  // lost capture) stops it and tells the parent the scroll ended.
+  void pressed(Part part);
+  void released(bool byButton);
 
   int low_ = 0;
   int high_ = 100;

@@ -127,6 +127,23 @@ void HeadlessDriver::typeText(const std::string& utf8) {
   runUntilIdle();
 }
 
+// ---- the desktop
+
+void HeadlessDriver::focusAnotherProgram() {
+  wm().input().applicationDeactivated();
+  runUntilIdle();
+}
+
+void HeadlessDriver::giveKeyboardTo(HWND hwnd) {
+  wm().input().nativeActivated(hwnd);
+  runUntilIdle();
+}
+
+void HeadlessDriver::requestClose(HWND hwnd) {
+  wm().input().closeRequested(hwnd);
+  runUntilIdle();
+}
+
 // ---- pictures
 
 Bitmap HeadlessDriver::screenshot() const {

@@ -60,6 +60,15 @@ class HeadlessDriver {
   void pressKey(int virtualKey);
   void typeText(const std::string& utf8);
 
+  // ---- the desktop, as a window manager reports it; each runs until idle
+  // Another program takes the keyboard (the pupil clicked into it).
+  void focusAnotherProgram();
+  // The desktop gives the keyboard back to one of the program's windows.
+  void giveKeyboardTo(HWND hwnd);
+  // The desktop asks a window to close (a window manager's Alt+F4, a task
+  // bar's Close).
+  void requestClose(HWND hwnd);
+
   // ---- pictures
   Bitmap screenshot() const;
   // The window as it appears on the screen (with whatever covers it).

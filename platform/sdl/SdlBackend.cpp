@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/SdlKeyMap.h"
 #include "platform/sdl/X11AlphaVisual.h"
@@ -16,6 +18,7 @@
 #include "platform/sdl/X11Focus.h"
 #include "platform/sdl/X11ScreenReader.h"
 #include "platform/sdl/X11TitleWriter.h"
+#include "platform/sdl/X11WindowFunctions.h"
 #include "platform/sdl/X11WindowManager.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
@@ -70,6 +73,10 @@ std::unique_ptr<SdlBackend> SdlBackend::create() {
   // Termination signals keep their default meaning instead of turning into
   // SDL_QUIT events the program would not act on.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A click into the inactive program both activates the window and acts,
+  // as on the classic desktop (SDL drops it by default: the pupil's first
+  // click on the picker after another program had the focus did nothing).
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // No window manager may be running (a bare X server): windows must still show.
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // The pictures are made in memory; the plain window framebuffer shows them
@@ -168,6 +175,10 @@ void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
   const bool shown = (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0;
   if (visible && (SDL_GetWindowFlags(w) & SDL_WINDOW_MINIMIZED)) SDL_RestoreWindow(w);
   if (visible && !shown) {
+    // The desktop may offer for the window what its frame offers, no more
+    // (the name window: no Close, no Minimise). Read as it is mapped.
+    if (const Window* layered = wm().find(windows_[window].hwnd); layered && !noActivate)
+      X11WindowFunctions::apply(w, layered->style);
     // Without a window manager SDL focuses every window it maps: a list or
     // hint hands the focus straight back, or the keys would go to it and be
     // lost for good once it closes.
@@ -186,11 +197,12 @@ void SdlBackend::setVisible(NativeWindow window, bool visible, bool activate) {
   }
 }
 
-void SdlBackend::minimize(NativeWindow window) {
+bool SdlBackend::minimize(NativeWindow window) {
   SDL_Window* w = windowOf(window);
-  if (!w) return;
-  if (X11WindowManager::running(w)) SDL_MinimizeWindow(w);
-  else SDL_HideWindow(w);
+  // Without a window manager nothing could bring the window back.
+  if (!w || !X11WindowManager::running(w)) return false;
+  SDL_MinimizeWindow(w);
+  return true;
 }
 
 void SdlBackend::raise(NativeWindow window) {
@@ -345,7 +357,7 @@ void SdlBackend::handle(const SDL_Event& event) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (const int vk = SdlKeyMap::virtualKey(event.key.keysym.sym)) input.key(vk, event.type == SDL_KEYDOWN);
+      if (const int vk = SdlKeyMap::virtualKey(event.key.keysym)) input.key(vk, event.type == SDL_KEYDOWN);
       break;
     case SDL_TEXTINPUT:
       input.text(event.text.text);
@@ -370,6 +382,18 @@ void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       wm().input().nativeActivated(hwnd);
       break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      // The keyboard may only have passed to another window of the program
+      // (a message box, or a list that SDL focused as it mapped it).
+      if (!keyboardStaysWithProgram()) wm().input().applicationDeactivated();
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+      // A window manager that ignores the hints may iconify a window with no
+      // minimise box (the name window) from its own menu. Nothing of the
+      // program would bring it back, so it comes back at once.
+      if (const Window* w = wm().find(hwnd); w && !(w->style & WS_MINIMIZEBOX) && !windows_[event.windowID].noActivate)
+        SDL_RestoreWindow(windowOf(event.windowID));
+      break;
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED: {
       // Back from the task bar. Only the window's state now counts: the
@@ -391,6 +415,16 @@ void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
     default:
       break;
   }
+}
+
+bool SdlBackend::keyboardStaysWithProgram() const {
+  std::vector<SDL_Window*> ours;
+  for (const auto& [id, native] : windows_) ours.push_back(native.window);
+  if (const std::optional<bool> held = X11Focus::heldByOneOf(ours)) return *held;
+  // Elsewhere SDL's own record, which has moved on to the other window by
+  // the time a move between two of ours is heard.
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  return focused && hwndOf(SDL_GetWindowID(focused));
 }
 
 SDL_HitTestResult SdlBackend::hitTest(SDL_Window* window, const SDL_Point* area, void* data) {

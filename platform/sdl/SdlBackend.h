@@ -25,7 +25,7 @@ class SdlBackend : public Backend {
   void setBounds(NativeWindow window, const RECT& screenRect) override;
   void setVisible(NativeWindow window, bool visible, bool activate) override;
   void raise(NativeWindow window) override;
-  void minimize(NativeWindow window) override;
+  bool minimize(NativeWindow window) override;
   void setTitle(NativeWindow window, const std::string& utf8) override;
   void setIcon(NativeWindow window, const Bitmap& icon) override;
   void present(NativeWindow window, const Bitmap& picture, const RECT& dirty, bool layered, BYTE opacity) override;
@@ -52,6 +52,8 @@ class SdlBackend : public Backend {
   // event is routed.
   static bool endsBatch(const SDL_Event& event);
   void handleWindowEvent(const SDL_WindowEvent& event);
+  // Whether the keyboard focus is still on one of the program's windows.
+  bool keyboardStaysWithProgram() const;
   POINT toScreen(Uint32 windowId, int x, int y) const;
   static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);
 

@@ -2,6 +2,19 @@
 
 #include "platform/windowing/WinMessages.h"
 
+int SdlKeyMap::virtualKey(const SDL_Keysym& key) {
+  if (const int vk = virtualKey(key.sym)) return vk;
+  // A character beyond ASCII (a letter of another script, an accented
+  // letter on the digit row): the key where it lies.
+  const bool otherScript = key.sym >= 0x80 && !(key.sym & SDLK_SCANCODE_MASK);
+  if (!otherScript) return 0;
+  const SDL_Scancode code = key.scancode;
+  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return 'A' + (code - SDL_SCANCODE_A);
+  if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
+  if (code == SDL_SCANCODE_0) return '0';
+  return 0;
+}
+
 int SdlKeyMap::virtualKey(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
   if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);

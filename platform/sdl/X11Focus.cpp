@@ -36,6 +36,19 @@ void X11Focus::restore(SDL_Window* any, unsigned long focus) {
   XFlush(display);
 }
 
+std::optional<bool> X11Focus::heldByOneOf(const std::vector<SDL_Window*>& windows) {
+  SDL_SysWMinfo info;
+  if (windows.empty() || !x11Of(windows.front(), info)) return std::nullopt;
+  ::Window focus = None;
+  int revert = RevertToNone;
+  XGetInputFocus(info.info.x11.display, &focus, &revert);
+  for (SDL_Window* window : windows) {
+    SDL_SysWMinfo own;
+    if (x11Of(window, own) && own.info.x11.window == focus) return true;
+  }
+  return false;
+}
+
 bool X11Focus::raiseOnly(SDL_Window* window) {
   SDL_SysWMinfo info;
   if (!x11Of(window, info)) return false;
@@ -48,6 +61,7 @@ bool X11Focus::raiseOnly(SDL_Window* window) {
 
 unsigned long X11Focus::current(SDL_Window*) { return 0; }
 void X11Focus::restore(SDL_Window*, unsigned long) {}
+std::optional<bool> X11Focus::heldByOneOf(const std::vector<SDL_Window*>&) { return std::nullopt; }
 bool X11Focus::raiseOnly(SDL_Window*) { return false; }
 
 #endif

@@ -7,12 +7,19 @@
 // of its way. Kept in its own file because Xlib's names clash with the layer's.
 #include <SDL.h>
 
+#include <optional>
+#include <vector>
+
 class X11Focus {
  public:
   // The window holding the keyboard focus now (an X window id, or the
   // None/PointerRoot marks), to hand it back with restore. 0 off X11.
   static unsigned long current(SDL_Window* any);
   static void restore(SDL_Window* any, unsigned long focus);
+  // Whether the keyboard focus is on one of `windows` (asked of the X
+  // server, so that focus changes still on their way do not count); no
+  // answer off X11.
+  static std::optional<bool> heldByOneOf(const std::vector<SDL_Window*>& windows);
   // Puts the window above the others without activating it. False off X11,
   // where the caller has nothing better than leaving the order alone.
   static bool raiseOnly(SDL_Window* window);

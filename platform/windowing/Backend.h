@@ -27,9 +27,14 @@ class Backend {
   virtual void setVisible(NativeWindow window, bool visible, bool activate) = 0;
   virtual void raise(NativeWindow window) = 0;
   // Minimises a shown window: where the desktop has a task bar the window
-  // goes there, so that the pupil can bring it back. Where it has none,
-  // hiding is all there is.
-  virtual void minimize(NativeWindow window) { setVisible(window, false, false); }
+  // goes there, so that the pupil can bring it back. Answers false where the
+  // window would have nowhere to go (a desktop without a window manager):
+  // it then stays as it is, for a hidden window could never come back.
+  // The in-memory screen keeps its windows' pictures for the tests and hides.
+  virtual bool minimize(NativeWindow window) {
+    setVisible(window, false, false);
+    return true;
+  }
   virtual void setTitle(NativeWindow window, const std::string& utf8) = 0;
   // The window's icon for the desktop (taskbar, switcher): a 32-bit picture
   // whose fourth byte is alpha (not premultiplied).

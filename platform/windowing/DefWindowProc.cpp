@@ -1,17 +1,19 @@
 // DefWindowProc: what a window does with the messages its own procedure
 // passes on, including the whole default non-client behaviour.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "platform/graphics/Gdi.h"
+#include "platform/windowing/InputRouter.h"
+#include "platform/windowing/PaintScheduler.h"
+#include "platform/windowing/WinUser.h"
+#include "platform/windowing/WindowManager.h"
 #include "platform/windowing/nonclient/CaptionDragTracker.h"
 #include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/nonclient/FrameButtonTracker.h"
-#include "platform/windowing/InputRouter.h"
-#include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/nonclient/ScrollBarTracker.h"
-#include "platform/windowing/WinUser.h"
-#include "platform/windowing/WindowManager.h"
 
 namespace {
 POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
@@ -95,11 +97,8 @@ void printWindow(HWND hwnd, Window* w, HDC dc, LPARAM flags) {
   }
   RestoreDC(dc, saved);
 }
-}  // namespace
-
-LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  Window* w = wm().find(hwnd);
-  if (!w) return 0;
+// The frame: creation, size, hit test, painting, activation and presses.
+std::optional<LRESULT> nonClientMessage(HWND hwnd, Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_NCCREATE: {
       const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
@@ -128,6 +127,24 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       w->ncActive = wParam != 0;
       repaintFrame(w);
       return TRUE;
+    case WM_NCLBUTTONDOWN: {
+      if (Window* top = wm().find(wm().rootOf(hwnd)); top && wm().active() != top->hwnd) SetActiveWindow(top->hwnd);
+      if (!(w = wm().find(hwnd))) return 0;
+      return nonClientButtonDown(hwnd, w, static_cast<int>(wParam), pointOf(lParam));
+    }
+    case WM_NCLBUTTONDBLCLK:
+      if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
+        return SendMessage(hwnd, WM_SYSCOMMAND, w->maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
+      if (wParam == HTSYSMENU && (w->style & WS_SYSMENU)) return SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+      // A second press on a button or bar acts like the first.
+      return nonClientButtonDown(hwnd, w, static_cast<int>(wParam), pointOf(lParam));
+    default: return std::nullopt;
+  }
+}
+
+// Activation, the cursor, system commands and the keys and wheel nobody took.
+std::optional<LRESULT> activationAndInput(HWND hwnd, Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
         // Keep the focus where it was inside this window, else take it.
@@ -142,17 +159,6 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!(w = wm().find(hwnd)) || reinterpret_cast<HWND>(wParam) != hwnd) return FALSE;
       SetCursor(cursorForHit(static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lParam))), *w));
       return TRUE;
-    case WM_NCLBUTTONDOWN: {
-      if (Window* top = wm().find(wm().rootOf(hwnd)); top && wm().active() != top->hwnd) SetActiveWindow(top->hwnd);
-      if (!(w = wm().find(hwnd))) return 0;
-      return nonClientButtonDown(hwnd, w, static_cast<int>(wParam), pointOf(lParam));
-    }
-    case WM_NCLBUTTONDBLCLK:
-      if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
-        return SendMessage(hwnd, WM_SYSCOMMAND, w->maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
-      if (wParam == HTSYSMENU && (w->style & WS_SYSMENU)) return SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
-      // A second press on a button or bar acts like the first.
-      return nonClientButtonDown(hwnd, w, static_cast<int>(wParam), pointOf(lParam));
     case WM_SYSCOMMAND: return systemCommand(hwnd, w, wParam, lParam);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_SYSKEYDOWN:
@@ -168,6 +174,13 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       // Unhandled wheel turns go up to the parent.
       if (w->isChild()) return SendMessage(w->parent, WM_MOUSEWHEEL, wParam, lParam);
       return 0;
+    default: return std::nullopt;
+  }
+}
+
+// The client's background and painting, printing, and redraw switched off.
+std::optional<LRESULT> paintMessage(HWND hwnd, Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case WM_ERASEBKGND: {
       const TColor background = w->windowClass ? w->windowClass->background : clNone;
       if (background == clNone || !wParam) return 0;
@@ -186,6 +199,24 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETREDRAW:
       w->redrawEnabled = wParam != 0;
       return 0;
+    default: return std::nullopt;
+  }
+}
+
+// WM_GETTEXT: the text into a buffer of `size` bytes, never cutting a UTF-8
+// sequence in half.
+LRESULT copyText(const Window& w, char* buffer, std::size_t size) {
+  if (!buffer || size == 0) return 0;
+  std::size_t n = std::min(w.text.size(), size - 1);
+  while (n > 0 && n < w.text.size() && (static_cast<unsigned char>(w.text[n]) & 0xC0) == 0x80) --n;
+  std::memcpy(buffer, w.text.data(), n);
+  buffer[n] = '\0';
+  return static_cast<LRESULT>(n);
+}
+
+// The window's text, and the moves and sizes a placement change announces.
+std::optional<LRESULT> textAndPlacement(HWND hwnd, Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
     case WM_SETTEXT: {
       const char* text = reinterpret_cast<const char*>(lParam);
       w->text = text ? text : "";
@@ -193,17 +224,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!DefaultFrame::captionRect(*w).IsEmpty()) repaintFrame(w);
       return TRUE;
     }
-    case WM_GETTEXT: {
-      char* buffer = reinterpret_cast<char*>(lParam);
-      const auto size = static_cast<std::size_t>(wParam);
-      if (!buffer || size == 0) return 0;
-      // Never cut a UTF-8 sequence in half.
-      std::size_t n = std::min(w->text.size(), size - 1);
-      while (n > 0 && n < w->text.size() && (static_cast<unsigned char>(w->text[n]) & 0xC0) == 0x80) --n;
-      std::memcpy(buffer, w->text.data(), n);
-      buffer[n] = '\0';
-      return static_cast<LRESULT>(n);
-    }
+    case WM_GETTEXT: return copyText(*w, reinterpret_cast<char*>(lParam), static_cast<std::size_t>(wParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
@@ -216,8 +237,19 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                     MAKELPARAM(w->client.Width(), w->client.Height()));
       return 0;
     }
-    case WM_GETMINMAXINFO:
-    case WM_GETDLGCODE:
-    default: return 0;
+    default: return std::nullopt;
   }
+}
+
+}  // namespace
+
+LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Window* w = wm().find(hwnd);
+  if (!w) return 0;
+  if (const std::optional<LRESULT> answer = nonClientMessage(hwnd, w, msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = activationAndInput(hwnd, w, msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = paintMessage(hwnd, w, msg, wParam, lParam)) return *answer;
+  if (const std::optional<LRESULT> answer = textAndPlacement(hwnd, w, msg, wParam, lParam)) return *answer;
+  // WM_GETMINMAXINFO, WM_GETDLGCODE and the rest: nothing to do.
+  return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/Region.h"
+#include "platform/windowing/MouseMessages.h"
 #include "platform/windowing/WindowManager.h"
 
 namespace {
@@ -162,6 +163,15 @@ bool InputRouter::isDoubleClick(HWND target, MouseButton button, bool client, PO
   return false;
 }
 
+bool InputRouter::activateEnabledPopupOf(HWND top) {
+  for (HWND other : std::vector<HWND>(wm_.topLevels()))
+    if (Window* o = wm_.find(other); o && o->owner == top && wm_.isVisible(o) && wm_.isEnabledTree(o)) {
+      wm_.setActive(other, true);
+      return true;
+    }
+  return false;
+}
+
 void InputRouter::activateForClick(HWND target) {
   const HWND top = wm_.rootOf(target);
   Window* t = wm_.find(top);
@@ -191,11 +201,7 @@ void InputRouter::mouseButton(POINT screen, MouseButton button, bool down) {
     if (!w) return;
     // A click on a disabled window brings its enabled modal pop-up forward.
     if (!wm_.isEnabledTree(w)) {
-      for (HWND top : wm_.topLevels())
-        if (Window* o = wm_.find(top); o && o->owner == wm_.rootOf(target) && wm_.isVisible(o) && wm_.isEnabledTree(o)) {
-          wm_.setActive(top, true);
-          break;
-        }
+      activateEnabledPopupOf(wm_.rootOf(target));
       MessageBeep(MB_OK);
       return;
     }
@@ -272,6 +278,11 @@ void InputRouter::key(int virtualKey, bool down) {
 }
 
 void InputRouter::text(const std::string& utf8) {
+  // Ctrl with a key is a shortcut, never typing (Ctrl with Alt is AltGr on
+  // the classic desktop, which types). A desktop whose layout has no Latin
+  // letters hands over the layout's letter all the same: Ctrl+A under the
+  // Russian layout arrives as "ф" too.
+  if ((keys_[VK_CONTROL] & 0x80) && !(keys_[VK_MENU] & 0x80)) return;
   const HWND target = keyTarget();
   if (!target) return;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -303,7 +314,33 @@ void InputRouter::windowResized(HWND hwnd, SIZE size) {
 }
 
 void InputRouter::closeRequested(HWND hwnd) {
-  if (wm_.find(hwnd)) PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Window* w = wm_.find(hwnd);
+  // A window without a system menu has no close box: the pupil cannot close
+  // it, and neither can the desktop. (The program's own Alt+F4 makes the
+  // same check.)
+  if (!w || !(w->style & WS_SYSMENU)) return;
+  // A window a message box has disabled brings the box forward instead,
+  // as a click on it does; the box is answered first.
+  if (!wm_.isEnabledTree(w)) {
+    activateEnabledPopupOf(hwnd);
+    return;
+  }
+  PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void InputRouter::applicationDeactivated() {
+  // What the mouse was doing ends (a drag, a menu holding the capture), and
+  // the windows hear that the program is inactive, as on every desktop:
+  // drop-down lists, menus and hints close, the focus control lets go.
+  if (tracker_) {
+    std::unique_ptr<SystemTracker> ending = std::move(tracker_);
+    ending->cancel();
+  }
+  if (const HWND captured = capture_) {
+    wm_.send(captured, WM_CANCELMODE, 0, 0);
+    if (capture_ == captured) releaseCapture();
+  }
+  if (wm_.active()) wm_.setActive(nullptr, false);
 }
 
 void InputRouter::nativeActivated(HWND hwnd) {
@@ -381,10 +418,7 @@ void InputRouter::startTracker(std::unique_ptr<SystemTracker> tracker) {
   tracker_ = std::move(tracker);
   // Mouse input that arrived together with the press (a quick click comes
   // from the desktop in one batch) is already queued: it belongs to the grab.
-  const auto isMouse = [](const MSG& m) {
-    return (m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK) ||
-           (m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK);
-  };
+  const auto isMouse = [](const MSG& m) { return IsMouseMessage(m.message); };
   MSG m;
   while (tracker_ && wm_.queue().takeIf(isMouse, &m)) {
     if (m.message == WM_LBUTTONUP || m.message == WM_NCLBUTTONUP) {

@@ -29,8 +29,11 @@ class InputRouter {
   void windowMoved(HWND hwnd, POINT screenTopLeft);
   // The desktop resized a native window itself (resizing through the backend).
   void windowResized(HWND hwnd, SIZE size);
-  // The desktop asks a window to close (its own close request).
+  // The desktop asks a window to close (its own close request: Alt+F4 in a
+  // window manager, a task bar's Close).
   void closeRequested(HWND hwnd);
+  // Another program took the keyboard: the program is no longer active.
+  void applicationDeactivated();
   // The desktop gave the keyboard to a native window.
   void nativeActivated(HWND hwnd);
   // The desktop brought a minimised window back (from its task bar).
@@ -68,6 +71,9 @@ class InputRouter {
   void postMouse(HWND target, int hit, UINT clientMsg, UINT ncMsg, POINT screen, WPARAM extra);
   bool isDoubleClick(HWND target, MouseButton button, bool client, POINT screen);
   void activateForClick(HWND target);
+  // A disabled top-level window (a message box over it) brings its enabled
+  // pop-up forward instead of acting; answers whether it had one.
+  bool activateEnabledPopupOf(HWND top);
 
   WindowManager& wm_;
   POINT cursor_{};

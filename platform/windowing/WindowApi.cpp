@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/InputRouter.h"
 #include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/WinUser.h"
 #include "platform/windowing/WindowManager.h"
+#include "platform/windowing/nonclient/DefaultFrame.h"
 
 // ---- classes
 

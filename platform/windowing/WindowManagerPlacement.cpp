@@ -158,10 +158,10 @@ bool WindowManager::show(HWND hwnd, int command) {
   const bool minimize = command == SW_MINIMIZE || command == SW_SHOWMINIMIZED || command == SW_SHOWMINNOACTIVE;
   const bool maximize = command == SW_SHOWMAXIMIZED;
   const bool restore = command == SW_RESTORE || command == SW_SHOWNORMAL;
-  if (w->isTopLevel() && minimize && !w->minimized) {
+  // Where the desktop has nowhere to put it, the window is shown as it is.
+  if (w->isTopLevel() && minimize && !w->minimized && (!w->native || backend().minimize(w->native))) {
     w->minimized = true;
     w->style |= WS_MINIMIZE | WS_VISIBLE;
-    if (w->native) backend().minimize(w->native);
     painter_->invalidateUnder(w);
     if (active_ == hwnd) activateNext(hwnd);
     send(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);

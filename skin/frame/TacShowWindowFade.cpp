@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "framework/TApplication.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TCustomForm.h"
+#include "framework/graphics/TBitmap.h"
 #include "paint/primitives/BlendPrimitives.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Region.h"

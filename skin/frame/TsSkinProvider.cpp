@@ -6,19 +6,19 @@
 #include "skin/load/TacSkinList.h"
 
 #include "framework/TApplication.h"
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TCustomForm.h"
+#include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
+#include "skin/TsBackgroundRequest.h"
+#include "skin/TsSkinManager.h"
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TacScreenSnap.h"
 #include "skin/frame/TacShowWindowFade.h"
-#include "skin/load/TacSkinList.h"
 #include "skin/frame/TacSkinnedForms.h"
-#include "skin/TsBackgroundRequest.h"
-#include "skin/TsSkinManager.h"
+#include "skin/load/TacSkinList.h"
 
 const TClassInfo& TsTitleIcon::StaticClassInfo() {
   static const TClassInfo info("TsTitleIcon", &TPersistent::StaticClassInfo(), [](TClassInfo& c) {
@@ -130,7 +130,7 @@ void TsSkinProvider::SetTitleSkin(const std::string& value) {
 bool TsSkinProvider::Skinned() const { return attached_ && skinData_->Skinned() && !form_->IsDestroying(); }
 
 void TsSkinProvider::FrameSectionChanged() {
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   skinData_->EmptyCache();
 }
 
@@ -171,14 +171,14 @@ void TsSkinProvider::SkinLoaded() {
   TakeStyle();
   TakeButtonMasks();
   ApplyGlobalColor(true);
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   if (!TsSkinManager::NewSkin()) RepaintFrame();
 }
 
 void TsSkinProvider::SkinRemoved() {
   if (styleTaken_) RestoreStyle();
   skinData_->EmptyCache();
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   hotHit_ = 0;
   for (TsFrameButtonState& b : buttons_) b = TsFrameButtonState{};
   ApplyGlobalColor(false);
@@ -188,7 +188,7 @@ void TsSkinProvider::SkinRemoved() {
 
 void TsSkinProvider::RepaintFrame() {
   if (!attached_) return;
-  skinData_->BackgroundChanged = true;
+  skinData_->MarkCacheStale();
   if (form_->HandleAllocated() && !form_->IsLoading() && IsWindowVisible(form_->Handle()))
     RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
 }
@@ -203,9 +203,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message) {
   const auto* manager = reinterpret_cast<const TsSkinManager*>(message.LParam);
   const bool ours = manager == skinData_->SkinManager();
   switch (SkinCommandOf(message.WParam)) {
-    case SKC_QUERY_SKINNED: message.Result = 1; return true;
     case SKC_GET_FRAME_PROVIDER: message.Result = reinterpret_cast<LRESULT>(this); return true;
-    case SKC_GET_APPLICATION: message.Result = reinterpret_cast<LRESULT>(Application); return true;
     case SKC_CACHE_MODE: message.Result = skinData_->PaintMode; return true;
     case SKC_GET_CLIENT_OFFSET: {
       const TPoint offset = TacFrameMetrics::ClientOffset(*form_);
@@ -269,88 +267,104 @@ void TsSkinProvider::AnswerBackground(TMessage& message) {
 }
 
 void TsSkinProvider::NewWndProc(TMessage& message) {
+  // What the frame does not take goes to the form's previous handler; a form
+  // being destroyed or without a skin gets only that.
   if (form_->IsDestroying()) {
     CallPrevious(message);
     return;
   }
   if (message.Msg == SM_SKINCOMMAND) {
-    if (!HandleSkinCommand(message)) CallPrevious(message);
+    if (!RouteSkinCommand(message, [this](TMessage& command) { return HandleSkinCommand(command); }))
+      CallPrevious(message);
     return;
   }
-  if (!Skinned()) {
-    CallPrevious(message);
-    return;
-  }
+  if (!Skinned() || !HandleFrameMessage(message)) CallPrevious(message);
+}
+
+bool TsSkinProvider::HandleFrameMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCPAINT:
       PaintNonClient();
       message.Result = 0;
-      return;
+      return true;
     case WM_ERASEBKGND:
       if (message.WParam) PaintClientBackground(reinterpret_cast<HDC>(message.WParam));
       message.Result = 1;
-      return;
-    case WM_PRINT: {
-      // The picture of the whole window (fades, PaintTo) shows the skinned
-      // frame instead of the plain one.
-      const auto dc = reinterpret_cast<HDC>(message.WParam);
-      if ((message.LParam & PRF_NONCLIENT) && dc) {
-        PrepareFrame();
-        if (TBitmap* cache = FramePicture())
-          BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
-        message.LParam &= ~static_cast<LPARAM>(PRF_NONCLIENT);
-      }
-      CallPrevious(message);
-      return;
-    }
-    case WM_NCACTIVATE: {
-      const bool active = message.WParam != 0;
-      if (active != active_) {
-        active_ = active;
-        skinData_->BackgroundChanged = true;
-      }
-      CallPrevious(message);
-      return;
-    }
+      return true;
+    case WM_PRINT:
+      PrintFrame(message);
+      return true;
+    case WM_NCACTIVATE:
+      ActivationChanged(message);
+      return true;
     case WM_SIZE:
     case WM_SETTEXT:
     case WM_STYLECHANGED:
-      skinData_->BackgroundChanged = true;
-      CallPrevious(message);
-      if (message.Msg != WM_STYLECHANGED && form_->HandleAllocated())
-        RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
-      return;
+      FrameChanged(message);
+      return true;
     case WM_SHOWWINDOW:
-      CallPrevious(message);
-      if (message.WParam && *alive_ && ShowFadeTime() > 0) {
-        // The form appears unpainted; the fade brings its picture in.
-        SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
-        PostMessage(form_->Handle(), kShowFadeMessage, 0, 0);
-      }
-      return;
+      Showing(message);
+      return true;
     case kShowFadeMessage:
       if (IsWindowVisible(form_->Handle())) TacShowWindowFade::FormShown(form_->Handle(), ShowsAsDialog());
       else SendMessage(form_->Handle(), WM_SETREDRAW, 1, 0);
-      return;
+      return true;
     case WM_WINDOWPOSCHANGING:
-      // A moved form lands on a screen edge it comes close to.
-      if (auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam); ScreenSnap && pos && !(pos->flags & SWP_NOMOVE))
-        SnapToScreen(*pos, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, SnapBuffer);
-      CallPrevious(message);
-      return;
+      Moving(message);
+      return true;
     case WM_SYSKEYDOWN:
       // Alt+F4 closes the form as its system menu's Close item promises.
-      if (message.WParam == VK_F4 && (message.LParam & (LPARAM(1) << 29)) && hasSysMenu_) {
-        PostMessage(form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        return;
-      }
-      CallPrevious(message);
-      return;
+      if (message.WParam != VK_F4 || !(message.LParam & (LPARAM(1) << 29)) || !hasSysMenu_) return false;
+      PostMessage(form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
     default:
-      if (HandleNonClientMouse(message)) return;
-      CallPrevious(message);
-      return;
+      return HandleNonClientMouse(message);
   }
+}
+
+void TsSkinProvider::PrintFrame(TMessage& message) {
+  // The picture of the whole window (fades, PaintTo) shows the skinned
+  // frame instead of the plain one; the previous handler adds the rest.
+  const auto dc = reinterpret_cast<HDC>(message.WParam);
+  if ((message.LParam & PRF_NONCLIENT) && dc) {
+    PrepareFrame();
+    if (TBitmap* cache = FramePicture())
+      BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+    message.LParam &= ~static_cast<LPARAM>(PRF_NONCLIENT);
+  }
+  CallPrevious(message);
+}
+
+void TsSkinProvider::ActivationChanged(TMessage& message) {
+  const bool active = message.WParam != 0;
+  if (active != active_) {
+    active_ = active;
+    skinData_->MarkCacheStale();
+  }
+  CallPrevious(message);
+}
+
+void TsSkinProvider::FrameChanged(TMessage& message) {
+  skinData_->MarkCacheStale();
+  CallPrevious(message);
+  if (message.Msg != WM_STYLECHANGED && form_->HandleAllocated())
+    RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
+}
+
+void TsSkinProvider::Showing(TMessage& message) {
+  const std::shared_ptr<bool> alive = alive_;
+  CallPrevious(message);
+  if (!message.WParam || !*alive || ShowFadeTime() == 0) return;
+  // The form appears unpainted; the fade brings its picture in.
+  SendMessage(form_->Handle(), WM_SETREDRAW, 0, 0);
+  PostMessage(form_->Handle(), kShowFadeMessage, 0, 0);
+}
+
+void TsSkinProvider::Moving(TMessage& message) {
+  // A moved form lands on a screen edge it comes close to.
+  if (auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam); ScreenSnap && pos && !(pos->flags & SWP_NOMOVE))
+    SnapToScreen(*pos, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, SnapBuffer);
+  CallPrevious(message);
 }
 
 void TsSkinProvider::PopupSysMenu(TPoint screen) {

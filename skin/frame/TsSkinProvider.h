@@ -17,8 +17,8 @@
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
 #include "framework/TControlSubclass.h"
-#include "skin/frame/TacSysMenu.h"
 #include "skin/TsCommonData.h"
+#include "skin/frame/TacSysMenu.h"
 #include "skin/frame/TsFrameSkinOwner.h"
 #include "skin/frame/TsTitleButton.h"
 
@@ -125,6 +125,15 @@ class TsSkinProvider : public TComponent, public TsFrameSkinOwner {
   void NewWndProc(TMessage& message);
   void CallPrevious(TMessage& message);
   bool HandleSkinCommand(TMessage& message);
+  // The window messages of a skinned frame; each handler calls the previous
+  // handler where its order needs it. Answers whether the frame took the
+  // message (else the previous handler gets it).
+  bool HandleFrameMessage(TMessage& message);
+  void PrintFrame(TMessage& message);
+  void ActivationChanged(TMessage& message);
+  void FrameChanged(TMessage& message);
+  void Showing(TMessage& message);
+  void Moving(TMessage& message);
   void SkinLoaded();
   void SkinRemoved();
   void TakeStyle();
@@ -156,7 +165,13 @@ class TsSkinProvider : public TComponent, public TsFrameSkinOwner {
   void SetPressed(int hit);
   void TrackPress(TMessage& message);
   void ButtonAction(int hit);
+  // The mouse over the title and its buttons; answers whether the frame
+  // took the message.
   bool HandleNonClientMouse(TMessage& message);
+  void AnswerHitTest(TMessage& message);
+  bool TitlePressed(TMessage& message);
+  // The capture went elsewhere while a title button was held.
+  void PressLost();
   bool CanMaximize() const;
   bool CanMinimize() const;
 

@@ -13,8 +13,8 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SkinCommands.h"
-#include "skin/frame/TacFrameMetrics.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
 namespace {
@@ -33,7 +33,7 @@ void TsSkinProvider::PrepareFrame() {
   if (!Skinned() || !form_->HandleAllocated()) return;
   TBitmap* cache = FramePicture();
   const TSize size = WindowSize(form_->Handle());
-  if (skinData_->BackgroundChanged || !cache || cache->Width() != size.cx || cache->Height() != size.cy)
+  if (skinData_->BackgroundChanged() || !cache || cache->Width() != size.cx || cache->Height() != size.cy)
     ComposeFrame();
 }
 
@@ -52,7 +52,7 @@ void TsSkinProvider::ComposeFrame() {
   const TsSkinContent& skin = manager->Content();
   const int state = active_ ? 1 : 0;
   const TRect whole = Rect(0, 0, size.cx, size.cy);
-  skinData_->BackgroundChanged = false;
+  skinData_->CacheRebuilt();
 
   if (TacFrameMetrics::HasFrame(*form_)) PaintSkinItem(*skinData_, EmptyCI(), true, false, &pixels, {0, 0}, whole, state);
   else PaintItem(skinData_->SkinIndex, skinData_->SkinSection(), EmptyCI(), -1, -1, &skin, &pixels, {0, 0}, whole, state, true);

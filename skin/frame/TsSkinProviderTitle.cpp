@@ -7,8 +7,8 @@
 #include "framework/TCustomForm.h"
 #include "paint/MaskImagePainter.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/frame/TacFrameMetrics.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
 namespace {
@@ -311,21 +311,11 @@ void TsSkinProvider::ButtonAction(int hit) {
 
 bool TsSkinProvider::HandleNonClientMouse(TMessage& message) {
   switch (message.Msg) {
-    case WM_NCHITTEST: {
-      RECT window{};
-      GetWindowRect(form_->Handle(), &window);
-      const POINT p = PointOf(message.LParam);
-      int hit = TitleHitTest({p.X - window.Left, p.Y - window.Top});
-      if (hit == HTNOWHERE) {
-        CallPrevious(message);
-        hit = static_cast<int>(message.Result);
-      }
-      if (!*alive_) return true;
-      message.Result = hit;
-      SetHot(hit);
+    case WM_NCHITTEST:
+      AnswerHitTest(message);
       return true;
-    }
     case WM_NCMOUSEMOVE: {
+      // The frame hears when the pointer leaves it, to drop the hot button.
       TRACKMOUSEEVENT tme{};
       tme.dwFlags = TME_LEAVE | TME_NONCLIENT;
       tme.hwndTrack = form_->Handle();
@@ -343,55 +333,78 @@ bool TsSkinProvider::HandleNonClientMouse(TMessage& message) {
       TrackPress(message);
       return true;
     case WM_CAPTURECHANGED:
-      if (tracking_ && reinterpret_cast<HWND>(message.LParam) != form_->Handle()) {
-        tracking_ = false;
-        if (TsFrameButtonState* b = ButtonForHit(pressedHit_)) b->State = 0;
-        pressedHit_ = hotHit_ = 0;
-        RepaintFrame();
-      }
+      if (tracking_ && reinterpret_cast<HWND>(message.LParam) != form_->Handle()) PressLost();
       return false;
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: {
-      const int hit = static_cast<int>(message.WParam);
-      if (hit == HTSYSMENU) {
-        if (message.Msg == WM_NCLBUTTONDBLCLK) {
-          SendMessage(form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-          return true;
-        }
-        // The menu opens just below the icon.
-        RECT window{};
-        GetWindowRect(form_->Handle(), &window);
-        const TRect icon = IconRect();
-        if (GetActiveWindow() != form_->Handle()) SetActiveWindow(form_->Handle());
-        PopupSysMenu({window.Left + icon.Left, window.Top + icon.Bottom});
-        return true;
-      }
-      if (message.Msg == WM_NCLBUTTONDBLCLK && hit == HTCAPTION) {
-        if (CanMaximize()) {
-          const HWND w = form_->Handle();
-          SendMessage(w, WM_SYSCOMMAND, IsZoomed(w) || IsIconic(w) ? SC_RESTORE : SC_MAXIMIZE, 0);
-        }
-        return true;
-      }
-      if (TsFrameButtonState* button = ButtonForHit(hit)) {
-        (void)button;
-        if (hit >= kExtraButtonHit) {
-          TsTitleButton* extra = titleButtons_[hit - kExtraButtonHit];
-          if (extra->OnMouseDown) extra->OnMouseDown(extra);
-          if (!*alive_) return true;
-        }
-        SetPressed(hit);
-        return true;
-      }
-      return false;
-    }
+    case WM_NCLBUTTONDBLCLK:
+      return TitlePressed(message);
     case WM_NCRBUTTONUP: {
+      // The system menu opens where the title or its icon was clicked.
       const int hit = static_cast<int>(message.WParam);
       if (hit != HTCAPTION && hit != HTSYSMENU) return false;
       const POINT p = PointOf(message.LParam);
       PopupSysMenu({p.X, p.Y});
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
+}
+
+void TsSkinProvider::AnswerHitTest(TMessage& message) {
+  RECT window{};
+  GetWindowRect(form_->Handle(), &window);
+  const POINT p = PointOf(message.LParam);
+  int hit = TitleHitTest({p.X - window.Left, p.Y - window.Top});
+  if (hit == HTNOWHERE) {
+    // Not a part of the title: the previous handler decides.
+    const std::shared_ptr<bool> alive = alive_;
+    CallPrevious(message);
+    if (!*alive) return;
+    hit = static_cast<int>(message.Result);
+  }
+  message.Result = hit;
+  SetHot(hit);
+}
+
+void TsSkinProvider::PressLost() {
+  tracking_ = false;
+  if (TsFrameButtonState* b = ButtonForHit(pressedHit_)) b->State = 0;
+  pressedHit_ = hotHit_ = 0;
+  RepaintFrame();
+}
+
+bool TsSkinProvider::TitlePressed(TMessage& message) {
+  const int hit = static_cast<int>(message.WParam);
+  const bool doubleClick = message.Msg == WM_NCLBUTTONDBLCLK;
+  if (hit == HTSYSMENU) {
+    if (doubleClick) {
+      SendMessage(form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    }
+    // The menu opens just below the icon.
+    RECT window{};
+    GetWindowRect(form_->Handle(), &window);
+    const TRect icon = IconRect();
+    if (GetActiveWindow() != form_->Handle()) SetActiveWindow(form_->Handle());
+    PopupSysMenu({window.Left + icon.Left, window.Top + icon.Bottom});
+    return true;
+  }
+  if (doubleClick && hit == HTCAPTION) {
+    if (CanMaximize()) {
+      const HWND w = form_->Handle();
+      SendMessage(w, WM_SYSCOMMAND, IsZoomed(w) || IsIconic(w) ? SC_RESTORE : SC_MAXIMIZE, 0);
+    }
+    return true;
+  }
+  if (!ButtonForHit(hit)) return false;
+  if (hit >= kExtraButtonHit) {
+    // An extra title button's own handler runs first; it may close the form.
+    TsTitleButton* extra = titleButtons_[hit - kExtraButtonHit];
+    const std::shared_ptr<bool> alive = alive_;
+    if (extra->OnMouseDown) extra->OnMouseDown(extra);
+    if (!*alive) return true;
+  }
+  SetPressed(hit);
+  return true;
 }

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "framework/Events.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TCollection.h"
 #include "framework/TCollectionItem.h"
+#include "framework/graphics/TBitmap.h"
 
 // A title button's state and the span of the title bar it was last laid
 // out at (window coordinates; empty until laid out).

@@ -1,7 +1,7 @@
 #include "skin/hook/TacAdapterWnd.h"
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

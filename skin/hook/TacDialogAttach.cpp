@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cctype>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
+#include "skin/TsSkinManager.h"
 #include "skin/hook/TacBtnWnd.h"
 #include "skin/hook/TacDialogWnd.h"
 #include "skin/hook/TacDlgEditWnd.h"
 #include "skin/hook/TacIconWnd.h"
 #include "skin/hook/TacProvider.h"
 #include "skin/hook/TacStaticWnd.h"
-#include "skin/TsSkinManager.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
 #include "paint/SkinTextPainter.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 
 namespace {
@@ -150,19 +150,47 @@ void TacDialogWnd::SetCloseState(int state) {
 bool TacDialogWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
     case SM_SKINCOMMAND:
-      switch (SkinCommandOf(wParam)) {
-        case SKC_GET_CLIENT_OFFSET: {
-          const POINT offset = ClientOffset();
-          result = MAKELPARAM(offset.X, offset.Y);
-          return true;
-        }
-        case SKC_SKIN_LOADED:
-        case SKC_SKIN_CHANGED:
-          Refresh();
-          result = 0;
-          return true;
-        default: return false;
-      }
+      return HandleSkinCommand(wParam, result);
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_PAINT:
+    case WM_PRINT:
+      return HandlePainting(msg, wParam, lParam, result);
+    case WM_NCACTIVATE:
+      // The previous procedure activates, then the frame shows it.
+      active_ = wParam != 0;
+      stale_ = true;
+      result = CallPrevious(msg, wParam, lParam);
+      PaintFrame();
+      return true;
+    case WM_SIZE:
+    case WM_SETTEXT:
+      result = CallPrevious(msg, wParam, lParam);
+      Refresh();
+      return true;
+    default:
+      return HandleCloseButton(msg, wParam, lParam, result);
+  }
+}
+
+bool TacDialogWnd::HandleSkinCommand(WPARAM wParam, LRESULT& result) {
+  switch (SkinCommandOf(wParam)) {
+    case SKC_GET_CLIENT_OFFSET: {
+      const POINT offset = ClientOffset();
+      result = MAKELPARAM(offset.X, offset.Y);
+      return true;
+    }
+    case SKC_SKIN_LOADED:
+    case SKC_SKIN_CHANGED:
+      Refresh();
+      result = 0;
+      return true;
+    default: return false;
+  }
+}
+
+bool TacDialogWnd::HandlePainting(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
     case WM_NCPAINT:
       PaintFrame();
       result = 0;
@@ -180,7 +208,7 @@ bool TacDialogWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = 0;
       return true;
     }
-    case WM_PRINT: {
+    default: {  // WM_PRINT: the frame from the picture, the rest from the previous procedure
       const auto dc = reinterpret_cast<HDC>(wParam);
       TBitmap* picture = Picture();
       if (!(lParam & PRF_NONCLIENT) || !dc || !picture) return false;
@@ -188,17 +216,11 @@ bool TacDialogWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = CallPrevious(msg, wParam, lParam & ~static_cast<LPARAM>(PRF_NONCLIENT));
       return true;
     }
-    case WM_NCACTIVATE:
-      active_ = wParam != 0;
-      stale_ = true;
-      result = CallPrevious(msg, wParam, lParam);
-      PaintFrame();
-      return true;
-    case WM_SIZE:
-    case WM_SETTEXT:
-      result = CallPrevious(msg, wParam, lParam);
-      Refresh();
-      return true;
+  }
+}
+
+bool TacDialogWnd::HandleCloseButton(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
     case WM_NCHITTEST: {
       RECT window{};
       GetWindowRect(Window(), &window);
@@ -227,23 +249,11 @@ bool TacDialogWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = 0;
       return true;
     case WM_MOUSEMOVE:
-    case WM_LBUTTONUP: {
+    case WM_LBUTTONUP:
       if (!tracking_) return false;
-      // While the button is held the pointer comes in client coordinates.
-      const POINT offset = ClientOffset();
-      const bool over =
-          HitTest({GET_X_LPARAM(lParam) + offset.X, GET_Y_LPARAM(lParam) + offset.Y}) == HTCLOSE;
-      if (msg == WM_MOUSEMOVE) {
-        SetCloseState(over ? 2 : 0);
-      } else {
-        tracking_ = false;
-        ReleaseCapture();
-        SetCloseState(over ? 1 : 0);
-        if (over) PostMessage(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
+      TrackClosePress(msg, lParam);
       result = 0;
       return true;
-    }
     case WM_CAPTURECHANGED:
       if (tracking_ && reinterpret_cast<HWND>(lParam) != Window()) {
         tracking_ = false;
@@ -252,4 +262,18 @@ bool TacDialogWnd::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       return false;
     default: return false;
   }
+}
+
+void TacDialogWnd::TrackClosePress(UINT msg, LPARAM lParam) {
+  // While the button is held the pointer comes in client coordinates.
+  const POINT offset = ClientOffset();
+  const bool over = HitTest({GET_X_LPARAM(lParam) + offset.X, GET_Y_LPARAM(lParam) + offset.Y}) == HTCLOSE;
+  if (msg == WM_MOUSEMOVE) {
+    SetCloseState(over ? 2 : 0);
+    return;
+  }
+  tracking_ = false;
+  ReleaseCapture();
+  SetCloseState(over ? 1 : 0);
+  if (over) PostMessage(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
 }

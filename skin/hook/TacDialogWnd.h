@@ -31,6 +31,12 @@ class TacDialogWnd : public TacAdapterWnd {
   bool Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  // Handle's topics; each answers whether it took the message.
+  bool HandleSkinCommand(WPARAM wParam, LRESULT& result);
+  bool HandlePainting(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleCloseButton(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The held close button follows the pointer; the release over it closes.
+  void TrackClosePress(UINT msg, LPARAM lParam);
   void Compose(Bitmap& pixels, HDC dc);
   int CloseMask() const;
   void PaintFrame();

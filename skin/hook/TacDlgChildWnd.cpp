@@ -1,14 +1,14 @@
 #include "skin/hook/TacDlgChildWnd.h"
 
-#include "paint/primitives/FillPrimitives.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Gdi.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
-#include "skin/hook/TacDialogWnd.h"
 #include "skin/TsSkinManager.h"
+#include "skin/hook/TacDialogWnd.h"
 
 TacDlgChildWnd::TacDlgChildWnd(HWND child, std::string section, TsSkinManager* manager, TacDialogWnd* dialog)
     : TacAdapterWnd(child, std::move(section), manager), dialog_(dialog) {

@@ -2,7 +2,6 @@
 
 #include "framework/graphics/TBitmap.h"
 #include "paint/SkinItemPainter.h"
-#include "skin/SkinCommandMessage.h"
 #include "paint/SkinTextPainter.h"
 #include "platform/controls/ControlPainter.h"
 #include "platform/controls/PopupMenuWindow.h"
@@ -10,6 +9,7 @@
 #include "platform/graphics/Gdi.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

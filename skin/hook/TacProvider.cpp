@@ -1,7 +1,7 @@
 #include "skin/hook/TacProvider.h"
 
-#include "skin/hook/TacWindowAdapter.h"
 #include "skin/frame/TsSkinProvider.h"
+#include "skin/hook/TacWindowAdapter.h"
 
 TacProvider::~TacProvider() {
   // Child adapters let go of their windows before the dialog's skinner.

@@ -6,12 +6,12 @@
 #include "framework/TCustomForm.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
+#include "skin/TsSkinManager.h"
+#include "skin/frame/TsSkinProvider.h"
 #include "skin/hook/TacAdapterWnd.h"
 #include "skin/hook/TacDialogAttach.h"
 #include "skin/hook/TacMnuWnd.h"
 #include "skin/hook/TacProvider.h"
-#include "skin/TsSkinManager.h"
-#include "skin/frame/TsSkinProvider.h"
 
 namespace {
 

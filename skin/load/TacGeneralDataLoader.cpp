@@ -3,11 +3,11 @@
 #include <sstream>
 #include <vector>
 
+#include "skin/TacSkinRecolor.h"
 #include "skin/load/SkinNumbers.h"
 #include "skin/load/SkinText.h"
 #include "skin/load/TacGradientText.h"
 #include "skin/load/TacIniFile.h"
-#include "skin/TacSkinRecolor.h"
 #include "skin/load/TsStoredSkin.h"
 
 namespace {

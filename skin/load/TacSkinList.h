@@ -18,5 +18,10 @@ enum Kind { Folders = 0, Packs = 1, FoldersAndPacks = 2 };
 // the first "." is listed).
 std::string GetSkinNames(const TsStoredSkins& stored, std::string_view resolvedDirectory, int kind,
                          std::vector<std::string>& names);
+// The same over several folders searched in order (the data folders a
+// drive-letter skin directory stands for): a name found in an earlier
+// folder hides the same name in the later ones, as it does when loading.
+std::string GetSkinNames(const TsStoredSkins& stored, const std::vector<std::string>& resolvedDirectories, int kind,
+                         std::vector<std::string>& names);
 
 }  // namespace TacSkinList

@@ -78,4 +78,10 @@ std::string ProgramFolder() {
   return folder;
 }
 
+std::string ProgramName() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.filename().string();
+}
+
 }  // namespace TacSkinPaths

@@ -35,5 +35,7 @@ bool DirectoryExists(std::string_view path);
 
 // Folder of the running program with its trailing "/".
 std::string ProgramFolder();
+// The running program's file name ("puzzle-trainer").
+std::string ProgramName();
 
 }  // namespace TacSkinPaths

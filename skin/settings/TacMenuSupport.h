@@ -3,8 +3,8 @@
 // line some menus show with its width and font.
 #include <string>
 
-#include "framework/graphics/TFont.h"
 #include "framework/TPersistent.h"
+#include "framework/graphics/TFont.h"
 
 class TacMenuSupport : public TPersistent {
  public:

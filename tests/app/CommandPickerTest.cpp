@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsComboBox.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TComboBox.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"

@@ -44,6 +44,7 @@ class FaultyResultFileSystem : public ResultFileSystem {
     return Fails(Operation::TruncatePath) ? -1 : real().TruncatePath(path, length);
   }
   int Remove(const std::string& path) override { return Fails(Operation::Remove) ? -1 : real().Remove(path); }
+  std::string CurrentFolder() override { return real().CurrentFolder(); }
 
  private:
   static ResultFileSystem& real() { return ResultFileSystem::Real(); }

@@ -12,6 +12,7 @@
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "puzzles/TForm3.h"
+#include "tests/app/ResultFileReport.h"
 #include "tests/app/TrainerSession.h"
 
 namespace {
@@ -100,6 +101,40 @@ TEST_F(NameWindowTest, OkWithAnEmptyNameCreatesTheFileWithTheSuffixAlone) {
   EXPECT_TRUE(session.Program().Application().Terminated());
 }
 
+TEST_F(NameWindowTest, NoCloseRequestTakesTheWindowAwayOnlyOkEndsTheProgram) {
+  showNameWindow();
+  const HWND window = names()->Handle();
+  // The desktop's close request (a window manager's Alt+F4, a task bar's
+  // Close), the program's own Alt+F4, and a close message from anywhere.
+  session.Driver().requestClose(window);
+  session.Driver().keyDown(VK_MENU);
+  session.Driver().pressKey(VK_F4);
+  session.Driver().keyUp(VK_MENU);
+  SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  SendMessage(window, WM_CLOSE, 0, 0);
+  session.Run(50);
+  EXPECT_EQ(session.VisibleWindows(), only(names()));
+  EXPECT_FALSE(session.Program().Application().Terminated());
+
+  typeName("Оля");
+  session.Click(names(), "sBitBtn1");
+  EXPECT_EQ(session.WorkDir().read("res.txt"), "\xCE\xEB\xFF" + kSuffix1251);
+  EXPECT_TRUE(session.Program().Application().Terminated());
+}
+
+TEST_F(NameWindowTest, CtrlAUnderTheRussianLayoutSelectsTheNameAndTypesNothing) {
+  showNameWindow();
+  typeName("Маша");
+  // The key of A, with Ctrl held, under a layout that types "ф" there.
+  session.Driver().keyDown(VK_CONTROL);
+  session.Driver().pressKey('A');
+  session.Driver().typeText("ф");
+  session.Driver().keyUp(VK_CONTROL);
+  session.Driver().typeText("Петя");
+  session.Click(names(), "sBitBtn1");
+  EXPECT_EQ(session.WorkDir().read("res.txt"), "\xCF\xE5\xF2\xFF" + kSuffix1251);
+}
+
 TEST_F(NameWindowTest, AResultFileThatCannotBeWrittenIsReportedAndTheWindowStays) {
   showNameWindow();
   std::filesystem::create_directory(session.WorkDir().path() / "res.txt");
@@ -108,7 +143,8 @@ TEST_F(NameWindowTest, AResultFileThatCannotBeWrittenIsReportedAndTheWindowStays
   session.Run(50);
   ASSERT_EQ(session.Messages().size(), 1u);
   // Said in the pupil's language, not in the system's English ("Is a directory").
-  EXPECT_EQ(session.Messages()[0].Text, "Не удалось открыть файл результатов \"res.txt\": это папка, а не файл");
+  EXPECT_EQ(session.Messages()[0].Text,
+            ReportInFolder("Не удалось открыть файл результатов \"res.txt\": это папка, а не файл", session.WorkDir().path()));
   EXPECT_EQ(session.Messages()[0].Title, "Тренажёр алгоритмов");
   EXPECT_FALSE(session.Program().Application().Terminated());
   EXPECT_EQ(session.VisibleWindows(), only(names()));

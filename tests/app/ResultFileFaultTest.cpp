@@ -17,6 +17,7 @@
 #include "app/ResultFile.h"
 #include "app/ResultFileSystem.h"
 #include "tests/app/FaultyResultFileSystem.h"
+#include "tests/app/ResultFileReport.h"
 #include "tests/app/ScopedWorkDir.h"
 
 namespace {
@@ -87,7 +88,7 @@ TEST(ResultFileFaults, AnExistingFileIsLeftByteForByteAsItWas) {
     FaultyResultFileSystem files(fault.operation, fault.error, fault.partialBytes);
     const Attempt attempt = TryAppend(dir, files, "Вася Пупкин");
     EXPECT_TRUE(attempt.failed);
-    EXPECT_EQ(attempt.text, fault.expectedText);
+    EXPECT_EQ(attempt.text, ReportInFolder(fault.expectedText, dir.path()));
     EXPECT_EQ(attempt.bytesAfter, kEarlierRuns);
   }
 }
@@ -100,7 +101,7 @@ TEST(ResultFileFaults, AFileTheAttemptCreatedIsRemovedAgain) {
     FaultyResultFileSystem files(fault.operation, fault.error, fault.partialBytes);
     const Attempt attempt = TryAppend(dir, files, "Вася");
     EXPECT_TRUE(attempt.failed);
-    EXPECT_EQ(attempt.text, fault.expectedText);
+    EXPECT_EQ(attempt.text, ReportInFolder(fault.expectedText, dir.path()));
     EXPECT_FALSE(attempt.existsAfter) << "left behind: " << attempt.bytesAfter.size() << " bytes";
   }
 }
@@ -115,7 +116,9 @@ TEST(ResultFileFaults, AFolderThatRefusesNewFilesIsNamedAsTheCause) {
     ScopedWorkDir dir;
     FaultyResultFileSystem files(Op::CreateNew, error);
     const Attempt attempt = TryAppend(dir, files, "Вася");
-    EXPECT_EQ(attempt.text, std::string("Не удалось создать файл результатов \"res.txt\": ") + cause);
+    // The folder is named with its whole path: the teacher must find it.
+    EXPECT_EQ(attempt.text, "Не удалось создать файл результатов \"res.txt\" в папке \"" + dir.path().string() + "\": " +
+                                cause);
     EXPECT_EQ(attempt.step, ResultFileStep::Create);
     EXPECT_FALSE(attempt.existsAfter);
   }
@@ -146,9 +149,9 @@ TEST(ResultFileFaults, AnUndoThatFailsTooIsConfessed) {
   FaultyResultFileSystem files(Op::Write, EIO, 5);
   files.AlsoFail(Op::Truncate);
   const Attempt attempt = TryAppend(dir, files, "Вася");
-  EXPECT_EQ(attempt.text,
-            "Не удалось записать в файл результатов \"res.txt\": ошибка чтения или записи диска. "
-            "Часть строки могла остаться в файле");
+  EXPECT_EQ(attempt.text, ReportInFolder("Не удалось записать в файл результатов \"res.txt\": ошибка чтения или записи "
+                                          "диска. Часть строки могла остаться в файле",
+                                          dir.path()));
 
   // A close that fails, and the cut by name after it: the same confession.
   ScopedWorkDir other;
@@ -193,7 +196,8 @@ TEST(ResultFileFaults, ASizeLimitOnTheProcessCutsTheLineAndTheCutIsUndone) {
   const Attempt attempt = TryAppend(dir, ResultFileSystem::Real(), std::string(100, 'y'));
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(attempt.text, "Не удалось записать в файл результатов \"res.txt\": файл слишком большой");
+  EXPECT_EQ(attempt.text,
+            ReportInFolder("Не удалось записать в файл результатов \"res.txt\": файл слишком большой", dir.path()));
   EXPECT_EQ(attempt.bytesAfter, kEarlierRuns);
 }
 

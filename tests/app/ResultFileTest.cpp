@@ -7,6 +7,7 @@
 
 #include "app/ResultFile.h"
 #include "app/Windows1251Encoder.h"
+#include "tests/app/ResultFileReport.h"
 #include "tests/app/ScopedWorkDir.h"
 
 namespace {
@@ -57,7 +58,8 @@ TEST(ResultFile, AnExistingFileThatCannotBeOpenedIsReportedAndLeftAlone) {
     ResultFile().Append("Вася");
     ADD_FAILURE() << "no error";
   } catch (const ResultFileError& error) {
-    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл результатов \"res.txt\": это папка, а не файл");
+    EXPECT_EQ(std::string(error.what()),
+              ReportInFolder("Не удалось открыть файл результатов \"res.txt\": это папка, а не файл", dir.path()));
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "res.txt"));
   EXPECT_TRUE(std::filesystem::exists(inside));
@@ -78,10 +80,65 @@ TEST(ResultFile, AMissingFileThatCannotBeCreatedIsReported) {
     ResultFile("no-such-folder/res.txt").Append("Вася");
     ADD_FAILURE() << "no error";
   } catch (const ResultFileError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "Не удалось создать файл результатов \"no-such-folder/res.txt\": папка, в которой он должен лежать, не найдена");
+    // The folder named is where the file was to be, though it does not exist.
+    EXPECT_EQ(std::string(error.what()), "Не удалось создать файл результатов \"no-such-folder/res.txt\" в папке \"" +
+                                             (dir.path() / "no-such-folder").string() +
+                                             "\": папка, в которой он должен лежать, не найдена");
   }
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
+}
+
+// The permissions a new file gets under a umask, in a folder of a mode.
+mode_t NewFileMode(mode_t folderMode, mode_t mask) {
+  ScopedWorkDir dir;
+  chmod(dir.path().c_str(), folderMode);
+  const mode_t saved = umask(mask);
+  ResultFile().Append("Вася");
+  umask(saved);
+  struct stat info {};
+  if (stat((dir.path() / "res.txt").c_str(), &info) != 0) return 0;
+  return info.st_mode & 07777;
+}
+
+TEST(ResultFile, ANewFileInAFolderOfTheClassIsWritableByTheWholeClass) {
+  // A class's shared folder (group-writable, group kept for new files):
+  // the next pupil of the group must be able to append.
+  EXPECT_EQ(NewFileMode(02775, 022), 0664);
+  EXPECT_EQ(NewFileMode(0770, 027), 0660);
+  // A pupil's own folder: the umask has its way.
+  EXPECT_EQ(NewFileMode(0755, 022), 0644);
+  EXPECT_EQ(NewFileMode(0755, 002), 0664);
+  // A umask that hides files from the group keeps them hidden, shared folder or not.
+  EXPECT_EQ(NewFileMode(02775, 077), 0600);
+  // Others get no more than the umask gives them.
+  EXPECT_EQ(NewFileMode(02777, 022), 0664);
+  EXPECT_EQ(NewFileMode(02777, 002), 0664);
+}
+
+TEST(ResultFile, ReportsNameTheFolderAbsolutelyOrNotAtAllWhenItIsGone) {
+  ScopedWorkDir dir;
+  // An absolute file name: its own folder.
+  std::filesystem::create_directory(dir.path() / "sub");
+  std::filesystem::create_directory(dir.path() / "sub" / "res.txt");
+  try {
+    ResultFile((dir.path() / "sub" / "res.txt").string()).Append("Вася");
+    ADD_FAILURE() << "no error";
+  } catch (const ResultFileError& error) {
+    EXPECT_NE(std::string(error.what()).find(" в папке \"" + (dir.path() / "sub").string() + "\": "), std::string::npos)
+        << error.what();
+  }
+  // The current folder removed under the program: nothing to name, and the
+  // cause says so.
+  std::filesystem::create_directory(dir.path() / "gone");
+  std::filesystem::current_path(dir.path() / "gone");
+  std::filesystem::remove(dir.path() / "gone");
+  try {
+    ResultFile().Append("Вася");
+    ADD_FAILURE() << "no error";
+  } catch (const ResultFileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Не удалось создать файл результатов \"res.txt\": папка, в которой он должен лежать, не найдена");
+  }
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "framework/TApplication.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/frame/TsSkinProvider.h"
 #include "tests/app/TrainerSession.h"
 

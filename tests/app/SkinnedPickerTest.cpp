@@ -85,7 +85,7 @@ TEST_F(SkinnedPickerTest, ChoosingWithTheMouseAndTheKeyboardFillsTheCommandList)
   auto* lines = dynamic_cast<TWinControl*>(session.Control(jugs(), "sListBox1"));
   ASSERT_NE(lines, nullptr);
   session.Driver().clickClient(lines->Handle(), {20, 6});
-  EXPECT_FALSE(box->SkinData().Focused);
+  EXPECT_FALSE(box->SkinData().Focused());
   EXPECT_FALSE(box->InnerEditPaints());
   EXPECT_EQ(DifferingFromCache(PickerShot()), 0);
 }

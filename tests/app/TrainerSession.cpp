@@ -4,12 +4,12 @@
 
 #include "app/TForm4.h"
 #include "controls/buttons/TsButton.h"
+#include "framework/TTimer.h"
 #include "framework/controls/MessageForm.h"
 #include "framework/controls/TButton.h"
 #include "framework/controls/TComboBox.h"
 #include "framework/controls/TLabel.h"
 #include "framework/controls/TListBox.h"
-#include "framework/TTimer.h"
 #include "platform/controls/ControlMessages.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/streaming/TClassInfo.h"
 #include "framework/TPersistent.h"
+#include "framework/streaming/TClassInfo.h"
 
 // The value, or std::monostate when a step of the path does not exist.
 inline TPropertyValue ReadPath(TPersistent& object, std::string_view path) {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/buttons/TsButton.h"
 #include "controls/TsComboBox.h"
 #include "controls/TsEdit.h"
 #include "controls/TsGauge.h"
 #include "controls/TsGroupBox.h"
+#include "controls/buttons/TsButton.h"
 #include "controls/buttons/TsSpeedButton.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsCommonData.h"

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/controls/TButton.h"
 #include "framework/TCustomForm.h"
+#include "framework/controls/TButton.h"
 #include "framework/graphics/TImageList.h"
 #include "paint/primitives/BlendPrimitives.h"
 #include "platform/headless/HeadlessDriver.h"

@@ -336,3 +336,47 @@ TEST_F(SkinnedButton, AButtonThatShrinksLeavesNoPictureOfItselfBehind) {
   EXPECT_EQ(formAt(20 + 70, 20 + 22), kFormColor) << "the corner of both";
   EXPECT_EQ(formAt(20 + 20, 20 + 7), Picture().pixel(20, 7)) << "the button itself at its new size";
 }
+
+// The parent marking the button's picture stale (SKC_INVALIDATE) neither
+// stops a running fade nor keeps the next hover from fading: the fade shows
+// its frames, the picture is rebuilt once it ends, and a hover starts from
+// the picture on the screen.
+TEST_F(SkinnedButton, APictureMarkedStaleDuringAHoverFadeIsRebuiltOnceTheFadeEnds) {
+  const Bitmap normal = Picture();
+  Hover();
+  ASSERT_TRUE(button->Fade());
+  std::vector<Bitmap> frames = Frames(3);
+  SendSkinCommand(button, SKC_INVALIDATE, 0, 1);
+  ASSERT_TRUE(button->Fade()) << "the fade goes on";
+  for (Bitmap& frame : Frames(17)) frames.push_back(std::move(frame));
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade());
+  driver.runUntilIdle();
+  EXPECT_FALSE(button->SkinData().BackgroundChanged()) << "rebuilt once the fade was over";
+  const Bitmap hot = Picture();
+  EXPECT_EQ(hot.pixel(4, 12), kButtonHot);
+  for (int k = 0; k < 20; ++k)
+    EXPECT_TRUE(SamePixels(frames[static_cast<std::size_t>(k)], FadeFrame(normal, hot, FadeAlpha(k + 1, 20))))
+        << "frame " << k + 1;
+}
+
+TEST_F(SkinnedButton, AHoverFadesFromThePictureShownEvenWhenTheParentMarkedItStale) {
+  SendSkinCommand(button, SKC_INVALIDATE, 0, 1);
+  ASSERT_TRUE(button->SkinData().BackgroundChanged());
+  Hover();
+  EXPECT_TRUE(button->Fade()) << "the hover starts from the normal picture on the screen";
+  driver.runFor(250);
+  EXPECT_FALSE(button->Fade());
+  EXPECT_EQ(Face(), kButtonHot);
+}
+
+TEST_F(SkinnedButton, WhilePaintingIsHeldTheOldPictureStaysUntilTheChildRepaint) {
+  const Bitmap before = Picture();
+  SendSkinCommand(button, SKC_SET_UPDATING, 0, 1);
+  button->SetCaption("Stop");
+  driver.runUntilIdle();
+  EXPECT_TRUE(SamePixels(Picture(), before)) << "nothing new is shown while painting is held";
+  SendSkinCommand(button, SKC_CHILD_REPAINT);
+  EXPECT_FALSE(button->SkinData().Updating());
+  EXPECT_FALSE(SamePixels(Picture(), before)) << "the held picture comes at once";
+}

@@ -12,9 +12,9 @@
 #include "adapters/TacComboListWnd.h"
 #include "controls/TsComboBox.h"
 #include "framework/controls/TButton.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "tests/platform/windowing/LaterSubclasser.h"
 #include "tests/skin/SkinOnScreen.h"
 
@@ -123,12 +123,12 @@ TEST_F(SkinnedCombo, ClosedBoxShowsTheSkinsBoxButtonAndArrowInTheStateOfTheMomen
 
   // The pointer over the box lights box, button and arrow.
   driver.moveTo(driver.clientToScreen(box(), {120, 10}));
-  EXPECT_TRUE(combo->SkinData().MouseAbove);
+  EXPECT_TRUE(combo->SkinData().MouseAbove());
   EXPECT_EQ(At(1, 1), kBoxHot);
   EXPECT_EQ(ButtonFace(), kButtonHot);
   EXPECT_EQ(Arrow(), kGlyph[1]);
   driver.moveTo(driver.clientToScreen(box(), {ButtonMiddle().X, 10}));
-  EXPECT_TRUE(combo->SkinData().MouseAbove) << "the inner edit and the button are part of the box";
+  EXPECT_TRUE(combo->SkinData().MouseAbove()) << "the inner edit and the button are part of the box";
 
   // Dropped down: the arrow's pressed frame; command 14 says so.
   ClickButton();
@@ -144,8 +144,8 @@ TEST_F(SkinnedCombo, ClosedBoxShowsTheSkinsBoxButtonAndArrowInTheStateOfTheMomen
   driver.moveTo(driver.clientToScreen(other->Handle(), {5, 5}));
   other->SetFocus();
   driver.runUntilIdle();
-  EXPECT_FALSE(combo->SkinData().Focused);
-  EXPECT_FALSE(combo->SkinData().MouseAbove);
+  EXPECT_FALSE(combo->SkinData().Focused());
+  EXPECT_FALSE(combo->SkinData().MouseAbove());
   EXPECT_EQ(Arrow(), kGlyph[0]);
   EXPECT_EQ(At(1, 1), kBox);
 }
@@ -172,7 +172,7 @@ TEST_F(SkinnedCombo, UnfocusedPromptIsTheSkinsPictureAndTheFocusedTextTheInnerEd
 
   // Focused: the inner edit writes the text itself, all of it selected.
   driver.clickClient(edit, {20, 5});
-  ASSERT_TRUE(combo->SkinData().Focused);
+  ASSERT_TRUE(combo->SkinData().Focused());
   EXPECT_TRUE(combo->InnerEditPaints());
   EXPECT_FALSE(combo->DroppedDown()) << "a click in the text only focuses the edit";
   driver.pressKey(VK_END);
@@ -195,7 +195,7 @@ TEST_F(SkinnedCombo, UnfocusedPromptIsTheSkinsPictureAndTheFocusedTextTheInnerEd
 TEST_F(SkinnedCombo, ReadOnlyBoxIgnoresLettersAndTheDropDownKeysButTakesFocusOnAClick) {
   combo->SetReadOnly(true);
   driver.clickClient(box(), {ButtonMiddle().X, ButtonMiddle().Y});
-  EXPECT_TRUE(combo->SkinData().Focused) << "the click focuses the box";
+  EXPECT_TRUE(combo->SkinData().Focused()) << "the click focuses the box";
   EXPECT_FALSE(combo->DroppedDown()) << "but opens nothing";
   driver.typeText("абв");
   driver.pressKey('A');
@@ -295,7 +295,7 @@ TEST_F(SkinnedCombo, FocusedFixedChoiceIsWrittenOnTheHighlightAndADisabledBoxIsF
 
   combo->SetFocus();
   driver.runUntilIdle();
-  EXPECT_TRUE(combo->SkinData().Focused);
+  EXPECT_TRUE(combo->SkinData().Focused());
   EXPECT_GT(CountColour(text, clHighlight), text.Width() * text.Height() / 2) << "the choice on the highlight";
   EXPECT_EQ(Arrow(), kGlyph[1]);
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "controls/TsEdit.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TButton.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/windowing/WinUser.h"
 #include "tests/skin/SkinOnScreen.h"

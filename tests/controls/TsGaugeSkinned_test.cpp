@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/TsGauge.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "tests/skin/SkinOnScreen.h"
 
@@ -64,7 +64,7 @@ TEST_F(SkinnedGauge, AVerticalBarFillsFromTheBottomWithTheProgressSection) {
   EXPECT_EQ(At(60, 0), kGaugeColor);
   EXPECT_EQ(At(60, 129 - 86), kGaugeColor);
   EXPECT_EQ(gauge->SkinData().CacheBmp(), nullptr) << "the gauge keeps no picture between paints";
-  EXPECT_FALSE(gauge->SkinData().BackgroundChanged);
+  EXPECT_FALSE(gauge->SkinData().BackgroundChanged());
 }
 
 TEST_F(SkinnedGauge, AnEmptyRangeShowsNoFilledPart) {
@@ -106,7 +106,7 @@ TEST_F(SkinnedGauge, WhileUpdatingOnlyTheCornerIsMarkedUntilTheContainerAsksAgai
   EXPECT_EQ(At(60, 0), ColorToRGB(form->Color())) << "nothing but the mark is painted while updating";
   SendSkinCommand(gauge, SKC_CHILD_REPAINT);
   driver.runUntilIdle();
-  EXPECT_FALSE(gauge->SkinData().Updating);
+  EXPECT_FALSE(gauge->SkinData().Updating());
   EXPECT_EQ(At(60, 0), kGaugeColor);
   EXPECT_EQ(At(0, 0), kGaugeColor);
 }

@@ -1,13 +1,13 @@
 // The gauge's range rules and its plain painting.
 #include <gtest/gtest.h>
 
+#include "controls/ControlsClasses.h"
 #include "controls/EInvalidOperation.h"
 #include "controls/TsGauge.h"
-#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassRegistry.h"
 #include "platform/headless/HeadlessDriver.h"
-#include "controls/ControlsClasses.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "controls/ControlsClasses.h"
 #include "controls/hints/TsHintManager.h"
-#include "framework/streaming/LayoutReader.h"
 #include "framework/TApplication.h"
+#include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassRegistry.h"
 
 namespace {

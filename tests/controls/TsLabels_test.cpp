@@ -8,9 +8,9 @@
 #include "controls/labels/TsWebLabel.h"
 #include "framework/TApplication.h"
 #include "paint/primitives/ColorMath.h"
+#include "platform/headless/HeadlessDriver.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
-#include "platform/headless/HeadlessDriver.h"
 #include "tests/controls/ProgramWindows.h"
 
 namespace {

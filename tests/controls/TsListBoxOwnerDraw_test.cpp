@@ -110,11 +110,11 @@ TEST_F(OwnerDrawnList, AHandlerGetsTheFilledRowAndTheFocusRectangleIsDrawnOverIt
   EXPECT_EQ(CountInRow(RowTop(0), kFrame, kFrame + 60, ~ColorToRGB(clRed) & 0xFFFFFF), 0);
 
   // While the skin state is being rebuilt no row is drawn at all.
-  list->SkinData().Updating = true;
+  list->SkinData().HoldPainting();
   calls.clear();
   list->Invalidate();
   driver.runUntilIdle();
-  list->SkinData().Updating = false;
+  list->SkinData().ResumePainting();
   EXPECT_TRUE(calls.empty());
 }
 

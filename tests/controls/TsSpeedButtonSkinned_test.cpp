@@ -258,7 +258,7 @@ TEST_F(DropDownSpeedButton, ThePressOnTheArrowOpensTheMenuBelowTheButtonWithoutA
   EXPECT_EQ(clicks, 0);
   EXPECT_FALSE(button->MenuShown());
   // The pointer went to the menu item: the button is left.
-  EXPECT_FALSE(button->SkinData().MouseAbove);
+  EXPECT_FALSE(button->SkinData().MouseAbove());
   EXPECT_EQ(button->StateIndex(), 0);
 }
 
@@ -268,7 +268,7 @@ TEST_F(DropDownSpeedButton, WithoutOnClickTheWholeButtonOpensTheMenuAndShowsPres
   EXPECT_EQ(menuSeen.faceState, 2);
   EXPECT_EQ(chosen, 0) << "cancelled";
   EXPECT_EQ(button->StateIndex(), 0) << "the pointer closed the menu away from the button";
-  EXPECT_FALSE(button->SkinData().MouseAbove);
+  EXPECT_FALSE(button->SkinData().MouseAbove());
 }
 
 TEST_F(DropDownSpeedButton, WithOnClickThePressOnTheFaceClicks) {

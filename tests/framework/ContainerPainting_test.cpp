@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "framework/TApplication.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TCustomControl.h"
 #include "framework/TGraphicControl.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/graphics/Fills.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinMessages.h"

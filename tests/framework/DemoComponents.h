@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "framework/Events.h"
-#include "framework/streaming/TClassRegistry.h"
 #include "framework/TCollection.h"
 #include "framework/TComponent.h"
 #include "framework/TStringList.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "platform/Color.h"
 
 std::vector<std::string>& DemoLog();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/controls/MessageForm.h"
 #include "framework/TApplication.h"
+#include "framework/controls/MessageForm.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "tests/framework/FormFixtures.h"

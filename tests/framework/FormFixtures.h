@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/controls/TButton.h"
 #include "framework/TCustomControl.h"
 #include "framework/TCustomForm.h"
 #include "framework/TGraphicControl.h"
-#include "framework/controls/TLabel.h"
 #include "framework/TTimer.h"
+#include "framework/controls/TButton.h"
+#include "framework/controls/TLabel.h"
 
 // A focusable windowed control that is not a button, painted white.
 class TTestField : public TCustomControl {

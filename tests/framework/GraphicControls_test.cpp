@@ -2,9 +2,9 @@
 
 #include "framework/TApplication.h"
 #include "framework/controls/TBevel.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/controls/TImage.h"
 #include "framework/controls/TShape.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/headless/HeadlessDriver.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "framework/streaming/LayoutError.h"
-#include "framework/streaming/LayoutReader.h"
-#include "framework/graphics/TBitmap.h"
-#include "framework/streaming/TClassRegistry.h"
 #include "framework/TComponent.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TJPEGImage.h"
 #include "framework/graphics/TPicture.h"
+#include "framework/streaming/LayoutError.h"
+#include "framework/streaming/LayoutReader.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "framework/streaming/TPropertyBuilder.h"
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/TApplication.h"
+#include "framework/TTimer.h"
 #include "framework/controls/TBitBtn.h"
 #include "framework/controls/TButton.h"
 #include "framework/controls/TComboBox.h"
@@ -9,7 +10,6 @@
 #include "framework/controls/TListBox.h"
 #include "framework/controls/TSpeedButton.h"
 #include "framework/controls/TSpinEdit.h"
-#include "framework/TTimer.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/headless/HeadlessDriver.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintTestSupport.h"
-#include "paint/primitives/ColorMath.h"
 #include "paint/SkinTextPainter.h"
+#include "paint/primitives/ColorMath.h"
 #include "platform/graphics/TextDrawing.h"
 
 namespace {

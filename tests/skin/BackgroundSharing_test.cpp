@@ -4,10 +4,10 @@
 // the routines that put a cache and windowless children on the screen.
 #include <gtest/gtest.h>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/graphics/Fills.h"
 #include "skin/CacheToScreen.h"
 #include "skin/SharedBackground.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
 #include "tests/skin/SkinStateFixture.h"
@@ -155,14 +155,14 @@ TEST_F(Sharing, ParentMovedMarksDependentChildrenChanged) {
   TSkinnedDot* solid = AddDot(outer, "OWN", Bounds(150, 150, 10, 10));
   form->Show();
   driver.runUntilIdle();
-  panel->SkinData.BackgroundChanged = false;
-  child->SkinData.BackgroundChanged = false;
-  solid->SkinData.BackgroundChanged = false;
+  panel->SkinData.CacheRebuilt();
+  child->SkinData.CacheRebuilt();
+  solid->SkinData.CacheRebuilt();
   SendSkinCommand(panel, SKC_PARENT_MOVED);
-  EXPECT_TRUE(panel->SkinData.BackgroundChanged);
-  EXPECT_TRUE(child->SkinData.BackgroundChanged);
+  EXPECT_TRUE(panel->SkinData.BackgroundChanged());
+  EXPECT_TRUE(child->SkinData.BackgroundChanged());
   SendSkinCommand(solid, SKC_PARENT_MOVED);
-  EXPECT_FALSE(solid->SkinData.BackgroundChanged) << "an opaque control does not care where its parent is";
+  EXPECT_FALSE(solid->SkinData.BackgroundChanged()) << "an opaque control does not care where its parent is";
 }
 
 TEST_F(Sharing, FontSectionLookupSkipsMostlyClearParentsAndHonoursGiveOwnFont) {
@@ -211,12 +211,12 @@ TEST_F(Sharing, AnEmptyClipMarksTheContainerPartlyHiddenAndDrawsNothing) {
   dot->Fill = 0x0000FF;
   form->Show();
   driver.runUntilIdle();
-  panel->SkinData.PartlyHidden = false;
+  panel->SkinData.SetPartlyHidden(false);
   TBitmap target(100, 60);
   HDC dc = target.Canvas().Handle();
   IntersectClipRect(dc, 0, 0, 0, 0);
   PaintWindowlessChildren(dc, *panel, Point(0, 0));
-  EXPECT_TRUE(panel->SkinData.PartlyHidden);
+  EXPECT_TRUE(panel->SkinData.PartlyHidden());
   EXPECT_EQ(target.Pixels().pixel(15, 15), 0u);
 }
 

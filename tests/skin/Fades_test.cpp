@@ -7,11 +7,11 @@
 
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
+#include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
 #include "skin/TacEngineFlags.h"
-#include "skin/SkinCommands.h"
-#include "skin/frame/TacShowWindowFade.h"
 #include "skin/TsFadeTimer.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/SkinStateFixture.h"
 
 namespace {
@@ -36,12 +36,12 @@ class TFadingButton : public TCustomControl {
   void RebuildCache() {
     TBitmap& cache = SkinData.PrepareCache();
     FillRect(cache.Canvas().Handle(), Rect(0, 0, cache.Width(), cache.Height()), Hot ? kHot : kNormal);
-    SkinData.BackgroundChanged = false;
+    SkinData.CacheRebuilt();
   }
 
  protected:
   void Paint() override {
-    if (SkinData.BackgroundChanged) RebuildCache();
+    if (SkinData.BackgroundChanged()) RebuildCache();
     TBitmap& cache = *SkinData.CacheBmp();
     BitBlt(Canvas().Handle(), 0, 0, cache.Width(), cache.Height(), cache.Canvas().Handle(), 0, 0, SRCCOPY);
   }
@@ -250,4 +250,43 @@ TEST_F(Fades, TheShowWindowFadeMixesTheOldScreenIntoTheNewPicture) {
       },
       reinterpret_cast<LPARAM>(&outputs));
   EXPECT_EQ(outputs, 0);
+}
+
+// The two reasons a caller changes the background-changed mark stay apart:
+// marking the cache stale makes the next state change repaint at once, and
+// only a change that starts from the picture shown may fade over a stale mark.
+TEST_F(Fades, AStaleCacheRepaintsAtOnceUnlessTheChangeStartsFromThePictureShown) {
+  button->SkinData.MarkCacheStale();
+  EXPECT_FALSE(button->SkinData.CacheCanStartFade());
+  button->Enter();
+  EXPECT_FALSE(button->Fade) << "a stale cache is no fade's first picture";
+  driver.runUntilIdle();
+  EXPECT_EQ(OnScreen(), kHot);
+  EXPECT_FALSE(button->SkinData.BackgroundChanged()) << "the repaint rebuilt the cache";
+
+  button->SkinData.MarkCacheStale();
+  button->SkinData.AllowFadeFromCache();
+  EXPECT_TRUE(button->SkinData.CacheCanStartFade());
+  button->Hot = false;
+  FadeOrRepaint(button->Fade, button->SkinData, false, 1, true);
+  ASSERT_TRUE(button->Fade) << "the leave fades from the hot picture on the screen";
+  driver.runFor(10);
+  ASSERT_EQ(button->Frames.size(), 1u);
+  EXPECT_EQ(button->Frames[0], Mixed(kHot, kNormal, FadeAlpha(1, 20)));
+}
+
+TEST_F(Fades, MarkingTheCacheStaleDuringAFadeLetsTheFadeRunToItsEnd) {
+  button->Enter();
+  driver.runFor(30);
+  ASSERT_EQ(button->Frames.size(), 3u);
+  button->SkinData.MarkCacheStale();
+  driver.runFor(170);
+  ASSERT_EQ(button->Frames.size(), 20u) << "every frame is still shown";
+  for (int k = 0; k < 20; ++k)
+    EXPECT_EQ(button->Frames[static_cast<std::size_t>(k)], Mixed(kNormal, kHot, FadeAlpha(k + 1, 20))) << "frame " << k + 1;
+  EXPECT_EQ(button->FadeDone, 0);
+  driver.runFor(10);
+  EXPECT_EQ(button->FadeDone, 1) << "the fade ends when its frames are done, not before";
+  driver.runUntilIdle();
+  EXPECT_EQ(OnScreen(), kHot);
 }

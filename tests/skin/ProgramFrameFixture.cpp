@@ -2,9 +2,9 @@
 
 #include <span>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
 #include "resources/Resources.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/hook/TacWindowHook.h"
 
 ProgramFrameFixture::ProgramFrameFixture(unsigned rules) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "resources/Resources.h"
-#include "skin/load/TacSkinConvertor.h"
 #include "skin/TsSkinManager.h"
+#include "skin/load/TacSkinConvertor.h"
 
 namespace {
 

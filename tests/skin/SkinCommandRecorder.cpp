@@ -1,7 +1,7 @@
 #include "SkinCommandRecorder.h"
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

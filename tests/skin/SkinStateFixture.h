@@ -6,10 +6,10 @@
 #include <string>
 
 #include "framework/TApplication.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/TCustomControl.h"
 #include "framework/TCustomForm.h"
 #include "framework/TGraphicControl.h"
+#include "framework/graphics/TBitmap.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"

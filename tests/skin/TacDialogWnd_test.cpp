@@ -7,11 +7,11 @@
 #include <functional>
 #include <typeinfo>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/controls/StandardClasses.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/hook/TacBtnWnd.h"
 #include "skin/hook/TacDialogWnd.h"

@@ -5,11 +5,11 @@
 #include <functional>
 #include <memory>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/hook/TacMnuWnd.h"
 #include "skin/hook/TacWindowHook.h"

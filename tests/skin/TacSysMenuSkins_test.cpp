@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/SkinCommandMessage.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
 #include "resources/Resources.h"
-#include "skin/hook/TacMnuWnd.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/frame/TacSysMenu.h"
+#include "skin/hook/TacMnuWnd.h"
 #include "skin/hook/TacWindowHook.h"
 #include "tests/skin/ProgramFrameFixture.h"
 

@@ -75,36 +75,36 @@ TEST_F(CommonData, IndexesFollowTheSkinLoadedAndRemoved) {
   SendSkinCommand(dot, SKC_SKIN_REMOVED, reinterpret_cast<LPARAM>(&manager));
   EXPECT_EQ(dot->SkinData.SkinIndex, -1);
   EXPECT_EQ(dot->SkinData.BorderIndex, -1);
-  EXPECT_TRUE(dot->SkinData.Updating);
+  EXPECT_TRUE(dot->SkinData.Updating());
   EXPECT_EQ(SendSkinCommand(dot, SKC_QUERY_INVALID), 1);
 
   dot->SkinData.UpdateIndexes();
-  dot->SkinData.BackgroundChanged = false;
+  dot->SkinData.CacheRebuilt();
   SendSkinCommand(dot, SKC_SKIN_CHANGED, reinterpret_cast<LPARAM>(&manager));
-  EXPECT_FALSE(dot->SkinData.Updating);
-  EXPECT_TRUE(dot->SkinData.BackgroundChanged);
+  EXPECT_FALSE(dot->SkinData.Updating());
+  EXPECT_TRUE(dot->SkinData.BackgroundChanged());
 }
 
 TEST_F(CommonData, MarksSetByCommands) {
   TSkinnedDot* dot = AddDot(form, "GLOBALINFO", Bounds(0, 0, 5, 5));
-  dot->SkinData.BackgroundChanged = false;
+  dot->SkinData.CacheRebuilt();
   EXPECT_EQ(SendSkinCommand(dot, SKC_QUERY_INVALID), 0);
   SendSkinCommand(dot, SKC_INVALIDATE, 0, 1);
   EXPECT_EQ(SendSkinCommand(dot, SKC_QUERY_INVALID), 1);
   SendSkinCommand(dot, SKC_SET_UPDATING, 0, 1);
-  EXPECT_TRUE(dot->SkinData.Updating);
+  EXPECT_TRUE(dot->SkinData.Updating());
   SendSkinCommand(dot, SKC_SET_UPDATING, 0, 0);
-  EXPECT_FALSE(dot->SkinData.Updating);
+  EXPECT_FALSE(dot->SkinData.Updating());
   SendSkinCommand(dot, SKC_SET_PARENT_DEPENDENT, 0, 1);
-  EXPECT_TRUE(dot->SkinData.ParentDependent);
-  dot->SkinData.PartlyHidden = false;
+  EXPECT_TRUE(dot->SkinData.ParentDependent());
+  dot->SkinData.SetPartlyHidden(false);
   SendSkinCommand(dot, SKC_SET_PARTLY_HIDDEN);
   EXPECT_EQ(SendSkinCommand(dot, SKC_QUERY_PARTLY_HIDDEN), 1);
   TSkinnedDot* other = AddDot(form, "GLOBALINFO", Bounds(0, 0, 5, 5));
   SendSkinCommand(dot, SKC_SET_LINKED, reinterpret_cast<LPARAM>(other));
-  EXPECT_EQ(dot->SkinData.Linked, other);
+  EXPECT_EQ(dot->SkinData.Linked(), other);
   SendSkinCommand(dot, SKC_SET_LINKED, 0);
-  EXPECT_EQ(dot->SkinData.Linked, nullptr);
+  EXPECT_EQ(dot->SkinData.Linked(), nullptr);
 }
 
 TEST_F(CommonData, AToolbarNeverShowsItsMouseAboveMarkButAButtonDoes) {
@@ -114,10 +114,10 @@ TEST_F(CommonData, AToolbarNeverShowsItsMouseAboveMarkButAButtonDoes) {
   button->SetParent(form);
   toolbar->Perform(CM_MOUSEENTER, 0, 0);
   button->Perform(CM_MOUSEENTER, 0, 0);
-  EXPECT_FALSE(toolbar->SkinData.MouseAbove);
-  EXPECT_TRUE(button->SkinData.MouseAbove);
+  EXPECT_FALSE(toolbar->SkinData.MouseAbove());
+  EXPECT_TRUE(button->SkinData.MouseAbove());
   button->Perform(CM_MOUSELEAVE, 0, 0);
-  EXPECT_FALSE(button->SkinData.MouseAbove);
+  EXPECT_FALSE(button->SkinData.MouseAbove());
   EXPECT_TRUE(TsCommonData::KindHasNoHotLook(161));
   EXPECT_FALSE(TsCommonData::KindHasNoHotLook(92));
 }
@@ -128,11 +128,11 @@ TEST_F(CommonData, EnteringAContainerLeavesItsOtherHotSpeedButtons) {
   speedA->SetParent(panel);
   auto* speedB = new TSkinnedDot(form, 92);
   speedB->SetParent(panel);
-  speedA->SkinData.MouseAbove = true;
-  speedB->SkinData.MouseAbove = true;
+  speedA->SkinData.PointerEntered();
+  speedB->SkinData.PointerEntered();
   panel->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(speedB));
-  EXPECT_FALSE(speedA->SkinData.MouseAbove);
-  EXPECT_TRUE(speedB->SkinData.MouseAbove) << "the button entered keeps its mark";
+  EXPECT_FALSE(speedA->SkinData.MouseAbove());
+  EXPECT_TRUE(speedB->SkinData.MouseAbove()) << "the button entered keeps its mark";
 }
 
 TEST_F(CommonData, AHiddenControlsCacheIsEmptyAndShowingItAgainMarksItChanged) {
@@ -142,11 +142,11 @@ TEST_F(CommonData, AHiddenControlsCacheIsEmptyAndShowingItAgainMarksItChanged) {
   panel->SetVisible(false);
   EXPECT_EQ(panel->SkinData.CacheBmp()->Width(), 0);
   EXPECT_EQ(panel->SkinData.CacheBmp()->Height(), 0);
-  panel->SkinData.BackgroundChanged = false;
-  panel->SkinData.Updating = true;
+  panel->SkinData.CacheRebuilt();
+  panel->SkinData.HoldPainting();
   panel->SetVisible(true);
-  EXPECT_TRUE(panel->SkinData.BackgroundChanged);
-  EXPECT_FALSE(panel->SkinData.Updating);
+  EXPECT_TRUE(panel->SkinData.BackgroundChanged());
+  EXPECT_FALSE(panel->SkinData.Updating());
 }
 
 TEST_F(CommonData, FocusAndEnabledChangesMoveTheMarks) {
@@ -155,10 +155,10 @@ TEST_F(CommonData, FocusAndEnabledChangesMoveTheMarks) {
   form->Show();
   driver.runUntilIdle();
   panel->SetFocus();
-  EXPECT_TRUE(panel->SkinData.Focused);
+  EXPECT_TRUE(panel->SkinData.Focused());
   EXPECT_TRUE(panel->SkinData.ControlIsActive());
   panel->SetEnabled(false);
-  EXPECT_FALSE(panel->SkinData.Focused);
+  EXPECT_FALSE(panel->SkinData.Focused());
   EXPECT_FALSE(panel->SkinData.ControlIsActive());
 }
 
@@ -190,12 +190,12 @@ TEST_F(CommonData, TellChildrenDescendsThroughWindowsThatTakeNoPart) {
   TSkinnedDot* dot = AddDot(box, "GLOBALINFO", Bounds(60, 0, 5, 5));
   form->Show();
   driver.runUntilIdle();
-  panel->SkinData.BackgroundChanged = false;
-  dot->SkinData.BackgroundChanged = false;
+  panel->SkinData.CacheRebuilt();
+  dot->SkinData.CacheRebuilt();
   TMessage message{SM_SKINCOMMAND, SkinCommand(SKC_INVALIDATE, 1), 0, 0};
   TellChildren(*form, message);
-  EXPECT_TRUE(panel->SkinData.BackgroundChanged);
-  EXPECT_TRUE(dot->SkinData.BackgroundChanged);
+  EXPECT_TRUE(panel->SkinData.BackgroundChanged());
+  EXPECT_TRUE(dot->SkinData.BackgroundChanged());
 }
 
 TEST_F(CommonData, MessagesWithoutSkinStateAreNotConsumed) {

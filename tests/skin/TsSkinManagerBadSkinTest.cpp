@@ -6,8 +6,8 @@
 
 #include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
-#include "framework/controls/MessageForm.h"
 #include "framework/TApplication.h"
+#include "framework/controls/MessageForm.h"
 #include "framework/controls/TLabel.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/headless/HeadlessDriver.h"

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestFiles.h"
+#include "framework/TComponent.h"
 #include "framework/streaming/LayoutReader.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TClassRegistry.h"
-#include "framework/TComponent.h"
 #include "skin/TsSkinManager.h"
 
 namespace {

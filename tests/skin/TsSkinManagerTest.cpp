@@ -8,6 +8,8 @@
 #include "SkinTestFiles.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/load/TacSkinConvertor.h"
+#include "skin/load/TacSkinList.h"
+#include "skin/load/TacSkinPaths.h"
 
 using SkinTestFiles::Bytes;
 
@@ -86,6 +88,44 @@ TEST_F(ManagerFixture, PackFileThenFolderTakePrecedenceOverTheStoredSkin) {
   EXPECT_EQ(manager.SkinInfo(), "3.5");
   EXPECT_TRUE(manager.Packed());
   EXPECT_EQ(manager.Content().SkinData.SkinPath, dir.path().string() + "/Skins\\");
+}
+
+TEST_F(ManagerFixture, TheDefaultDirectoryStandsForTheDataFoldersSearchedInOrder) {
+  // "c:\Skins" on Linux: <data folder>/<program>/Skins, the user's first.
+  manager.SetSkinDirectory("c:\\Skins");
+  manager.SetDataFolders({(dir.path() / "home").string(), (dir.path() / "local").string(),
+                          (dir.path() / "system").string()});
+  const std::string program = TacSkinPaths::ProgramName();
+  const auto skins = [&](const char* data) { return std::string(data) + "/" + program + "/Skins/"; };
+  AddStored("Birch", BirchPack("[GLOBALINFO]\nVERSION=1\n"));
+
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "1") << "nothing installed: the stored skin";
+
+  dir.Write(skins("system") + "Birch/Options.dat", SkinTestFiles::Text("[GLOBALINFO]\nVERSION=2\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "2") << "an unpacked folder in a system data folder";
+  EXPECT_EQ(manager.Content().SkinData.SkinPath, (dir.path() / "system").string() + "/" + program + "/Skins\\Birch\\");
+
+  dir.Write(skins("system") + "Birch.asz", BirchPack("[GLOBALINFO]\nVERSION=3\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "3") << "in one folder the pack comes first";
+
+  dir.Write(skins("local") + "Birch/Options.dat", SkinTestFiles::Text("[GLOBALINFO]\nVERSION=4\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "4") << "an earlier data folder wins, even with a folder against a pack";
+
+  dir.Write(skins("home") + "Birch.asz", BirchPack("[GLOBALINFO]\nVERSION=5\n"));
+  manager.SetSkinName("Birch");
+  EXPECT_EQ(manager.SkinInfo(), "5") << "the user's own folder first";
+  EXPECT_TRUE(manager.Packed());
+  EXPECT_EQ(manager.ResolvedSkinDirectory(), (dir.path() / "home").string() + "/" + program + "/Skins");
+
+  // The list of skins (the "Available skins" menu) gathers all folders.
+  dir.Write(skins("system") + "Oak.asz", BirchPack());
+  std::vector<std::string> names;
+  EXPECT_EQ(manager.GetSkinNames(names, TacSkinList::FoldersAndPacks), "Birch");
+  EXPECT_EQ(names, (std::vector<std::string>{"Birch", "Birch", "Oak"}));
 }
 
 TEST_F(ManagerFixture, UnknownNameTakesTheFirstStoredSkinAndNoSkinAtAllSwitchesOff) {

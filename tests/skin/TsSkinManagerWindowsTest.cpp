@@ -6,10 +6,10 @@
 #include "SkinCommandRecorder.h"
 #include "SkinTestFiles.h"
 #include "framework/TApplication.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/headless/HeadlessDriver.h"
-#include "skin/frame/TacSkinnedForms.h"
+#include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacSkinnedForms.h"
 
 namespace {
 

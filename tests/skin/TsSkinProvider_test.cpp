@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/controls/TEdit.h"
-#include "skin/SkinCommandMessage.h"
 #include "platform/windowing/WinUser.h"
-#include "skin/frame/TacShowWindowFade.h"
+#include "skin/SkinCommandMessage.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
+#include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
 namespace {
@@ -364,4 +365,13 @@ TEST_F(FrameTest, FormsFadeInWithTheFormShowTimeAndMessageFormsWithTheDialogShow
   driver.runUntilIdle();
   EXPECT_EQ(frames, 0) << "FormShow switched off";
   TacShowWindowFade::FrameShown = nullptr;
+}
+
+TEST_F(FrameTest, AFramedFormSaysItTakesPartAndNamesTheApplicationAndItsFrame) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(WindowAnswersOne(form->Handle(), SKC_QUERY_SKINNED));
+  EXPECT_EQ(SendSkinCommand(form->Handle(), SKC_GET_APPLICATION), reinterpret_cast<LRESULT>(&app));
+  EXPECT_EQ(SendSkinCommand(form->Handle(), SKC_GET_FRAME_PROVIDER), reinterpret_cast<LRESULT>(frame));
 }

@@ -2,7 +2,9 @@
 # The program on a private X server: the jugs window's title bar is drawn
 # from the skin (not the plain blue caption), a message box has the skinned
 # frame and the skinned OK button too and closes by Enter and by a click on
-# OK, and a click on the skinned minimise button minimises the window.
+# OK, and a click on the skinned minimise button leaves the window on the
+# screen: with no window manager there is no task bar it could come back
+# from (window_manager_smoke.sh minimises it where there is one).
 set -euo pipefail
 
 binary=${1:?usage: skinned_frame_smoke.sh path/to/puzzle-trainer}
@@ -90,16 +92,12 @@ for closing in enter click; do
 done
 
 # The minimise button: right of it lie the close button (32), the skin's
-# spacing (2) twice and the border (3); aim 10 pixels into it. One quick
-# click (press and release in the same moment, as xdotool sends them): the
-# release must reach the button its press captured the mouse for.
-minimised=""
+# spacing (2) twice and the border (3); aim 10 pixels into it. Without a
+# window manager it used to hide the window for good, leaving the program
+# running with nothing on the screen.
 sleep 0.3
 xdotool mousemove $((X + WIDTH - 3 - 2 - 32 - 2 - 10)) $((Y + 11)) click 1
-for _ in $(seq 1 20); do
-  if xwininfo -id "$window" | grep -q "IsUnMapped"; then minimised=ok; break; fi
-  sleep 0.1
-done
-[ -n "$minimised" ] || fail "the window was not minimised by its skinned button"
+sleep 1
+xwininfo -id "$window" | grep -q "IsViewable" || fail "the minimise button took the window off a screen with no task bar"
 kill -0 "$app_pid" 2>/dev/null || fail "the program died"
-echo "$name: skinned title bar and message box, minimised by the skinned button on $DISPLAY"
+echo "$name: skinned title bar and message box, the window kept by the minimise button with no task bar on $DISPLAY"

@@ -7,6 +7,9 @@
 #   start_program BINARY [DIR]      starts the program (in DIR when given)
 #   wait_for_window TITLE           sets `window` to the program's window
 #   open_jugs_window BINARY [DIR]   both, for the program's first window
+#   watch_program_has_window        from now on, notes every second the running
+#                                   program spends with no window on screen
+#   program_had_a_window_throughout fails when the watch noted any
 #   fail MESSAGE                    reports (with the program's output), exits
 # and the titles the scripts look for: `title` (the jugs window, the first
 # the program shows) and `box_title` (its message boxes).
@@ -17,9 +20,11 @@ xvfb_pid=""
 app_pid=""
 compositor_pid=""
 wm_pid=""
+watch_pid=""
 window=""
 
 cleanup() {
+  [ -n "$watch_pid" ] && kill "$watch_pid" 2>/dev/null || true
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
   [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
@@ -97,4 +102,33 @@ wait_for_window() {
 open_jugs_window() {
   start_program "$@"
   wait_for_window "$title"
+}
+
+# Looks ten times a second whether the program (while it runs) has a window
+# on the screen; a whole second without one is written down. The windows
+# going as the program ends take less than that.
+watch_program_has_window() {
+  local pid=$app_pid
+  (
+    local missing=0
+    while kill -0 "$pid" 2>/dev/null; do
+      if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then
+        missing=0
+      else
+        missing=$((missing + 1))
+        if [ "$missing" -ge 10 ]; then
+          echo "the program ran with no window on the screen at $(date +%T)" >>"$work/no-window"
+          missing=0
+        fi
+      fi
+      sleep 0.1
+    done
+  ) &
+  watch_pid=$!
+}
+
+program_had_a_window_throughout() {
+  [ -n "$watch_pid" ] && { kill "$watch_pid" 2>/dev/null || true; wait "$watch_pid" 2>/dev/null || true; }
+  watch_pid=""
+  [ ! -s "$work/no-window" ] || fail "$(head -n1 "$work/no-window")"
 }

@@ -11,13 +11,14 @@ here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(cd "$here/../.." && pwd)"
 pictures="$repo/resources/pictures"
 icons="$repo/resources/icon"
+packaging_icons="$repo/packaging/icons"
 preview=""
 if [ "${1:-}" = "--preview" ]; then preview="${2:?folder for the previews}"; fi
 
 command -v convert >/dev/null || { echo "ImageMagick's convert is missing (scripts/setup-deps.sh installs it)" >&2; exit 1; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$pictures" "$icons"
+mkdir -p "$pictures" "$icons" "$packaging_icons"
 
 # No time stamps or other metadata, so that a rebuild gives the same bytes.
 png_out=(-define png:exclude-chunks=date,time,tEXt,zTXt,iTXt)
@@ -47,6 +48,15 @@ for size in 48 32; do
 done
 convert -background none mvg:"$here/icon16.mvg" -strip "${png_out[@]}" "PNG32:$icons/icon16.png"
 convert "$icons/icon16.png" "$icons/icon32.png" "$icons/icon48.png" "$icons/app.ico"
+
+# The larger sizes the desktop's icon theme asks for (software centres,
+# high-density screens) are installed, not embedded: they go to packaging/.
+# packaging/icons/puzzle-trainer.svg is the same drawing for any size.
+for size in 64 128 256; do
+  scale=$(awk -v s="$size" 'BEGIN { printf "%.6f", s / 48 }')
+  { printf 'viewbox 0 0 %d %d\naffine %s 0 0 %s 0 0\n' "$size" "$size" "$scale" "$scale"; cat "$here/icon.mvg"; } > "$work/icon$size.mvg"
+  convert -background none mvg:"$work/icon$size.mvg" -strip "${png_out[@]}" "PNG32:$packaging_icons/puzzle-trainer-$size.png"
+done
 
 if [ -n "$preview" ]; then
   mkdir -p "$preview"
@@ -78,4 +88,4 @@ if [ -n "$preview" ]; then
   for f in goat cabbage wolf oldman; do convert "$pictures/$f.bmp" "$preview/$f.png"; done
   convert "$icons/icon48.png" "$preview/icon48.png"
 fi
-echo "art written to $pictures and $icons"
+echo "art written to $pictures, $icons and $packaging_icons"

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "paint/CacheInfo.h"
-#include "paint/primitives/FillPrimitives.h"
 #include "paint/MaskGeometry.h"
 #include "paint/MaskImagePainter.h"
 #include "paint/SkinItemPainter.h"
 #include "paint/SkinTextPainter.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/TextDrawing.h"
 #include "tools/skinpack/PreviewCellRules.h"

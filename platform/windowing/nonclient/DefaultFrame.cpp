@@ -4,8 +4,8 @@
 #include <array>
 
 #include "platform/graphics/Gdi.h"
-#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 #include "platform/windowing/WinUser.h"
+#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 
 namespace {
 bool hasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }

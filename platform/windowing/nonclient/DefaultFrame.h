@@ -3,8 +3,8 @@
 // border widths by style, the caption bar with icon, title and title buttons,
 // the default scroll bars, the hit codes of every part, and its painting.
 #include "platform/graphics/DeviceContext.h"
-#include "platform/windowing/Window.h"
 #include "platform/windowing/WinTypes.h"
+#include "platform/windowing/Window.h"
 
 class DefaultFrame {
  public:

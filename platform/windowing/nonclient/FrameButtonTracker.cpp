@@ -1,9 +1,9 @@
 #include "platform/windowing/nonclient/FrameButtonTracker.h"
 
-#include "platform/windowing/nonclient/DefaultFrame.h"
 #include "platform/windowing/PaintScheduler.h"
 #include "platform/windowing/WinUser.h"
 #include "platform/windowing/WindowManager.h"
+#include "platform/windowing/nonclient/DefaultFrame.h"
 
 FrameButtonTracker::FrameButtonTracker(HWND hwnd, int hitCode) : hwnd_(hwnd), hitCode_(hitCode) { setPressed(true); }
 

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "platform/windowing/PaintScheduler.h"
-#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 #include "platform/windowing/WinUser.h"
 #include "platform/windowing/WindowManager.h"
+#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 
 namespace {
 ScrollBarData* barData(Window* w, int bar) {

@@ -1,8 +1,8 @@
 #pragma once
 // Where the parts of a window's default scroll bars lie: the bar rectangles
 // in the non-client area, the arrows, the thumb, and which part a point hits.
-#include "platform/windowing/Window.h"
 #include "platform/windowing/WinTypes.h"
+#include "platform/windowing/Window.h"
 
 class ScrollBarGeometry {
  public:

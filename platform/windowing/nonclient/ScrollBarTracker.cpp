@@ -1,9 +1,9 @@
 #include "platform/windowing/nonclient/ScrollBarTracker.h"
 
 #include "platform/windowing/PaintScheduler.h"
-#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 #include "platform/windowing/WinUser.h"
 #include "platform/windowing/WindowManager.h"
+#include "platform/windowing/nonclient/ScrollBarGeometry.h"
 
 namespace {
 UINT scrollMessage(int bar) { return bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL; }

@@ -199,6 +199,73 @@ TEST_F(Input, KeysGoToTheFocusWindowAndTextArrivesAsCodePoints) {
   driver.keyUp(VK_SHIFT);
 }
 
+TEST_F(Input, NothingIsTypedWhileCtrlIsHeldButAltGrTypes) {
+  SetFocus(child);
+  clearLog();
+  // Ctrl+A under a Russian layout: the desktop hands over "ф" as well.
+  driver.keyDown(VK_CONTROL);
+  driver.pressKey('A');
+  driver.typeText("ф");
+  EXPECT_EQ(count(child, WM_KEYDOWN), 2) << "Ctrl and A still arrive as keys";
+  // Ctrl with Alt is AltGr: "€" on many layouts.
+  driver.keyDown(VK_MENU);
+  driver.typeText("€");
+  driver.keyUp(VK_MENU);
+  driver.keyUp(VK_CONTROL);
+  driver.typeText("a");
+  std::vector<WPARAM> chars;
+  for (const LoggedMessage& m : log())
+    if (m.msg == WM_CHAR && m.hwnd == child) chars.push_back(m.wParam);
+  // Ctrl+A is the control character 1, as on the classic desktop; no "ф".
+  EXPECT_EQ(chars, (std::vector<WPARAM>{1, 0x20AC, 'a'}));
+}
+
+TEST_F(Input, TheDesktopClosesOnlyAWindowWithACloseBoxAndNeverPastItsMessageBox) {
+  // No system menu, so no close box: Alt+F4 in a window manager or a task
+  // bar's Close must not take it away either.
+  HWND noClose = makeTop("no close", Bounds(400, 100, 200, 100), WS_OVERLAPPED | WS_CAPTION);
+  driver.requestClose(noClose);
+  EXPECT_TRUE(IsWindow(noClose));
+  EXPECT_TRUE(IsWindowVisible(noClose));
+
+  // A message box has disabled its owner: the box comes forward, unanswered.
+  HWND box = makeTop("box", Bounds(150, 150, 100, 80), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, top);
+  EnableWindow(top, FALSE);
+  SetActiveWindow(noClose);
+  driver.requestClose(top);
+  EXPECT_TRUE(IsWindow(top));
+  EXPECT_EQ(GetActiveWindow(), box);
+
+  EnableWindow(top, TRUE);
+  DestroyWindow(box);
+  driver.requestClose(top);
+  EXPECT_FALSE(IsWindow(top));
+}
+
+TEST_F(Input, AnotherProgramTakingTheKeyboardEndsWhatTheMouseDidAndDeactivates) {
+  SetFocus(child);
+  SetCapture(child);
+  clearLog();
+  driver.focusAnotherProgram();
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(count(child, WM_CANCELMODE), 1);
+  EXPECT_EQ(count(child, WM_KILLFOCUS), 1);
+  const LoggedMessage* app = last(top, WM_ACTIVATEAPP);
+  ASSERT_NE(app, nullptr);
+  EXPECT_EQ(app->wParam, static_cast<WPARAM>(FALSE));
+  // Keys typed now are not the program's.
+  driver.typeText("x");
+  EXPECT_EQ(count(child, WM_CHAR) + count(top, WM_CHAR), 0);
+
+  // Back again: the program is active once more.
+  driver.giveKeyboardTo(top);
+  EXPECT_EQ(GetActiveWindow(), top);
+  ASSERT_NE(last(top, WM_ACTIVATEAPP), nullptr);
+  EXPECT_EQ(last(top, WM_ACTIVATEAPP)->wParam, static_cast<WPARAM>(TRUE));
+}
+
 TEST_F(Input, AltF4ClosesTheActiveWindow) {
   driver.keyDown(VK_MENU);
   driver.pressKey(VK_F4);
