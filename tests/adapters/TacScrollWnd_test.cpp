@@ -97,6 +97,12 @@ TEST(ScrollGeometry, HitTestNamesEveryPortionAndNothingOutside) {
   const TRect shortBar = Rect(0, 0, 17, 20);
   EXPECT_EQ(HitTestBar(si, 10, shortBar, kBarVertical, 17, Point(5, 9)), kPortionFirstArrow);
   EXPECT_EQ(HitTestBar(si, 10, shortBar, kBarVertical, 17, Point(5, 10)), kPortionSecondArrow);
+  // Nothing to scroll: the thumb has no length and stands at the track's
+  // start, so the whole track, its first pixel too, lies after it.
+  si.nMax = -1;
+  ASSERT_EQ(ThumbGeometry(si, 10, bar, kBarVertical, 17).Length, 0);
+  EXPECT_EQ(hit(108, 17), kPortionTrackAfter);
+  EXPECT_EQ(hit(108, 107), kPortionTrackAfter);
 }
 
 TEST(ScrollGeometry, RoundingIsSixtyFourBit) {

@@ -75,6 +75,16 @@ TEST_F(TsLabels, TheLinkWearsItsHoverFontUnderTheMouse) {
   // A new normal font shows at once while the mouse is away.
   link_->NormalFont().SetColor(clRed);
   EXPECT_EQ(link_->Font().Color(), clRed);
+
+  // A new hover font waits while the mouse is away: the label keeps the font
+  // it wears; under the mouse it shows at once.
+  link_->Font().SetColor(clGreen);
+  link_->HoverFont().SetColor(clPurple);
+  EXPECT_EQ(link_->Font().Color(), clGreen);
+  driver_.moveTo(OnLink());
+  EXPECT_EQ(link_->Font().Color(), clPurple);
+  link_->HoverFont().SetColor(clMaroon);
+  EXPECT_EQ(link_->Font().Color(), clMaroon);
 }
 
 TEST_F(TsLabels, HeadingsWriteInTheColourTheirKindChooses) {
