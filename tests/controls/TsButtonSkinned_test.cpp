@@ -62,6 +62,10 @@ TEST_F(SkinnedButton, IsOwnerDrawnFromItsSectionWhileSkinned) {
   EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
   EXPECT_EQ(button->StateIndex(), 0);
   EXPECT_EQ(Face(), kButtonNormal);
+  // Its picture covers the whole window: the background erase is taken as done.
+  HDC dc = GetDC(Window());
+  EXPECT_EQ(SendMessage(Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+  ReleaseDC(Window(), dc);
 }
 
 TEST_F(SkinnedButton, AHoverShowsTwentyFramesThenTheHotPictureAndLeavingFadesBack) {

@@ -52,3 +52,20 @@ TEST_F(SkinnedGroupBox, CaptionBandFrameAndCaptionBackground) {
   driver.runUntilIdle();
   EXPECT_NE(At(128, 80), kGroup) << "without the skin the plain group box is back";
 }
+
+TEST_F(SkinnedGroupBox, AnUnchangedPanelIsPaintedFromItsKeptPictureAndAResizedOneAnew) {
+  TBitmap* kept = box->SkinData().CacheBmp();
+  ASSERT_NE(kept, nullptr);
+  // A mark in the kept picture shows whether the next paint built it again.
+  const TColor mark = RGB(1, 2, 3);
+  kept->Pixels().setPixel(128, 80, mark);
+  InvalidateRect(box->Handle(), nullptr, FALSE);
+  driver.runUntilIdle();
+  EXPECT_EQ(At(128, 80), mark) << "the kept picture was painted";
+  // Wider, as high as before: the picture is built again at the new width.
+  box->SetBounds(20, 20, 267, 113);
+  driver.runUntilIdle();
+  ASSERT_NE(box->SkinData().CacheBmp(), nullptr);
+  EXPECT_EQ(box->SkinData().CacheBmp()->Width(), 267);
+  EXPECT_EQ(At(128, 80), kGroup);
+}

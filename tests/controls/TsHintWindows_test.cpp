@@ -104,6 +104,10 @@ TEST_F(HintPictures, AOneWordEllipseHintIsAtLeastFiftyPixelsWideAndItsEllipseHol
   const TsHintPictures p = window.BuildPictures(l, "Да");
   EXPECT_TRUE(Inside(p.Mask, text.Left, text.Top));
   EXPECT_FALSE(Inside(p.Mask, l.Body.Left + 1, l.Body.Top + 1)) << "an ellipse, not a box";
+  // The ellipse takes in the body's last column and row.
+  const int middleX = (l.Body.Left + l.Body.Right) / 2, middleY = (l.Body.Top + l.Body.Bottom) / 2;
+  EXPECT_TRUE(Inside(p.Mask, l.Body.Right - 1, middleY));
+  EXPECT_TRUE(Inside(p.Mask, middleX, l.Body.Bottom - 1));
 }
 
 TEST_F(HintPictures, TheEdgeIsOnePixelWideInTheTopAndBottomColours) {
@@ -123,6 +127,24 @@ TEST_F(HintPictures, TheEdgeIsOnePixelWideInTheTopAndBottomColours) {
   EXPECT_EQ(p.Picture.pixel(l.Body.Right - 1, (l.Body.Top + l.Body.Bottom) / 2), clBlue);
   // The composed picture is opaque inside the shape.
   EXPECT_EQ(p.Composed.start()[3 + 4 * mid + (l.Body.Top + 5) * p.Composed.delta()], 255);
+}
+
+TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsColour) {
+  TsHintManager& m = Manager(shSimply);
+  TsHintKind& k = m.HintKind();
+  k.GradientPercent = 0;
+  k.TexturePercent = 0;
+  k.Color = RGB(250, 240, 200);
+  k.ColorBorderTop = clRed;
+  k.ColorBorderBottom = clBlue;
+  k.BevelWidth = 2;
+  TsSimplyHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure("Да"), {100, 100});
+  const TsHintPictures p = window.BuildPictures(l, "Да");
+  EXPECT_EQ(p.Picture.pixel(l.Body.Left + 1, l.Body.Top + 1), clRed);
+  EXPECT_EQ(p.Picture.pixel(l.Body.Right - 2, l.Body.Bottom - 2), clBlue);
+  EXPECT_EQ(p.Picture.pixel(l.Body.Left + 2, l.Body.Top + 2), RGB(250, 240, 200)) << "two rings, no more";
+  EXPECT_EQ(p.Picture.pixel(l.Body.Right - 3, l.Body.Bottom - 3), RGB(250, 240, 200));
 }
 
 TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {

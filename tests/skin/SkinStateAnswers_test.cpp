@@ -22,6 +22,7 @@ TColor Channels(int r, int g, int b) { return static_cast<TColor>(r | (g << 8) |
 
 TEST_F(SkinStateAnswers, AWindowThatIsGoneAnswersNothing) {
   EXPECT_EQ(SendSkinCommand(static_cast<HWND>(nullptr), SKC_QUERY_SKINNED), 0);
+  EXPECT_FALSE(ControlAnswersOne(static_cast<TControl*>(nullptr), SKC_QUERY_SKINNED));
   TSkinnedPanel* panel = AddPanel(form, "GLOBALINFO", Bounds(0, 0, 20, 20));
   const HWND window = panel->Handle();
   ASSERT_TRUE(WindowAnswersOne(window, SKC_QUERY_SKINNED));

@@ -137,6 +137,12 @@ TEST_F(DialogHookTest, AMessageBoxGetsADialogSkinnerWithAdaptersForItsTextSignAn
     const HWND ok = Child(box, IDOK);
     ASSERT_TRUE(text && sign && ok);
     EXPECT_EQ(GetWindowTextString(text), "Дык нечего выполнять :)");
+    // The warning box's sign is the yellow triangle, drawn over the skin.
+    const Bitmap signShot = driver.windowShot(sign);
+    int yellow = 0;
+    for (int y = 0; y < signShot.height(); ++y)
+      for (int x = 0; x < signShot.width(); ++x) yellow += signShot.pixel(x, y) == ColorToRGB(clYellow) ? 1 : 0;
+    EXPECT_GT(yellow, 20);
     ASSERT_NE(AdapterOf<TacStaticWnd>(*entry, text), nullptr);
     ASSERT_NE(AdapterOf<TacIconWnd>(*entry, sign), nullptr);
     ASSERT_NE(AdapterOf<TacBtnWnd>(*entry, ok), nullptr);
@@ -366,6 +372,10 @@ TEST_F(DialogHookTest, AdaptersFollowTheTableAndRemovingTheSkinGivesTheWindowsBa
   editAdapter->PaintFrameTo(own.Pixels());
   EXPECT_EQ(shot.pixel(border.X, border.Y), own.Pixels().pixel(0, edit.Height() / 2));
   EXPECT_EQ(shot.pixel(border.X + edit.Width() - 1, border.Y), own.Pixels().pixel(edit.Width() - 1, edit.Height() / 2));
+  // The border is the same all round: its first column and row are painted like its last.
+  EXPECT_EQ(shot.pixel(border.X, border.Y), shot.pixel(border.X + edit.Width() - 1, border.Y));
+  const int middleX = edit.Left - box.Left + edit.Width() / 2;
+  EXPECT_EQ(shot.pixel(middleX, edit.Top - box.Top), shot.pixel(middleX, edit.Bottom - box.Top - 1));
 
   manager.SetActive(false);
   for (int id : {1, 2}) EXPECT_FALSE(WindowAnswersOne(Child(dialog, id), SKC_QUERY_SKINNED));

@@ -200,3 +200,32 @@ TEST_F(MenuTest, AMenuSubclassedAfterItsSkinnerKeepsTheLaterProcedureWhenTheSkin
   EXPECT_EQ(GetWindowTextString(menu), "Меню") << "and reaches the window's own procedure";
   DestroyWindow(menu);
 }
+
+TEST_F(MenuTest, TheSeparatorShowsTheLinesNormalLookAndTheSkinnerTakesTheBackgroundErase) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  // A line whose hot look differs from its normal one, to tell them apart.
+  TsGeneralData& line = manager.Content().Sections[static_cast<std::size_t>(Skin().GetSkinIndex("MENULINE"))];
+  line.Color = RGB(200, 30, 30);
+  line.HotColor = RGB(30, 30, 200);
+  HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, 1, "Наполнить");
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenu(menu, MF_STRING, 2, "Вылить");
+  TColor separator = clNone;
+  LRESULT eraseAnswer = -1;
+  whileOpen = [this, &separator, &eraseAnswer](HWND popup) {
+    RECT r{};
+    SendMessage(popup, MN_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+    separator = driver.windowShot(popup).pixel(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+    HDC dc = GetDC(popup);
+    eraseAnswer = SendMessage(popup, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(popup, dc);
+    SendMessage(popup, WM_CANCELMODE, 0, 0);
+  };
+  SetTimer(form->Handle(), 9, 10, &RunWhileOpen);
+  const POINT at = driver.clientToScreen(form->Handle(), {20, 20});
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, form->Handle(), nullptr), 0);
+  DestroyMenu(menu);
+  EXPECT_EQ(separator, ColorToRGB(RGB(200, 30, 30)));
+  EXPECT_EQ(eraseAnswer, 1) << "the skinned menu paints its whole background itself";
+}

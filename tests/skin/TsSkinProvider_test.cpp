@@ -375,3 +375,26 @@ TEST_F(FrameTest, AFramedFormSaysItTakesPartAndNamesTheApplicationAndItsFrame) {
   EXPECT_EQ(SendSkinCommand(form->Handle(), SKC_GET_APPLICATION), reinterpret_cast<LRESULT>(&app));
   EXPECT_EQ(SendSkinCommand(form->Handle(), SKC_GET_FRAME_PROVIDER), reinterpret_cast<LRESULT>(frame));
 }
+
+TEST_F(FrameTest, AnUnchangedFrameIsPutOnTheScreenFromItsPictureAndAResizedOneIsComposedAnew) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160, "Банки");
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  driver.runUntilIdle();
+  ASSERT_NE(frame->FramePicture(), nullptr);
+  // A mark in the kept picture shows whether the next paint composed the frame again.
+  const TColor mark = RGB(1, 2, 3);
+  ASSERT_NE(driver.windowShot(form->Handle()).pixel(1, 1), mark);
+  frame->FramePicture()->Pixels().setPixel(1, 1, mark);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  driver.runUntilIdle();
+  EXPECT_EQ(driver.windowShot(form->Handle()).pixel(1, 1), mark) << "the kept picture was painted";
+  // Wider by ten pixels, as high as before: a new picture of the new width.
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, window.Width() + 10, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+  driver.runUntilIdle();
+  const Bitmap shot = driver.windowShot(form->Handle());
+  EXPECT_EQ(frame->FramePicture()->Width(), window.Width() + 10);
+  EXPECT_NE(shot.pixel(1, 1), mark);
+}
