@@ -104,10 +104,10 @@ TEST_F(HintPictures, AOneWordEllipseHintIsAtLeastFiftyPixelsWideAndItsEllipseHol
   const TsHintPictures p = window.BuildPictures(l, "Да");
   EXPECT_TRUE(Inside(p.Mask, text.Left, text.Top));
   EXPECT_FALSE(Inside(p.Mask, l.Body.Left + 1, l.Body.Top + 1)) << "an ellipse, not a box";
-  // The ellipse takes in the body's last column and row.
+  // The ellipse takes in the body's right and bottom edges too.
   const int middleX = (l.Body.Left + l.Body.Right) / 2, middleY = (l.Body.Top + l.Body.Bottom) / 2;
-  EXPECT_TRUE(Inside(p.Mask, l.Body.Right - 1, middleY));
-  EXPECT_TRUE(Inside(p.Mask, middleX, l.Body.Bottom - 1));
+  EXPECT_TRUE(Inside(p.Mask, l.Body.Right, middleY));
+  EXPECT_TRUE(Inside(p.Mask, middleX, l.Body.Bottom));
 }
 
 TEST_F(HintPictures, TheEdgeIsOnePixelWideInTheTopAndBottomColours) {
