@@ -214,6 +214,19 @@ TEST(GeneralDataLoader, GlobalValuesAndSectionDefaults) {
   EXPECT_EQ(skin.content.Sections.size(), 2u);
 }
 
+TEST(GeneralDataLoader, GlobalValuesTheSkinLeavesOutAreZeroAndTheBlurNone) {
+  PackedSkin skin("[GLOBALINFO]\nAUTHOR=Me\n[PLAIN]\nX=1\n");
+  skin.Load();
+  const TsSkinData& g = skin.content.SkinData;
+  EXPECT_DOUBLE_EQ(g.Version, 0);
+  EXPECT_EQ(g.Shadow1Color, 0u);
+  EXPECT_EQ(g.Shadow1Offset, 0);
+  EXPECT_EQ(g.Shadow1Blur, -1);
+  EXPECT_EQ(g.BorderColor, 0u);
+  EXPECT_EQ(g.TitleButtonSpacing, 0);
+  EXPECT_EQ(g.TitleButtonVAlignment, 0);
+}
+
 TEST(GeneralDataLoader, NonIntegerShadowValuesAbortTheLoad) {
   for (const char* key : {"SHADOW1OFFSET=x", "SHADOW1BLUR=1.5", "SHADOW1TRANSPARENCY="}) {
     PackedSkin skin(std::string("[GLOBALINFO]\n") + key + "\n");
@@ -269,11 +282,13 @@ TEST(CommonSections, AddSectionsAndMasksFromDisk) {
   SkinTestFiles::TempDir dir;
   dir.Write("Extra.bmp", SkinTestFiles::BmpFile(12, 6));
   dir.Write("photo.jpg", SkinTestFiles::JpegFile(20, 10));
+  dir.Write("photo.bin", SkinTestFiles::JpegFile(20, 10));  // a JPEG, but not named as one
   const std::string skinPath = dir.path().string() + "/";
-  PackedSkin skin("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\nCOLOR=255\nFADINGITERATIONS=9\n",
+  PackedSkin skin("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\nCOLOR=255\nFADINGITERATIONS=9\n"
+                  "FONTCOLOR=1193046\nHOTFONTCOLOR=65280\n",
                   {{"Master.bmp", SkinTestFiles::BmpFile(8, 8)}},
-                  {"[MYBTN]", "PARENTCLASS=button", "TRANSPARENCY=40", "GLYPHMASK=extra.bmp", "OLD=#x (1,2,3,4) (1,0)",
-                   "[BUTTON]", "COLOR=1", "[GLOBALINFO]", "PHOTO=photo.jpg"},
+                  {"[MYBTN]", "PARENTCLASS=button", "TRANSPARENCY=40", "TCLEFT=5", "GLYPHMASK=extra.bmp",
+                   "OLD=#x (1,2,3,4) (1,0)", "[BUTTON]", "COLOR=1", "[GLOBALINFO]", "PHOTO=photo.jpg", "SCAN=photo.bin"},
                   skinPath);
   skin.Load();
   ASSERT_EQ(skin.content.Sections.size(), 3u);
@@ -282,12 +297,16 @@ TEST(CommonSections, AddSectionsAndMasksFromDisk) {
   EXPECT_EQ(mine.Color, 255u);
   EXPECT_EQ(mine.FadingIterations, 9);
   EXPECT_EQ(mine.Transparency, 40);
+  // Font colours: its own where it gives them, the parent's elsewhere.
+  EXPECT_EQ(mine.FontColor, (TsFontColors{1193046, 5, -1, -1, -1}));
+  EXPECT_EQ(mine.HotFontColor, (TsFontColors{65280, -1, -1, -1, -1}));
   EXPECT_EQ(skin.Section("BUTTON").Color, 255u);  // an existing section is not replaced
 
   EXPECT_EQ(skin.Mask("MYBTN", "OLD").R, Rect(1, 2, 3, 4));
   // With a master bitmap, a value without "#" still names a bitmap file.
   ASSERT_TRUE(skin.Mask("MYBTN", "GLYPHMASK").Bmp);
   EXPECT_EQ(skin.Mask("MYBTN", "GLYPHMASK").Bmp->width(), 12);
-  ASSERT_EQ(skin.content.Patterns.size(), 1u);  // GLOBALINFO counts for patterns, without a size test
+  // GLOBALINFO counts for patterns, without a size test; only a name ending in .jpg makes one.
+  ASSERT_EQ(skin.content.Patterns.size(), 1u);
   EXPECT_EQ(skin.content.Patterns[0].SectionName, "GLOBALINFO");
 }

@@ -55,4 +55,5 @@ TEST(SkinNumbers, StrictReadingThrowsTheLoaderError) {
   EXPECT_THROW(SkinNumbers::StrToInt("2147483648", "test"), ESkinLoadError);
   EXPECT_EQ(SkinNumbers::StrToInt("-2147483648", "test"), INT32_MIN);
   EXPECT_FALSE(SkinNumbers::TryParseFloat("6,02").has_value());
+  EXPECT_DOUBLE_EQ(SkinNumbers::TryParseFloat("  6.5 ").value_or(0), 6.5) << "spaces around are dropped";
 }
