@@ -279,3 +279,20 @@ TEST(LabelText, DisabledLooks) {
             Rect(text.Left, text.Top, text.Right + 1, text.Bottom + 1));
   EXPECT_EQ(GetBkMode(&dc), OPAQUE);
 }
+
+TEST(ShadowComposition, APictureWiderOrTallerThanTheCoverageKeepsThePixelsBeyondIt) {
+  TacCoverageBuffer coverage;
+  coverage.Prepare(2, 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) coverage.SetCell(x, y, 255);
+  Bitmap overColor = Picture32(4, 3, clRed);
+  ComposeShadowOverColor(overColor, coverage, clBlack, clWhite);
+  Bitmap overPicture = Picture32(4, 3, clRed);
+  ComposeShadowOverPicture(overPicture, coverage, clBlack);
+  for (const Bitmap* picture : {&overColor, &overPicture}) {
+    EXPECT_NE(picture->pixel(1, 1), clRed) << "inside the coverage the shadow is laid";
+    EXPECT_EQ(picture->pixel(2, 0), clRed);
+    EXPECT_EQ(picture->pixel(2, 1), clRed);
+    EXPECT_EQ(picture->pixel(0, 2), clRed);
+  }
+}
