@@ -126,6 +126,12 @@ TEST(GlyphDrawing, TheBottomLeftColourIsTransparentAndBlendKeepsTheBackground) {
   blended.State = 1;
   DrawGlyph(cache, single, Point(2, 2), blended);
   EXPECT_EQ(cache.pixel(2, 2), 0x00000000u) << "hot: no blend";
+  blended.State = 0;
+  blended.Blend = 1;
+  cache.setPixel(2, 2, 0x00FFFFFF);
+  DrawGlyph(cache, single, Point(2, 2), blended);
+  EXPECT_NE(cache.pixel(2, 2), 0x00000000u) << "at one per cent the background still shows a little";
+  EXPECT_LT(GetRValue(cache.pixel(2, 2)), 8);
 }
 
 TEST_F(SkinnedBitBtn, AnOkKindWithAnEmptyCaptionShowsOkBesideItsGlyphAsACentredGroup) {
