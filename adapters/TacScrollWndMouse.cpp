@@ -10,7 +10,6 @@
 
 namespace {
 UINT ScrollMessageOf(int kind) { return kind == kBarHorizontal ? WM_HSCROLL : WM_VSCROLL; }
-bool IsBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 }  // namespace
 
 void TacScrollWnd::SendScroll(UINT scrollMessage, int code, int position) {
@@ -47,7 +46,7 @@ void TacScrollWnd::HoverStart(int hitCode) {
 }
 
 LRESULT TacScrollWnd::Press(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!IsBarHit(wParam)) return CallPrevious(msg, wParam, lParam);
+  if (!IsScrollBarHit(wParam)) return CallPrevious(msg, wParam, lParam);
   TacScrollTracking& t = ScrollTracking();
   t.HoverWindow = hwnd_;
   const int kind = wParam == HTHSCROLL ? kBarHorizontal : kBarVertical;

@@ -9,11 +9,9 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-namespace {
+#include "platform/ImageLimits.h"
 
-// Pictures larger than this are refused before the pixel buffer is made: a
-// few hundred bytes of JPEG can announce a 65535 x 65535 image.
-constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 26;
+namespace {
 
 // libjpeg reports fatal errors by calling error_exit, which must not return;
 // we jump back to the entry point instead of letting it end the process.
@@ -111,7 +109,7 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
   bool ok = readHeader(info, errors, bytes.data(), bytes.size());
   if (ok) {
     const std::uint64_t pixels = std::uint64_t{info.image_width} * info.image_height;
-    if (info.image_width == 0 || info.image_height == 0 || pixels > kMaxPixels) {
+    if (info.image_width == 0 || info.image_height == 0 || pixels > kMaxDecodedPixels) {
       errors.message = "image too large";
       ok = false;
     } else {

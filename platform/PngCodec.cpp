@@ -5,12 +5,7 @@
 
 #include <png.h>
 
-namespace {
-
-// Same bound as the other decoders: refuse before allocating.
-constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 26;
-
-}  // namespace
+#include "platform/ImageLimits.h"
 
 namespace PngCodec {
 
@@ -20,7 +15,7 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
     return Error{std::string("PNG: ") + image.message};
   const std::uint64_t pixels = std::uint64_t{image.width} * image.height;
-  if (image.width == 0 || image.height == 0 || pixels > kMaxPixels) {
+  if (image.width == 0 || image.height == 0 || pixels > kMaxDecodedPixels) {
     png_image_free(&image);
     return Error{"PNG: image too large"};
   }

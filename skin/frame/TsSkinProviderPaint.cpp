@@ -17,22 +17,10 @@
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
-namespace {
-
-constexpr int kCaptionFontHeight = -11;  // the system caption font's character height
-
-TSize WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.Width(), r.Height()};
-}
-
-}  // namespace
-
 void TsSkinProvider::PrepareFrame() {
   if (!Skinned() || !form_->HandleAllocated()) return;
   TBitmap* cache = FramePicture();
-  const TSize size = WindowSize(form_->Handle());
+  const TSize size = TacFrameMetrics::WindowSize(form_->Handle());
   if (skinData_->BackgroundChanged() || !cache || cache->Width() != size.cx || cache->Height() != size.cy)
     ComposeFrame();
 }
@@ -40,7 +28,7 @@ void TsSkinProvider::PrepareFrame() {
 void TsSkinProvider::ComposeFrame() {
   if (!Skinned() || !form_->HandleAllocated()) return;
   const HWND window = form_->Handle();
-  const TSize size = WindowSize(window);
+  const TSize size = TacFrameMetrics::WindowSize(window);
   TBitmap* cache = FramePicture();
   if (!cache) return;
   const bool first = cache->Width() == 0 && cache->Height() == 0;
@@ -138,7 +126,7 @@ void TsSkinProvider::DrawCaption(HDC dc, int width) {
   if (place.Width() <= 0) return;
   LogFont font;
   font.lfFaceName = form_->Font().Name();
-  font.lfHeight = kCaptionFontHeight;
+  font.lfHeight = TacFrameMetrics::kCaptionFontHeight;
   font.lfWeight = FW_BOLD;
   const HFONT previous = SelectObject(dc, CreateFontIndirect(font));
   unsigned format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX | DT_END_ELLIPSIS;
