@@ -561,8 +561,12 @@ bool TWinControl::PaintsOwnWindow() const { return CustomPaint() || defWndProc_ 
 void TWinControl::HandlePaint(TMessage& message) {
   if (message.WParam) {
     auto dc = reinterpret_cast<HDC>(message.WParam);
-    PaintWindow(dc);
-    PaintControls(dc);
+    if (PaintsOwnWindow()) {
+      PaintClient(dc);
+    } else {
+      PaintWindow(dc);
+      PaintControls(dc);
+    }
     return;
   }
   if (PaintsOwnWindow()) {
@@ -571,10 +575,7 @@ void TWinControl::HandlePaint(TMessage& message) {
     // from the change are left alone.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle_, &ps);
-    if (dc) {
-      if (CustomPaint()) PaintWindow(dc);
-      PaintControls(dc);
-    }
+    if (dc) PaintClient(dc);
     EndPaint(handle_, &ps);
     return;
   }
@@ -600,10 +601,15 @@ void TWinControl::HandlePrintClient(TMessage& message) {
   auto dc = reinterpret_cast<HDC>(message.WParam);
   if (!dc) return;
   if (PaintsOwnWindow()) {
-    if (CustomPaint()) PaintWindow(dc);
-  } else {
-    DefaultHandler(message);
+    PaintClient(dc);
+    return;
   }
+  DefaultHandler(message);
+  PaintControls(dc);
+}
+
+void TWinControl::PaintClient(HDC dc) {
+  if (CustomPaint()) PaintWindow(dc);
   PaintControls(dc);
 }
 

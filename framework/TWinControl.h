@@ -101,6 +101,11 @@ class TWinControl : public TControl {
   void BoundsChanged() override;
   void Loaded() override;
 
+  // Paints the client area of a window the framework paints itself: the
+  // control's own picture (PaintWindow, for CustomPaint controls) with its
+  // windowless children over it (PaintControls). Containers that put both
+  // on the screen their own way replace the whole.
+  virtual void PaintClient(HDC dc);
   // Paints the control's own picture (default: the window procedure's).
   virtual void PaintWindow(HDC dc);
   // Paints the windowless children over `dc` (client coordinates).

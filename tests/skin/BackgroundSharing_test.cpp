@@ -272,12 +272,14 @@ TEST_F(Sharing, CopyingACacheLeavesOutChildrenThatPaintOverIt) {
   TBitmap& cache = panel->SkinData.PrepareCache();
   FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
   TBitmap target(100, 60);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), false);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
+                    false);
   EXPECT_EQ(target.Canvas().Pixel(5, 5), 0x0000FF00u);
   EXPECT_EQ(target.Canvas().Pixel(15, 15), 0u) << "the child's rectangle is its own to paint";
   // A part of the cache to a part of the target.
   TBitmap part(50, 50);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(20, 20), part.Canvas().Handle(), Rect(0, 0, 30, 30), false);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(20, 20), part.Canvas().Handle(), Rect(0, 0, 30, 30), Point(-20, -20),
+                    false);
   EXPECT_EQ(part.Canvas().Pixel(29, 29), 0x0000FF00u);
   EXPECT_EQ(part.Canvas().Pixel(31, 31), 0u);
 }
