@@ -8,6 +8,7 @@
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Fills.h"
 #include "platform/windowing/WinMessages.h"
+#include "skin/KeptPicture.h"
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacEngineFlags.h"
@@ -122,7 +123,8 @@ void PaintWindowlessChildren(HDC target, TWinControl& container, TPoint shift) {
   for (TControl* child : children) area = Union(area, child->BoundsRect());
   area = Intersect(area, Rect(0, 0, container.ClientWidth(), container.ClientHeight()));
   if (area.IsEmpty()) return;
-  TBitmap picture(area.Width(), area.Height());
+  KeptPicture kept(area.Width(), area.Height());
+  TBitmap& picture = kept.Picture();
   HDC dc = picture.Canvas().Handle();
   SetViewportOrgEx(dc, -area.Left, -area.Top);
   FillUnderChildren(dc, children, background);
@@ -141,7 +143,7 @@ void PaintWindowlessChildren(HDC target, TWinControl& container, TPoint shift) {
     // A child that holds its painting marks its top-left pixel: it leaves
     // the target as it is.
     const int x = r.Left - area.Left, y = r.Top - area.Top;
-    if (x >= 0 && y >= 0 && x < pixels.width() && y < pixels.height() && pixels.pixel(x, y) == clFuchsia) continue;
+    if (x >= 0 && y >= 0 && x < area.Width() && y < area.Height() && pixels.pixel(x, y) == clFuchsia) continue;
     BitBlt(target, r.Left + shift.X, r.Top + shift.Y, r.Width(), r.Height(), dc, r.Left, r.Top, SRCCOPY);
   }
 }
