@@ -6,7 +6,9 @@
 #include "framework/TWinControl.h"
 #include "framework/graphics/TBitmap.h"
 #include "platform/graphics/BlockTransfer.h"
+#include "platform/graphics/DeviceContext.h"
 #include "platform/graphics/Fills.h"
+#include "platform/graphics/Region.h"
 #include "platform/windowing/WinMessages.h"
 #include "skin/KeptPicture.h"
 #include "skin/SharedBackground.h"
@@ -57,12 +59,18 @@ void CopyCacheToScreen(TControl& control, TsCommonData& skinData, TPoint source,
   const int level = SaveDC(target);
   IntersectClipRect(target, targetRect.Left, targetRect.Top, targetRect.Right, targetRect.Bottom);
   if (auto* container = dynamic_cast<TWinControl*>(&control)) {
+    // The children's rectangles are gathered first and left out at once:
+    // leaving them out one by one remakes the whole clip for each child.
+    Region covered;
     for (int i = 0; i < container->ControlCount(); ++i) {
       const TControl& child = *container->Controls(i);
       if (!PaintsOverParent(child)) continue;
       const TRect r = child.BoundsRect().Offset(clientOrigin.X, clientOrigin.Y);
-      ExcludeClipRect(target, r.Left, r.Top, r.Right, r.Bottom);
+      TPoint corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+      LPtoDP(target, corners);
+      covered = Region::combine(covered, Region(TRect{corners[0].X, corners[0].Y, corners[1].X, corners[1].Y}), RGN_OR);
     }
+    if (!covered.empty()) ExtSelectClipRgn(target, &covered, RGN_DIFF);
   }
   BitBlt(target, targetRect.Left, targetRect.Top, targetRect.Width(), targetRect.Height(), cache->Canvas().Handle(),
          source.X, source.Y, SRCCOPY);
