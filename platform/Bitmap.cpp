@@ -12,7 +12,7 @@ void Bitmap::resize(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   stride_ = ((static_cast<std::ptrdiff_t>(width_) * bytesPerPixel() + 3) / 4) * 4;
-  data_.assign(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_), 0);
+  data_.assignZeroed(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_));
   if (width_ == 0 || height_ == 0) {
     width_ = height_ = 0;
     stride_ = 0;

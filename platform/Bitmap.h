@@ -5,10 +5,8 @@
 // next, so bottom-up and top-down storage read alike.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
-
-#include "platform/CacheLineAllocator.h"
 #include "platform/Color.h"
+#include "platform/PixelBuffer.h"
 
 enum class PixelFormat : std::uint8_t { Bgr24, Bgrx32 };
 
@@ -67,5 +65,5 @@ class Bitmap {
   PixelFormat format_ = PixelFormat::Bgr24;
   bool bottomUp_ = false;
   std::ptrdiff_t stride_ = 0;
-  std::vector<std::uint8_t, CacheLineAllocator<std::uint8_t>> data_;
+  PixelBuffer data_;
 };

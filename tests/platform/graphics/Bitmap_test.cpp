@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(Bitmap, RowsAddressedAlikeForBothStorageOrders) {
   for (bool bottomUp : {false, true}) {
     Bitmap bmp(5, 3, PixelFormat::Bgr24, bottomUp);
@@ -27,4 +29,36 @@ TEST(Bitmap, FillResolvesSystemColoursAndOutsideAccessIsHarmless) {
   Bitmap empty(0, 7);
   EXPECT_TRUE(empty.empty());
   EXPECT_EQ(empty.start(), nullptr);
+}
+
+// A resize gives a black picture whether the storage grows, shrinks or keeps
+// its size; copies own their pixels and a moved-from bitmap holds none.
+TEST(Bitmap, ResizeClearsAndCopiesOwnTheirPixels) {
+  Bitmap big(10, 6);
+  big.fill(RGB(1, 2, 3));
+  big.resize(10, 6);
+  EXPECT_EQ(big.pixel(9, 5), RGB(0, 0, 0));
+  big.fill(RGB(4, 5, 6));
+  big.resize(3, 2);  // smaller: the old block is reused
+  EXPECT_EQ(big.pixel(2, 1), RGB(0, 0, 0));
+  big.fill(RGB(7, 8, 9));
+  big.resize(20, 20);
+  EXPECT_EQ(big.pixel(19, 19), RGB(0, 0, 0));
+
+  Bitmap original(4, 4, PixelFormat::Bgrx32);
+  original.setPixel(1, 1, RGB(10, 20, 30));
+  Bitmap copy = original;
+  copy.setPixel(1, 1, RGB(40, 50, 60));
+  EXPECT_EQ(original.pixel(1, 1), RGB(10, 20, 30));
+  EXPECT_EQ(copy.pixel(1, 1), RGB(40, 50, 60));
+
+  Bitmap small(1, 1);
+  small = original;  // assignment into a smaller block
+  EXPECT_TRUE(small == original);
+  big = small;  // and into a larger one
+  EXPECT_TRUE(big == original);
+
+  Bitmap moved = std::move(copy);
+  EXPECT_EQ(moved.pixel(1, 1), RGB(40, 50, 60));
+  EXPECT_EQ(copy.sizeInBytes(), 0u);  // NOLINT(bugprone-use-after-move): the moved-from state is the point
 }
