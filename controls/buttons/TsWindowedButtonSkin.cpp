@@ -7,7 +7,6 @@
 #include "paint/BorderMaskPainter.h"
 #include "paint/primitives/DisabledLook.h"
 #include "platform/controls/ControlMessages.h"
-#include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/CacheToScreen.h"
