@@ -13,6 +13,7 @@
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
 
@@ -105,18 +106,37 @@ void TsGroupBox::PaintCache() {
   UpdateCorners(skinData_, 0, bcBottomLeft | bcBottomRight);
 }
 
-void TsGroupBox::PaintWindow(HDC dc) {
+void TsGroupBox::PaintClient(HDC dc) {
   if (!skinData_.Skinned()) {
-    TGroupBox::PaintWindow(dc);
+    TGroupBox::PaintClient(dc);
     return;
   }
-  if (skinData_.Updating()) return;
-  if (skinData_.BackgroundChanged() || !skinData_.CacheBmp() || skinData_.CacheBmp()->Width() != Width() ||
-      skinData_.CacheBmp()->Height() != Height())
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  if (skinData_.RecheckUpdating()) return;
+  NotePartlyHidden();
+  // A repaint for a windowless child's animation frame leaves the box's
+  // own picture alone.
+  const TBitmap* cache = skinData_.CacheBmp();
+  const bool stale = skinData_.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height();
+  if (stale && !skinData_.Linked()) {
+    skinData_.BeginUpdate();
     PaintCache();
-  TBitmap* cache = skinData_.CacheBmp();
-  if (!cache) return;
-  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+    skinData_.EndUpdate();
+  }
+  ShowContainerCache(*this, skinData_, Point(0, 0), dc, Rect(0, 0, Width(), Height()));
+}
+
+void TsGroupBox::NotePartlyHidden() {
+  // Only a box that shows its parent's picture can show it cut.
+  TWinControl* parent = Parent();
+  if (!parent || skinData_.QueryTransparent() == 0) {
+    skinData_.SetPartlyHidden(false);
+    return;
+  }
+  const TRect client = parent->ClientRect();
+  skinData_.SetPartlyHidden(!client.Contains(Point(Left(), Top())) ||
+                            !client.Contains(Point(Left() + Width() - 1, Top() + Height() - 1)));
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& message) {
@@ -133,10 +153,6 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
       }
       return true;
     }
-    case SKC_CHILD_REPAINT:
-      skinData_.ResumePainting();
-      Invalidate();
-      return true;
     case SKC_QUERY_INVALID:
       message.Result = skinData_.BackgroundChanged() || skinData_.Updating() ? 1 : 0;
       return true;

@@ -36,11 +36,15 @@ class TsGroupBox : public TGroupBox {
 
  protected:
   bool CustomPaint() const override { return skinData_.Skinned(); }
-  void PaintWindow(HDC dc) override;
+  // Skinned: the road of one repaint (cache, windowless children, held
+  // child windows); otherwise the plain group box.
+  void PaintClient(HDC dc) override;
   void WndProc(TMessage& message) override;
 
  private:
   bool HandleSkinCommand(TMessage& message);
+  // Whether the box shows its parent's picture cut at the parent's edge.
+  void NotePartlyHidden();
 
   TsCommonData skinData_{this, false, kControlKind};
   TsCaptionLayoutPos captionLayout_ = clTopLeft;

@@ -254,8 +254,7 @@ void TsSpeedButton::Paint() {
   if (skinData.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height()) PrepareCache();
   cache = skinData.CacheBmp();
   if (!cache) return;
-  UpdateCorners(skinData, 0);
-  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+  CopyCacheToScreen(*this, skinData, Point(0, 0), dc, Rect(0, 0, cache->Width(), cache->Height()), Point(0, 0), true);
 }
 
 void TsSpeedButton::Animate(TacAnimatEvent event, bool halve) {

@@ -7,14 +7,15 @@
 #include "paint/BorderMaskPainter.h"
 #include "paint/primitives/DisabledLook.h"
 #include "platform/controls/ControlMessages.h"
-#include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"
@@ -148,29 +149,63 @@ void TsWindowedButtonSkin::ApplyRegion() {
   SetWindowRgn(button_.Handle(), &*region_, regionApplied_ ? FALSE : TRUE);
   regionApplied_ = true;
   region_.reset();
+  UncoverShrunkStrips();
+  shownBounds_ = button_.BoundsRect();
+}
+
+void TsWindowedButtonSkin::UncoverShrunkStrips() {
+  // A parent that keeps no picture of its own is not repainted from one:
+  // the strips the button no longer covers are asked for again.
+  TWinControl* parent = button_.Parent();
+  const TRect now = button_.BoundsRect();
+  if (!parent || !parent->HandleAllocated() || shownBounds_.IsEmpty()) return;
+  if ((SendSkinCommand(parent, SKC_CACHE_MODE) & pmNoOwnCache) == 0) return;
+  const TRect right = Rect(std::max(now.Right, shownBounds_.Left), shownBounds_.Top, shownBounds_.Right, shownBounds_.Bottom);
+  const TRect below = Rect(shownBounds_.Left, std::max(now.Bottom, shownBounds_.Top), shownBounds_.Right, shownBounds_.Bottom);
+  for (const TRect& strip : {right, below})
+    if (!strip.IsEmpty()) InvalidateRect(parent->Handle(), &strip, TRUE);
+}
+
+bool TsWindowedButtonSkin::InsideParent() const {
+  const TWinControl* parent = button_.Parent();
+  if (!parent) return true;
+  const TRect client = parent->ClientRect();
+  return Intersect(client, button_.BoundsRect()) == button_.BoundsRect();
 }
 
 void TsWindowedButtonSkin::Paint(HDC given) {
-  TsCommonData& skinData = settings_.SkinData();
   const HWND window = button_.Handle();
   PAINTSTRUCT ps{};
   HDC dc = given ? given : BeginPaint(window, &ps);
-  // While the button rebuilds its picture it shows nothing new.
-  if (dc && !skinData.Updating()) {
-    // A running fade shows its own frames from the cache it prepared; a
-    // picture marked stale meanwhile is rebuilt once the fade is over.
-    if (!fade_) {
-      if (regionRebuild_ || cachedEnabled_ != LooksEnabled()) skinData.MarkCacheStale();
-      if (skinData.BackgroundChanged() || !skinData.CacheBmp() || skinData.CacheBmp()->Width() != button_.Width() ||
-          skinData.CacheBmp()->Height() != button_.Height())
-        PrepareCache();
-    }
-    if (regionRebuild_) {
-      ApplyRegion();
-      regionRebuild_ = false;
-    }
-    if (TBitmap* cache = skinData.CacheBmp())
-      BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
-  }
+  if (dc) PaintOn(dc);
   if (!given) EndPaint(window, &ps);
+}
+
+void TsWindowedButtonSkin::PaintOn(HDC dc) {
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  TsCommonData& skinData = settings_.SkinData();
+  // While the button or the picture under it is rebuilt, it shows nothing new.
+  if (skinData.RecheckUpdating()) return;
+  // A running fade shows its own frames from the cache it prepared; a
+  // picture marked stale meanwhile is rebuilt once the fade is over.
+  if (!fade_) {
+    if (regionRebuild_ || cachedEnabled_ != LooksEnabled()) skinData.MarkCacheStale();
+    skinData.SetPartlyHidden(!InsideParent());
+    const TBitmap* cache = skinData.CacheBmp();
+    if (skinData.BackgroundChanged() || !cache || cache->Width() != button_.Width() ||
+        cache->Height() != button_.Height())
+      PrepareCache();
+  }
+  // The corners need no repair of their own here: a region rebuild rebuilds
+  // the cache, whose border pieces are painted over what lies under the
+  // button now (a fade's picture was made so when it started). Repairing
+  // them again would blend their translucent pixels twice.
+  if (regionRebuild_) {
+    ApplyRegion();
+    regionRebuild_ = false;
+  }
+  if (TBitmap* cache = skinData.CacheBmp())
+    CopyCacheToScreen(button_, skinData, Point(0, 0), dc, Rect(0, 0, cache->Width(), cache->Height()), Point(0, 0),
+                      false);
 }

@@ -86,8 +86,15 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   void StateChanged(TacAnimatEvent event, bool halve);
   void RepaintNow();
 
+  // The window's paint (given: a paint or print into that context).
   void Paint(HDC given);
+  void PaintOn(HDC dc);
   void ApplyRegion();
+  // After the button shrank: the strips it left on a parent without a
+  // picture of its own are painted again.
+  void UncoverShrunkStrips();
+  // The button lies wholly inside its parent's client area.
+  bool InsideParent() const;
   void SetOwnerDrawn(bool ownerDrawn);
   void DropRegion();
 
@@ -97,6 +104,7 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   std::optional<Region> region_;
   bool regionRebuild_ = true;
   bool regionApplied_ = false;
+  TRect shownBounds_{};  // where the button was when its region was last applied
   bool cachedEnabled_ = true;  // what the cached picture was made with
   bool mousePressed_ = false;
   bool hintsSwitchedOff_ = false;

@@ -11,6 +11,7 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsCommonData.h"
 
 bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMethod& inherited) {
@@ -51,6 +52,9 @@ bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMet
       // The cache covers the whole window.
       message.Result = 1;
       return true;
+    case WM_UPDATEUISTATE:
+      // Keyboard cues change nothing of the skinned picture.
+      return CommonHandler(message);
     case WM_ENABLE:
       return true;
     case WM_MOVE:
@@ -207,7 +211,12 @@ bool TsWindowedButtonSkin::FocusLeft(TMessage& message, const TWndMethod& inheri
   if (button_.IsDestroying()) return true;
   StopFade(fade_);
   CommonHandler(message);
-  if (!Inherited(message, inherited)) return true;
+  // What the plain handling asks to repaint waits for the unfocused look.
+  const HWND window = button_.Handle();
+  SendMessage(window, WM_SETREDRAW, FALSE, 0);
+  const bool alive = Inherited(message, inherited);
+  if (IsWindow(window)) SendMessage(window, WM_SETREDRAW, TRUE, 0);
+  if (!alive) return true;
   SkinState().FocusChanged(false);
   regionRebuild_ = true;
   SkinState().Invalidate();
@@ -287,7 +296,8 @@ void TsWindowedButtonSkin::FollowSkinBroadcast(TMessage& message) {
       SetOwnerDrawn(IsSkinned());
       if (!IsSkinned()) DropRegion();
       regionRebuild_ = true;
-      button_.Invalidate();
+      // A window painted into one picture right now shows the change there.
+      if (!TacEngineFlags::BulkPaintTarget) button_.Invalidate();
       return;
   }
 }

@@ -11,8 +11,10 @@
 #include "platform/graphics/Gdi.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SkinCommands.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsSkinManager.h"
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
@@ -161,17 +163,25 @@ void TsSkinProvider::PaintNonClient() {
   ReleaseDC(window, dc);
 }
 
-void TsSkinProvider::PaintClientBackground(HDC dc) {
-  PrepareFrame();
-  TBitmap* cache = FramePicture();
-  if (!cache || cache->Width() == 0) {
-    RECT client{};
-    GetClientRect(form_->Handle(), &client);
-    FillRect(dc, client, form_->Color());
+void TsSkinProvider::PaintClient(TMessage& message) {
+  if (message.WParam) {
+    ShowClient(reinterpret_cast<HDC>(message.WParam));
     return;
   }
-  const TPoint offset = TacFrameMetrics::ClientOffset(*form_);
+  const HWND window = form_->Handle();
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (dc) ShowClient(dc);
+  EndPaint(window, &ps);
+}
+
+void TsSkinProvider::ShowClient(HDC dc) {
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  PrepareFrame();
   RECT client{};
   GetClientRect(form_->Handle(), &client);
-  BitBlt(dc, 0, 0, client.Width(), client.Height(), cache->Canvas().Handle(), offset.X, offset.Y, SRCCOPY);
+  TBitmap* cache = FramePicture();
+  if (!cache || cache->Width() == 0) FillRect(dc, client, form_->Color());
+  ShowContainerCache(*form_, *skinData_, TacFrameMetrics::ClientOffset(*form_), dc, client);
 }
