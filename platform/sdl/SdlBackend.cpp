@@ -103,7 +103,12 @@ std::unique_ptr<SdlBackend> SdlBackend::create(SIZE mustFit) {
   X11ErrorLog::install();
   SDL_StartTextInput();
   std::unique_ptr<SdlBackend> backend(new SdlBackend());
-  backend->scale_ = DeviceScaleChoice::Choose(readDesktopDensity(), mustFit);
+  // The skinned painting above platform/ still walks bitmap rows in logical
+  // pixels and is exact at scale 1 only: until it maps its own rectangles,
+  // only the program's own TRAINER_SCALE (the «Крупно» action, the tests)
+  // enlarges, so that a HiDPI desktop does not get broken pictures unasked.
+  const DeviceScaleChoice::DesktopDensity desktop = readDesktopDensity();
+  backend->scale_ = desktop.trainerScale ? DeviceScaleChoice::Choose(desktop, mustFit) : DeviceScale::kMin;
   DeviceScale::SetCurrent(backend->scale_);
   return backend;
 }
