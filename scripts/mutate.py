@@ -47,7 +47,8 @@ def parse_args(argv):
     p.add_argument("--only", action="append", metavar="KEY",
                    help="try this fault: FILE:LINE[:COL][:'BEFORE'->'AFTER'] (repeatable)")
     p.add_argument("--list", action="store_true", help="print the faults without trying them")
-    p.add_argument("--build-dir", default=os.path.join(REPO, "build"), help="existing Ninja build (default build)")
+    p.add_argument("--build-dir", default=os.path.join(REPO, "build-probe"),
+                   help="existing Ninja build with one object per file (default build-probe)")
     p.add_argument("--jobs", type=int, default=2, help="ninja jobs (default 2)")
     p.add_argument("--timeout", type=float, default=0,
                    help="seconds a test program may run (default five times its clean run, at least 30)")

@@ -67,9 +67,26 @@ def _gtest_programs(build_dir):
     return sorted(set(found))
 
 
+_UNITY_ON = re.compile(r"^TRAINER_UNITY_BUILD:BOOL=(ON|TRUE|1|YES)$", re.M | re.I)
+
+
+def compiles_in_batches(build_dir):
+    """True for a build that compiles the libraries' files in batches: a
+    fault in one file would then rebuild and be judged by its whole batch."""
+    cache = os.path.join(build_dir, "CMakeCache.txt")
+    if not os.path.exists(cache):
+        return False
+    with open(cache, encoding="utf-8", errors="replace") as f:
+        return _UNITY_ON.search(f.read()) is not None
+
+
 def find_test_programs(build_dir):
     if not os.path.exists(os.path.join(build_dir, "build.ninja")):
         raise BuildError(f"{build_dir} holds no Ninja build: configure and build it first")
+    if compiles_in_batches(build_dir):
+        raise BuildError(f"{build_dir} compiles the libraries in batches of files; the probe needs one object per "
+                         f"file: cmake -S . -B build-probe -G Ninja -DTRAINER_UNITY_BUILD=OFF, build it, and pass "
+                         f"--build-dir build-probe")
     programs = []
     for exe, workdir in _gtest_programs(build_dir):
         target = os.path.relpath(exe, build_dir)

@@ -13,7 +13,7 @@ import textwrap
 import time
 import unittest
 
-from mutate_probe.buildgraph import TestProgram
+from mutate_probe.buildgraph import BuildError, TestProgram, compiles_in_batches, find_test_programs
 from mutate_probe.faults import find_faults
 from mutate_probe.guard import SourceGuard
 from mutate_probe.probe import Probe
@@ -140,6 +140,18 @@ class ToyTreeTest(unittest.TestCase):
 
     def source(self):
         return read(self.src)
+
+
+class BatchedBuildTest(ToyTreeTest):
+    def test_a_build_compiling_files_in_batches_is_refused(self):
+        cache = os.path.join(self.build, "CMakeCache.txt")
+        with open(cache, "w") as f:
+            f.write("TRAINER_UNITY_BUILD:BOOL=OFF\n")
+        self.assertFalse(compiles_in_batches(self.build))
+        with open(cache, "w") as f:
+            f.write("TRAINER_UNITY_BUILD:BOOL=ON\n")
+        with self.assertRaisesRegex(BuildError, "TRAINER_UNITY_BUILD=OFF"):
+            find_test_programs(self.build)
 
 
 class VerdictTest(ToyTreeTest):
