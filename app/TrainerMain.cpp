@@ -3,4 +3,4 @@
 #include "app/TubeWindowSize.h"
 #include "platform/sdl/SdlBackend.h"
 
-int main() { return RunTrainer(SdlBackend::create(TubeWindowSize())); }
+int main() { return RunTrainer(SdlBackend::create(&TubeWindowSize)); }

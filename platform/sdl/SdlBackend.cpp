@@ -85,7 +85,7 @@ DeviceScaleChoice::DesktopDensity readDesktopDensity() {
 
 }  // namespace
 
-std::unique_ptr<SdlBackend> SdlBackend::create(SIZE mustFit) {
+std::unique_ptr<SdlBackend> SdlBackend::create(SizeQuery mustFit) {
   // Termination signals keep their default meaning instead of turning into
   // SDL_QUIT events the program would not act on.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -105,10 +105,10 @@ std::unique_ptr<SdlBackend> SdlBackend::create(SIZE mustFit) {
   std::unique_ptr<SdlBackend> backend(new SdlBackend());
   // The skinned painting above platform/ still walks bitmap rows in logical
   // pixels and is exact at scale 1 only: until it maps its own rectangles,
-  // only the program's own TRAINER_SCALE (the «Крупно» action, the tests)
+  // only the program's own TRAINER_SCALE (for trying it, and the tests)
   // enlarges, so that a HiDPI desktop does not get broken pictures unasked.
-  const DeviceScaleChoice::DesktopDensity desktop = readDesktopDensity();
-  backend->scale_ = desktop.trainerScale ? DeviceScaleChoice::Choose(desktop, mustFit) : DeviceScale::kMin;
+  if (std::getenv("TRAINER_SCALE"))
+    backend->scale_ = DeviceScaleChoice::Choose(readDesktopDensity(), mustFit ? mustFit() : SIZE{});
   DeviceScale::SetCurrent(backend->scale_);
   return backend;
 }

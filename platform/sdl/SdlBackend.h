@@ -18,9 +18,11 @@ class SdlBackend : public Backend {
  public:
   // Null (with the reason on stderr) when there is no display to open.
   // Chooses the program's device scale from the desktop (DeviceScaleChoice.h)
-  // so that a window of `mustFit` logical pixels fits the screen, and sets
-  // it before any window exists.
-  static std::unique_ptr<SdlBackend> create(SIZE mustFit = {});
+  // so that a window of the size `mustFit` answers fits the screen, and sets
+  // it before any window exists. `mustFit` is asked only when a scale other
+  // than 1 is wanted, so that a start at 1 spends nothing on it.
+  using SizeQuery = SIZE (*)();
+  static std::unique_ptr<SdlBackend> create(SizeQuery mustFit = nullptr);
   ~SdlBackend() override;
 
   NativeWindow createWindow(HWND hwnd, const RECT& screenRect, DWORD style, DWORD exStyle) override;
