@@ -108,6 +108,14 @@ TEST(ScaledDrawing, FillsFramesEdgesAndRegionsAreTheDoubledPicture) {
     SelectClipRgn(dc, nullptr);
     Rectangle(dc, 46, 20, 56, 34);
     DrawFocusRect(dc, TRect{2, 32, 22, 37});
+    // Lines along the axes end where the end point's logical pixel begins.
+    SelectObject(dc, CreatePen(PS_SOLID, 1, clMaroon));
+    MoveToEx(dc, 33, 2, nullptr);
+    LineTo(dc, 52, 2);
+    LineTo(dc, 52, 12);
+    SelectObject(dc, CreatePen(PS_SOLID, 3, clOlive));
+    MoveToEx(dc, 4, 38, nullptr);
+    LineTo(dc, 40, 38);
   });
   EXPECT_TRUE(big == Enlarged(small, 2));
 }
