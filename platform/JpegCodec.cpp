@@ -77,8 +77,8 @@ bool readPixels(jpeg_decompress_struct& info, ErrorManager& errors, Bitmap& bmp,
 
 bool writePixels(jpeg_compress_struct& info, ErrorManager& errors, const Bitmap& bmp, int quality) {
   if (setjmp(errors.jump)) return false;
-  info.image_width = static_cast<JDIMENSION>(bmp.width());
-  info.image_height = static_cast<JDIMENSION>(bmp.height());
+  info.image_width = static_cast<JDIMENSION>(bmp.deviceWidth());
+  info.image_height = static_cast<JDIMENSION>(bmp.deviceHeight());
   info.input_components = bmp.bytesPerPixel();
   info.in_color_space = bmp.bytesPerPixel() == 3 ? JCS_EXT_BGR : JCS_EXT_BGRX;
   jpeg_set_defaults(&info);
@@ -113,7 +113,7 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
       errors.message = "image too large";
       ok = false;
     } else {
-      bmp = Bitmap(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+      bmp = Bitmap::AtScale(1, static_cast<int>(info.image_width), static_cast<int>(info.image_height));
       if (info.out_color_space == JCS_CMYK) cmykRow.resize(std::size_t{info.image_width} * 4);
       ok = readPixels(info, errors, bmp, cmykRow.empty() ? nullptr : cmykRow.data());
     }
