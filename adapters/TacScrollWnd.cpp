@@ -305,6 +305,8 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return CallPrevious(msg, wParam, lParam);
     case WM_MOUSEMOVE: return MouseMove(msg, wParam, lParam);
     case WM_LBUTTONUP: return Release(msg, wParam, lParam);
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE: return CaptureLost(msg, wParam, lParam);
     case WM_TIMER: return Timer(msg, wParam, lParam);
     case WM_STYLECHANGED:
       if (styleGuard_) return 0;

@@ -51,6 +51,11 @@ void TsGroupBox::Loaded() {
   skinData_.Loaded();
 }
 
+void TsGroupBox::AdjustClientRect(TRect& rect) const {
+  TGroupBox::AdjustClientRect(rect);
+  rect.Top += captionYOffset_;
+}
+
 void TsGroupBox::SetCaptionLayout(TsCaptionLayoutPos layout) {
   if (StoreChanged(captionLayout_, layout) && !Caption().empty() && !IsLoading()) skinData_.Invalidate();
 }
@@ -156,8 +161,49 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
     case SKC_QUERY_INVALID:
       message.Result = skinData_.BackgroundChanged() || skinData_.Updating() ? 1 : 0;
       return true;
+    case SKC_GET_BACKGROUND:
+      return LendOwnPicture(message);
     default:
       return false;
+  }
+}
+
+bool TsGroupBox::LendOwnPicture(TMessage& message) {
+  auto* request = reinterpret_cast<TsBackgroundRequest*>(message.LParam);
+  if (captionSkin_.empty() || !request || !HandleAllocated() || !skinData_.Skinned()) return false;
+  TBitmap* cache = skinData_.CacheBmp();
+  if (skinData_.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height()) {
+    PaintCache();
+    cache = skinData_.CacheBmp();
+  }
+  if (!cache || cache->Width() <= 0 || cache->Height() <= 0) return false;
+  request->BgKind = bgBitmap;
+  if (request->DrawNow) {
+    BitBlt(request->TargetDC, request->BgRect.Left, request->BgRect.Top, request->BgRect.Width(),
+           request->BgRect.Height(), cache->Canvas().Handle(), request->BgX, request->BgY, SRCCOPY);
+  } else {
+    request->BgBmp = &cache->Pixels();
+    request->BgX = 0;
+    request->BgY = 0;
+  }
+  message.Result = 0;
+  return true;
+}
+
+void TsGroupBox::MarkMovedBackground(const TMessage& message) {
+  switch (message.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZE:
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+      skinData_.MarkCacheStale();
+      return;
+    case WM_MOVE:
+      // A box that shows its parent's picture shows another part of it.
+      if (skinData_.QueryTransparent() != 0) skinData_.MarkCacheStale();
+      return;
+    default:
+      return;
   }
 }
 
@@ -170,8 +216,7 @@ void TsGroupBox::WndProc(TMessage& message) {
       return;
     }
     if (skinData_.ProcessMessage(message)) return;
-    if (message.Msg == WM_SIZE || message.Msg == CM_VISIBLECHANGED || message.Msg == CM_ENABLEDCHANGED)
-      skinData_.MarkCacheStale();
+    MarkMovedBackground(message);
   }
   if (message.Msg == WM_SETTEXT || message.Msg == CM_FONTCHANGED) skinData_.Invalidate();
   TGroupBox::WndProc(message);

@@ -522,6 +522,7 @@ void TWinControl::AnswerChildColor(TMessage& message) {
 bool TWinControl::HandleFrameworkNotice(TMessage& message) {
   switch (message.Msg) {
     case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
       Broadcast(message);
       return true;
     case CM_VISIBLECHANGED:

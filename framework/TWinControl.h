@@ -84,6 +84,10 @@ class TWinControl : public TControl {
   void SetText(const std::string& text) override;
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
+  // Narrows `rect` (the client rectangle) to the area the control's
+  // children are laid out in, without what the control draws there itself
+  // (a skinned group box's caption offset). Nothing by default.
+  virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -170,6 +170,11 @@ class TsCommonData : public TPersistent {
   void EndUpdate();
   // Focused, or under the mouse (for kinds with a hot look).
   bool ControlIsActive() const;
+  // The owner control and every container it lies in are enabled. Inside a
+  // disabled panel (the replay disables the control panel) a control cannot
+  // be used, so every skinned button there looks disabled and fades nothing.
+  // A form frame always can.
+  bool OwnerLooksEnabled() const;
   // The common handler every skinned control calls first; answers whether
   // it consumed the message (message.Result then holds the answer).
   bool ProcessMessage(TMessage& message);

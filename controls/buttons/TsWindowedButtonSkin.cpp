@@ -49,11 +49,7 @@ TsWindowedButtonSkin::~TsWindowedButtonSkin() {
   StopFade(fade_);
 }
 
-bool TsWindowedButtonSkin::LooksEnabled() const {
-  for (const TControl* c = &button_; c; c = c->Parent())
-    if (!c->Enabled()) return false;
-  return true;
-}
+bool TsWindowedButtonSkin::LooksEnabled() const { return settings_.SkinData().OwnerLooksEnabled(); }
 
 bool TsWindowedButtonSkin::IsSkinned() const { return settings_.SkinData().Skinned(); }
 
@@ -75,7 +71,9 @@ int TsWindowedButtonSkin::StateIndex() const {
   }
   // A press dragged off the button shows it raised until the mouse returns.
   if (pushed && (skinData.MouseAbove() || !mousePressed_)) return 2;
-  if (type == BS_DEFPUSHBUTTON || skinData.ControlIsActive() || (Designing() && button.Default())) return 1;
+  if (button.DefaultFlag() || type == BS_DEFPUSHBUTTON || skinData.ControlIsActive() ||
+      (Designing() && button.Default()))
+    return 1;
   return 0;
 }
 
@@ -86,9 +84,31 @@ void TsWindowedButtonSkin::AdjustCreateParams(TCreateParams& params) const {
 void TsWindowedButtonSkin::SetOwnerDrawn(bool ownerDrawn) {
   if (!button_.HandleAllocated()) return;
   const HWND window = button_.Handle();
-  const DWORD type = ownerDrawn ? BS_OWNERDRAW : button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  const DWORD type = ownerDrawn ? BS_OWNERDRAW : button_.DefaultFlag() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   const auto style = static_cast<DWORD>(GetWindowLongPtr(window, GWL_STYLE));
   SetWindowLongPtr(window, GWL_STYLE, static_cast<LONG_PTR>((style & ~BS_TYPEMASK) | type));
+}
+
+bool TsWindowedButtonSkin::ShowDefaultFlag() {
+  if (!IsSkinned() || Designing() || !button_.HandleAllocated()) return false;
+  // The owner-drawn window keeps its style: the flag shows as the hot state.
+  if (button_.DefaultFlag() != shownDefaultFlag_) {
+    shownDefaultFlag_ = button_.DefaultFlag();
+    InvalidateUnlessAStateChangeShowsIt();
+  }
+  return true;
+}
+
+void TsWindowedButtonSkin::InvalidateUnlessAStateChangeShowsIt() {
+  TsCommonData& skinData = settings_.SkinData();
+  // A running fade brings the new picture with its last frame, and a press
+  // taking the focus fades from the picture shown now: a repaint before it
+  // would show its last picture ahead of its first frames.
+  if (fade_ || (mousePressed_ && !Down())) {
+    skinData.MarkCacheStale();
+    return;
+  }
+  skinData.Invalidate();
 }
 
 void TsWindowedButtonSkin::DropRegion() {

@@ -22,10 +22,11 @@ bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMet
   const bool ready = !Designing() && LooksEnabled();
   switch (message.Msg) {
     case CM_MOUSEENTER:
-      if (!ready || SkinState().MouseAbove()) return false;
+      if (!ready) return PointerCrossedUnusable(message, inherited);
+      if (SkinState().MouseAbove()) return false;
       return MouseEntered(message, inherited);
     case CM_MOUSELEAVE:
-      if (!ready) return false;
+      if (!ready) return PointerCrossedUnusable(message, inherited);
       return MouseLeft(message, inherited);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -121,6 +122,15 @@ bool TsWindowedButtonSkin::MouseLeft(TMessage& message, const TWndMethod& inheri
   return true;
 }
 
+bool TsWindowedButtonSkin::PointerCrossedUnusable(TMessage& message, const TWndMethod& inherited) {
+  // The common handler keeps the mouse-above mark true to the pointer even
+  // while the panel is disabled: a button left during a replay is normal
+  // again after it, and the next hover fades as usual.
+  CommonHandler(message);
+  Inherited(message, inherited);
+  return true;
+}
+
 void TsWindowedButtonSkin::MouseDown(TMessage& message, const TWndMethod& inherited) {
   SkinState().ResumePainting();
   // The press shows the button's own picture, not a hint over it.
@@ -136,6 +146,9 @@ void TsWindowedButtonSkin::MouseDown(TMessage& message, const TWndMethod& inheri
   if (!Inherited(message, inherited)) return;
   if (!Down()) {
     regionRebuild_ = true;
+    // The focus the plain handling gave marked the picture stale, yet the
+    // hot picture shown until now is where the press fades from.
+    SkinState().AllowFadeFromCache();
     StateChanged(aeMouseDown, true);
   }
 }
@@ -202,8 +215,7 @@ bool TsWindowedButtonSkin::Resized(TMessage& message, const TWndMethod& inherite
 
 bool TsWindowedButtonSkin::FocusEntered(TMessage& message, const TWndMethod& inherited) {
   CommonHandler(message);
-  // A running fade brings the new picture itself.
-  if (Inherited(message, inherited) && !fade_) SkinState().Invalidate();
+  if (Inherited(message, inherited)) InvalidateUnlessAStateChangeShowsIt();
   return true;
 }
 

@@ -524,7 +524,10 @@ std::string SdlBackend::clipboardText() {
 
 void SdlBackend::setClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
 
-void SdlBackend::openUrl(const std::string& url) {
+void SdlBackend::openUrl(const std::string& url, int showCommand, HWND owner) {
+  // xdg-open takes no show command and no owner: the handler opens its
+  // window as the desktop likes.
+  (void)showCommand, (void)owner;
   // Only web and mail links are handed to the desktop, as one argument and
   // never through a shell.
   const bool allowed = url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0 || url.rfind("mailto:", 0) == 0;

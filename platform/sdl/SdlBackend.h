@@ -41,7 +41,7 @@ class SdlBackend : public Backend {
   void setCursor(int cursorId) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& utf8) override;
-  void openUrl(const std::string& url) override;
+  void openUrl(const std::string& url, int showCommand, HWND owner) override;
   bool composesTranslucentWindows() override;
   Bitmap readScreen(const RECT& screenRect) override;
 

@@ -65,7 +65,10 @@ class Backend {
   virtual void setCursor(int cursorId) = 0;
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& utf8) = 0;
-  virtual void openUrl(const std::string& url) = 0;
+  // Hands a link to the desktop's handler, which shows its window by the
+  // show command (SW_...) as far as the desktop lets it; `owner` is the
+  // program's window asking.
+  virtual void openUrl(const std::string& url, int showCommand, HWND owner) = 0;
   // True where the desktop shows the per-pixel alpha of layered windows
   // (a compositor runs); where it does not, callers draw over a capture.
   virtual bool composesTranslucentWindows() { return true; }
