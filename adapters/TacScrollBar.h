@@ -2,6 +2,7 @@
 // One scroll bar of a window skinned by a scroll-window adapter: which bar
 // it is, whether the window's style and room show it, the platform's scroll
 // information as last read, and the size settings that decide its look.
+#include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinTypes.h"
 
 class TacScrollWnd;
@@ -16,6 +17,9 @@ constexpr int kPortionSecondArrow = 1;
 constexpr int kPortionTrackBefore = 2;
 constexpr int kPortionTrackAfter = 3;
 constexpr int kPortionThumb = 5;
+
+// A non-client hit-test code on one of the window's own scroll bars.
+inline bool IsScrollBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 
 struct TacScrollBar {
   int Kind = kBarHorizontal;

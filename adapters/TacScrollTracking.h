@@ -22,6 +22,7 @@ struct TacScrollTracking {
   TRect HoverRect;                // the hovered bar, screen coordinates
   UINT_PTR HoverTimer = 0;
   // ---- press
+  HWND PressWindow = nullptr;  // the window whose bar is held
   UINT PressMessage = 0;  // WM_HSCROLL or WM_VSCROLL
   int PressedKind = -1;
   int PressedPortion = kPortionNone;
@@ -35,6 +36,7 @@ struct TacScrollTracking {
   int LastPositionSent = 0;
 
   void ResetPress() {
+    PressWindow = nullptr;
     PressedPortion = kPortionNone;
     PressedUnderPointer = kPortionNone;
     RepeatTimer = 0;

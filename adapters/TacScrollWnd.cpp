@@ -29,8 +29,6 @@ int DefaultArrowLength() {
 int DefaultThickness(int kind) {
   return kind == kBarHorizontal ? GetSystemMetrics(SM_CYHSCROLL) : GetSystemMetrics(SM_CXVSCROLL);
 }
-
-bool IsBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 }  // namespace
 
 LRESULT ScrollAdapterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -303,10 +301,12 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: return Press(msg, wParam, lParam);
     case WM_NCMOUSEMOVE:
-      if (IsBarHit(wParam)) HoverStart(static_cast<int>(wParam));
+      if (IsScrollBarHit(wParam)) HoverStart(static_cast<int>(wParam));
       return CallPrevious(msg, wParam, lParam);
     case WM_MOUSEMOVE: return MouseMove(msg, wParam, lParam);
     case WM_LBUTTONUP: return Release(msg, wParam, lParam);
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE: return CaptureLost(msg, wParam, lParam);
     case WM_TIMER: return Timer(msg, wParam, lParam);
     case WM_STYLECHANGED:
       if (styleGuard_) return 0;
@@ -323,7 +323,7 @@ LRESULT TacScrollWnd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONDOWN:
     case WM_NCMBUTTONUP:
-      if (IsBarHit(wParam)) return 0;
+      if (IsScrollBarHit(wParam)) return 0;
       return CallPrevious(msg, wParam, lParam);
     case WM_UPDATEUISTATE: return 0;
     // After these the bars may have moved.

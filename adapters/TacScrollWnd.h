@@ -107,6 +107,12 @@ class TacScrollWnd {
   LRESULT MouseMove(UINT msg, WPARAM wParam, LPARAM lParam);
   void DragThumb(TPoint inWindow);
   LRESULT Release(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The window lost the mouse capture (hidden, disabled, another window took
+  // it) or was told to cancel its mode: a press of this window ends there.
+  LRESULT CaptureLost(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Ends the press as a release does: capture, repeat, the thumb position
+  // and end-scroll notifications, the bar painted unpressed.
+  void EndPress();
   LRESULT Timer(UINT msg, WPARAM wParam, LPARAM lParam);
   void HoverStart(int hitCode);
   LRESULT HandleSkinCommand(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -125,6 +131,7 @@ class TacScrollWnd {
   bool thumbTracking_ = false;
   bool styleGuard_ = false;
   bool sending_ = false;
+  bool endingPress_ = false;  // the capture released while ending a press is no loss
   bool detached_ = false;
   bool subclassed_ = false;
   TWinControl* control_ = nullptr;  // the control whose handler was taken over

@@ -10,7 +10,6 @@
 
 namespace {
 UINT ScrollMessageOf(int kind) { return kind == kBarHorizontal ? WM_HSCROLL : WM_VSCROLL; }
-bool IsBarHit(WPARAM hit) { return hit == HTHSCROLL || hit == HTVSCROLL; }
 }  // namespace
 
 void TacScrollWnd::SendScroll(UINT scrollMessage, int code, int position) {
@@ -47,10 +46,11 @@ void TacScrollWnd::HoverStart(int hitCode) {
 }
 
 LRESULT TacScrollWnd::Press(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!IsBarHit(wParam)) return CallPrevious(msg, wParam, lParam);
+  if (!IsScrollBarHit(wParam)) return CallPrevious(msg, wParam, lParam);
   TacScrollTracking& t = ScrollTracking();
   t.HoverWindow = hwnd_;
   const int kind = wParam == HTHSCROLL ? kBarHorizontal : kBarVertical;
+  t.PressWindow = hwnd_;
   t.PressMessage = ScrollMessageOf(kind);
   t.PressedKind = kind;
   const TPoint p = WindowPointFromScreen(lParam);
@@ -147,10 +147,34 @@ void TacScrollWnd::DragThumb(TPoint p) {
 }
 
 LRESULT TacScrollWnd::Release(UINT msg, WPARAM wParam, LPARAM lParam) {
-  TacScrollTracking& t = ScrollTracking();
-  if (t.PressedPortion == kPortionNone) return CallPrevious(msg, wParam, lParam);
+  if (ScrollTracking().PressedPortion == kPortionNone) return CallPrevious(msg, wParam, lParam);
   const std::shared_ptr<bool> alive = alive_;
-  if (GetCapture() == hwnd_) ReleaseCapture();
+  EndPress();
+  if (!*alive) return 0;
+  return IsWindow(hwnd_) ? CallPrevious(msg, wParam, lParam) : 0;
+}
+
+LRESULT TacScrollWnd::CaptureLost(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const TacScrollTracking& t = ScrollTracking();
+  // Without the capture no release comes back here: the repeat would go on
+  // for good and the held bar would swallow the window's other timers.
+  if (!endingPress_ && t.PressedPortion != kPortionNone && t.PressWindow == hwnd_) {
+    const std::shared_ptr<bool> alive = alive_;
+    EndPress();
+    if (!*alive) return 0;
+  }
+  return IsWindow(hwnd_) ? CallPrevious(msg, wParam, lParam) : 0;
+}
+
+void TacScrollWnd::EndPress() {
+  TacScrollTracking& t = ScrollTracking();
+  const std::shared_ptr<bool> alive = alive_;
+  if (GetCapture() == hwnd_) {
+    endingPress_ = true;
+    ReleaseCapture();
+    if (!*alive) return;
+    endingPress_ = false;
+  }
   const int kind = t.PressedKind;
   int endPosition = 0;
   sending_ = true;
@@ -169,7 +193,7 @@ LRESULT TacScrollWnd::Release(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (*alive && IsWindow(hwnd_)) SendScroll(t.PressMessage, SB_ENDSCROLL, endPosition);
   if (!*alive) {
     ScrollTracking().ResetPress();
-    return 0;
+    return;
   }
   sending_ = false;
   t.ResetPress();
@@ -177,7 +201,6 @@ LRESULT TacScrollWnd::Release(UINT msg, WPARAM wParam, LPARAM lParam) {
     Refresh(false);
     PaintBars(nullptr);
   }
-  return IsWindow(hwnd_) ? CallPrevious(msg, wParam, lParam) : 0;
 }
 
 LRESULT TacScrollWnd::Timer(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -3,8 +3,10 @@
 //   build/app/trainer-screenshots [out/windows]
 // gives TForm1.png (jugs), TForm2.png (river), TForm3.png (tube), TForm4.png (name)
 // and hint.png (the hint over the jugs window's remove button, faded in),
-// message.png (a skinned message box) and sysmenu.png (the jugs window's
-// system menu opened from its icon).
+// message.png (a skinned message box), sysmenu.png (the jugs window's
+// system menu opened from its icon) and replay-start.png, replay-middle.png,
+// replay-end.png (the tube window replaying its 56-line solution, at its
+// first line, at line 29 and at its last line).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "app/TForm4.h"
 #include "app/TrainerProgram.h"
 #include "framework/TControl.h"
+#include "framework/controls/TListBox.h"
 #include "framework/controls/MessageForm.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "puzzles/JugsPuzzle.h"
@@ -106,6 +109,54 @@ bool SaveSystemMenu(HeadlessDriver& driver, TCustomForm* window, const std::file
   return menuSaved;
 }
 
+// Clicks the middle of the window's button `name`.
+bool ClickButton(HeadlessDriver& driver, TCustomForm* window, const char* name, int times = 1) {
+  auto* button = window->FindComponent<TWinControl>(name);
+  if (!button) return false;
+  for (int i = 0; i < times; ++i) driver.clickClient(button->Handle(), {button->Width() / 2, button->Height() / 2});
+  return true;
+}
+
+bool SaveReplayShot(HeadlessDriver& driver, TCustomForm* window, const std::filesystem::path& file) {
+  const bool saved = driver.savePng(driver.windowShot(window->Handle()), file.string());
+  if (saved)
+    std::printf("%s\n", file.string().c_str());
+  else
+    std::fprintf(stderr, "could not write %s\n", file.string().c_str());
+  return saved;
+}
+
+// The tube's solution (56 lines, more than the command list shows) entered
+// with the buttons and replayed; the replay steps once a second.
+bool SaveTubeReplay(HeadlessDriver& driver, TCustomForm* tube, const std::filesystem::path& folder) {
+  tube->Show();
+  driver.runUntilIdle();
+  auto* list = tube->FindComponent<TListBox>("sListBox1");
+  bool ok = list && ClickButton(driver, tube, "sButton3");
+  for (int round = 5; ok && round <= 7; ++round) {
+    ok = ClickButton(driver, tube, "sButton2") && ClickButton(driver, tube, "sButton4", round) &&
+         ClickButton(driver, tube, "sButton5") && ClickButton(driver, tube, "sButton3", round);
+  }
+  ok = ok && ClickButton(driver, tube, "sButton2") && ClickButton(driver, tube, "sButton4", 12);
+  if (!ok || list->Items().Count() != 56) {
+    std::fprintf(stderr, "trainer-screenshots: the tube's solution could not be entered\n");
+    return false;
+  }
+  ClickButton(driver, tube, "sBitBtn1");
+  driver.runFor(60);
+  ok = list->ItemIndex() == 0 && SaveReplayShot(driver, tube, folder / "replay-start.png");
+  for (int line = 1; ok && line <= 55; ++line) {
+    driver.runFor(1000);
+    if (list->ItemIndex() != line) {
+      std::fprintf(stderr, "trainer-screenshots: the replay is not at line %d\n", line);
+      return false;
+    }
+    if (line == 28) ok = SaveReplayShot(driver, tube, folder / "replay-middle.png");
+    if (line == 55) ok = SaveReplayShot(driver, tube, folder / "replay-end.png");
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,6 +175,8 @@ int main(int argc, char** argv) {
     ok = SaveHint(driver, program.JugsWindow(), folder / "hint.png") && ok;
     ok = SaveMessage(driver, folder / "message.png") && ok;
     ok = SaveSystemMenu(driver, program.JugsWindow(), folder / "sysmenu.png") && ok;
+    // Last: the replay leaves the tube window busy.
+    ok = SaveTubeReplay(driver, program.TubeWindow(), folder) && ok;
     return ok ? 0 : 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "trainer-screenshots: %s\n", error.what());

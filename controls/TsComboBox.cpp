@@ -296,8 +296,7 @@ bool TsComboBox::HandleSkinCommand(TMessage& message) {
       if (HandleAllocated() && !IsDestroying()) RecreateWnd();
       return true;
     case SKC_CHILD_REPAINT:
-      skinData_.ResumePainting();
-      RepaintNow();
+      if (skinData_.ResumeHeldPainting()) RepaintNow();
       return true;
     case SKC_QUERY_DROPPED_DOWN: message.Result = DroppedDown() ? 1 : 0; return true;
     default: return false;

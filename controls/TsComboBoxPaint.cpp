@@ -10,6 +10,7 @@
 #include "platform/graphics/Fills.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommandMessage.h"
@@ -126,5 +127,5 @@ void TsComboBox::PaintWindow(HDC dc) {
   if (!cache || cache->Width() <= 0) return;
   // The inner edit's place is clipped out here: the edit paints it, with its
   // own text while focused, else with this picture.
-  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+  CopyCacheToScreen(*this, skinData_, Point(0, 0), dc, Rect(0, 0, cache->Width(), cache->Height()), Point(0, 0), false);
 }

@@ -162,8 +162,7 @@ bool TsEdit::HandleSkinCommand(TMessage& message) {
       Invalidate();
       return true;
     case SKC_CHILD_REPAINT:
-      skinData_.ResumePainting();
-      RedrawFrame();
+      if (skinData_.ResumeHeldPainting()) RedrawFrame();
       return true;
     case SKC_GET_COLOR:
       if (skinData_.Skinned()) return false;

@@ -11,7 +11,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
-#include "platform/graphics/BlockTransfer.h"
+#include "skin/CacheToScreen.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
@@ -151,8 +151,8 @@ void TsGauge::PaintSkinned() {
     return;
   }
   TsGaugeSkinPainter(*this, skinData_).PaintCache();
-  TBitmap& cache = *skinData_.CacheBmp();
-  BitBlt(Canvas().Handle(), 0, 0, cache.Width(), cache.Height(), cache.Canvas().Handle(), 0, 0, SRCCOPY);
+  // The corners are repaired over what the parent shows now on the way.
+  CopyCacheToScreen(*this, skinData_, Point(0, 0), Canvas().Handle(), Rect(0, 0, Width(), Height()), Point(0, 0), true);
   // The gauge keeps no picture between paints.
   skinData_.ReleaseCache();
 }

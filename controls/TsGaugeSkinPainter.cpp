@@ -11,7 +11,6 @@
 #include "platform/graphics/BlockTransfer.h"
 #include "platform/graphics/Shapes.h"
 #include "platform/graphics/TextDrawing.h"
-#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
 #include "skin/TsBackgroundRequest.h"
@@ -47,7 +46,6 @@ void TsGaugeSkinPainter::PaintCache() const {
   if (gauge_.ShowText()) DrawText(canvas);
 
   skinData_.CacheRebuilt();
-  UpdateCorners(skinData_, 0);
 }
 
 void TsGaugeSkinPainter::DrawBar() const {

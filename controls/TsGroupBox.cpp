@@ -13,6 +13,7 @@
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsSkinManager.h"
 
@@ -48,6 +49,11 @@ TsGroupBox::TsGroupBox(TComponent* owner) : TGroupBox(owner) { skinData_.Loaded(
 void TsGroupBox::Loaded() {
   TGroupBox::Loaded();
   skinData_.Loaded();
+}
+
+void TsGroupBox::AdjustClientRect(TRect& rect) const {
+  TGroupBox::AdjustClientRect(rect);
+  rect.Top += captionYOffset_;
 }
 
 void TsGroupBox::SetCaptionLayout(TsCaptionLayoutPos layout) {
@@ -105,18 +111,37 @@ void TsGroupBox::PaintCache() {
   UpdateCorners(skinData_, 0, bcBottomLeft | bcBottomRight);
 }
 
-void TsGroupBox::PaintWindow(HDC dc) {
+void TsGroupBox::PaintClient(HDC dc) {
   if (!skinData_.Skinned()) {
-    TGroupBox::PaintWindow(dc);
+    TGroupBox::PaintClient(dc);
     return;
   }
-  if (skinData_.Updating()) return;
-  if (skinData_.BackgroundChanged() || !skinData_.CacheBmp() || skinData_.CacheBmp()->Width() != Width() ||
-      skinData_.CacheBmp()->Height() != Height())
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  if (skinData_.RecheckUpdating()) return;
+  NotePartlyHidden();
+  // A repaint for a windowless child's animation frame leaves the box's
+  // own picture alone.
+  const TBitmap* cache = skinData_.CacheBmp();
+  const bool stale = skinData_.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height();
+  if (stale && !skinData_.Linked()) {
+    skinData_.BeginUpdate();
     PaintCache();
-  TBitmap* cache = skinData_.CacheBmp();
-  if (!cache) return;
-  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+    skinData_.EndUpdate();
+  }
+  ShowContainerCache(*this, skinData_, Point(0, 0), dc, Rect(0, 0, Width(), Height()));
+}
+
+void TsGroupBox::NotePartlyHidden() {
+  // Only a box that shows its parent's picture can show it cut.
+  TWinControl* parent = Parent();
+  if (!parent || skinData_.QueryTransparent() == 0) {
+    skinData_.SetPartlyHidden(false);
+    return;
+  }
+  const TRect client = parent->ClientRect();
+  skinData_.SetPartlyHidden(!client.Contains(Point(Left(), Top())) ||
+                            !client.Contains(Point(Left() + Width() - 1, Top() + Height() - 1)));
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& message) {
@@ -133,15 +158,52 @@ bool TsGroupBox::HandleSkinCommand(TMessage& message) {
       }
       return true;
     }
-    case SKC_CHILD_REPAINT:
-      skinData_.ResumePainting();
-      Invalidate();
-      return true;
     case SKC_QUERY_INVALID:
       message.Result = skinData_.BackgroundChanged() || skinData_.Updating() ? 1 : 0;
       return true;
+    case SKC_GET_BACKGROUND:
+      return LendOwnPicture(message);
     default:
       return false;
+  }
+}
+
+bool TsGroupBox::LendOwnPicture(TMessage& message) {
+  auto* request = reinterpret_cast<TsBackgroundRequest*>(message.LParam);
+  if (captionSkin_.empty() || !request || !HandleAllocated() || !skinData_.Skinned()) return false;
+  TBitmap* cache = skinData_.CacheBmp();
+  if (skinData_.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height()) {
+    PaintCache();
+    cache = skinData_.CacheBmp();
+  }
+  if (!cache || cache->Width() <= 0 || cache->Height() <= 0) return false;
+  request->BgKind = bgBitmap;
+  if (request->DrawNow) {
+    BitBlt(request->TargetDC, request->BgRect.Left, request->BgRect.Top, request->BgRect.Width(),
+           request->BgRect.Height(), cache->Canvas().Handle(), request->BgX, request->BgY, SRCCOPY);
+  } else {
+    request->BgBmp = &cache->Pixels();
+    request->BgX = 0;
+    request->BgY = 0;
+  }
+  message.Result = 0;
+  return true;
+}
+
+void TsGroupBox::MarkMovedBackground(const TMessage& message) {
+  switch (message.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZE:
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+      skinData_.MarkCacheStale();
+      return;
+    case WM_MOVE:
+      // A box that shows its parent's picture shows another part of it.
+      if (skinData_.QueryTransparent() != 0) skinData_.MarkCacheStale();
+      return;
+    default:
+      return;
   }
 }
 
@@ -154,8 +216,7 @@ void TsGroupBox::WndProc(TMessage& message) {
       return;
     }
     if (skinData_.ProcessMessage(message)) return;
-    if (message.Msg == WM_SIZE || message.Msg == CM_VISIBLECHANGED || message.Msg == CM_ENABLEDCHANGED)
-      skinData_.MarkCacheStale();
+    MarkMovedBackground(message);
   }
   if (message.Msg == WM_SETTEXT || message.Msg == CM_FONTCHANGED) skinData_.Invalidate();
   TGroupBox::WndProc(message);

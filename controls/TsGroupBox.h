@@ -31,16 +31,27 @@ class TsGroupBox : public TGroupBox {
   void SetCaptionSkin(const std::string& section);
 
   void Loaded() override;
+  // Children lie below the caption band: the client area's top moves down
+  // by CaptionYOffset.
+  void AdjustClientRect(TRect& rect) const override;
   // Builds the cache: caption band, frame, caption.
   void PaintCache();
 
  protected:
   bool CustomPaint() const override { return skinData_.Skinned(); }
-  void PaintWindow(HDC dc) override;
+  // Skinned: the road of one repaint (cache, windowless children, held
+  // child windows); otherwise the plain group box.
+  void PaintClient(HDC dc) override;
   void WndProc(TMessage& message) override;
 
  private:
   bool HandleSkinCommand(TMessage& message);
+  // With CaptionSkin the box lends its own picture to its children.
+  bool LendOwnPicture(TMessage& message);
+  // Moves and visibility: the picture under the box may have changed.
+  void MarkMovedBackground(const TMessage& message);
+  // Whether the box shows its parent's picture cut at the parent's edge.
+  void NotePartlyHidden();
 
   TsCommonData skinData_{this, false, kControlKind};
   TsCaptionLayoutPos captionLayout_ = clTopLeft;

@@ -16,6 +16,7 @@ const TClassInfo& TControl::StaticClassInfo() {
         .Integer("Height", &TControl::Height, &TControl::SetHeight)
         .Integer("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth)
         .Integer("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight)
+        .Set("Anchors", {"akLeft", "akTop", "akRight", "akBottom"}, &TControl::Anchors, &TControl::SetAnchors)
         .String("Caption", &TControl::Caption, &TControl::SetCaption)
         .Color("Color", &TControl::Color, &TControl::SetColor)
         .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)

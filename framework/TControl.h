@@ -25,6 +25,12 @@ using TShiftState = unsigned;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
+// The edges of its parent's client area a control keeps its distance to
+// when that area changes size: anchored to both left and right it stretches,
+// to the right alone it moves (the same for top and bottom).
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = unsigned;
+
 // What TControl::ControlState tracks beyond the component state.
 enum TControlStateFlag : unsigned { csLButtonDown = 1, csClicked = 2, csFocusing = 4, csCreating = 8 };
 
@@ -56,6 +62,11 @@ class TControl : public TComponent {
   int ClientHeight() const { return ClientRect().Height(); }
   void SetClientWidth(int width);
   void SetClientHeight(int height);
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors anchors) { anchors_ = anchors; }
+  // Anchored to the right or the bottom edge: the control moves or stretches
+  // itself when its parent changes size.
+  bool AnchoredToFarEdge() const { return (anchors_ & (akRight | akBottom)) != 0; }
   // Converts between this control's client coordinates and the screen.
   TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
@@ -163,6 +174,7 @@ class TControl : public TComponent {
 
   TWinControl* parent_ = nullptr;
   TRect bounds_;
+  TAnchors anchors_ = akLeft | akTop;
   bool visible_ = true;
   bool enabled_ = true;
   std::string text_;

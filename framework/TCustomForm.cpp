@@ -305,6 +305,9 @@ void TCustomForm::WndProc(TMessage& message) {
 
 void TCustomForm::FocusChanged(TWinControl* control) {
   if (control != this) activeControl_ = control;
+  // The form's controls hear where the focus went (buttons move their
+  // default-button flag with it).
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
 }
 
 TCustomForm* GetParentForm(const TControl* control) {

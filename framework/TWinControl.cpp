@@ -170,6 +170,8 @@ void TWinControl::RecreateWnd() {
 void TWinControl::WindowDestroyed() {
   if (handle_) RemoveProp(handle_, kControlProp);
   handle_ = nullptr;
+  // A window made again reports its client size afresh.
+  anchoredClient_.reset();
 }
 
 LRESULT TWinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -409,8 +411,12 @@ bool TWinControl::HandleWindowMessage(TMessage& message) {
       if (OnExit) OnExit(this);
       return false;
     case WM_MOVE:
+      BoundsFromWindow();
+      return false;
     case WM_SIZE:
       BoundsFromWindow();
+      if (message.WParam != SIZE_MINIMIZED)
+        KeepAnchoredChildren({GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
       return false;
     default:
       return false;
@@ -425,6 +431,37 @@ void TWinControl::EraseBackground(TMessage& message) {
   RECT r = ClientRect();
   FillRect(reinterpret_cast<HDC>(message.WParam), r, Color());
   message.Result = 1;
+}
+
+void TWinControl::KeepAnchoredChildren(TSize client) {
+  const std::optional<TSize> before = anchoredClient_;
+  anchoredClient_ = client;
+  if (!before) return;
+  const int dw = client.cx - before->cx;
+  const int dh = client.cy - before->cy;
+  if (dw == 0 && dh == 0) return;
+  const std::vector<TControl*> children = controls_;
+  for (TControl* child : children) {
+    const TAnchors anchors = child->Anchors();
+    TRect r = child->BoundsRect();
+    if (anchors & akRight) {
+      if (!(anchors & akLeft)) r.Left += dw;
+      r.Right += dw;
+    }
+    if (anchors & akBottom) {
+      if (!(anchors & akTop)) r.Top += dh;
+      r.Bottom += dh;
+    }
+    if (r == child->BoundsRect()) continue;
+    const TRect old = child->BoundsRect();
+    child->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    if (dynamic_cast<TWinControl*>(child)) continue;
+    // A window hears its own move and size; a windowless child is told
+    // the same way, so that what depends on its place follows it.
+    if (r.Left != old.Left || r.Top != old.Top) child->Perform(WM_MOVE, 0, MAKELPARAM(r.Left, r.Top));
+    if (r.Width() != old.Width() || r.Height() != old.Height())
+      child->Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(r.Width(), r.Height()));
+  }
 }
 
 void TWinControl::BoundsFromWindow() {
@@ -485,6 +522,7 @@ void TWinControl::AnswerChildColor(TMessage& message) {
 bool TWinControl::HandleFrameworkNotice(TMessage& message) {
   switch (message.Msg) {
     case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
       Broadcast(message);
       return true;
     case CM_VISIBLECHANGED:
@@ -524,8 +562,12 @@ bool TWinControl::PaintsOwnWindow() const { return CustomPaint() || defWndProc_ 
 void TWinControl::HandlePaint(TMessage& message) {
   if (message.WParam) {
     auto dc = reinterpret_cast<HDC>(message.WParam);
-    PaintWindow(dc);
-    PaintControls(dc);
+    if (PaintsOwnWindow()) {
+      PaintClient(dc);
+    } else {
+      PaintWindow(dc);
+      PaintControls(dc);
+    }
     return;
   }
   if (PaintsOwnWindow()) {
@@ -534,10 +576,7 @@ void TWinControl::HandlePaint(TMessage& message) {
     // from the change are left alone.
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle_, &ps);
-    if (dc) {
-      if (CustomPaint()) PaintWindow(dc);
-      PaintControls(dc);
-    }
+    if (dc) PaintClient(dc);
     EndPaint(handle_, &ps);
     return;
   }
@@ -563,10 +602,15 @@ void TWinControl::HandlePrintClient(TMessage& message) {
   auto dc = reinterpret_cast<HDC>(message.WParam);
   if (!dc) return;
   if (PaintsOwnWindow()) {
-    if (CustomPaint()) PaintWindow(dc);
-  } else {
-    DefaultHandler(message);
+    PaintClient(dc);
+    return;
   }
+  DefaultHandler(message);
+  PaintControls(dc);
+}
+
+void TWinControl::PaintClient(HDC dc) {
+  if (CustomPaint()) PaintWindow(dc);
   PaintControls(dc);
 }
 

@@ -6,6 +6,7 @@
 // lie. Tab order, focus and the keys Tab, Enter and Escape are handled here
 // and by the form.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,10 @@ class TWinControl : public TControl {
   void SetText(const std::string& text) override;
   TRect ClientRect() const override;
   TPoint ClientOrigin() const override;
+  // Narrows `rect` (the client rectangle) to the area the control's
+  // children are laid out in, without what the control draws there itself
+  // (a skinned group box's caption offset). Nothing by default.
+  virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -100,6 +105,11 @@ class TWinControl : public TControl {
   void BoundsChanged() override;
   void Loaded() override;
 
+  // Paints the client area of a window the framework paints itself: the
+  // control's own picture (PaintWindow, for CustomPaint controls) with its
+  // windowless children over it (PaintControls). Containers that put both
+  // on the screen their own way replace the whole.
+  virtual void PaintClient(HDC dc);
   // Paints the control's own picture (default: the window procedure's).
   virtual void PaintWindow(HDC dc);
   // Paints the windowless children over `dc` (client coordinates).
@@ -128,6 +138,9 @@ class TWinControl : public TControl {
   bool HandleDialogKey(TMessage& message);
   // The window's place, read back after the platform moved or sized it.
   void BoundsFromWindow();
+  // The client area is now `client` big: children anchored to its right or
+  // bottom edge keep their distance to it.
+  void KeepAnchoredChildren(TSize client);
   // Hands a notice to the control of a standard child window (CN_BASE + the
   // message); false when the window belongs to no other control.
   bool ReflectToChild(TMessage& message, HWND child);
@@ -143,6 +156,8 @@ class TWinControl : public TControl {
   TControl* captureControl_ = nullptr;
   bool tabStop_ = false;
   bool creating_ = false;
+  // The client size the anchored children were last placed for.
+  std::optional<TSize> anchoredClient_;
   Brush ctlColorBrush_;  // the answer to a text child's colour question
 };
 

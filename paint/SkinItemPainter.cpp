@@ -57,3 +57,11 @@ void PaintItemWithMask(int skinIndex, int borderMaskIndex, int textureIndex, con
     PaintBorderMask(*dst, rect, fillCentre, true, state, skin->Masks[static_cast<std::size_t>(borderMaskIndex)], ci,
                     skin->MasterBitmap.get());
 }
+
+void PaintNamedSection(const TsSkinContent& skin, std::string_view section, Bitmap& target, const TRect& rect,
+                       int state) {
+  const int index = skin.GetSkinIndex(section);
+  if (!skin.IsValidSkinIndex(index)) return;
+  PaintItem(index, section, MakeCacheInfo(&target), skin.GetTextureIndex(index, section, "HOTPATTERN"),
+            skin.GetTextureIndex(index, section, "PATTERN"), &skin, &target, {0, 0}, rect, state, true);
+}

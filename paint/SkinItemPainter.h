@@ -17,6 +17,12 @@
 void PaintItem(int skinIndex, std::string_view sectionName, TCacheInfo ci, int hotTextureIndex, int textureIndex,
                const TsSkinContent* skin, Bitmap* dst, TPoint position, const TRect& rect, int state, bool fillCentre);
 
+// The section named section, centre filled, into rect of target, with
+// target itself as the parent picture; nothing when the skin has no such
+// section.
+void PaintNamedSection(const TsSkinContent& skin, std::string_view section, Bitmap& target, const TRect& rect,
+                       int state);
+
 // The section's background, then the given border mask instead of the
 // section's own.
 void PaintItemWithMask(int skinIndex, int borderMaskIndex, int textureIndex, const TsSkinContent* skin, Bitmap* dst,

@@ -141,7 +141,7 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
   const int width = static_cast<int>(l.width);
   const int height = static_cast<int>(l.height);
 
-  Bitmap bmp(width, height, l.bitCount == 32 ? PixelFormat::Bgrx32 : PixelFormat::Bgr24, l.bottomUp);
+  Bitmap bmp = Bitmap::AtScale(1, width, height, l.bitCount == 32 ? PixelFormat::Bgrx32 : PixelFormat::Bgr24, l.bottomUp);
   std::array<std::uint8_t, 256 * 3> palette{};  // b, g, r; missing entries stay black
   for (std::size_t i = 0; i < l.paletteEntries; ++i)
     std::memcpy(&palette[i * 3], bytes.data() + l.paletteOffset + i * l.paletteEntrySize, 3);
@@ -168,8 +168,8 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> encode(const Bitmap& bitmap) {
-  const int width = bitmap.width();
-  const int height = bitmap.height();
+  const int width = bitmap.deviceWidth();
+  const int height = bitmap.deviceHeight();
   const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
   const std::size_t pixelBytes = rowBytes * static_cast<std::size_t>(height);
   const std::size_t offset = kFileHeaderSize + kInfoHeaderSize;

@@ -9,11 +9,9 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-namespace {
+#include "platform/ImageLimits.h"
 
-// Pictures larger than this are refused before the pixel buffer is made: a
-// few hundred bytes of JPEG can announce a 65535 x 65535 image.
-constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 26;
+namespace {
 
 // libjpeg reports fatal errors by calling error_exit, which must not return;
 // we jump back to the entry point instead of letting it end the process.
@@ -79,8 +77,8 @@ bool readPixels(jpeg_decompress_struct& info, ErrorManager& errors, Bitmap& bmp,
 
 bool writePixels(jpeg_compress_struct& info, ErrorManager& errors, const Bitmap& bmp, int quality) {
   if (setjmp(errors.jump)) return false;
-  info.image_width = static_cast<JDIMENSION>(bmp.width());
-  info.image_height = static_cast<JDIMENSION>(bmp.height());
+  info.image_width = static_cast<JDIMENSION>(bmp.deviceWidth());
+  info.image_height = static_cast<JDIMENSION>(bmp.deviceHeight());
   info.input_components = bmp.bytesPerPixel();
   info.in_color_space = bmp.bytesPerPixel() == 3 ? JCS_EXT_BGR : JCS_EXT_BGRX;
   jpeg_set_defaults(&info);
@@ -111,11 +109,11 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
   bool ok = readHeader(info, errors, bytes.data(), bytes.size());
   if (ok) {
     const std::uint64_t pixels = std::uint64_t{info.image_width} * info.image_height;
-    if (info.image_width == 0 || info.image_height == 0 || pixels > kMaxPixels) {
+    if (info.image_width == 0 || info.image_height == 0 || pixels > kMaxDecodedPixels) {
       errors.message = "image too large";
       ok = false;
     } else {
-      bmp = Bitmap(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+      bmp = Bitmap::AtScale(1, static_cast<int>(info.image_width), static_cast<int>(info.image_height));
       if (info.out_color_space == JCS_CMYK) cmykRow.resize(std::size_t{info.image_width} * 4);
       ok = readPixels(info, errors, bmp, cmykRow.empty() ? nullptr : cmykRow.data());
     }

@@ -5,12 +5,7 @@
 
 #include <png.h>
 
-namespace {
-
-// Same bound as the other decoders: refuse before allocating.
-constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 26;
-
-}  // namespace
+#include "platform/ImageLimits.h"
 
 namespace PngCodec {
 
@@ -20,14 +15,14 @@ Result<Bitmap> decode(std::span<const std::uint8_t> bytes) {
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
     return Error{std::string("PNG: ") + image.message};
   const std::uint64_t pixels = std::uint64_t{image.width} * image.height;
-  if (image.width == 0 || image.height == 0 || pixels > kMaxPixels) {
+  if (image.width == 0 || image.height == 0 || pixels > kMaxDecodedPixels) {
     png_image_free(&image);
     return Error{"PNG: image too large"};
   }
   const bool alpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
   image.format = alpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
-  Bitmap bmp(static_cast<int>(image.width), static_cast<int>(image.height),
-             alpha ? PixelFormat::Bgrx32 : PixelFormat::Bgr24);
+  Bitmap bmp = Bitmap::AtScale(1, static_cast<int>(image.width), static_cast<int>(image.height),
+                               alpha ? PixelFormat::Bgrx32 : PixelFormat::Bgr24);
   if (!png_image_finish_read(&image, nullptr, bmp.bits(), static_cast<png_int_32>(bmp.delta()), nullptr))
     return Error{std::string("PNG: ") + image.message};
   return bmp;
@@ -37,8 +32,8 @@ Result<std::vector<std::uint8_t>> encode(const Bitmap& bitmap, bool keepFourthBy
   if (bitmap.empty()) return Error{"PNG: empty bitmap"};
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(bitmap.width());
-  image.height = static_cast<png_uint_32>(bitmap.height());
+  image.width = static_cast<png_uint_32>(bitmap.deviceWidth());
+  image.height = static_cast<png_uint_32>(bitmap.deviceHeight());
 
   // libpng wants rows of whole pixels; a 32-bit bitmap written without its
   // fourth byte is first packed into 24-bit rows.
@@ -49,11 +44,11 @@ Result<std::vector<std::uint8_t>> encode(const Bitmap& bitmap, bool keepFourthBy
   } else {
     image.format = PNG_FORMAT_BGR;
     if (bitmap.format() == PixelFormat::Bgrx32) {
-      packed = Bitmap(bitmap.width(), bitmap.height());
-      for (int y = 0; y < bitmap.height(); ++y) {
+      packed = Bitmap::AtScale(bitmap.scale(), bitmap.width(), bitmap.height());
+      for (int y = 0; y < bitmap.deviceHeight(); ++y) {
         const std::uint8_t* src = bitmap.row(y);
         std::uint8_t* dst = packed.row(y);
-        for (int x = 0; x < bitmap.width(); ++x, src += 4, dst += 3) std::memcpy(dst, src, 3);
+        for (int x = 0; x < bitmap.deviceWidth(); ++x, src += 4, dst += 3) std::memcpy(dst, src, 3);
       }
       source = &packed;
     }

@@ -17,9 +17,6 @@ const std::array<FigurePlaces, kRiverFigureCount> kPlaces = {{
     {Bounds(224, 320, 137, 105), Bounds(320, 310, 75, 60)},  // old man in his boat
 }};
 
-constexpr std::array<RiverFigure, kRiverFigureCount> kShowOrder = {RiverFigure::Goat, RiverFigure::Cabbage,
-                                                                   RiverFigure::Wolf, RiverFigure::OldMan};
-
 }  // namespace
 
 TRect RiverPuzzle::Place(RiverFigure figure, std::uint8_t side) {

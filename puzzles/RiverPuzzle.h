@@ -27,6 +27,10 @@ class RiverPuzzle : public ReplayPuzzle {
   static constexpr std::string_view kGoatAteCabbage = "НЕВЕРНО! Коза съела капусту!";
   static constexpr std::string_view kWolfAteGoat = "ТРАГЕДИЯ! Волк сожрал Козу!";
 
+  // The order in which a shown state moves the pictures.
+  static constexpr std::array<RiverFigure, kRiverFigureCount> kShowOrder = {RiverFigure::Goat, RiverFigure::Cabbage,
+                                                                            RiverFigure::Wolf, RiverFigure::OldMan};
+
   static constexpr std::uint8_t kStartBank = 1;
   static constexpr std::uint8_t kFarBank = 2;
   static constexpr int kStepInterval = 2000;

@@ -6,14 +6,6 @@
 #include "framework/controls/TImage.h"
 #include "framework/streaming/TClassInfo.h"
 
-namespace {
-
-// The order in which a shown state moves the pictures.
-constexpr std::array<RiverFigure, kRiverFigureCount> kShowOrder = {RiverFigure::Goat, RiverFigure::Cabbage,
-                                                                   RiverFigure::Wolf, RiverFigure::OldMan};
-
-}  // namespace
-
 const TClassInfo& TForm2::StaticClassInfo() {
   static const TClassInfo info("TForm2", &TForm::StaticClassInfo());
   return info;
@@ -52,7 +44,7 @@ void TForm2::FormClose(TObject*, TCloseAction&) {
 void TForm2::ShowPuzzle(const PuzzleView& view) {
   const auto* river = std::get_if<RiverView>(&view);
   if (!river) return;
-  for (RiverFigure figure : kShowOrder) {
+  for (RiverFigure figure : RiverPuzzle::kShowOrder) {
     TImage* picture = Picture(figure);
     if (!picture) continue;
     const TRect& place = river->picture(figure);

@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 events=${1:?usage: scripts/monkey.sh EVENTS SEED}
 seed=${2:?usage: scripts/monkey.sh EVENTS SEED}
 scripts/setup-deps.sh
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON -DTRAINER_BUILD_BENCH=OFF >/dev/null
+# The same configuration as the sanitizer stage of scripts/test.sh.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON \
+  -DCMAKE_C_FLAGS_DEBUG="-g1 -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" -DTRAINER_BUILD_BENCH=OFF -DTRAINER_BUILD_FUZZ=ON >/dev/null
 nice -n 19 ninja -C build-asan -j"${JOBS:-2}" trainer-monkey
 start=$(date +%s)
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 nice -n 19 build-asan/tests/monkey/trainer-monkey "$events" "$seed"

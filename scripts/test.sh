@@ -53,7 +53,11 @@ done
 
 if [ "${SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== sanitizer build"
+  # Optimised a little (-O1, line tables only): the sanitizers' checks stay
+  # the same, their reports keep file and line, and the tests run several
+  # times faster than unoptimised.
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRAINER_SANITIZE=ON \
+    -DCMAKE_C_FLAGS_DEBUG="-g1 -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" \
     -DTRAINER_BUILD_BENCH=OFF -DTRAINER_BUILD_FUZZ=ON >/dev/null
   ninja -C build-asan -j"$jobs"
   echo "== sanitizer tests, corpus replays and the monkey"

@@ -17,12 +17,24 @@ class TsCommonData;
 void UpdateCorners(TsCommonData& skinData, int state, unsigned corners = bcAll);
 
 // Copies the cache block at `source` to targetRect of `target`, leaving out
-// the visible children that paint over the control (moved by the offset of
-// targetRect from source); with updateCorners the corners are repaired
-// first in state 0.
+// the visible children that paint over the control; `clientOrigin` is where
+// the control's client origin lies on `target` (its children's rectangles
+// are moved by it). With updateCorners the corners are repaired first in
+// state 0.
 void CopyCacheToScreen(TControl& control, TsCommonData& skinData, TPoint source, HDC target, const TRect& targetRect,
-                       bool updateCorners);
+                       TPoint clientOrigin, bool updateCorners);
 
 // Draws the container's visible windowless children onto `target`, each at
 // its position moved by `shift`, over the container's background.
 void PaintWindowlessChildren(HDC target, TWinControl& container, TPoint shift);
+
+// The end of a container's repaint, once its cache shows it as it is: the
+// cache block at `source` goes to targetRect (the container's client origin
+// at targetRect's top-left corner) around the children that paint over it,
+// the windowless children are drawn on top, and the child windows that held
+// their paint while the container's picture was stale repaint. A repaint
+// made for the animation frame of a windowless child (the skin state's
+// linked object) shows only the children: the container's picture did not
+// change.
+void ShowContainerCache(TWinControl& container, TsCommonData& skinData, TPoint source, HDC target,
+                        const TRect& targetRect);

@@ -21,7 +21,9 @@ TsAnimTimer::~TsAnimTimer() {
 void TsAnimTimer::Tick() {
   TControl* control = SkinData ? SkinData->OwnerControl() : nullptr;
   if (destroying_ || !control || control->IsDestroying() || (Application && Application->Terminated())) return;
-  if (Step < 0 || Step > FadeLength) {
+  // After the last frame, and for a button that can no longer be used
+  // (disabled, or inside a disabled panel), the animation ends.
+  if (Step < 0 || Step > FadeLength || !SkinData->OwnerLooksEnabled()) {
     SendSkinCommand(control, SKC_FADE_DONE);
     return;
   }

@@ -299,6 +299,12 @@ void TsCommonData::EndUpdate() {
   if (target) SendSkinCommand(target, SKC_END_UPDATE);
 }
 
+bool TsCommonData::OwnerLooksEnabled() const {
+  for (const TControl* c = ownerControl_; c; c = c->Parent())
+    if (!c->Enabled()) return false;
+  return true;
+}
+
 bool TsCommonData::ControlIsActive() const {
   if (!ownerControl_ || ownerControl_->IsDestroying() || !ownerControl_->Enabled()) return false;
   if (ownerControl_->HasState(csDesigning)) return false;

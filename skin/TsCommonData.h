@@ -170,6 +170,11 @@ class TsCommonData : public TPersistent {
   void EndUpdate();
   // Focused, or under the mouse (for kinds with a hot look).
   bool ControlIsActive() const;
+  // The owner control and every container it lies in are enabled. Inside a
+  // disabled panel (the replay disables the control panel) a control cannot
+  // be used, so every skinned button there looks disabled and fades nothing.
+  // A form frame always can.
+  bool OwnerLooksEnabled() const;
   // The common handler every skinned control calls first; answers whether
   // it consumed the message (message.Result then holds the answer).
   bool ProcessMessage(TMessage& message);
@@ -194,8 +199,14 @@ class TsCommonData : public TPersistent {
   bool NeedsOwnCache() const;
   void RecomputeCacheMode(bool tellChildren);
   bool MustPaintItself() const;
-  // Whether children must wait before borrowing this control's picture.
+  // Whether the control must wait before it paints: its own hold, or (for a
+  // control that paints itself) a parent whose picture is stale or being
+  // rebuilt.
   bool IsUpdating() const;
+  // Recomputes the updating mark right before a paint and answers it. A
+  // control held for its parent's sake is stale too, since it is drawn
+  // over the parent's picture; the parent's SKC_CHILD_REPAINT brings it.
+  bool RecheckUpdating();
 
   // The default section of a control kind code ("" for kinds with none).
   static std::string DefaultSectionForKind(int kind);

@@ -218,3 +218,10 @@ bool TsCommonData::IsUpdating() const {
   if (ownerControl_ && ownerControl_->Parent()) return ControlAnswersOne(ownerControl_->Parent(), SKC_QUERY_INVALID);
   return false;
 }
+
+bool TsCommonData::RecheckUpdating() {
+  const bool held = IsUpdating();
+  if (held && !updating_ && MustPaintItself()) MarkCacheStale();
+  updating_ = held;
+  return held;
+}

@@ -87,12 +87,14 @@ void TsCommonData::OwnerSized() {
   if (!Skinned()) return;
   MarkCacheStale();
   // A gradient stretches with its control: the children's share of it moved.
+  // Children anchored to the far edges move with them and hear of it
+  // through their own move.
   const TsGeneralData* section = Section();
   TWinControl* windowed = WindowedOwner();
   if (!windowed || !section || section->GradientPercent < 1) return;
   for (int i = 0; i < windowed->ControlCount(); ++i) {
     TControl* child = windowed->Controls(i);
-    if (!child->IsDestroying()) SendSkinCommand(child, SKC_PARENT_MOVED, 0, 1);
+    if (!child->IsDestroying() && !child->AnchoredToFarEdge()) SendSkinCommand(child, SKC_PARENT_MOVED, 0, 1);
   }
 }
 

@@ -63,7 +63,8 @@ void TsFadeTimer::Tick() {
 void TsFadeTimer::FadeStep() {
   TControl* control = SkinData ? SkinData->OwnerControl() : nullptr;
   if (!control || control->IsDestroying() || FadeLength == 0) return;
-  if (!control->Enabled()) {
+  // Disabled, or inside a disabled panel: the button cannot be used.
+  if (!SkinData->OwnerLooksEnabled()) {
     SetEnabled(false);
     FadeLength = 0;
     SkinData->Invalidate();

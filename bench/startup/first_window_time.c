@@ -22,12 +22,12 @@ static double now_ms(void) {
   return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
-/* A pixel in the middle of the window's top rows: the title bar once the
- * frame is painted (the server fills a new window black). */
+/* A pixel of the window's top rows, a quarter of its width in: the title
+ * bar once the frame is painted (the server fills a new window black). */
 static int painted(Display* display, Window window) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) return 0;
-  XImage* image = XGetImage(display, window, attributes.width / 2, 8, 1, 1, AllPlanes, ZPixmap);
+  XImage* image = XGetImage(display, window, attributes.width / 4, 8, 1, 1, AllPlanes, ZPixmap);
   if (!image) return 0;
   const unsigned long pixel = XGetPixel(image, 0, 0);
   XDestroyImage(image);

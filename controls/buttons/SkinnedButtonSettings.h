@@ -113,6 +113,7 @@ class TsGlyphButtonSettings {
     look.Blend = blend_;
     look.DisabledKind = disabledGlyphKind_;
     look.Grayed = list && grayed_;
+    look.FromGlyphBitmap = list == nullptr;
     DrawGlyph(cache, list ? *list : glyph.Pixels(), at, look);
   }
   void ForgetImages(TComponent* freed) {

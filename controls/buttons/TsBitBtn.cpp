@@ -103,6 +103,10 @@ void TsBitBtn::PaintCaption(TBitmap& cache, int state) {
                     SkinData());
 }
 
+void TsBitBtn::SetButtonStyle(bool isDefault) {
+  if (!ShowDefaultFlag()) TBitBtn::SetButtonStyle(isDefault);
+}
+
 void TsBitBtn::WndProc(TMessage& message) {
   if (!HandleSkinnedMessage(message, [this](TMessage& m) { TBitBtn::WndProc(m); })) TBitBtn::WndProc(message);
 }

@@ -43,6 +43,7 @@ class TsBitBtn : public TBitBtn,
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  void SetButtonStyle(bool isDefault) override;
 
  private:
   unsigned CaptionFormat() const;

@@ -50,6 +50,10 @@ void TsButton::PaintCaption(TBitmap& cache, int state) {
   DrawButtonCaption(cache, Font(), Caption(), r, CaptionFormat(), LooksEnabled(), state != 0, SkinData());
 }
 
+void TsButton::SetButtonStyle(bool isDefault) {
+  if (!ShowDefaultFlag()) TButton::SetButtonStyle(isDefault);
+}
+
 void TsButton::WndProc(TMessage& message) {
   if (!HandleSkinnedMessage(message, [this](TMessage& m) { TButton::WndProc(m); })) TButton::WndProc(message);
 }

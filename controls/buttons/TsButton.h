@@ -22,6 +22,7 @@ class TsButton : public TButton, public TsButtonSkinSettings, public TsWindowedB
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  void SetButtonStyle(bool isDefault) override;
 
  private:
   unsigned CaptionFormat() const;

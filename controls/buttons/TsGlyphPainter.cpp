@@ -18,6 +18,10 @@ void DrawGlyph(Bitmap& cache, const Bitmap& glyph, TPoint at, const TsGlyphLook&
   const int cells = std::max(1, look.Cells);
   const int w = glyph.width() / cells, h = glyph.height();
   if (w <= 0 || h <= 0) return;
+  if (look.FromGlyphBitmap && cells == 1 && look.Blend == 0 && glyph.format() == PixelFormat::Bgrx32) {
+    AlphaBlendOnto(cache, at, glyph);
+    return;
+  }
   const int cell = GlyphCellIndex(look);
   Bitmap part(w, h, PixelFormat::Bgr24);
   for (int y = 0; y < h; ++y)

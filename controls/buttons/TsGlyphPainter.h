@@ -15,6 +15,9 @@ struct TsGlyphLook {
   int Blend = 0;         // percent
   TsDisabledGlyphKind DisabledKind = dgBlended;
   bool Grayed = false;   // an enabled single picture shown grey while not hot
+  // The glyph is a Glyph bitmap (not an image-list picture): a 32-bit one
+  // with a single cell and no Blend is drawn with its alpha channel.
+  bool FromGlyphBitmap = false;
 };
 
 // The cell of a glyph strip a button in the given look shows.

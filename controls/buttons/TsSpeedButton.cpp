@@ -146,11 +146,12 @@ TRect TsSpeedButton::GlyphRect(int state) { return BitBtnGlyphRect(LayoutInput(s
 void TsSpeedButton::PaintContent(TBitmap& cache, int state) {
   if (GlyphSize().cx > 0) {
     const TRect g = GlyphRect(state);
-    DrawShownGlyph(cache.Pixels(), Glyph(), NumGlyphs(), Point(g.Left, g.Top), Enabled(), state, Down());
+    DrawShownGlyph(cache.Pixels(), Glyph(), NumGlyphs(), Point(g.Left, g.Top), LooksEnabled(), state, Down());
   }
   if (!ShowCaption()) return;
   DrawButtonCaption(cache, Font(), Caption(), CaptionRect(state),
-                    CaptionAlignment(TextAlignment()) | DT_WORDBREAK | DT_EXPANDTABS, Enabled(), state != 0, SkinData());
+                    CaptionAlignment(TextAlignment()) | DT_WORDBREAK | DT_EXPANDTABS, LooksEnabled(), state != 0,
+                    SkinData());
 }
 
 void TsSpeedButton::PaintArrow(TBitmap& cache, const TCacheInfo& ci, int state) {
@@ -220,7 +221,8 @@ void TsSpeedButton::PrepareCache() {
     }
     if (ArrowWidth() > 0) PaintArrow(cache, ci, ArrowStateIndex());
   }
-  if (!Enabled()) {
+  const bool enabled = LooksEnabled();
+  if (!enabled) {
     int flags = 0;
     if (DisabledKind() & dkGrayed) flags |= dlGray;
     if (DisabledKind() & dkBlended) flags |= dlBlendWithParent;
@@ -228,6 +230,7 @@ void TsSpeedButton::PrepareCache() {
   }
   if (OnPaint) OnPaint(this, cache);
   cachedDown_ = Down();
+  cachedEnabled_ = enabled;
   cachedGlyphs_ = NumGlyphs();
   cachedSpacing_ = spacing_;
   skinData.CacheRebuilt();
@@ -248,14 +251,14 @@ void TsSpeedButton::Paint() {
     BitBlt(dc, 0, 0, anim_->Frame.Width(), anim_->Frame.Height(), anim_->Frame.Canvas().Handle(), 0, 0, SRCCOPY);
     return;
   }
-  if (cachedDown_ != Down() || cachedGlyphs_ != NumGlyphs() || cachedSpacing_ != spacing_)
+  if (cachedDown_ != Down() || cachedEnabled_ != LooksEnabled() || cachedGlyphs_ != NumGlyphs() ||
+      cachedSpacing_ != spacing_)
     skinData.MarkCacheStale();
   TBitmap* cache = skinData.CacheBmp();
   if (skinData.BackgroundChanged() || !cache || cache->Width() != Width() || cache->Height() != Height()) PrepareCache();
   cache = skinData.CacheBmp();
   if (!cache) return;
-  UpdateCorners(skinData, 0);
-  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
+  CopyCacheToScreen(*this, skinData, Point(0, 0), dc, Rect(0, 0, cache->Width(), cache->Height()), Point(0, 0), true);
 }
 
 void TsSpeedButton::Animate(TacAnimatEvent event, bool halve) {
@@ -307,7 +310,7 @@ void TsSpeedButton::ShowDropdownMenu() {
 }
 
 void TsSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  const bool left = button == mbLeft && Enabled();
+  const bool left = button == mbLeft && LooksEnabled();
   const bool skinned = SkinData().Skinned() && left;
   if (left && Application && !hintsSwitchedOff_) {
     hintsWereOn_ = Application->ShowHint;
@@ -328,12 +331,20 @@ void TsSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
 void TsSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (hintsSwitchedOff_ && Application) Application->ShowHint = hintsWereOn_;
   hintsSwitchedOff_ = false;
-  if (button == mbLeft && SkinData().Skinned()) {
-    // The release shows the raised picture at once.
+  const bool release = button == mbLeft && Pressed() && SkinData().Skinned();
+  // A release while the press still animates cuts it short: the raised
+  // picture at once.
+  const bool cutShort = release && anim_;
+  if (cutShort) {
     anim_.reset();
     SkinData().MarkCacheStale();
   }
-  TSpeedButton::MouseUp(button, shift, x, y);
+  const std::shared_ptr<bool> alive = alive_;
+  TSpeedButton::MouseUp(button, shift, x, y);  // raised, then the click
+  if (!*alive || !release || cutShort) return;
+  // Otherwise the release fades from the pressed picture shown until now.
+  SkinData().AllowFadeFromCache();
+  Animate(aeMouseUp, true);
 }
 
 bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
@@ -380,7 +391,7 @@ void TsSpeedButton::WndProc(TMessage& message) {
   TsCommonData& skinData = SkinData();
   const bool skinned = skinData.Skinned() && Parent() && !IsLoading() && !IsDestroying();
   // The button's own crossing (lParam 0), not a child's reported to it.
-  if (skinned && Enabled() && !HasState(csDesigning) && message.LParam == 0 &&
+  if (skinned && LooksEnabled() && !HasState(csDesigning) && message.LParam == 0 &&
       (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE)) {
     if (message.Msg == CM_MOUSEENTER && skinData.MouseAbove()) return;
     PointerCrossed(message);

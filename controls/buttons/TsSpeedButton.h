@@ -48,6 +48,10 @@ class TsSpeedButton : public TSpeedButton, public TsButtonSkinSettings, public T
 
   // 0 normal, 1 hot (the mouse is over it), 2 pressed (held or Down).
   int StateIndex() const;
+  // The button and every container it lies in are enabled (the rule of
+  // every skinned button): inside a disabled panel it looks disabled and
+  // animates nothing.
+  bool LooksEnabled() const { return SkinData().OwnerLooksEnabled(); }
   // The caption and glyph rectangles in the given state, measured with the
   // cache font.
   TRect CaptionRect(int state);
@@ -92,6 +96,7 @@ class TsSpeedButton : public TSpeedButton, public TsButtonSkinSettings, public T
   TsAnimTimerSlot anim_;
   // What the cached picture was made with.
   bool cachedDown_ = false;
+  bool cachedEnabled_ = true;
   int cachedGlyphs_ = 1;
   int cachedSpacing_ = 4;
   bool hintsSwitchedOff_ = false;

@@ -7,14 +7,15 @@
 #include "paint/BorderMaskPainter.h"
 #include "paint/primitives/DisabledLook.h"
 #include "platform/controls/ControlMessages.h"
-#include "platform/graphics/BlockTransfer.h"
 #include "platform/windowing/WinMessages.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SharedBackground.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsBackgroundRequest.h"
 #include "skin/TsCommonData.h"
 #include "skin/TsSkinManager.h"
@@ -48,11 +49,7 @@ TsWindowedButtonSkin::~TsWindowedButtonSkin() {
   StopFade(fade_);
 }
 
-bool TsWindowedButtonSkin::LooksEnabled() const {
-  for (const TControl* c = &button_; c; c = c->Parent())
-    if (!c->Enabled()) return false;
-  return true;
-}
+bool TsWindowedButtonSkin::LooksEnabled() const { return settings_.SkinData().OwnerLooksEnabled(); }
 
 bool TsWindowedButtonSkin::IsSkinned() const { return settings_.SkinData().Skinned(); }
 
@@ -74,7 +71,9 @@ int TsWindowedButtonSkin::StateIndex() const {
   }
   // A press dragged off the button shows it raised until the mouse returns.
   if (pushed && (skinData.MouseAbove() || !mousePressed_)) return 2;
-  if (type == BS_DEFPUSHBUTTON || skinData.ControlIsActive() || (Designing() && button.Default())) return 1;
+  if (button.DefaultFlag() || type == BS_DEFPUSHBUTTON || skinData.ControlIsActive() ||
+      (Designing() && button.Default()))
+    return 1;
   return 0;
 }
 
@@ -85,9 +84,31 @@ void TsWindowedButtonSkin::AdjustCreateParams(TCreateParams& params) const {
 void TsWindowedButtonSkin::SetOwnerDrawn(bool ownerDrawn) {
   if (!button_.HandleAllocated()) return;
   const HWND window = button_.Handle();
-  const DWORD type = ownerDrawn ? BS_OWNERDRAW : button_.Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  const DWORD type = ownerDrawn ? BS_OWNERDRAW : button_.DefaultFlag() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   const auto style = static_cast<DWORD>(GetWindowLongPtr(window, GWL_STYLE));
   SetWindowLongPtr(window, GWL_STYLE, static_cast<LONG_PTR>((style & ~BS_TYPEMASK) | type));
+}
+
+bool TsWindowedButtonSkin::ShowDefaultFlag() {
+  if (!IsSkinned() || Designing() || !button_.HandleAllocated()) return false;
+  // The owner-drawn window keeps its style: the flag shows as the hot state.
+  if (button_.DefaultFlag() != shownDefaultFlag_) {
+    shownDefaultFlag_ = button_.DefaultFlag();
+    InvalidateUnlessAStateChangeShowsIt();
+  }
+  return true;
+}
+
+void TsWindowedButtonSkin::InvalidateUnlessAStateChangeShowsIt() {
+  TsCommonData& skinData = settings_.SkinData();
+  // A running fade brings the new picture with its last frame, and a press
+  // taking the focus fades from the picture shown now: a repaint before it
+  // would show its last picture ahead of its first frames.
+  if (fade_ || (mousePressed_ && !Down())) {
+    skinData.MarkCacheStale();
+    return;
+  }
+  skinData.Invalidate();
 }
 
 void TsWindowedButtonSkin::DropRegion() {
@@ -148,29 +169,63 @@ void TsWindowedButtonSkin::ApplyRegion() {
   SetWindowRgn(button_.Handle(), &*region_, regionApplied_ ? FALSE : TRUE);
   regionApplied_ = true;
   region_.reset();
+  UncoverShrunkStrips();
+  shownBounds_ = button_.BoundsRect();
+}
+
+void TsWindowedButtonSkin::UncoverShrunkStrips() {
+  // A parent that keeps no picture of its own is not repainted from one:
+  // the strips the button no longer covers are asked for again.
+  TWinControl* parent = button_.Parent();
+  const TRect now = button_.BoundsRect();
+  if (!parent || !parent->HandleAllocated() || shownBounds_.IsEmpty()) return;
+  if ((SendSkinCommand(parent, SKC_CACHE_MODE) & pmNoOwnCache) == 0) return;
+  const TRect right = Rect(std::max(now.Right, shownBounds_.Left), shownBounds_.Top, shownBounds_.Right, shownBounds_.Bottom);
+  const TRect below = Rect(shownBounds_.Left, std::max(now.Bottom, shownBounds_.Top), shownBounds_.Right, shownBounds_.Bottom);
+  for (const TRect& strip : {right, below})
+    if (!strip.IsEmpty()) InvalidateRect(parent->Handle(), &strip, TRUE);
+}
+
+bool TsWindowedButtonSkin::InsideParent() const {
+  const TWinControl* parent = button_.Parent();
+  if (!parent) return true;
+  const TRect client = parent->ClientRect();
+  return Intersect(client, button_.BoundsRect()) == button_.BoundsRect();
 }
 
 void TsWindowedButtonSkin::Paint(HDC given) {
-  TsCommonData& skinData = settings_.SkinData();
   const HWND window = button_.Handle();
   PAINTSTRUCT ps{};
   HDC dc = given ? given : BeginPaint(window, &ps);
-  // While the button rebuilds its picture it shows nothing new.
-  if (dc && !skinData.Updating()) {
-    // A running fade shows its own frames from the cache it prepared; a
-    // picture marked stale meanwhile is rebuilt once the fade is over.
-    if (!fade_) {
-      if (regionRebuild_ || cachedEnabled_ != LooksEnabled()) skinData.MarkCacheStale();
-      if (skinData.BackgroundChanged() || !skinData.CacheBmp() || skinData.CacheBmp()->Width() != button_.Width() ||
-          skinData.CacheBmp()->Height() != button_.Height())
-        PrepareCache();
-    }
-    if (regionRebuild_) {
-      ApplyRegion();
-      regionRebuild_ = false;
-    }
-    if (TBitmap* cache = skinData.CacheBmp())
-      BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), 0, 0, SRCCOPY);
-  }
+  if (dc) PaintOn(dc);
   if (!given) EndPaint(window, &ps);
+}
+
+void TsWindowedButtonSkin::PaintOn(HDC dc) {
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  TsCommonData& skinData = settings_.SkinData();
+  // While the button or the picture under it is rebuilt, it shows nothing new.
+  if (skinData.RecheckUpdating()) return;
+  // A running fade shows its own frames from the cache it prepared; a
+  // picture marked stale meanwhile is rebuilt once the fade is over.
+  if (!fade_) {
+    if (regionRebuild_ || cachedEnabled_ != LooksEnabled()) skinData.MarkCacheStale();
+    skinData.SetPartlyHidden(!InsideParent());
+    const TBitmap* cache = skinData.CacheBmp();
+    if (skinData.BackgroundChanged() || !cache || cache->Width() != button_.Width() ||
+        cache->Height() != button_.Height())
+      PrepareCache();
+  }
+  // The corners need no repair of their own here: a region rebuild rebuilds
+  // the cache, whose border pieces are painted over what lies under the
+  // button now (a fade's picture was made so when it started). Repairing
+  // them again would blend their translucent pixels twice.
+  if (regionRebuild_) {
+    ApplyRegion();
+    regionRebuild_ = false;
+  }
+  if (TBitmap* cache = skinData.CacheBmp())
+    CopyCacheToScreen(button_, skinData, Point(0, 0), dc, Rect(0, 0, cache->Width(), cache->Height()), Point(0, 0),
+                      false);
 }

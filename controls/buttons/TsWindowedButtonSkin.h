@@ -37,6 +37,11 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   void PrepareCache();
   // The window style's button type while skinned.
   void AdjustCreateParams(TCreateParams& params) const;
+  // The button's default-button flag changed (TButton::SetButtonStyle):
+  // while skinned the owner-drawn window keeps its style and the picture
+  // shows the flag. Answers whether it did; otherwise the plain button
+  // switches its style.
+  bool ShowDefaultFlag();
 
   // Handles what the skinned button does itself; `inherited` is the plain
   // button's handling. Answers whether the message was consumed; the button
@@ -85,9 +90,22 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   // A state change: a fade when the event and the section allow it, else a repaint.
   void StateChanged(TacAnimatEvent event, bool halve);
   void RepaintNow();
+  // The look changed (focus, default flag): the picture is rebuilt at the
+  // next paint, unless a fade or a press under way shows the change itself.
+  void InvalidateUnlessAStateChangeShowsIt();
+  // The mouse came or went while the button cannot be used: the marks
+  // follow the pointer, the look waits until the button can be used.
+  bool PointerCrossedUnusable(TMessage& message, const TWndMethod& inherited);
 
+  // The window's paint (given: a paint or print into that context).
   void Paint(HDC given);
+  void PaintOn(HDC dc);
   void ApplyRegion();
+  // After the button shrank: the strips it left on a parent without a
+  // picture of its own are painted again.
+  void UncoverShrunkStrips();
+  // The button lies wholly inside its parent's client area.
+  bool InsideParent() const;
   void SetOwnerDrawn(bool ownerDrawn);
   void DropRegion();
 
@@ -97,8 +115,10 @@ class TsWindowedButtonSkin : public TsWindowedButtonSettings {
   std::optional<Region> region_;
   bool regionRebuild_ = true;
   bool regionApplied_ = false;
+  TRect shownBounds_{};  // where the button was when its region was last applied
   bool cachedEnabled_ = true;  // what the cached picture was made with
   bool mousePressed_ = false;
+  bool shownDefaultFlag_ = false;  // the default-button flag the picture shows
   bool hintsSwitchedOff_ = false;
   bool hintsWereOn_ = true;
   // Turns false when the button goes: handlers that may free it (a click

@@ -11,6 +11,7 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommands.h"
 #include "skin/TacAnimatEvents.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsCommonData.h"
 
 bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMethod& inherited) {
@@ -21,10 +22,11 @@ bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMet
   const bool ready = !Designing() && LooksEnabled();
   switch (message.Msg) {
     case CM_MOUSEENTER:
-      if (!ready || SkinState().MouseAbove()) return false;
+      if (!ready) return PointerCrossedUnusable(message, inherited);
+      if (SkinState().MouseAbove()) return false;
       return MouseEntered(message, inherited);
     case CM_MOUSELEAVE:
-      if (!ready) return false;
+      if (!ready) return PointerCrossedUnusable(message, inherited);
       return MouseLeft(message, inherited);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -51,6 +53,9 @@ bool TsWindowedButtonSkin::HandleSkinnedMessage(TMessage& message, const TWndMet
       // The cache covers the whole window.
       message.Result = 1;
       return true;
+    case WM_UPDATEUISTATE:
+      // Keyboard cues change nothing of the skinned picture.
+      return CommonHandler(message);
     case WM_ENABLE:
       return true;
     case WM_MOVE:
@@ -117,6 +122,15 @@ bool TsWindowedButtonSkin::MouseLeft(TMessage& message, const TWndMethod& inheri
   return true;
 }
 
+bool TsWindowedButtonSkin::PointerCrossedUnusable(TMessage& message, const TWndMethod& inherited) {
+  // The common handler keeps the mouse-above mark true to the pointer even
+  // while the panel is disabled: a button left during a replay is normal
+  // again after it, and the next hover fades as usual.
+  CommonHandler(message);
+  Inherited(message, inherited);
+  return true;
+}
+
 void TsWindowedButtonSkin::MouseDown(TMessage& message, const TWndMethod& inherited) {
   SkinState().ResumePainting();
   // The press shows the button's own picture, not a hint over it.
@@ -132,6 +146,9 @@ void TsWindowedButtonSkin::MouseDown(TMessage& message, const TWndMethod& inheri
   if (!Inherited(message, inherited)) return;
   if (!Down()) {
     regionRebuild_ = true;
+    // The focus the plain handling gave marked the picture stale, yet the
+    // hot picture shown until now is where the press fades from.
+    SkinState().AllowFadeFromCache();
     StateChanged(aeMouseDown, true);
   }
 }
@@ -198,8 +215,7 @@ bool TsWindowedButtonSkin::Resized(TMessage& message, const TWndMethod& inherite
 
 bool TsWindowedButtonSkin::FocusEntered(TMessage& message, const TWndMethod& inherited) {
   CommonHandler(message);
-  // A running fade brings the new picture itself.
-  if (Inherited(message, inherited) && !fade_) SkinState().Invalidate();
+  if (Inherited(message, inherited)) InvalidateUnlessAStateChangeShowsIt();
   return true;
 }
 
@@ -207,7 +223,12 @@ bool TsWindowedButtonSkin::FocusLeft(TMessage& message, const TWndMethod& inheri
   if (button_.IsDestroying()) return true;
   StopFade(fade_);
   CommonHandler(message);
-  if (!Inherited(message, inherited)) return true;
+  // What the plain handling asks to repaint waits for the unfocused look.
+  const HWND window = button_.Handle();
+  SendMessage(window, WM_SETREDRAW, FALSE, 0);
+  const bool alive = Inherited(message, inherited);
+  if (IsWindow(window)) SendMessage(window, WM_SETREDRAW, TRUE, 0);
+  if (!alive) return true;
   SkinState().FocusChanged(false);
   regionRebuild_ = true;
   SkinState().Invalidate();
@@ -287,7 +308,8 @@ void TsWindowedButtonSkin::FollowSkinBroadcast(TMessage& message) {
       SetOwnerDrawn(IsSkinned());
       if (!IsSkinned()) DropRegion();
       regionRebuild_ = true;
-      button_.Invalidate();
+      // A window painted into one picture right now shows the change there.
+      if (!TacEngineFlags::BulkPaintTarget) button_.Invalidate();
       return;
   }
 }

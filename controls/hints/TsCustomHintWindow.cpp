@@ -23,8 +23,9 @@
 
 namespace {
 constexpr unsigned kTextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-// Room around the text inside a skin section's border.
-constexpr int kSkinPadding = 8;
+// Room around the text inside a skin section's border: the width and the
+// height each grow by 8, the text lying in the middle of it.
+constexpr int kSkinRoom = 8;
 }  // namespace
 
 const TClassInfo& TsCustomHintWindow::StaticClassInfo() {
@@ -60,6 +61,12 @@ int TsCustomHintWindow::SkinIndex() const {
   return index >= 0 ? index : content.GetSkinIndex("EDIT");
 }
 
+int TsCustomHintWindow::ShownTransparency() const {
+  const int index = SkinIndex();
+  if (index < 0) return Kind().Transparency;
+  return TsSkinManager::DefaultManager()->Content().Sections[static_cast<std::size_t>(index)].Transparency;
+}
+
 bool TsCustomHintWindow::ShadowOn() const { return Kind().ShadowEnabled && SkinIndex() < 0; }
 
 bool TsCustomHintWindow::Fading() const { return fadeTimer_ != 0; }
@@ -87,8 +94,8 @@ TsHintMeasure TsCustomHintWindow::Measure(const std::string& text) {
   if (skinIndex >= 0) {
     const TsSkinContent& content = TsSkinManager::DefaultManager()->Content();
     const int mask = content.GetMaskIndex(skinIndex, content.Sections[skinIndex].SectionName, "BORDERSMASK");
-    size.cx += content.MaskWidthLeft(mask) + content.MaskWidthRight(mask) + kSkinPadding * 2;
-    size.cy += content.MaskWidthTop(mask) + content.MaskWidthBottom(mask) + kSkinPadding * 2;
+    size.cx += content.MaskWidthLeft(mask) + content.MaskWidthRight(mask) + kSkinRoom;
+    size.cy += content.MaskWidthTop(mask) + content.MaskWidthBottom(mask) + kSkinRoom;
     m.Size = size;
     return m;
   }
@@ -200,9 +207,9 @@ void TsCustomHintWindow::PaintText(Bitmap& picture, const TsHintLayout& layout, 
   if (skinIndex >= 0) {
     const TsSkinContent& content = TsSkinManager::DefaultManager()->Content();
     const int mask = content.GetMaskIndex(skinIndex, content.Sections[skinIndex].SectionName, "BORDERSMASK");
-    r = Rect(r.Left + content.MaskWidthLeft(mask) + kSkinPadding, r.Top + content.MaskWidthTop(mask) + kSkinPadding,
-             r.Right - content.MaskWidthRight(mask) - kSkinPadding,
-             r.Bottom - content.MaskWidthBottom(mask) - kSkinPadding);
+    const int inset = kSkinRoom / 2;
+    r = Rect(r.Left + content.MaskWidthLeft(mask) + inset, r.Top + content.MaskWidthTop(mask) + inset,
+             r.Right - content.MaskWidthRight(mask) - inset, r.Bottom - content.MaskWidthBottom(mask) - inset);
   } else {
     r = r.Inflate(-(k.MarginH + k.BevelWidth + layout.Growth.cx / 2), -(k.MarginV + k.BevelWidth + layout.Growth.cy / 2));
   }
@@ -299,7 +306,7 @@ void TsCustomHintWindow::ShowPictures(const TsHintPictures& pictures) {
   BOOL composes = FALSE;
   DwmIsCompositionEnabled(&composes);
   if (composes) {
-    const int target = TacHintPixels::FadeAlpha(Kind().Transparency);
+    const int target = TacHintPixels::FadeAlpha(ShownTransparency());
     const bool animated = manager_->Animated();
     UpdateLayeredWindow(hwnd, &pos, &size, &pictures.Composed, static_cast<BYTE>(animated ? 0 : target));
     SetWindowPos(hwnd, HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -320,7 +327,7 @@ void TsCustomHintWindow::ShowPictures(const TsHintPictures& pictures) {
     return;
   }
   const Bitmap over = TacHintPixels::ComposeOverCapture(pictures.Picture, pictures.Mask, pictures.Shadow, beneath,
-                                                        TacHintPixels::CaptureShowThrough(Kind().Transparency));
+                                                        TacHintPixels::CaptureShowThrough(ShownTransparency()));
   UpdateLayeredWindow(hwnd, &pos, &size, &over, 255);
   SetWindowPos(hwnd, HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
   SetActive(true);

@@ -78,6 +78,9 @@ class TsCustomHintWindow : public THintWindow {
   TsHintManager* Manager() const { return manager_; }
   // The skin section's index when hints are drawn from the skin, else -1.
   int SkinIndex() const;
+  // How much of what lies beneath shows through the bubble, in percent:
+  // the skin section's transparency when hints wear it, else HintKind's.
+  int ShownTransparency() const;
 
   // ---- what the shape classes say
   // Text blocks narrower than this are widened to it.

@@ -114,7 +114,9 @@ void TsCustomLabel::Paint() {
 }
 
 std::string TsCustomLabel::MeasuredText(unsigned flags) const {
-  if ((flags & DT_CALCRECT) && Caption().empty()) return " ";
+  // Measured, an empty caption, or a lone "&" that only marks an
+  // accelerator, takes the room of a space.
+  if ((flags & DT_CALCRECT) && (Caption().empty() || (ShowAccelChar() && Caption() == "&"))) return " ";
   return Caption();
 }
 

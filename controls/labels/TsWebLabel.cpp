@@ -1,7 +1,10 @@
 #include "controls/labels/TsWebLabel.h"
 
+#include "framework/TApplication.h"
+#include "framework/TCustomForm.h"
 #include "framework/streaming/TClassInfo.h"
 #include "framework/streaming/TPropertyBuilder.h"
+#include "platform/windowing/ShellApi.h"
 #include "platform/windowing/WinUser.h"
 
 const TClassInfo& TsWebLabel::StaticClassInfo() {
@@ -61,6 +64,11 @@ void TsWebLabel::HotChanged(bool hot) {
 
 void TsWebLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TsCustomLabel::MouseDown(button, shift, x, y);
-  // The desktop's answer is not reported: a link that cannot open does nothing.
-  if (button == mbLeft && !url_.empty()) OpenURL(url_);
+  if (button != mbLeft || url_.empty()) return;
+  // The shell opens the link for the main window, its window shown by
+  // ShowMode (whose ordinals are the show commands). Its answer is not
+  // reported: a link that cannot open does nothing.
+  TCustomForm* main = Application ? Application->MainForm() : nullptr;
+  const HWND owner = main && main->HandleAllocated() ? main->Handle() : nullptr;
+  ShellExecute(owner, "open", url_, "", "", static_cast<int>(showMode_));
 }

@@ -25,7 +25,25 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::SetDefault(bool value) {
   if (value == default_) return;
   default_ = value;
-  if (HandleAllocated()) SendMessage(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  if (!HandleAllocated()) return;
+  // Every button of the form works its flag out again from the focus.
+  if (TCustomForm* form = GetParentForm(this)) {
+    form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->ActiveControl()));
+    return;
+  }
+  FocusChanged(nullptr);
+}
+
+void TButton::FocusChanged(const TWinControl* focused) {
+  defaultFlag_ = focused && focused->IsButtonControl() ? focused == this : default_;
+  SetButtonStyle(defaultFlag_);
+}
+
+void TButton::SetButtonStyle(bool isDefault) {
+  if (!HandleAllocated()) return;
+  const DWORD style = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if ((static_cast<DWORD>(GetWindowLongPtr(Handle(), GWL_STYLE)) & BS_TYPEMASK) != style)
+    SendMessage(Handle(), BM_SETSTYLE, style, TRUE);
 }
 
 void TButton::CreateParams(TCreateParams& params) {
@@ -33,6 +51,8 @@ void TButton::CreateParams(TCreateParams& params) {
   WNDCLASS standard{};
   if (!GetClassInfo(WC_BUTTON, &standard)) ButtonControl::registerClass();
   params.BaseClassName = WC_BUTTON;
+  // A new window starts as the Default button says; the focus corrects it.
+  defaultFlag_ = default_;
   params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
@@ -50,6 +70,9 @@ void TButton::WndProc(TMessage& message) {
         Click();
         return;
       }
+      break;
+    case CM_FOCUSCHANGED:
+      FocusChanged(reinterpret_cast<const TWinControl*>(message.LParam));
       break;
     case CM_DIALOGKEY: {
       auto* from = reinterpret_cast<TWinControl*>(message.LParam);

@@ -13,6 +13,10 @@ class TButton : public TWinControl {
 
   bool Default() const { return default_; }
   void SetDefault(bool value);
+  // The default-button flag: this is the button Enter would press, the
+  // focused button or, while the focus is on a control that is not a
+  // button, the Default one. It follows the focus (CM_FOCUSCHANGED).
+  bool DefaultFlag() const { return defaultFlag_; }
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   TModalResult ModalResult() const { return modalResult_; }
@@ -25,9 +29,17 @@ class TButton : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  // Shows the default-button flag: the plain button switches its window
+  // between the push and the default-push style. A button that draws
+  // itself shows the flag in its own way and keeps its style.
+  virtual void SetButtonStyle(bool isDefault);
 
  private:
+  // The focus moved to `focused` (CM_FOCUSCHANGED): the flag follows it.
+  void FocusChanged(const TWinControl* focused);
+
   bool default_ = false;
+  bool defaultFlag_ = false;
   bool cancel_ = false;
   TModalResult modalResult_ = mrNone;
 };

@@ -13,6 +13,7 @@ const TClassInfo& TLabel::StaticClassInfo() {
                      &TLabel::SetAlignment)
         .Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
         .Enumeration("Layout", {"tlTop", "tlCenter", "tlBottom"}, &TLabel::Layout, &TLabel::SetLayout)
+        .Boolean("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar)
         .Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
         .Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap);
   });
@@ -52,8 +53,16 @@ void TLabel::SetTransparent(bool transparent) {
   Invalidate();
 }
 
+void TLabel::SetShowAccelChar(bool show) {
+  if (show == showAccelChar_) return;
+  showAccelChar_ = show;
+  AdjustBounds();
+  Invalidate();
+}
+
 unsigned TLabel::DrawTextFormat() const {
-  unsigned format = DT_NOPREFIX | DT_EXPANDTABS;
+  unsigned format = DT_EXPANDTABS;
+  if (!showAccelChar_) format |= DT_NOPREFIX;
   if (wordWrap_) format |= DT_WORDBREAK;
   if (alignment_ == taCenter) format |= DT_CENTER;
   if (alignment_ == taRightJustify) format |= DT_RIGHT;
@@ -66,7 +75,9 @@ TSize TLabel::TextSize() const {
   TCanvas& canvas = scratch.Canvas();
   canvas.Font.Assign(Font());
   TRect r = Rect(0, 0, wordWrap_ ? Width() : 0, 0);
-  std::string text = Caption().empty() ? std::string(" ") : Caption();
+  // A lone "&" only marks an accelerator: it takes the room of a space.
+  const bool blank = Caption().empty() || (showAccelChar_ && Caption() == "&");
+  std::string text = blank ? std::string(" ") : Caption();
   canvas.DrawText(text, r, DrawTextFormat() | DT_CALCRECT);
   return {r.Width(), r.Height()};
 }

@@ -23,6 +23,10 @@ class TLabel : public TGraphicControl {
   void SetWordWrap(bool wordWrap);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
+  // "&" marks the next letter as the accelerator (underlined, the "&"
+  // itself not shown); "&&" shows one "&". Off: the caption as it is.
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool show);
   bool Opaque() const override { return !transparent_; }
 
   // The size the text needs with the current font (wrapped at Width with WordWrap).
@@ -44,4 +48,5 @@ class TLabel : public TGraphicControl {
   bool autoSize_ = true;
   bool wordWrap_ = false;
   bool transparent_ = false;
+  bool showAccelChar_ = true;
 };

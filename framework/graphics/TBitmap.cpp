@@ -33,6 +33,11 @@ void TBitmap::SetPixels(const ::Bitmap& pixels) {
   PixelsReplaced();
 }
 
+void TBitmap::SetPixelsAsTheyAre(const ::Bitmap& pixels) {
+  bitmap_ = pixels;
+  PixelsReplaced();
+}
+
 void TBitmap::PixelsReplaced() {
   if (dc_) {
     dc_->selectBitmap(bitmap_);
@@ -75,7 +80,7 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const {
 bool TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
   Result<::Bitmap> decoded = BmpCodec::decode(bytes);
   if (!decoded) return false;
-  SetPixels(decoded.value());
+  SetPixelsAsTheyAre(decoded.value());
   return true;
 }
 
@@ -85,7 +90,7 @@ void TBitmap::Assign(const TPersistent& source) {
     transparentColor_ = other->transparentColor_;
     transparentMode_ = other->transparentMode_;
     SetTransparent(other->Transparent());
-    SetPixels(other->bitmap_);
+    SetPixelsAsTheyAre(other->bitmap_);
     return;
   }
   TGraphic::Assign(source);

@@ -1,6 +1,7 @@
 #pragma once
 // A 24-bit device-independent bitmap with a canvas to draw on it. Layouts
-// give its pixels as a BMP file ("Glyph.Data = {resource 'glyphs/ok.bmp'}").
+// give its pixels as a BMP file ("Glyph.Data = {resource 'glyphs/ok.bmp'}");
+// a 32-bit file stays 32-bit, so that a glyph keeps its alpha channel.
 #include <memory>
 
 #include "framework/graphics/TCanvas.h"
@@ -29,6 +30,10 @@ class TBitmap : public TGraphic {
   const ::Bitmap& Pixels() const { return bitmap_; }
   // Replaces the pixels; 32-bit pictures lose their fourth byte.
   void SetPixels(const ::Bitmap& pixels);
+  // Replaces the pixels keeping their format: a 32-bit picture keeps its
+  // fourth byte (a glyph's alpha), as a 32-bit BMP file read into the
+  // bitmap does.
+  void SetPixelsAsTheyAre(const ::Bitmap& pixels);
 
   TCanvas& Canvas();
 

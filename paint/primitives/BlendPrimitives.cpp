@@ -147,6 +147,23 @@ void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TR
   }
 }
 
+void AlphaBlendOnto(Bitmap& dst, TPoint dstPoint, const Bitmap& src) {
+  const CopyArea a = ClipCopy(Rect(0, 0, src.width(), src.height()), dstPoint, {src.width(), src.height()},
+                              {dst.width(), dst.height()});
+  if (a.IsEmpty()) return;
+  const bool alpha = src.format() == PixelFormat::Bgrx32;
+  const int sb = src.bytesPerPixel();
+  const int db = dst.bytesPerPixel();
+  for (int y = 0; y < a.Height; ++y) {
+    const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
+    std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
+    for (int i = 0; i < a.Width; ++i, sp += sb, dp += db) {
+      const int w = alpha ? sp[3] : 255;
+      for (int c = 0; c < 3; ++c) dp[c] = static_cast<std::uint8_t>((sp[c] * w + dp[c] * (255 - w) + 127) / 255);
+    }
+  }
+}
+
 void FillColorByMask(Bitmap& dst, const Bitmap& mask, TColor color) {
   if (!SameSize(dst, mask)) return;
   int k[3];

@@ -34,6 +34,12 @@ void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std
 // key are left out, unless the key is 0xFF000000 or above (no key).
 void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TRect& inclusiveSrcRect, const Bitmap& src);
 
+// Lays a 32-bit picture whose fourth byte is its alpha (255 opaque, not
+// premultiplied) over the destination at the point: each channel d becomes
+// (s * a + d * (255 - a) + 127) / 255. A 24-bit source is copied as it is.
+// Clipped to the destination.
+void AlphaBlendOnto(Bitmap& dst, TPoint dstPoint, const Bitmap& src);
+
 // Fills the destination with the colour weighted per channel by the mask
 // bitmap: p becomes (p * m + k * (256 - m)) >> 8. Only for equal sizes.
 void FillColorByMask(Bitmap& dst, const Bitmap& mask, TColor color);

@@ -9,6 +9,13 @@
 // The same value means "no colour" in colour arguments.
 constexpr TColor clKeyColor = clFuchsia;
 
+// Copies one 24-bit pixel: its blue, green and red bytes.
+inline void CopyPixel24(std::uint8_t* d, const std::uint8_t* s) {
+  d[0] = s[0];
+  d[1] = s[1];
+  d[2] = s[2];
+}
+
 // n / d rounded to the nearest integer, ties to even (d > 0, n >= 0).
 constexpr int DivRoundHalfEven(std::int64_t n, std::int64_t d) {
   std::int64_t q = n / d;

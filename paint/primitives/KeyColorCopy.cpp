@@ -1,6 +1,7 @@
 #include "paint/primitives/KeyColorCopy.h"
 
 #include "paint/CachePictureReader.h"
+#include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
 #include "paint/primitives/KeyedRows.h"
 
@@ -49,12 +50,6 @@ KeyTreatment KeysOf(KeyRule rule, const Bgr& key) {
   return keys;
 }
 
-void Copy3(std::uint8_t* d, const std::uint8_t* s) {
-  d[0] = s[0];
-  d[1] = s[1];
-  d[2] = s[2];
-}
-
 }  // namespace
 
 void CopyTransBitmaps(Bitmap& dst, const Bitmap& src, TPoint dstPoint, bool updateCorners, const TCacheInfo& ci,
@@ -82,9 +77,9 @@ void CopyTransBitmaps(Bitmap& dst, const Bitmap& src, TPoint dstPoint, bool upda
     dp += done * db;
     for (int i = done; i < a.Width; ++i, sp += sb, dp += db) {
       if (!keyColor.Matches(sp)) {
-        Copy3(dp, sp);
+        CopyPixel24(dp, sp);
       } else if (fromCache) {
-        if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) Copy3(dp, under);
+        if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) CopyPixel24(dp, under);
       } else if (fill) {
         fillColor.StoreTo(dp);
       }
@@ -107,6 +102,6 @@ void CopyTransRect(Bitmap& dst, const Bitmap& src, TPoint dstPoint, TColor key, 
     sp += done * sb;
     dp += done * db;
     for (int i = done; i < a.Width; ++i, sp += sb, dp += db)
-      if (!keyColor.Matches(sp)) Copy3(dp, sp);
+      if (!keyColor.Matches(sp)) CopyPixel24(dp, sp);
   }
 }

@@ -16,12 +16,6 @@ constexpr std::uint8_t kKeyBgr[3] = {kKeyB, kKeyG, kKeyR};
 
 bool IsKey(const std::uint8_t* p) { return p[0] == kKeyB && p[1] == kKeyG && p[2] == kKeyR; }
 
-void Copy3(std::uint8_t* d, const std::uint8_t* s) {
-  d[0] = s[0];
-  d[1] = s[1];
-  d[2] = s[2];
-}
-
 std::uint8_t Through(int d, int s, int m) { return static_cast<std::uint8_t>((d * m + s * (256 - m)) >> 8); }
 
 // Pixels handled together when a run holds no key pixel.
@@ -91,9 +85,9 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
     auto onePixel = [&](int i) {
       if (rule != KeyRule::Ordinary && IsKey(sp)) {
         if (rule == KeyRule::FromParent) {
-          if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) Copy3(dp, under);
+          if (const std::uint8_t* under = cache.At(a.DstX + i, dy)) CopyPixel24(dp, under);
         } else if (rule == KeyRule::Fill) {
-          Copy3(dp, fillBgr);
+          CopyPixel24(dp, fillBgr);
         }
         return;
       }

@@ -30,10 +30,10 @@ void combineThroughClip(DeviceContext& dest, const TRect& destRect, const Source
   });
 }
 
-// Copies a rectangle of a bitmap (already inside it) into a new bitmap of
-// the same format.
+// Copies a rectangle of a bitmap's pixels (already inside it) into a new
+// bitmap of the same format whose pixels are those pixels.
 Bitmap copyBlock(const Bitmap& from, const TRect& r) {
-  Bitmap block(r.Width(), r.Height(), from.format());
+  Bitmap block = Bitmap::AtScale(1, r.Width(), r.Height(), from.format());
   const int bpp = from.bytesPerPixel();
   for (int y = 0; y < r.Height(); ++y)
     std::memcpy(block.row(y), from.row(r.Top + y) + r.Left * bpp, static_cast<std::size_t>(r.Width()) * bpp);
@@ -83,16 +83,17 @@ Taps boxTaps(int first, int count, int sourceCount, int destCount) {
 
 // Scales the part `part` (relative to the destination rectangle of size
 // destW x destH) of the source rectangle into a new bitmap of the
-// destination's format.
+// destination's format. Everything here is in stored pixels; the block's
+// pixels are the destination's.
 Bitmap scaleBlock(const Bitmap& source, const TRect& srcRect, int destW, int destH, const TRect& part,
                   PixelFormat format, bool halftone) {
-  Bitmap out(part.Width(), part.Height(), format);
+  Bitmap out = Bitmap::AtScale(1, part.Width(), part.Height(), format);
   const int sbpp = source.bytesPerPixel(), dbpp = out.bytesPerPixel();
   const int channels = sbpp == 4 && dbpp == 4 ? 4 : 3;
   const int srcW = srcRect.Width(), srcH = srcRect.Height();
   if (!halftone) {
-    const std::vector<int> xs = nearestMap(part.Left, part.Width(), srcRect.Left, srcW, destW, source.width());
-    const std::vector<int> ys = nearestMap(part.Top, part.Height(), srcRect.Top, srcH, destH, source.height());
+    const std::vector<int> xs = nearestMap(part.Left, part.Width(), srcRect.Left, srcW, destW, source.deviceWidth());
+    const std::vector<int> ys = nearestMap(part.Top, part.Height(), srcRect.Top, srcH, destH, source.deviceHeight());
     for (int y = 0; y < part.Height(); ++y) {
       const std::uint8_t* s = source.row(ys[static_cast<std::size_t>(y)]);
       std::uint8_t* d = out.row(y);
@@ -111,14 +112,14 @@ Bitmap scaleBlock(const Bitmap& source, const TRect& srcRect, int destW, int des
   const std::size_t rowValues = static_cast<std::size_t>(part.Width()) * channels;
   std::vector<std::uint32_t> sums(static_cast<std::size_t>(lastRow - firstRow) * rowValues);
   for (int r = firstRow; r < lastRow; ++r) {
-    const std::uint8_t* s = source.row(std::clamp(srcRect.Top + r, 0, source.height() - 1));
+    const std::uint8_t* s = source.row(std::clamp(srcRect.Top + r, 0, source.deviceHeight() - 1));
     std::uint32_t* h = sums.data() + static_cast<std::size_t>(r - firstRow) * rowValues;
     for (int x = 0; x < part.Width(); ++x) {
       const int begin = columns.offsets[static_cast<std::size_t>(x)], end = columns.offsets[static_cast<std::size_t>(x) + 1];
       std::uint32_t acc[4] = {0, 0, 0, 0};
       for (int k = begin; k < end; ++k) {
         const int sx = std::clamp(srcRect.Left + columns.firstSource[static_cast<std::size_t>(x)] + (k - begin), 0,
-                                  source.width() - 1);
+                                  source.deviceWidth() - 1);
         const std::uint8_t* p = s + sx * sbpp;
         const std::uint32_t w = columns.weights[static_cast<std::size_t>(k)];
         for (int c = 0; c < channels; ++c) acc[c] += w * p[c];
@@ -172,12 +173,27 @@ std::optional<ScaledTransfer> scaledTransfer(HDC dest, int x, int y, int width, 
   if (!dest || !src || width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0) return std::nullopt;
   ScaledTransfer t;
   t.source = &src->target();
-  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
-  t.srcRect = TRect{origin.X, origin.Y, origin.X + srcWidth, origin.Y + srcHeight};
-  if (Intersect(t.srcRect, TRect{0, 0, t.source->width(), t.source->height()}).IsEmpty()) return std::nullopt;
+  t.srcRect = src->toTarget(TRect{srcX, srcY, srcX + srcWidth, srcY + srcHeight});
+  if (Intersect(t.srcRect, TRect{0, 0, t.source->deviceWidth(), t.source->deviceHeight()}).IsEmpty()) return std::nullopt;
   t.destRect = dest->toTarget(TRect{x, y, x + width, y + height});
   t.visible = visiblePart(*dest, t.destRect, t.part);
   return t;
+}
+
+}  // namespace
+
+namespace {
+
+// A source at another scale than the destination: its pixels are enlarged
+// or reduced to the destination's, nearest pixel.
+bool transferAcrossScales(HDC dest, const TRect& destRect, HDC src, const TRect& srcRect, std::uint32_t rop) {
+  const Bitmap& source = src->target();
+  if (Intersect(srcRect, TRect{0, 0, source.deviceWidth(), source.deviceHeight()}).IsEmpty()) return true;
+  TRect part;
+  if (!visiblePart(*dest, destRect, part)) return true;
+  const Bitmap scaled = scaleBlock(source, srcRect, destRect.Width(), destRect.Height(), part, dest->target().format(), false);
+  combineThroughClip(*dest, part.Offset(destRect.Left, destRect.Top), SourceBlock{&scaled, 0, 0}, rop);
+  return true;
 }
 
 }  // namespace
@@ -192,10 +208,10 @@ bool BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, in
   }
   if (!src) return false;
   const Bitmap& source = src->target();
-  const TPoint origin = src->toTarget(TPoint{srcX, srcY});
   // Only the part of the source inside its bitmap is copied.
-  const TRect wanted{origin.X, origin.Y, origin.X + width, origin.Y + height};
-  const TRect srcRect = Intersect(wanted, TRect{0, 0, source.width(), source.height()});
+  const TRect wanted = src->toTarget(TRect{srcX, srcY, srcX + width, srcY + height});
+  if (source.scale() != dest->scale()) return transferAcrossScales(dest, destRect, src, wanted, rop);
+  const TRect srcRect = Intersect(wanted, TRect{0, 0, source.deviceWidth(), source.deviceHeight()});
   if (srcRect.IsEmpty()) return true;
   destRect = TRect{destRect.Left + srcRect.Left - wanted.Left, destRect.Top + srcRect.Top - wanted.Top, 0, 0};
   destRect.Right = destRect.Left + srcRect.Width();
@@ -218,8 +234,8 @@ bool StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX
   const auto t = scaledTransfer(dest, x, y, width, height, src, srcX, srcY, srcWidth, srcHeight);
   if (!t) return false;
   if (!t->visible) return true;
-  const Bitmap scaled = scaleBlock(*t->source, t->srcRect, width, height, t->part, dest->target().format(),
-                                   dest->state().stretchMode == HALFTONE);
+  const Bitmap scaled = scaleBlock(*t->source, t->srcRect, t->destRect.Width(), t->destRect.Height(), t->part,
+                                   dest->target().format(), dest->state().stretchMode == HALFTONE);
   combineThroughClip(*dest, t->part.Offset(t->destRect.Left, t->destRect.Top), SourceBlock{&scaled, 0, 0}, rop);
   return true;
 }
@@ -241,8 +257,10 @@ bool TransparentBlt(HDC dest, int x, int y, int width, int height, HDC src, int 
   const TColor key = ColorToRGB(keyColor);
   const std::uint8_t kb = static_cast<std::uint8_t>(GetBValue(key)), kg = static_cast<std::uint8_t>(GetGValue(key)),
                      kr = static_cast<std::uint8_t>(GetRValue(key));
-  const std::vector<int> xs = nearestMap(0, width, srcRect.Left, srcWidth, width, source.width());
-  const std::vector<int> ys = nearestMap(0, height, srcRect.Top, srcHeight, height, source.height());
+  const std::vector<int> xs =
+      nearestMap(0, destRect.Width(), srcRect.Left, srcRect.Width(), destRect.Width(), source.deviceWidth());
+  const std::vector<int> ys =
+      nearestMap(0, destRect.Height(), srcRect.Top, srcRect.Height(), destRect.Height(), source.deviceHeight());
   Bitmap& target = dest->target();
   const int sbpp = source.bytesPerPixel(), dbpp = target.bytesPerPixel();
   dest->clipInTarget().forEachRectIn(destRect, [&](const TRect& r) {
@@ -269,7 +287,8 @@ bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX
   if (!t->visible) return true;
   const bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) && t->source->bytesPerPixel() == 4;
   // Scale (nearest) into a 32-bit block so the source alpha comes along.
-  const Bitmap block = scaleBlock(*t->source, t->srcRect, width, height, t->part, PixelFormat::Bgrx32, false);
+  const Bitmap block =
+      scaleBlock(*t->source, t->srcRect, t->destRect.Width(), t->destRect.Height(), t->part, PixelFormat::Bgrx32, false);
   const int constant = blend.SourceConstantAlpha;
   Bitmap& target = dest->target();
   const int dbpp = target.bytesPerPixel();
@@ -293,11 +312,11 @@ bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX
 }
 
 void AlphaBlendStraight(HDC dest, const Bitmap& picture, const TRect& square) {
-  Bitmap premultiplied(picture.width(), picture.height(), PixelFormat::Bgrx32);
-  for (int y = 0; y < picture.height(); ++y) {
+  Bitmap premultiplied = Bitmap::AtScale(picture.scale(), picture.width(), picture.height(), PixelFormat::Bgrx32);
+  for (int y = 0; y < picture.deviceHeight(); ++y) {
     const std::uint8_t* src = picture.row(y);
     std::uint8_t* dst = premultiplied.row(y);
-    for (int x = 0; x < picture.width(); ++x, src += 4, dst += 4) {
+    for (int x = 0; x < picture.deviceWidth(); ++x, src += 4, dst += 4) {
       const int a = src[3];
       dst[0] = static_cast<std::uint8_t>(src[0] * a / 255);
       dst[1] = static_cast<std::uint8_t>(src[1] * a / 255);

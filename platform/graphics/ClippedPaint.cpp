@@ -32,8 +32,9 @@ void invert(DeviceContext& dc, const Region& targetRegion) {
 
 Region toTarget(DeviceContext& dc, Region logical) {
   const TPoint origin = dc.toTarget(TPoint{0, 0});
-  logical.offset(origin.X, origin.Y);
-  return logical;
+  Region inTarget = dc.scale() == 1 ? std::move(logical) : logical.scaled(dc.scale());
+  inTarget.offset(origin.X, origin.Y);
+  return inTarget;
 }
 
 }  // namespace ClippedPaint

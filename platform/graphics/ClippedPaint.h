@@ -10,7 +10,8 @@ void fill(DeviceContext& dc, const TRect& targetRect, TColor color);
 void fill(DeviceContext& dc, const Region& targetRegion, TColor color);
 void invert(DeviceContext& dc, const TRect& targetRect);
 void invert(DeviceContext& dc, const Region& targetRegion);
-// The region moved from logical to target coordinates.
+// The region moved from logical to target coordinates (each logical pixel
+// a block of the target's scale).
 Region toTarget(DeviceContext& dc, Region logical);
 
 }  // namespace ClippedPaint

@@ -51,19 +51,26 @@ TPoint DeviceContext::toLogical(TPoint p) const {
   return {p.X + state_.windowOrigin.X - state_.viewportOrigin.X, p.Y + state_.windowOrigin.Y - state_.viewportOrigin.Y};
 }
 
-TPoint DeviceContext::toTarget(TPoint logical) const {
+TPoint DeviceContext::toSurface(TPoint logical) const {
   const TPoint d = toDevice(logical);
   return {d.X + surfaceOrigin_.X, d.Y + surfaceOrigin_.Y};
 }
 
+TPoint DeviceContext::toTarget(TPoint logical) const {
+  const TPoint d = toDevice(logical);
+  const int n = scale();
+  return {(d.X + surfaceOrigin_.X) * n, (d.Y + surfaceOrigin_.Y) * n};
+}
+
 TRect DeviceContext::toTarget(const TRect& r) const {
   const TPoint topLeft = toTarget(TPoint{r.Left, r.Top});
-  return {topLeft.X, topLeft.Y, topLeft.X + r.Width(), topLeft.Y + r.Height()};
+  const int n = scale();
+  return {topLeft.X, topLeft.Y, topLeft.X + r.Width() * n, topLeft.Y + r.Height() * n};
 }
 
 const Region& DeviceContext::clipInTarget() {
   const TSize size{target_->width(), target_->height()};
-  if (clipValid_ && size == clipBitmapSize_) return clipInTarget_;
+  if (clipValid_ && size == clipBitmapSize_ && scale() == clipScale_) return clipInTarget_;
   const TRect whole{0, 0, size.cx, size.cy};
   std::optional<Region> clip;
   for (const std::optional<Region>* limit : {&systemClip_, &state_.clip}) {
@@ -78,7 +85,9 @@ const Region& DeviceContext::clipInTarget() {
       clip = Region::combine(clip ? *clip : Region(whole), inTarget, RGN_AND);
   }
   clipInTarget_ = clip ? std::move(*clip) : Region(whole);
+  if (scale() != 1) clipInTarget_ = clipInTarget_.scaled(scale());
   clipBitmapSize_ = size;
+  clipScale_ = scale();
   clipValid_ = true;
   return clipInTarget_;
 }
@@ -204,9 +213,12 @@ int GetClipBox(HDC dc, TRect* box) {
     *box = {};
     return NULLREGION;
   }
-  // Target pixels back to logical coordinates.
+  // Target pixels back to logical coordinates; the clip covers whole
+  // logical pixels.
   const TPoint origin = dc->toTarget(TPoint{0, 0});
-  *box = inTarget.Offset(-origin.X, -origin.Y);
+  const int n = dc->scale();
+  const TRect moved = inTarget.Offset(-origin.X, -origin.Y);
+  *box = {moved.Left / n, moved.Top / n, moved.Right / n, moved.Bottom / n};
   return clip.kind();
 }
 

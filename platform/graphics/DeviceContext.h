@@ -7,13 +7,17 @@
 //
 // Coordinates:
 //   device = logical - window origin + viewport origin
-//   target pixel = device + surface origin
+//   target pixel = (device + surface origin) x the target bitmap's scale
 // The surface origin and the system clip belong to whoever set the context
 // up (the windowing layer: where the client area lies in the window bitmap
 // and which part of it may be painted); SaveDC/RestoreDC and SelectClipRgn
 // never change them. Clip regions passed to SelectClipRgn are in device
 // coordinates, as on the classic desktop; IntersectClipRect and
-// ExcludeClipRect take logical ones.
+// ExcludeClipRect take logical ones. Everything a caller hands a primitive
+// is in the bitmap's logical pixels; only the last step, to target pixels,
+// multiplies by the bitmap's scale (Bitmap.h), so one logical pixel covers
+// scale x scale target pixels and the primitives draw their shapes, lines
+// and text at the target's own resolution.
 //
 // Drawing on a 32-bit bitmap writes 0 in the fourth byte of every pixel it
 // touches, except copies from another 32-bit bitmap, which carry it along.
@@ -92,8 +96,15 @@ class DeviceContext {
   int saveLevel() const { return static_cast<int>(saved_.size()); }
 
   // ---- Coordinate helpers for the primitives ----------------------------
+  // Target pixels per logical pixel: the target bitmap's scale.
+  int scale() const { return target_->scale(); }
   TPoint toDevice(TPoint logical) const;
   TPoint toLogical(TPoint device) const;
+  // Where a logical point lies on the target bitmap, in its logical pixels
+  // (text is laid out there before it is drawn at the target's scale).
+  TPoint toSurface(TPoint logical) const;
+  // The target pixel at the top-left of a logical pixel, and the target
+  // pixels a logical rectangle covers.
   TPoint toTarget(TPoint logical) const;
   TRect toTarget(const TRect& logical) const;
   // The region drawing may touch, in target pixels: system clip, clip
@@ -108,6 +119,7 @@ class DeviceContext {
   std::vector<State> saved_;
   Region clipInTarget_;
   TSize clipBitmapSize_;
+  int clipScale_ = 1;
   bool clipValid_ = false;
 };
 

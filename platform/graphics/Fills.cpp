@@ -14,11 +14,13 @@ bool FillRect(HDC dc, const TRect& rect, TColor color) { return FillRect(dc, rec
 bool FrameRect(HDC dc, const TRect& rect, const Brush& brush) {
   if (!dc) return false;
   if (rect.IsEmpty() || brush.hollow()) return true;
+  // A frame one logical pixel wide: as many target pixels as the scale.
   const TRect r = dc->toTarget(rect);
-  ClippedPaint::fill(*dc, TRect{r.Left, r.Top, r.Right, r.Top + 1}, brush.color);
-  ClippedPaint::fill(*dc, TRect{r.Left, r.Bottom - 1, r.Right, r.Bottom}, brush.color);
-  ClippedPaint::fill(*dc, TRect{r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, brush.color);
-  ClippedPaint::fill(*dc, TRect{r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, brush.color);
+  const int n = dc->scale();
+  ClippedPaint::fill(*dc, TRect{r.Left, r.Top, r.Right, r.Top + n}, brush.color);
+  ClippedPaint::fill(*dc, TRect{r.Left, r.Bottom - n, r.Right, r.Bottom}, brush.color);
+  ClippedPaint::fill(*dc, TRect{r.Left, r.Top + n, r.Left + n, r.Bottom - n}, brush.color);
+  ClippedPaint::fill(*dc, TRect{r.Right - n, r.Top + n, r.Right, r.Bottom - n}, brush.color);
   return true;
 }
 
@@ -58,17 +60,18 @@ bool DrawFocusRect(HDC dc, const TRect& rect) {
   if (!dc) return false;
   if (rect.IsEmpty()) return true;
   const TRect r = dc->toTarget(rect);
+  const int n = dc->scale();
   // Top and bottom rows whole, the sides between them, so no pixel is
-  // inverted twice.
-  const TRect sides[4] = {{r.Left, r.Top, r.Right, r.Top + 1},
-                          {r.Left, r.Bottom - 1, r.Right, r.Bottom},
-                          {r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1},
-                          {r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}};
+  // inverted twice. The dots are logical pixels.
+  const TRect sides[4] = {{r.Left, r.Top, r.Right, r.Top + n},
+                          {r.Left, r.Bottom - n, r.Right, r.Bottom},
+                          {r.Left, r.Top + n, r.Left + n, r.Bottom - n},
+                          {r.Right - n, r.Top + n, r.Right, r.Bottom - n}};
   Bitmap& target = dc->target();
   for (int i = 0; i < 4; ++i) {
-    if (i == 1 && r.Height() == 1) continue;
-    if (i == 3 && r.Width() == 1) continue;
-    dc->clipInTarget().forEachRectIn(sides[i], [&](const TRect& part) { RasterOps::invertChecked(target, part); });
+    if (i == 1 && rect.Height() == 1) continue;
+    if (i == 3 && rect.Width() == 1) continue;
+    dc->clipInTarget().forEachRectIn(sides[i], [&](const TRect& part) { RasterOps::invertChecked(target, part, n); });
   }
   return true;
 }
@@ -80,13 +83,14 @@ struct EdgeLine {
   TColor bottomRight;
 };
 
-// Draws one line of an edge on the chosen sides. Top and left come first so
-// that the bottom-right colour owns the top-right and bottom-left corners.
-void drawEdgeLine(DeviceContext& dc, const TRect& r, unsigned sides, EdgeLine line) {
-  if (sides & BF_TOP) ClippedPaint::fill(dc, TRect{r.Left, r.Top, r.Right, r.Top + 1}, line.topLeft);
-  if (sides & BF_LEFT) ClippedPaint::fill(dc, TRect{r.Left, r.Top, r.Left + 1, r.Bottom}, line.topLeft);
-  if (sides & BF_BOTTOM) ClippedPaint::fill(dc, TRect{r.Left, r.Bottom - 1, r.Right, r.Bottom}, line.bottomRight);
-  if (sides & BF_RIGHT) ClippedPaint::fill(dc, TRect{r.Right - 1, r.Top, r.Right, r.Bottom}, line.bottomRight);
+// Draws one line of an edge, n target pixels thick, on the chosen sides. Top
+// and left come first so that the bottom-right colour owns the top-right and
+// bottom-left corners.
+void drawEdgeLine(DeviceContext& dc, const TRect& r, unsigned sides, EdgeLine line, int n) {
+  if (sides & BF_TOP) ClippedPaint::fill(dc, TRect{r.Left, r.Top, r.Right, r.Top + n}, line.topLeft);
+  if (sides & BF_LEFT) ClippedPaint::fill(dc, TRect{r.Left, r.Top, r.Left + n, r.Bottom}, line.topLeft);
+  if (sides & BF_BOTTOM) ClippedPaint::fill(dc, TRect{r.Left, r.Bottom - n, r.Right, r.Bottom}, line.bottomRight);
+  if (sides & BF_RIGHT) ClippedPaint::fill(dc, TRect{r.Right - n, r.Top, r.Right, r.Bottom}, line.bottomRight);
 }
 
 }  // namespace
@@ -110,17 +114,19 @@ bool DrawEdge(HDC dc, TRect& rect, unsigned edge, unsigned flags) {
 
   const unsigned sides = flags & BF_RECT;
   TRect r = dc->toTarget(rect);
+  const int n = dc->scale();
   for (int i = 0; i < count && !r.IsEmpty(); ++i) {
-    drawEdgeLine(*dc, r, sides, lines[i]);
-    if (sides & BF_LEFT) ++r.Left;
-    if (sides & BF_TOP) ++r.Top;
-    if (sides & BF_RIGHT) --r.Right;
-    if (sides & BF_BOTTOM) --r.Bottom;
+    drawEdgeLine(*dc, r, sides, lines[i], n);
+    if (sides & BF_LEFT) r.Left += n;
+    if (sides & BF_TOP) r.Top += n;
+    if (sides & BF_RIGHT) r.Right -= n;
+    if (sides & BF_BOTTOM) r.Bottom -= n;
   }
   if ((flags & BF_MIDDLE) && !r.IsEmpty()) ClippedPaint::fill(*dc, r, flags & BF_MONO ? clWindow : clBtnFace);
   if (flags & BF_ADJUST) {
     const TPoint origin = dc->toTarget(TPoint{0, 0});
-    rect = r.Offset(-origin.X, -origin.Y);
+    const TRect moved = r.Offset(-origin.X, -origin.Y);
+    rect = {moved.Left / n, moved.Top / n, moved.Right / n, moved.Bottom / n};
   }
   return true;
 }
@@ -129,14 +135,17 @@ TColor SetPixel(HDC dc, int x, int y, TColor color) {
   if (!dc) return CLR_INVALID;
   const TPoint p = dc->toTarget(TPoint{x, y});
   if (!dc->clipInTarget().contains(p.X, p.Y)) return CLR_INVALID;
-  dc->target().setPixel(p.X, p.Y, color);
-  if (dc->target().bytesPerPixel() == 4) dc->target().row(p.Y)[p.X * 4 + 3] = 0;
-  return ColorToRGB(color);
+  // The whole logical pixel: a block of the target's scale.
+  const TColor rgb = ColorToRGB(color);
+  const int n = dc->scale();
+  dc->clipInTarget().forEachRectIn(TRect{p.X, p.Y, p.X + n, p.Y + n},
+                                   [&](const TRect& r) { RasterOps::fill(dc->target(), r, rgb); });
+  return rgb;
 }
 
 TColor GetPixel(HDC dc, int x, int y) {
   if (!dc) return CLR_INVALID;
   const TPoint p = dc->toTarget(TPoint{x, y});
   if (!dc->clipInTarget().contains(p.X, p.Y)) return CLR_INVALID;
-  return dc->target().pixel(p.X, p.Y);
+  return dc->target().devicePixel(p.X, p.Y);
 }

@@ -35,6 +35,21 @@ struct Font::FaceHandle {
 Font::~Font() = default;
 
 Result<std::shared_ptr<Font>> Font::open(const Source& source, const LogFont& request) {
+  return openAtScale(source, request, 1);
+}
+
+Font& Font::atScale(int scale) {
+  if (scale < 2 || scale > 3) return *this;
+  std::shared_ptr<Font>& twin = twins_[scale - 2];
+  if (!twin) {
+    Result<std::shared_ptr<Font>> opened = openAtScale(source_, request_, scale);
+    if (!opened) return *this;
+    twin = opened.value();
+  }
+  return *twin;
+}
+
+Result<std::shared_ptr<Font>> Font::openAtScale(const Source& source, const LogFont& request, int pixelScale) {
   if (!source.library) return Error{"font: FreeType is not available"};
   std::shared_ptr<Font> font(new Font());
   font->face_ = std::make_unique<FaceHandle>();
@@ -43,6 +58,7 @@ Result<std::shared_ptr<Font>> Font::open(const Source& source, const LogFont& re
     return Error{"font: cannot open " + source.path};
   FT_Face face = font->face_->face;
   if (!FT_IS_SCALABLE(face)) return Error{"font: " + source.path + " is not scalable"};
+  font->source_ = source;
   font->request_ = request;
   font->family_ = source.family;
   font->emboldenGlyphs_ = request.bold() && !source.fileIsBold;
@@ -60,7 +76,7 @@ Result<std::shared_ptr<Font>> Font::open(const Source& source, const LogFont& re
   else if (request.lfHeight > 0)
     ppem = std::max(1, static_cast<int>(std::lround(static_cast<double>(request.lfHeight) * unitsPerEm /
                                                     static_cast<double>(ascentUnits + descentUnits))));
-  ppem = std::clamp(ppem, 1, 1000);
+  ppem = std::clamp(ppem * pixelScale, 1, 1000 * pixelScale);
   font->face_->ppem = ppem;
   if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) != 0) return Error{"font: cannot set the size"};
   if (font->slantGlyphs_) {

@@ -6,6 +6,12 @@
 // Fonts come from CreateFontIndirect (TextDrawing.h), which resolves the
 // face name through fontconfig and shares equal fonts; HFONT is a shared
 // pointer, so a font lives while a context or caller holds it.
+//
+// A font's metrics and advances are logical pixels: text is laid out with
+// them at every device scale. Drawing on a bitmap of scale n takes the
+// glyph pictures from the font's twin at n times the pixel size (atScale),
+// rasterised by FreeType at that size, and puts each at n times its logical
+// pen position.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -58,6 +64,11 @@ class Font {
   };
   static Result<std::shared_ptr<Font>> open(const Source& source, const LogFont& request);
 
+  // The same face at `scale` times the pixel size, opened the first time it
+  // is asked for; the font itself at scale 1 or when the twin cannot be
+  // opened.
+  Font& atScale(int scale);
+
   const LogFont& logFont() const { return request_; }
   const FontMetrics& metrics() const { return metrics_; }
   const std::string& familyName() const { return family_; }
@@ -69,12 +80,15 @@ class Font {
 
  private:
   Font() = default;
-  void computeMetrics();
+  static Result<std::shared_ptr<Font>> openAtScale(const Source& source, const LogFont& request, int scale);
   Glyph render(char32_t codePoint);
 
   struct FaceHandle;
   std::unique_ptr<FaceHandle> face_;
+  Source source_;
   LogFont request_;
+  // Twins at scales 2 and 3 (index scale - 2), made on demand.
+  std::shared_ptr<Font> twins_[2];
   FontMetrics metrics_;
   std::string family_;
   bool emboldenGlyphs_ = false;

@@ -39,8 +39,20 @@ void invert(Bitmap& target, const TRect& rect) {
   }
 }
 
-void invertChecked(Bitmap& target, const TRect& rect) {
+void invertChecked(Bitmap& target, const TRect& rect, int cell) {
   const int bpp = target.bytesPerPixel();
+  if (cell > 1) {
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+      std::uint8_t* p = target.row(y) + rect.Left * bpp;
+      for (int x = rect.Left; x < rect.Right; ++x, p += bpp) {
+        if ((x / cell + y / cell) & 1) continue;
+        p[0] = static_cast<std::uint8_t>(~p[0]);
+        p[1] = static_cast<std::uint8_t>(~p[1]);
+        p[2] = static_cast<std::uint8_t>(~p[2]);
+      }
+    }
+    return;
+  }
   for (int y = rect.Top; y < rect.Bottom; ++y) {
     const int firstX = rect.Left + ((rect.Left + y) & 1);
     std::uint8_t* p = target.row(y) + firstX * bpp;

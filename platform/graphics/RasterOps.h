@@ -13,8 +13,9 @@ namespace RasterOps {
 void fill(Bitmap& target, const TRect& rect, TColor rgb);
 // Inverts the colour bytes.
 void invert(Bitmap& target, const TRect& rect);
-// Inverts every other pixel of the rectangle: those where x + y is even.
-void invertChecked(Bitmap& target, const TRect& rect);
+// Inverts every other cell of the rectangle, cells being `cell` x `cell`
+// pixels from the bitmap's origin: those where x / cell + y / cell is even.
+void invertChecked(Bitmap& target, const TRect& rect, int cell = 1);
 // Blends coverage (0..255, `coverageStride` bytes per row, starting at the
 // rectangle's top-left pixel) in colour rgb over the target.
 void blendCoverage(Bitmap& target, const TRect& rect, const std::uint8_t* coverage, int coverageStride, TColor rgb);

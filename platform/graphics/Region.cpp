@@ -94,6 +94,21 @@ void Region::offset(int dx, int dy) {
   box_ = box_.IsEmpty() ? box_ : box_.Offset(dx, dy);
 }
 
+Region Region::scaled(int factor) const {
+  Region result = *this;
+  if (factor == 1) return result;
+  for (Band& band : result.bands_) {
+    band.top *= factor;
+    band.bottom *= factor;
+  }
+  for (Span& span : result.spans_) {
+    span.left *= factor;
+    span.right *= factor;
+  }
+  result.updateBox();
+  return result;
+}
+
 std::vector<TRect> Region::rects() const {
   std::vector<TRect> out;
   forEachRect([&out](const TRect& r) { out.push_back(r); });

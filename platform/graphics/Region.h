@@ -38,6 +38,9 @@ class Region {
   // True when some pixel of the rectangle is in the region.
   bool intersects(const TRect& rect) const;
   void offset(int dx, int dy);
+  // Every pixel becomes a factor x factor block (factor >= 1): a region in
+  // logical pixels turned into device pixels.
+  Region scaled(int factor) const;
 
   // The pixels of a and b combined by mode (RGN_COPY takes a).
   static Region combine(const Region& a, const Region& b, int mode);

@@ -68,7 +68,7 @@ bool TextOut(HDC dc, int x, int y, std::string_view utf8) {
   if (!font) return false;
   std::vector<char32_t> text;
   for (std::size_t pos = 0; pos < utf8.size();) text.push_back(Utf8::next(utf8, pos));
-  const TPoint at = dc->toTarget(TPoint{x, y});
+  const TPoint at = dc->toSurface(TPoint{x, y});
   const int width = GlyphPainter::measure(*font, text, 0);
   const DeviceContext::State& state = dc->state();
   if (state.backgroundMode == OPAQUE)
@@ -101,7 +101,7 @@ int DrawText(HDC dc, std::string_view utf8, TRect& rect, unsigned format) {
     else if (format & DT_BOTTOM)
       top = rect.Bottom - lineHeight;
   }
-  const TPoint origin = dc->toTarget(TPoint{0, 0});
+  const TPoint origin = dc->toSurface(TPoint{0, 0});
   const TRect limit = format & DT_NOCLIP ? kNoLimit : rect.Offset(origin.X, origin.Y);
   const DeviceContext::State& state = dc->state();
   const TColor rgb = ColorToRGB(state.textColor);

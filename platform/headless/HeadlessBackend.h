@@ -29,7 +29,10 @@ class HeadlessBackend : public Backend {
   void setCursor(int cursorId) override { cursor_ = cursorId; }
   std::string clipboardText() override { return clipboard_; }
   void setClipboardText(const std::string& utf8) override { clipboard_ = utf8; }
-  void openUrl(const std::string& url) override { openedUrls_.push_back(url); }
+  void openUrl(const std::string& url, int showCommand, HWND owner) override {
+    openedUrls_.push_back(url);
+    openedLinks_.push_back({url, showCommand, owner});
+  }
   bool composesTranslucentWindows() override { return composes_; }
 
   // ---- what tests look at
@@ -39,6 +42,13 @@ class HeadlessBackend : public Backend {
   void setComposition(bool on) { composes_ = on; }
   int cursor() const { return cursor_; }
   const std::vector<std::string>& openedUrls() const { return openedUrls_; }
+  // The same links with the show command and owner they were opened with.
+  struct OpenedLink {
+    std::string Url;
+    int ShowCommand = 0;
+    HWND Owner = nullptr;
+  };
+  const std::vector<OpenedLink>& openedLinks() const { return openedLinks_; }
   int nativeWindowCount() const { return liveWindows_; }
   int presentCount() const { return presents_; }
 
@@ -48,6 +58,7 @@ class HeadlessBackend : public Backend {
   int cursor_ = 0;
   std::string clipboard_;
   std::vector<std::string> openedUrls_;
+  std::vector<OpenedLink> openedLinks_;
   NativeWindow nextWindow_ = 1;
   int liveWindows_ = 0;
   int presents_ = 0;

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/DeviceScale.h"
+#include "platform/DeviceScaleChoice.h"
 #include "platform/sdl/SdlKeyMap.h"
 #include "platform/sdl/X11AlphaVisual.h"
 #include "platform/sdl/X11Composition.h"
+#include "platform/sdl/X11DesktopDensity.h"
 #include "platform/sdl/X11ErrorLog.h"
 #include "platform/sdl/X11EventWait.h"
 #include "platform/sdl/X11Focus.h"
@@ -67,9 +70,22 @@ bool initDesktopVideo() {
   return false;
 }
 
+// What the desktop says about its density, read once video is up.
+DeviceScaleChoice::DesktopDensity readDesktopDensity() {
+  DeviceScaleChoice::DesktopDensity desktop;
+  if (const char* own = std::getenv("TRAINER_SCALE")) desktop.trainerScale = own;
+  if (const char* gdk = std::getenv("GDK_SCALE")) desktop.gdkScale = gdk;
+  desktop.xftDpi = X11DesktopDensity::xftDpi();
+  float diagonal = 0, across = 0, down = 0;
+  if (SDL_GetDisplayDPI(0, &diagonal, &across, &down) == 0) desktop.displayDpi = across;
+  SDL_DisplayMode mode;
+  if (SDL_GetDesktopDisplayMode(0, &mode) == 0) desktop.screen = {mode.w, mode.h};
+  return desktop;
+}
+
 }  // namespace
 
-std::unique_ptr<SdlBackend> SdlBackend::create() {
+std::unique_ptr<SdlBackend> SdlBackend::create(SizeQuery mustFit) {
   // Termination signals keep their default meaning instead of turning into
   // SDL_QUIT events the program would not act on.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -86,7 +102,15 @@ std::unique_ptr<SdlBackend> SdlBackend::create() {
   // SDL's own X error handler ends the program on any error; ours logs it.
   X11ErrorLog::install();
   SDL_StartTextInput();
-  return std::unique_ptr<SdlBackend>(new SdlBackend());
+  std::unique_ptr<SdlBackend> backend(new SdlBackend());
+  // The skinned painting above platform/ still walks bitmap rows in logical
+  // pixels and is exact at scale 1 only: until it maps its own rectangles,
+  // only the program's own TRAINER_SCALE (for trying it, and the tests)
+  // enlarges, so that a HiDPI desktop does not get broken pictures unasked.
+  if (std::getenv("TRAINER_SCALE"))
+    backend->scale_ = DeviceScaleChoice::Choose(readDesktopDensity(), mustFit ? mustFit() : SIZE{});
+  DeviceScale::SetCurrent(backend->scale_);
+  return backend;
 }
 
 SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {}
@@ -109,7 +133,8 @@ HWND SdlBackend::hwndOf(Uint32 windowId) const {
 
 // ---- native windows
 
-NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& r, DWORD, DWORD exStyle) {
+NativeWindow SdlBackend::createWindow(HWND hwnd, const RECT& logical, DWORD, DWORD exStyle) {
+  const RECT r{toDevice(logical.Left), toDevice(logical.Top), toDevice(logical.Right), toDevice(logical.Bottom)};
   Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
   if (exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
@@ -156,8 +181,9 @@ void SdlBackend::destroyWindow(NativeWindow window) {
   windows_.erase(it);
 }
 
-void SdlBackend::setBounds(NativeWindow window, const RECT& r) {
+void SdlBackend::setBounds(NativeWindow window, const RECT& logical) {
   SDL_Window* w = windowOf(window);
+  const RECT r{toDevice(logical.Left), toDevice(logical.Top), toDevice(logical.Right), toDevice(logical.Bottom)};
   if (!w) return;
   // Moves the desktop itself reported come back here: leave those alone.
   int x = 0, y = 0, width = 0, height = 0;
@@ -222,8 +248,8 @@ void SdlBackend::setTitle(NativeWindow window, const std::string& utf8) {
 void SdlBackend::setIcon(NativeWindow window, const Bitmap& icon) {
   SDL_Window* w = windowOf(window);
   if (!w || icon.empty() || icon.format() != PixelFormat::Bgrx32) return;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(icon.start()), icon.width(),
-                                                            icon.height(), 32, static_cast<int>(icon.delta()),
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(icon.start()), icon.deviceWidth(),
+                                                            icon.deviceHeight(), 32, static_cast<int>(icon.delta()),
                                                             SDL_PIXELFORMAT_ARGB8888);
   if (!surface) return;
   SDL_SetWindowIcon(w, surface);
@@ -235,7 +261,11 @@ void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT&
   if (!w || picture.empty()) return;
   SDL_Surface* surface = SDL_GetWindowSurface(w);
   if (!surface) return;
-  const RECT area = Intersect(dirty, Bounds(0, 0, std::min(surface->w, picture.width()), std::min(surface->h, picture.height())));
+  // The picture's own pixels (the layer's dirty rectangle times its scale).
+  const int n = picture.scale();
+  const RECT deviceDirty{dirty.Left * n, dirty.Top * n, dirty.Right * n, dirty.Bottom * n};
+  const RECT area = Intersect(
+      deviceDirty, Bounds(0, 0, std::min(surface->w, picture.deviceWidth()), std::min(surface->h, picture.deviceHeight())));
   if (area.IsEmpty()) return;
   const Native& native = windows_[window];
   // A window with an alpha visual on a composing desktop takes the
@@ -260,7 +290,8 @@ void SdlBackend::present(NativeWindow window, const Bitmap& picture, const RECT&
 void SdlBackend::applyShape(SDL_Window* window, const Bitmap& picture, Uint8 cutoff) {
   int width = 0, height = 0;
   SDL_GetWindowSize(window, &width, &height);
-  if (picture.format() != PixelFormat::Bgrx32 || picture.width() != width || picture.height() != height) return;
+  if (picture.format() != PixelFormat::Bgrx32 || picture.deviceWidth() != width || picture.deviceHeight() != height)
+    return;
   // B, G, R, A bytes are SDL's ARGB8888 on little-endian machines.
   SDL_Surface* shape = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(picture.start()), width, height, 32,
                                                           static_cast<int>(picture.delta()), SDL_PIXELFORMAT_ARGB8888);
@@ -330,8 +361,8 @@ POINT SdlBackend::toScreen(Uint32 windowId, int x, int y) const {
   // The layer knows where its windows are (it places them, and hears of the
   // desktop's moves); SDL's own idea can lag behind without a window manager.
   RECT r;
-  if (!GetWindowRect(hwndOf(windowId), &r)) return {x, y};
-  return {r.Left + x, r.Top + y};
+  if (!GetWindowRect(hwndOf(windowId), &r)) return {toLogical(x), toLogical(y)};
+  return {r.Left + toLogical(x), r.Top + toLogical(y)};
 }
 
 void SdlBackend::handle(const SDL_Event& event) {
@@ -352,7 +383,7 @@ void SdlBackend::handle(const SDL_Event& event) {
     case SDL_MOUSEWHEEL: {
       int x = 0, y = 0;
       SDL_GetGlobalMouseState(&x, &y);
-      input.mouseWheel({x, y}, event.wheel.y * WHEEL_DELTA);
+      input.mouseWheel({toLogical(x), toLogical(y)}, event.wheel.y * WHEEL_DELTA);
       break;
     }
     case SDL_KEYDOWN:
@@ -403,10 +434,10 @@ void SdlBackend::handleWindowEvent(const SDL_WindowEvent& event) {
       break;
     }
     case SDL_WINDOWEVENT_MOVED:
-      wm().input().windowMoved(hwnd, {event.data1, event.data2});
+      wm().input().windowMoved(hwnd, {toLogical(event.data1), toLogical(event.data2)});
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-      wm().input().windowResized(hwnd, {event.data1, event.data2});
+      wm().input().windowResized(hwnd, {toLogical(event.data1), toLogical(event.data2)});
       [[fallthrough]];
     case SDL_WINDOWEVENT_EXPOSED:
       // The window surface may be new: show the whole picture again.
@@ -456,13 +487,13 @@ std::uint64_t SdlBackend::now() {
 SIZE SdlBackend::screenSize() {
   SDL_DisplayMode mode;
   if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {1280, 1024};
-  return {mode.w, mode.h};
+  return {toLogical(mode.w), toLogical(mode.h)};
 }
 
 POINT SdlBackend::cursorPos() {
   int x = 0, y = 0;
   SDL_GetGlobalMouseState(&x, &y);
-  return {x, y};
+  return {toLogical(x), toLogical(y)};
 }
 
 void SdlBackend::setCursor(int cursorId) {
@@ -493,7 +524,10 @@ std::string SdlBackend::clipboardText() {
 
 void SdlBackend::setClipboardText(const std::string& utf8) { SDL_SetClipboardText(utf8.c_str()); }
 
-void SdlBackend::openUrl(const std::string& url) {
+void SdlBackend::openUrl(const std::string& url, int showCommand, HWND owner) {
+  // xdg-open takes no show command and no owner: the handler opens its
+  // window as the desktop likes.
+  (void)showCommand, (void)owner;
   // Only web and mail links are handed to the desktop, as one argument and
   // never through a shell.
   const bool allowed = url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0 || url.rfind("mailto:", 0) == 0;
@@ -516,5 +550,5 @@ bool SdlBackend::composesTranslucentWindows() {
 }
 
 Bitmap SdlBackend::readScreen(const RECT& screenRect) {
-  return windows_.empty() ? Bitmap() : X11ScreenReader::read(windows_.begin()->second.window, screenRect);
+  return windows_.empty() ? Bitmap() : X11ScreenReader::read(windows_.begin()->second.window, screenRect, scale_);
 }

@@ -17,7 +17,12 @@
 class SdlBackend : public Backend {
  public:
   // Null (with the reason on stderr) when there is no display to open.
-  static std::unique_ptr<SdlBackend> create();
+  // Chooses the program's device scale from the desktop (DeviceScaleChoice.h)
+  // so that a window of the size `mustFit` answers fits the screen, and sets
+  // it before any window exists. `mustFit` is asked only when a scale other
+  // than 1 is wanted, so that a start at 1 spends nothing on it.
+  using SizeQuery = SIZE (*)();
+  static std::unique_ptr<SdlBackend> create(SizeQuery mustFit = nullptr);
   ~SdlBackend() override;
 
   NativeWindow createWindow(HWND hwnd, const RECT& screenRect, DWORD style, DWORD exStyle) override;
@@ -36,7 +41,7 @@ class SdlBackend : public Backend {
   void setCursor(int cursorId) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& utf8) override;
-  void openUrl(const std::string& url) override;
+  void openUrl(const std::string& url, int showCommand, HWND owner) override;
   bool composesTranslucentWindows() override;
   Bitmap readScreen(const RECT& screenRect) override;
 
@@ -54,7 +59,12 @@ class SdlBackend : public Backend {
   void handleWindowEvent(const SDL_WindowEvent& event);
   // Whether the keyboard focus is still on one of the program's windows.
   bool keyboardStaysWithProgram() const;
+  // A position in a window's screen pixels to the layer's screen position.
   POINT toScreen(Uint32 windowId, int x, int y) const;
+  // Screen pixels and the layer's logical pixels: n of those make one.
+  int toDevice(int logical) const { return logical * scale_; }
+  // Rounded down, so that a pixel left of or above a window stays outside it.
+  int toLogical(int device) const { return device >= 0 ? device / scale_ : -((scale_ - 1 - device) / scale_); }
   static SDL_HitTestResult hitTest(SDL_Window* window, const SDL_Point* area, void* data);
 
   // Cuts a shaped window to the part of a translucent picture with at least
@@ -71,4 +81,5 @@ class SdlBackend : public Backend {
   std::map<NativeWindow, Native> windows_;  // keyed by SDL window id
   std::map<int, SDL_Cursor*> cursors_;
   std::chrono::steady_clock::time_point start_;
+  int scale_ = 1;
 };

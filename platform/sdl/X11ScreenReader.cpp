@@ -40,7 +40,7 @@ std::uint8_t Channel(unsigned long pixel, unsigned long mask) {
 #endif
 }  // namespace
 
-Bitmap read([[maybe_unused]] SDL_Window* window, [[maybe_unused]] const RECT& r) {
+Bitmap read([[maybe_unused]] SDL_Window* window, [[maybe_unused]] const RECT& logical, [[maybe_unused]] int scale) {
 #ifdef TRAINER_HAVE_X11
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
@@ -49,10 +49,12 @@ Bitmap read([[maybe_unused]] SDL_Window* window, [[maybe_unused]] const RECT& r)
   const Window root = DefaultRootWindow(display);
   const int screenW = DisplayWidth(display, DefaultScreen(display));
   const int screenH = DisplayHeight(display, DefaultScreen(display));
-  // Only the part on the screen can be read; the rest stays black.
+  // The screen's pixels under the logical rectangle, into a bitmap of that
+  // scale. Only the part on the screen can be read; the rest stays black.
+  const RECT r{logical.Left * scale, logical.Top * scale, logical.Right * scale, logical.Bottom * scale};
   const int left = std::max(0, r.Left), top = std::max(0, r.Top);
   const int right = std::min(screenW, r.Right), bottom = std::min(screenH, r.Bottom);
-  Bitmap picture(r.Width(), r.Height());
+  Bitmap picture = Bitmap::AtScale(scale, logical.Width(), logical.Height());
   if (right <= left || bottom <= top) return picture;
   XSync(display, False);
   XImage* image = XGetImage(display, root, left, top, static_cast<unsigned>(right - left),

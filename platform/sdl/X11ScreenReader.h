@@ -8,7 +8,9 @@
 
 namespace X11ScreenReader {
 
-// `window` is any window of ours on that screen.
-Bitmap read(SDL_Window* window, const RECT& screenRect);
+// `window` is any window of ours on that screen; `screenRect` is in the
+// program's logical pixels, and the picture has `scale` screen pixels for
+// each of them.
+Bitmap read(SDL_Window* window, const RECT& screenRect, int scale);
 
 }  // namespace X11ScreenReader

@@ -5,6 +5,12 @@
 // desktop (platform/sdl) and an in-memory screen for tests (platform/headless).
 // Input travels the other way: a backend hands mouse, keyboard and window
 // events to the layer's InputRouter (platform/windowing/InputRouter.h).
+//
+// Everything here is in the layer's logical pixels: window rectangles,
+// screen size, cursor and input positions. Pictures are bitmaps at the
+// program's device scale (platform/DeviceScale.h); a backend shows each
+// logical pixel as that many screen pixels across and down and divides the
+// desktop's pixel positions by it.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -59,12 +65,16 @@ class Backend {
   virtual void setCursor(int cursorId) = 0;
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& utf8) = 0;
-  virtual void openUrl(const std::string& url) = 0;
+  // Hands a link to the desktop's handler, which shows its window by the
+  // show command (SW_...) as far as the desktop lets it; `owner` is the
+  // program's window asking.
+  virtual void openUrl(const std::string& url, int showCommand, HWND owner) = 0;
   // True where the desktop shows the per-pixel alpha of layered windows
   // (a compositor runs); where it does not, callers draw over a capture.
   virtual bool composesTranslucentWindows() { return true; }
-  // The desktop's own pixels of a screen rectangle as 24-bit, other
-  // programs' windows included; empty where the backend cannot read them.
+  // The desktop's own pixels of a screen rectangle as 24-bit at the
+  // program's device scale, other programs' windows included; empty where
+  // the backend cannot read them.
   virtual Bitmap readScreen(const RECT& screenRect) {
     (void)screenRect;
     return {};

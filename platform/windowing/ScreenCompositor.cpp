@@ -43,14 +43,18 @@ void ScreenCompositor::compose(WindowManager& wm, const RECT& area, Bitmap& targ
     const bool layered = (w->exStyle & WS_EX_LAYERED) != 0;
     const int alpha = layered ? w->layerAlpha : 255;
     if (alpha == 0) continue;
-    // Window position in target coordinates.
-    const int dx = w->rect.Left - area.Left;
-    const int dy = w->rect.Top - area.Top;
-    const RECT bounds = Intersect(Bounds(dx, dy, std::min(w->width(), picture->width()), std::min(w->height(), picture->height())),
-                                  Bounds(0, 0, std::min(area.Width(), target.width()), std::min(area.Height(), target.height())));
+    // Window position in target pixels: logical positions times the
+    // screen's scale, which the windows' pictures share.
+    const int n = target.scale();
+    if (picture->scale() != n) continue;
+    const int dx = (w->rect.Left - area.Left) * n;
+    const int dy = (w->rect.Top - area.Top) * n;
+    const RECT bounds =
+        Intersect(Bounds(dx, dy, std::min(w->width(), picture->width()) * n, std::min(w->height(), picture->height()) * n),
+                  Bounds(0, 0, std::min(area.Width(), target.width()) * n, std::min(area.Height(), target.height()) * n));
     if (bounds.IsEmpty()) continue;
     if (w->region) {
-      Region shape = *w->region;
+      Region shape = w->region->scaled(n);
       shape.offset(dx, dy);
       shape.forEachRectIn(bounds, [&](const RECT& span) { blendSpan(*picture, target, span, dx, dy, w->perPixelAlpha, alpha); });
     } else {

@@ -10,7 +10,8 @@ class WindowManager;
 
 class ScreenCompositor {
  public:
-  // Composes the screen area `area` into `target` (24- or 32-bit, at least
-  // the area's size), starting from the desktop colour.
+  // Composes the screen area `area` (logical pixels) into `target` (24- or
+  // 32-bit, at least the area's size, at the windows' scale), starting from
+  // the desktop colour. A window whose picture has another scale is left out.
   static void compose(WindowManager& wm, const RECT& area, Bitmap& target, TColor desktop);
 };

@@ -58,7 +58,7 @@ BOOL SetClipboardText(const std::string& utf8) {
 
 BOOL OpenURL(const std::string& url) {
   if (!wm().hasBackend() || url.empty()) return FALSE;
-  wm().backend().openUrl(url);
+  wm().backend().openUrl(url, SW_SHOWNORMAL, nullptr);
   return TRUE;
 }
 

@@ -51,3 +51,9 @@ TPoint TacFrameMetrics::ClientOffset(const TCustomForm& form) {
   GetClientOffset(const_cast<TCustomForm&>(form).Handle(), &offset);
   return {offset.X, offset.Y};
 }
+
+TSize TacFrameMetrics::WindowSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.Width(), r.Height()};
+}

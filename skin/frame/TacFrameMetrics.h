@@ -6,9 +6,14 @@
 // put them.
 #include "framework/TCustomForm.h"
 #include "platform/Geometry.h"
+#include "platform/windowing/WinTypes.h"
 
 class TacFrameMetrics {
  public:
+  // The character height of the system caption font (negative: the
+  // character cell without the internal leading).
+  static constexpr int kCaptionFontHeight = -11;
+
   // A form has a frame unless its border style is none.
   static bool HasFrame(const TCustomForm& form);
   static int SideBorderWidth(const TCustomForm& form);
@@ -24,4 +29,6 @@ class TacFrameMetrics {
   static bool ToolWindow(const TCustomForm& form);
   // The client area's top-left corner inside the window rectangle.
   static TPoint ClientOffset(const TCustomForm& form);
+  // The size of the window rectangle, frame included.
+  static TSize WindowSize(HWND window);
 };

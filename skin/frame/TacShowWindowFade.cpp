@@ -69,11 +69,14 @@ HWND CreateOutputWindow(HWND window, const RECT& screenRect) {
 
 // The window as it will look: its frame, client and child windows.
 void PaintNewPicture(HWND window, TBitmap& picture) {
+  HDC dc = picture.Canvas().Handle();
+  TacEngineFlags::BulkPaintTarget = dc;
   if (TWinControl* control = TWinControl::FindControl(window)) {
-    control->PaintTo(picture.Canvas().Handle(), 0, 0);
+    control->PaintTo(dc, 0, 0);
   } else {
-    PrintWindow(window, picture.Canvas().Handle());
+    PrintWindow(window, dc);
   }
+  TacEngineFlags::BulkPaintTarget = nullptr;
 }
 
 void ShowFrame(HWND output, TBitmap& frame) {

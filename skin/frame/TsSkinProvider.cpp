@@ -216,6 +216,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message) {
       message.Result = Skinned() ? skinData_->ColorForState(false) : ColorToRGB(form_->Color());
       return true;
     case SKC_GET_BACKGROUND: AnswerBackground(message); return true;
+    case SKC_SET_LINKED: skinData_->ProcessMessage(message); return true;
     case SKC_SKIN_LOADED:
       if (ours) SkinLoaded();
       CallPrevious(message);
@@ -288,8 +289,14 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& message) {
       message.Result = 0;
       return true;
     case WM_ERASEBKGND:
-      if (message.WParam) PaintClientBackground(reinterpret_cast<HDC>(message.WParam));
+      // The client's paint covers the whole client area.
       message.Result = 1;
+      return true;
+    case WM_PAINT:
+      PaintClient(message);
+      return true;
+    case WM_PRINTCLIENT:
+      if (message.WParam) ShowClient(reinterpret_cast<HDC>(message.WParam));
       return true;
     case WM_PRINT:
       PrintFrame(message);

@@ -146,7 +146,10 @@ class TsSkinProvider : public TComponent, public TsFrameSkinOwner {
 
   // ---- painting
   void PaintNonClient();
-  void PaintClientBackground(HDC dc);
+  // The form's WM_PAINT: its client area through ShowClient.
+  void PaintClient(TMessage& message);
+  // The client part of the frame picture with the form's children on it.
+  void ShowClient(HDC dc);
   void ComposeTitle(Bitmap& pixels, HDC dc, int width);
   void DrawTitleIcon(HDC dc);
   void DrawCaption(HDC dc, int width);

@@ -11,28 +11,18 @@
 #include "platform/graphics/Gdi.h"
 #include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/CacheToScreen.h"
 #include "skin/ControlSkinPainting.h"
 #include "skin/SkinCommands.h"
+#include "skin/TacEngineFlags.h"
 #include "skin/TsSkinManager.h"
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TsSkinProvider.h"
 
-namespace {
-
-constexpr int kCaptionFontHeight = -11;  // the system caption font's character height
-
-TSize WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.Width(), r.Height()};
-}
-
-}  // namespace
-
 void TsSkinProvider::PrepareFrame() {
   if (!Skinned() || !form_->HandleAllocated()) return;
   TBitmap* cache = FramePicture();
-  const TSize size = WindowSize(form_->Handle());
+  const TSize size = TacFrameMetrics::WindowSize(form_->Handle());
   if (skinData_->BackgroundChanged() || !cache || cache->Width() != size.cx || cache->Height() != size.cy)
     ComposeFrame();
 }
@@ -40,7 +30,7 @@ void TsSkinProvider::PrepareFrame() {
 void TsSkinProvider::ComposeFrame() {
   if (!Skinned() || !form_->HandleAllocated()) return;
   const HWND window = form_->Handle();
-  const TSize size = WindowSize(window);
+  const TSize size = TacFrameMetrics::WindowSize(window);
   TBitmap* cache = FramePicture();
   if (!cache) return;
   const bool first = cache->Width() == 0 && cache->Height() == 0;
@@ -138,7 +128,7 @@ void TsSkinProvider::DrawCaption(HDC dc, int width) {
   if (place.Width() <= 0) return;
   LogFont font;
   font.lfFaceName = form_->Font().Name();
-  font.lfHeight = kCaptionFontHeight;
+  font.lfHeight = TacFrameMetrics::kCaptionFontHeight;
   font.lfWeight = FW_BOLD;
   const HFONT previous = SelectObject(dc, CreateFontIndirect(font));
   unsigned format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX | DT_END_ELLIPSIS;
@@ -173,17 +163,25 @@ void TsSkinProvider::PaintNonClient() {
   ReleaseDC(window, dc);
 }
 
-void TsSkinProvider::PaintClientBackground(HDC dc) {
-  PrepareFrame();
-  TBitmap* cache = FramePicture();
-  if (!cache || cache->Width() == 0) {
-    RECT client{};
-    GetClientRect(form_->Handle(), &client);
-    FillRect(dc, client, form_->Color());
+void TsSkinProvider::PaintClient(TMessage& message) {
+  if (message.WParam) {
+    ShowClient(reinterpret_cast<HDC>(message.WParam));
     return;
   }
-  const TPoint offset = TacFrameMetrics::ClientOffset(*form_);
+  const HWND window = form_->Handle();
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (dc) ShowClient(dc);
+  EndPaint(window, &ps);
+}
+
+void TsSkinProvider::ShowClient(HDC dc) {
+  // While a whole window is painted into one picture, only that picture.
+  if (TacEngineFlags::BulkPaintTarget && dc != TacEngineFlags::BulkPaintTarget) return;
+  PrepareFrame();
   RECT client{};
   GetClientRect(form_->Handle(), &client);
-  BitBlt(dc, 0, 0, client.Width(), client.Height(), cache->Canvas().Handle(), offset.X, offset.Y, SRCCOPY);
+  TBitmap* cache = FramePicture();
+  if (!cache || cache->Width() == 0) FillRect(dc, client, form_->Color());
+  ShowContainerCache(*form_, *skinData_, TacFrameMetrics::ClientOffset(*form_), dc, client);
 }

@@ -288,9 +288,20 @@ void TsSkinProvider::ButtonAction(int hit) {
   const HWND window = form_->Handle();
   switch (hit) {
     case HTCLOSE: SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, 0); return;
-    case HTMAXBUTTON:
-      SendMessage(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
+    case HTMAXBUTTON: {
+      const std::weak_ptr<bool> alive = alive_;
+      if (IsZoomed(window)) {
+        // The form's window state is normal before the command arrives (an
+        // MDI child would keep it; the program has none).
+        ShowWindow(window, SW_RESTORE);
+        SendMessage(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        SendMessage(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      }
+      // The system menu offers what the new state allows.
+      if (!alive.expired() && IsWindow(window)) sysMenu_.Update(*form_, hasSysMenu_, MinimizeShown(), MaximizeShown());
       return;
+    }
     case HTMINBUTTON: {
       const bool restore = IsIconic(window) && (!Application || Application->MainForm() != form_);
       SendMessage(window, WM_SYSCOMMAND, restore ? SC_RESTORE : SC_MINIMIZE, 0);

@@ -5,18 +5,18 @@
 #include "skin/TsSkinManager.h"
 
 namespace {
-constexpr const char* kProp = "TacAdapterWnd";
+constexpr const char* kAdapterSubclassName = "TacAdapterWnd";
 }
 
 TacAdapterWnd::TacAdapterWnd(HWND window, std::string section, TsSkinManager* manager)
-    : window_(window), section_(std::move(section)), manager_(manager), subclass_(kProp) {
+    : window_(window), section_(std::move(section)), manager_(manager), subclass_(kAdapterSubclassName) {
   if (!subclass_.Install(window_, &TacAdapterWnd::Procedure, this)) destroyed_ = true;
 }
 
 TacAdapterWnd::~TacAdapterWnd() { Release(); }
 
 TacAdapterWnd* TacAdapterWnd::Of(HWND window) {
-  return window && IsWindow(window) ? static_cast<TacAdapterWnd*>(WindowSubclass::OwnerOf(window, kProp)) : nullptr;
+  return window && IsWindow(window) ? static_cast<TacAdapterWnd*>(WindowSubclass::OwnerOf(window, kAdapterSubclassName)) : nullptr;
 }
 
 void TacAdapterWnd::Release() {
@@ -35,8 +35,8 @@ LRESULT TacAdapterWnd::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TacAdapterWnd::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TacAdapterWnd*>(WindowSubclass::OwnerOf(hwnd, kProp));
-  if (!self) return WindowSubclass::PassOn(hwnd, kProp, msg, wParam, lParam);
+  auto* self = static_cast<TacAdapterWnd*>(WindowSubclass::OwnerOf(hwnd, kAdapterSubclassName));
+  if (!self) return WindowSubclass::PassOn(hwnd, kAdapterSubclassName, msg, wParam, lParam);
   if (msg == SM_SKINCOMMAND && SkinCommandOf(wParam) == SKC_QUERY_SKINNED) return 1;
   if (msg == WM_NCDESTROY) {
     self->Release();

@@ -11,24 +11,11 @@
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/TacFrameMetrics.h"
 
 namespace {
 
 constexpr const char* kTitleSection = "FORMTITLE";
-constexpr int kCaptionFontHeight = -11;  // the system caption font's character height
-
-void PaintSection(const TsSkinContent& skin, const char* section, Bitmap& target, const TRect& rect, int state) {
-  const int index = skin.GetSkinIndex(section);
-  if (!skin.IsValidSkinIndex(index)) return;
-  PaintItem(index, section, MakeCacheInfo(&target), skin.GetTextureIndex(index, section, "HOTPATTERN"),
-            skin.GetTextureIndex(index, section, "PATTERN"), &skin, &target, {0, 0}, rect, state, true);
-}
-
-TSize WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.Width(), r.Height()};
-}
 
 }  // namespace
 
@@ -56,14 +43,14 @@ RECT TacDialogWnd::CloseButton() const {
   if (!skin || !skin->IsValidImgIndex(mask) || !(GetWindowLongPtr(Window(), GWL_STYLE) & WS_CAPTION)) return {};
   const TSize size = skin->GetMaskFrameSize(mask);
   const POINT offset = ClientOffset();
-  const int right = WindowSize(Window()).cx - offset.X;
+  const int right = TacFrameMetrics::WindowSize(Window()).cx - offset.X;
   const int top = std::max(0, (offset.Y - size.cy) / 2);
   return Rect(right - size.cx, top, right, top + size.cy);
 }
 
 TBitmap* TacDialogWnd::Picture() {
   if (!Skinned() || Destroyed()) return nullptr;
-  const TSize size = WindowSize(Window());
+  const TSize size = TacFrameMetrics::WindowSize(Window());
   if (size.cx <= 0 || size.cy <= 0) return nullptr;
   if (stale_ || picture_->Width() != size.cx || picture_->Height() != size.cy) {
     picture_->SetSize(size.cx, size.cy);
@@ -77,10 +64,10 @@ void TacDialogWnd::Compose(Bitmap& pixels, HDC dc) {
   const TsSkinContent& skin = *Skin();
   const int state = active_ ? 1 : 0;
   const TRect whole = Rect(0, 0, pixels.width(), pixels.height());
-  PaintSection(skin, SkinSection().c_str(), pixels, whole, state);
+  PaintNamedSection(skin, SkinSection().c_str(), pixels, whole, state);
   const POINT offset = ClientOffset();
   if (offset.Y <= offset.X) return;  // no caption band
-  PaintSection(skin, kTitleSection, pixels, Rect(0, 0, pixels.width(), offset.Y), state);
+  PaintNamedSection(skin, kTitleSection, pixels, Rect(0, 0, pixels.width(), offset.Y), state);
   const RECT close = CloseButton();
   if (!close.IsEmpty()) {
     const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(CloseMask())];
@@ -93,7 +80,7 @@ void TacDialogWnd::Compose(Bitmap& pixels, HDC dc) {
   const TRect place = Rect(offset.X + 4, 0, right - 6, offset.Y);
   if (text.empty() || place.Width() <= 0 || !skin.IsValidSkinIndex(titleIndex)) return;
   LogFont font;
-  font.lfHeight = kCaptionFontHeight;
+  font.lfHeight = TacFrameMetrics::kCaptionFontHeight;
   font.lfWeight = FW_BOLD;
   const HFONT previous = SelectObject(dc, CreateFontIndirect(font));
   WriteTextByIndex(dc, text, true, &skin, active_, titleIndex,

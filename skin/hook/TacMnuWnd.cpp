@@ -13,15 +13,9 @@
 #include "skin/TsSkinManager.h"
 
 namespace {
-constexpr const char* kProp = "TacMnuWnd";
+constexpr const char* kMenuSubclassName = "TacMnuWnd";
 constexpr int kCheckColumn = PopupMenuWindow::kCheckColumn;
 
-void PaintSection(const TsSkinContent& skin, const char* section, Bitmap& target, const TRect& rect, int state) {
-  const int index = skin.GetSkinIndex(section);
-  if (!skin.IsValidSkinIndex(index)) return;
-  PaintItem(index, section, MakeCacheInfo(&target), skin.GetTextureIndex(index, section, "HOTPATTERN"),
-            skin.GetTextureIndex(index, section, "PATTERN"), &skin, &target, {0, 0}, rect, state, true);
-}
 TColor MarkColor(const TsSkinContent& skin, int itemIndex, bool enabled, bool hot) {
   if (!enabled) return clGrayText;
   if (!skin.IsValidSkinIndex(itemIndex)) return hot ? clHighlightText : clMenuText;
@@ -31,7 +25,7 @@ TColor MarkColor(const TsSkinContent& skin, int itemIndex, bool enabled, bool ho
 }  // namespace
 
 TacMnuWnd::TacMnuWnd(HWND menu, std::string section, TsSkinManager* manager)
-    : window_(menu), section_(std::move(section)), manager_(manager), subclass_(kProp) {
+    : window_(menu), section_(std::move(section)), manager_(manager), subclass_(kMenuSubclassName) {
   if (!subclass_.Install(window_, &TacMnuWnd::Procedure, this)) destroyed_ = true;
 }
 
@@ -43,8 +37,8 @@ void TacMnuWnd::Release() {
 }
 
 LRESULT TacMnuWnd::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TacMnuWnd*>(WindowSubclass::OwnerOf(hwnd, kProp));
-  if (!self) return WindowSubclass::PassOn(hwnd, kProp, msg, wParam, lParam);
+  auto* self = static_cast<TacMnuWnd*>(WindowSubclass::OwnerOf(hwnd, kMenuSubclassName));
+  if (!self) return WindowSubclass::PassOn(hwnd, kMenuSubclassName, msg, wParam, lParam);
   return self->Handle(msg, wParam, lParam);
 }
 
@@ -83,7 +77,7 @@ void TacMnuWnd::PaintMenu(Bitmap& target) const {
   if (!manager_ || target.empty()) return;
   const TsSkinContent& skin = manager_->Content();
   const TRect whole = Rect(0, 0, target.width(), target.height());
-  PaintSection(skin, section_.c_str(), target, whole, 0);
+  PaintNamedSection(skin, section_.c_str(), target, whole, 0);
   DeviceContext dc(target);
   LogFont font;  // the menu's own font
   SelectObject(&dc, CreateFontIndirect(font));
@@ -97,11 +91,11 @@ void TacMnuWnd::PaintMenu(Bitmap& target) const {
     SendMessage(window_, MN_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     if (item.separator()) {
       const int middle = r.Top + r.Height() / 2;
-      PaintSection(skin, "MENULINE", target, Rect(r.Left + 2, middle - 1, r.Right - 2, middle + 1), 0);
+      PaintNamedSection(skin, "MENULINE", target, Rect(r.Left + 2, middle - 1, r.Right - 2, middle + 1), 0);
       continue;
     }
     const bool isHot = i == hot && item.enabled();
-    if (isHot) PaintSection(skin, "MENUITEM", target, r, 1);
+    if (isHot) PaintNamedSection(skin, "MENUITEM", target, r, 1);
     std::string text = item.text;
     std::string shortcut;
     if (const auto tab = text.find('\t'); tab != std::string::npos) {

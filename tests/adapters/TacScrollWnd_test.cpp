@@ -4,6 +4,7 @@
 // arrow under the pointer, and the window given back under a later subclass.
 #include "tests/adapters/SkinnedListFixture.h"
 
+#include <functional>
 #include <memory>
 
 #include "adapters/TacScrollGeometry.h"
@@ -277,4 +278,48 @@ TEST_F(SkinnedList, APlainWindowSubclassedAfterItsAdapterKeepsTheLaterProcedureW
   EXPECT_EQ(LaterSubclasser::Heard(LB_ADDSTRING), 1);
   EXPECT_EQ(SendMessage(plain, LB_GETCOUNT, 0, 0), 1) << "the list's own procedure still answers";
   DestroyWindow(plain);
+}
+
+// A list that loses the mouse capture while an arrow is held (it is
+// disabled or hidden, or the program loses the desktop's focus) ends the
+// press as a release does: the end-scroll notification, no more repeats,
+// and no pressed bar left to swallow the window's timers.
+TEST_F(SkinnedList, AHeldArrowStopsWhenTheListLosesTheCapture) {
+  Fill(56);
+  SpyOnScrolls();
+  const TRect r = adapter().BarRect(kBarVertical);
+  const POINT arrow = Screen(BarX(), r.Bottom - 8);
+  const struct {
+    const char* name;
+    std::function<void()> lose;
+    std::function<void()> restore;
+  } ways[] = {
+      {"disabled", [&] { list->SetEnabled(false); }, [&] { list->SetEnabled(true); }},
+      {"hidden", [&] { list->Hide(); }, [&] { list->Show(); }},
+      {"program deactivated", [&] { driver.focusAnotherProgram(); }, [&] { SetActiveWindow(form->Handle()); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    SendMessage(hwnd(), LB_SETTOPINDEX, 0, 0);
+    driver.runUntilIdle();
+    scrolls.clear();
+    driver.moveTo(arrow);
+    driver.press(arrow);
+    driver.runFor(400);
+    ASSERT_GE(Count(SB_LINEDOWN), 2) << "the arrow repeats while held";
+    ASSERT_EQ(GetCapture(), hwnd());
+    way.lose();
+    EXPECT_NE(GetCapture(), hwnd());
+    ASSERT_FALSE(scrolls.empty());
+    EXPECT_EQ(scrolls.back().first, SB_ENDSCROLL) << "the press ended as on a release";
+    EXPECT_EQ(ScrollTracking().PressedPortion, kPortionNone);
+    EXPECT_EQ(ScrollTracking().RepeatTimer, 0u);
+    const int total = Count(SB_LINEDOWN);
+    driver.runFor(500);
+    EXPECT_EQ(Count(SB_LINEDOWN), total) << "no more repeats";
+    driver.release(arrow);
+    driver.runUntilIdle();
+    way.restore();
+    driver.runUntilIdle();
+  }
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "framework/TApplication.h"
+#include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
@@ -71,6 +72,9 @@ TEST(SkinnedFrames, EveryMessageBoxShowsTheSkinnedOkButton) {
   for (const SeenMessage& box : session.Messages()) {
     SCOPED_TRACE(box.Text);
     EXPECT_EQ(box.OkSection, "BUTTON");
+    // Made the Default button after its window existed, it is still drawn
+    // by its owner: the default-push style would hand it to the platform.
+    EXPECT_EQ(box.OkType, static_cast<DWORD>(BS_OWNERDRAW));
     ASSERT_EQ(box.OkCache.width(), box.Ok.Width());
     ASSERT_EQ(box.OkCache.height(), box.Ok.Height());
     // The screen shows the button's picture from the skin (its corners may

@@ -76,6 +76,7 @@ void TrainerSession::AnswerMessageBox() {
   GetWindowRect(box, &box_);
   GetWindowRect(ok->Handle(), &okRect);
   seen.Ok = okRect.Offset(-box_.Left, -box_.Top);
+  seen.OkType = static_cast<DWORD>(GetWindowLongPtr(ok->Handle(), GWL_STYLE)) & BS_TYPEMASK;
   if (auto* skinned = dynamic_cast<TsButton*>(ok); skinned && skinned->SkinData().Skinned()) {
     if (TBitmap* cache = skinned->SkinData().CacheBmp()) seen.OkCache = cache->Pixels();
     seen.OkSection = skinned->SkinData().SkinSection();

@@ -28,6 +28,7 @@ struct SeenMessage {
   RECT Ok{};        // the OK button inside Picture
   Bitmap OkCache;   // the skinned OK button's own picture (empty when plain)
   std::string OkSection;
+  DWORD OkType = 0;  // the OK button's window style type (BS_...)
 };
 
 class TrainerSession {

@@ -1,12 +1,8 @@
 // The tube's 56-line solution replayed in a command list that shows twelve
 // lines: the skinned bar keeps the current line in view at every tick, and
-// its thumb follows. Pictures of the start, the middle and the end of the
-// replay are written to the directory named by TRAINER_REPLAY_SHOTS when set
-// (docs/ holds the committed ones).
+// its thumb follows. (build/app/trainer-screenshots makes the pictures of
+// the same replay that docs/ holds.)
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <string>
 
 #include "adapters/TacScrollWnd.h"
 #include "controls/TsListBox.h"
@@ -29,12 +25,6 @@ class TubeReplayScrollTest : public ::testing::Test {
   TsListBox* list() { return dynamic_cast<TsListBox*>(session.Control(tube(), "sListBox1")); }
   void press(const char* button, int times = 1) {
     for (int i = 0; i < times; ++i) session.Click(tube(), button);
-  }
-  void Shot(const char* name) {
-    const char* dir = std::getenv("TRAINER_REPLAY_SHOTS");
-    if (!dir) return;
-    const Bitmap picture = session.Driver().windowShot(tube()->Handle());
-    EXPECT_TRUE(session.Driver().savePng(picture, std::string(dir) + "/" + name));
   }
 
   TrainerSession session;
@@ -62,7 +52,6 @@ TEST_F(TubeReplayScrollTest, SkinnedBarKeepsTheCurrentLineInViewThroughTheWholeR
 
   session.Execute(tube());
   session.Run(60);
-  Shot("replay-start.png");
   for (int line = 0; line < 56; ++line) {
     ASSERT_EQ(session.SelectedLine(tube()), line);
     const int top = list()->TopIndex();
@@ -73,9 +62,7 @@ TEST_F(TubeReplayScrollTest, SkinnedBarKeepsTheCurrentLineInViewThroughTheWholeR
     const TRect r = adapter->BarRect(kBarVertical);
     EXPECT_GE(thumb.Start, r.Top + 17);
     EXPECT_LE(thumb.Start + thumb.Length, r.Bottom - 17);
-    if (line == 28) Shot("replay-middle.png");
     if (line == 55) {
-      Shot("replay-end.png");
       EXPECT_EQ(thumb.Start + thumb.Length, r.Bottom - 17) << "at the last line the thumb reaches the bottom arrow";
       break;
     }

@@ -21,7 +21,11 @@
 
 namespace {
 
-std::string GoldenPath(const std::string& name) { return std::string(TRAINER_CONTROLS_GOLDEN) + "/" + name; }
+std::string GoldenPath(const std::string& name) {
+  std::string path = TRAINER_CONTROLS_GOLDEN;
+  path += '/';
+  return path += name;
+}
 
 bool Regenerating() {
   const char* flag = std::getenv("TRAINER_REGENERATE_GOLDEN");

@@ -3,6 +3,9 @@
 // the custom font colour of "ВЫПОЛНИТЬ".
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "controls/buttons/TsBitBtn.h"
 #include "controls/buttons/TsButtonGeometry.h"
 #include "controls/buttons/TsGlyphPainter.h"
@@ -206,6 +209,40 @@ Bitmap RedGlyph(int w, int h) {
   return glyph;
 }
 
+// A top-down 32-bit BMP file of one colour whose alpha is 255 in the top
+// third, 128 in the middle third and 0 in the bottom third.
+std::vector<std::uint8_t> ThreeAlphaBmp(int size, TColor color) {
+  std::vector<std::uint8_t> out;
+  auto u16 = [&out](unsigned v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+  };
+  auto u32 = [&](std::uint32_t v) {
+    u16(v & 0xFFFF);
+    u16(v >> 16);
+  };
+  const std::uint32_t pixels = static_cast<std::uint32_t>(size * size * 4);
+  out.push_back('B');
+  out.push_back('M');
+  u32(54 + pixels);
+  u32(0);
+  u32(54);
+  u32(40);
+  u32(static_cast<std::uint32_t>(size));
+  u32(static_cast<std::uint32_t>(-size));  // top-down
+  u16(1);
+  u16(32);
+  for (int i = 0; i < 6; ++i) u32(i == 1 ? pixels : 0);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      out.push_back(static_cast<std::uint8_t>(color >> 16));
+      out.push_back(static_cast<std::uint8_t>(color >> 8));
+      out.push_back(static_cast<std::uint8_t>(color));
+      out.push_back(y < size / 3 ? 255 : y < 2 * size / 3 ? 128 : 0);
+    }
+  return out;
+}
+
 int CountInRect(const Bitmap& picture, const TRect& r, TColor color) {
   int n = 0;
   for (int y = r.Top; y < r.Bottom; ++y)
@@ -309,4 +346,24 @@ TEST_F(SkinnedBitBtn, AfterLoadingAValidListGlyphEmptiesTheGlyphBitmap) {
   button->Loaded();
   EXPECT_TRUE(button->Glyph().Empty());
   EXPECT_EQ(button->GlyphSize().cx, 16);
+}
+
+// A single-cell 32-bit glyph without Blend is laid over the button by its
+// own alpha (no transparent colour).
+TEST_F(SkinnedBitBtn, AThirtyTwoBitGlyphIsDrawnWithItsAlpha) {
+  ASSERT_TRUE(button->Glyph().LoadFromBytes(ThreeAlphaBmp(12, clRed)));
+  EXPECT_EQ(button->Glyph().Pixels().format(), PixelFormat::Bgrx32) << "the file's alpha is kept";
+  ShowForm();
+  ASSERT_EQ(button->StateIndex(), 0);
+  const TRect g = button->GlyphRect(0);
+  ASSERT_EQ(g.Width(), 12);
+  const Bitmap shot = Shot(button->Handle());
+  EXPECT_EQ(shot.pixel(g.Left + 5, g.Top + 1), clRed) << "opaque";
+  TColor half = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int s = (clRed >> shift) & 0xFF, d = (kButtonNormal >> shift) & 0xFF;
+    half |= static_cast<TColor>(((s * 128 + d * 127 + 127) / 255) << shift);
+  }
+  EXPECT_EQ(shot.pixel(g.Left + 5, g.Top + 6), half) << "half way";
+  EXPECT_EQ(shot.pixel(g.Left + 5, g.Top + 10), kButtonNormal) << "transparent";
 }

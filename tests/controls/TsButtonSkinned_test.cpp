@@ -8,6 +8,8 @@
 
 #include "controls/buttons/TsButton.h"
 #include "controls/buttons/TsButtonGeometry.h"
+#include "framework/controls/TEdit.h"
+#include "framework/controls/TGroupBox.h"
 #include "platform/controls/ControlMessages.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsFadeTimer.h"
@@ -281,7 +283,10 @@ TEST(PlainButton, WithoutASkinTheButtonIsThePlatformButton) {
   form->Show();
   driver.runUntilIdle();
   EXPECT_FALSE(button->SkinData().Skinned());
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(button->Handle(), GWL_STYLE)) & BS_TYPEMASK, BS_PUSHBUTTON);
+  // The form's only control has the focus, so it is the button Enter
+  // presses and shows the default-push style.
+  ASSERT_TRUE(button->Focused());
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(button->Handle(), GWL_STYLE)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
   EXPECT_EQ(driver.windowShot(button->Handle()).pixel(4, 12), ColorToRGB(clBtnFace));
   int clicks = 0;
   button->OnClick = [&clicks](TObject*) { ++clicks; };
@@ -383,4 +388,123 @@ TEST_F(SkinnedButton, WhilePaintingIsHeldTheOldPictureStaysUntilTheChildRepaint)
   SendSkinCommand(button, SKC_CHILD_REPAINT);
   EXPECT_FALSE(button->SkinData().Updating());
   EXPECT_FALSE(SamePixels(Picture(), before)) << "the held picture comes at once";
+}
+
+// The pointer leaves a hot button while its panel is disabled (a replay
+// runs): the common handler still clears the mouse-above mark, so once the
+// panel is enabled again the button shows its normal picture, and the next
+// hover fades as usual.
+TEST_F(SkinnedButton, AButtonLeftWhileItsPanelIsDisabledIsNormalWhenThePanelComesBack) {
+  auto* panel = new TGroupBox(form);
+  panel->SetParent(form);
+  panel->SetBounds(110, 10, 160, 70);
+  auto* inside = new TsButton(panel);
+  inside->SetParent(panel);
+  inside->SetBounds(10, 25, 75, 25);
+  inside->SetCaption("In");
+  inside->SkinData().SetSkinSection("BUTTON");
+  driver.runUntilIdle();
+  const Bitmap normal = Shot(inside->Handle());
+  driver.moveTo(ScreenPoint(inside->Handle(), 30, 12));
+  driver.runFor(300);
+  ASSERT_EQ(inside->StateIndex(), 1);
+
+  panel->SetEnabled(false);
+  driver.runUntilIdle();
+  EXPECT_FALSE(inside->LooksEnabled());
+  Leave();
+  driver.runFor(300);
+  EXPECT_FALSE(inside->SkinData().MouseAbove()) << "the pointer has left";
+  panel->SetEnabled(true);
+  driver.runUntilIdle();
+  EXPECT_EQ(inside->StateIndex(), 0);
+  EXPECT_TRUE(SamePixels(Shot(inside->Handle()), normal)) << "the normal picture, not the hot one";
+  driver.moveTo(ScreenPoint(inside->Handle(), 30, 12));
+  EXPECT_TRUE(inside->Fade()) << "a new hover fades";
+}
+
+// The plain button takes the focus before it shows itself pushed; the focus
+// marks the picture stale, yet the press still fades from the hot picture
+// shown, in half the frames.
+TEST_F(SkinnedButton, TheFirstPressOnAButtonWithoutTheFocusFadesInHalfTheFrames) {
+  ASSERT_FALSE(button->Focused());
+  Hover();
+  driver.runFor(250);
+  ASSERT_FALSE(button->Fade());
+  const Bitmap hot = Picture();
+  Press();
+  EXPECT_TRUE(button->Focused());
+  ASSERT_TRUE(button->Fade()) << "the press fades";
+  EXPECT_EQ(button->Fade()->FadeLength, 10) << "half the iterations";
+  const std::vector<Bitmap> frames = Frames(10);
+  driver.runFor(10);
+  EXPECT_FALSE(button->Fade());
+  driver.runUntilIdle();
+  const Bitmap pressed = Picture();
+  EXPECT_EQ(button->StateIndex(), 2);
+  for (int k = 0; k < 10; ++k)
+    EXPECT_TRUE(SamePixels(frames[static_cast<std::size_t>(k)], FadeFrame(hot, pressed, FadeAlpha(k + 1, 10))))
+        << "press frame " << k + 1;
+  Release();
+}
+
+// Default set after the window exists keeps the button drawn by its owner
+// (the message box's OK button is made so). Its default-button flag then
+// follows the focus: Enter presses the focused button, or the Default one
+// while the focus is on a control that is not a button, and that button
+// shows hot.
+TEST_F(SkinnedButton, DefaultSetOnAShownButtonKeepsItOwnerDrawnAndFollowsTheFocus) {
+  button->SetDefault(true);
+  driver.runUntilIdle();
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE)) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(button->StateIndex(), 0) << "another button has the focus: Enter presses that one";
+  EXPECT_EQ(Face(), kButtonNormal);
+
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(120, 150, 80, 21);
+  edit->SetFocus();
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 1) << "the focus is on an edit: Enter presses the Default button";
+  EXPECT_EQ(Face(), kButtonHot);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE)) & BS_TYPEMASK, BS_OWNERDRAW);
+
+  button->SetDefault(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(button->StateIndex(), 0);
+  EXPECT_EQ(Face(), kButtonNormal);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(Window(), GWL_STYLE)) & BS_TYPEMASK, BS_OWNERDRAW);
+}
+
+// The plain button shows the same flag by its window style.
+TEST(PlainButton, TheDefaultPushStyleFollowsTheButtonEnterWouldPress) {
+  HeadlessDriver driver;
+  TApplication app{nullptr};
+  app.Initialize();
+  auto* form = TForm::Create<TButtonTestForm>(&app);
+  form->SetBounds(40, 40, 300, 120);
+  auto* ok = new TButton(form);
+  ok->SetParent(form);
+  ok->SetBounds(10, 10, 75, 25);
+  auto* other = new TButton(form);
+  other->SetParent(form);
+  other->SetBounds(100, 10, 75, 25);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 50, 80, 21);
+  form->Show();
+  ok->SetDefault(true);
+  auto type = [](TButton* b) { return static_cast<DWORD>(GetWindowLongPtr(b->Handle(), GWL_STYLE)) & BS_TYPEMASK; };
+  edit->SetFocus();
+  driver.runUntilIdle();
+  EXPECT_EQ(type(ok), static_cast<DWORD>(BS_DEFPUSHBUTTON));
+  EXPECT_EQ(type(other), static_cast<DWORD>(BS_PUSHBUTTON));
+  other->SetFocus();
+  driver.runUntilIdle();
+  EXPECT_EQ(type(ok), static_cast<DWORD>(BS_PUSHBUTTON));
+  EXPECT_EQ(type(other), static_cast<DWORD>(BS_DEFPUSHBUTTON));
+  int clicks = 0;
+  other->OnClick = [&clicks](TObject*) { ++clicks; };
+  driver.pressKey(VK_RETURN);
+  EXPECT_EQ(clicks, 1) << "Enter pressed the focused button";
 }

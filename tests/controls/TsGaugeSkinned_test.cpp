@@ -1,9 +1,14 @@
 // The gauge painted from the skin: its own section under the indicator,
 // the filled part of a bar from PROGRESSV / PROGRESSH or ProgressSkin, the
-// updating mark, and the skin commands it answers.
+// text with its suffix, the updating mark, and the skin commands it answers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "controls/TsGauge.h"
+#include "framework/graphics/TBitmap.h"
+#include "platform/graphics/TextDrawing.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
@@ -138,4 +143,62 @@ TEST_F(SkinnedGauge, APieAndANeedleAreDrawnOverTheSection) {
   driver.runUntilIdle();
   EXPECT_EQ(At(30, 30), gauge->ForeColor()) << "the needle stands upright at half way";
   EXPECT_EQ(At(5, 5), kGaugeColor);
+}
+
+namespace {
+
+// The columns and rows that hold anything but the background colour.
+TRect InkBounds(const Bitmap& picture, const TRect& area, TColor background) {
+  TRect ink = Rect(area.Right, area.Bottom, area.Left, area.Top);
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x) {
+      if (picture.pixel(x, y) == background) continue;
+      ink = Rect(std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1));
+    }
+  return ink;
+}
+
+// Where the text lands when written centred on one line in the gauge's font
+// over a gauge-sized white picture.
+TRect ReferenceInk(TsGauge& gauge, const std::string& text) {
+  TBitmap picture;
+  picture.SetSize(gauge.Width(), gauge.Height());
+  TCanvas& canvas = picture.Canvas();
+  canvas.Brush.SetColor(clWhite);
+  canvas.FillRect(Rect(0, 0, gauge.Width(), gauge.Height()));
+  canvas.Font.Assign(gauge.Font());
+  canvas.Font.SetColor(clBlack);
+  canvas.Brush.SetStyle(bsClear);
+  TRect r = Rect(0, 0, gauge.Width(), gauge.Height());
+  canvas.DrawText(text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  return InkBounds(picture.Pixels(), Rect(0, 0, gauge.Width(), gauge.Height()), clWhite);
+}
+
+}  // namespace
+
+// The skinned text is the percentage followed by Suffix: "47%" with the
+// default one, a bare "47" with Suffix "".
+TEST_F(SkinnedGauge, TheTextIsThePercentageFollowedByTheSuffix) {
+  gauge->SetKind(gkText);
+  gauge->SetBounds(20, 20, 160, 40);
+  gauge->Font().SetHeight(-24);
+  gauge->SetShowText(true);
+  ASSERT_EQ(gauge->Progress(), 47);
+  ASSERT_EQ(gauge->Suffix(), "%");
+  auto shownInk = [&] {
+    driver.runUntilIdle();
+    const Bitmap shot = driver.windowShot(form->Handle());
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    const POINT p = driver.clientToScreen(form->Handle(), {gauge->Left(), gauge->Top()});
+    const TRect area = Bounds(p.X - window.Left, p.Y - window.Top, gauge->Width(), gauge->Height());
+    const TRect ink = InkBounds(shot, area, kGaugeColor);
+    return Rect(ink.Left - area.Left, ink.Top - area.Top, ink.Right - area.Left, ink.Bottom - area.Top);
+  };
+  const TRect withSign = ReferenceInk(*gauge, "47%");
+  const TRect bare = ReferenceInk(*gauge, "47");
+  ASSERT_GT(withSign.Width(), bare.Width() + 4) << "the sign is wide enough to tell the two apart";
+  EXPECT_EQ(shownInk(), withSign);
+  gauge->SetSuffix("");
+  EXPECT_EQ(shownInk(), bare);
 }

@@ -236,4 +236,27 @@ TEST_F(TsGaugePainting, APieFillsClockwiseFromTwelveOClock) {
   EXPECT_EQ(shot.pixel(10 + 75, 10 + 75), clYellow);  // lower right
 }
 
+// The plain text always ends in "%": Suffix belongs to the skinned text.
+TEST_F(TsGaugePainting, ThePlainTextKeepsItsPercentSignWhateverTheSuffix) {
+  TsGauge* withSign = Add(10, 10, 120, 30);
+  TsGauge* bare = Add(10, 60, 120, 30);
+  TsGauge* silent = Add(10, 110, 120, 30);
+  for (TsGauge* gauge : {withSign, bare, silent}) {
+    gauge->SetKind(gkText);
+    gauge->SetShowText(true);
+    gauge->Font().SetHeight(-20);
+  }
+  bare->SetSuffix("");
+  silent->SetShowText(false);
+  const Bitmap shot = Shot();
+  int differ = 0, written = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 120; ++x) {
+      differ += shot.pixel(10 + x, 10 + y) != shot.pixel(10 + x, 60 + y);
+      written += shot.pixel(10 + x, 10 + y) != shot.pixel(10 + x, 110 + y);
+    }
+  EXPECT_GT(written, 0) << "the text is there";
+  EXPECT_EQ(differ, 0) << "47% with Suffix \"\" as with the default one";
+}
+
 }  // namespace

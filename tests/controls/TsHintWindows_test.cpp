@@ -440,7 +440,9 @@ TEST_F(ProgramHints, FromTheSkinTheHintWearsItsSectionWithoutShadowAndFallsBackT
     const int index = content.GetSkinIndex(section);
     const int mask = content.GetMaskIndex(index, section, "BORDERSMASK");
     const TsHintMeasure m = hint->Measure(kRemoveHint);
-    EXPECT_EQ(m.Size.cx, m.Text.cx + content.MaskWidthLeft(mask) + content.MaskWidthRight(mask) + 16) << section;
+    // The mask's borders on both sides plus 8 pixels in each direction.
+    EXPECT_EQ(m.Size.cx, m.Text.cx + content.MaskWidthLeft(mask) + content.MaskWidthRight(mask) + 8) << section;
+    EXPECT_EQ(m.Size.cy, m.Text.cy + content.MaskWidthTop(mask) + content.MaskWidthBottom(mask) + 8) << section;
     const TsHintLayout l = hint->Layout(m, {100, 100});
     EXPECT_EQ(l.Shadow, 0) << "no shadow from the skin";
     EXPECT_EQ(l.Body, Rect(0, 0, l.Size.cx, l.Size.cy)) << "no tail room either";
@@ -456,6 +458,23 @@ TEST_F(ProgramHints, FromTheSkinTheHintWearsItsSectionWithoutShadowAndFallsBackT
   manager_->SetUseSkinData(false);
   EXPECT_EQ(hint->Layout(hint->Measure(kRemoveHint), {100, 100}).Shadow, 7);
   delete hint;
+}
+
+// A hint drawn from the skin section fades in to the section's own
+// transparency, not to HintKind's.
+TEST_F(ProgramHints, FromTheSkinTheFadeEndsAtTheSectionsTransparency) {
+  TsSkinManager* skins = TsSkinManager::DefaultManager();
+  ASSERT_TRUE(skins && skins->Active());
+  const int index = skins->Content().GetSkinIndex("HINT");
+  ASSERT_GE(index, 0);
+  skins->Content().Sections[static_cast<std::size_t>(index)].Transparency = 50;
+  ASSERT_EQ(manager_->HintKind().Transparency, 8);
+  manager_->SetUseSkinData(true);
+  HoverRemoveButton();
+  driver_.runFor(500);
+  ASSERT_TRUE(HintVisible());
+  driver_.runFor(8 * 31 + 50);
+  EXPECT_EQ(Alpha(), 128) << "(100 - 50) x 2.55, 127.5 rounded to even";
 }
 
 TEST_F(ProgramHints, TheHintGoesAfterThePauseHide) {

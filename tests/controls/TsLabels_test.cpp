@@ -20,7 +20,8 @@ class TsLabels : public ::testing::Test {
   TsLabels() {
     app_.Initialize();
     TProgramWindow::RegisterClasses();
-    form_ = TForm::Create<TForm1>(&app_);  // marked visible: shown at once
+    app_.CreateForm(form_);  // the main form, as in the program
+    form_->Show();           // as the program's loop shows it
     driver_.runUntilIdle();
     link_ = form_->FindComponent<TsWebLabel>("sWebLabel1");
   }
@@ -56,6 +57,45 @@ TEST_F(TsLabels, TheLinkOpensItsAddressWhenClicked) {
   link_->SetURL("https://example.org/");
   driver_.click(AwayFromLink());
   EXPECT_EQ(driver_.backend().openedUrls().size(), 1u);
+}
+
+// The shell opens the link for the main window, the opened window shown
+// by ShowMode (its ordinals are the show commands).
+TEST_F(TsLabels, TheLinkOpensWithItsShowModeForTheMainWindow) {
+  ASSERT_NE(link_, nullptr);
+  ASSERT_NE(app_.MainForm(), nullptr);
+  EXPECT_EQ(link_->ShowMode(), soDefault);
+  driver_.click(OnLink());
+  link_->SetShowMode(soShowMinimized);
+  driver_.click(OnLink());
+  const auto& links = driver_.backend().openedLinks();
+  ASSERT_EQ(links.size(), 2u);
+  EXPECT_EQ(links[0].Url, link_->URL());
+  EXPECT_EQ(links[0].ShowCommand, 10) << "soDefault: SW_SHOWDEFAULT";
+  EXPECT_EQ(links[1].ShowCommand, 2) << "soShowMinimized: SW_SHOWMINIMIZED";
+  EXPECT_EQ(links[1].Owner, app_.MainForm()->Handle());
+}
+
+// Measured, a lone "&" with ShowAccelChar only marks an accelerator and
+// takes the room of a space, as an empty caption does; without
+// ShowAccelChar it is a letter like any other.
+TEST_F(TsLabels, ALoneAmpersandIsMeasuredAsASpace) {
+  auto* label = new TsLabel(form_);
+  label->SetParent(form_);
+  label->SetLeft(10);
+  label->SetTop(10);
+  label->SetCaption("x");
+  label->SetCaption("");
+  const TSize blank{label->Width(), label->Height()};
+  ASSERT_GT(blank.cx, 0);
+  label->SetCaption("&");
+  EXPECT_EQ(label->Width(), blank.cx);
+  EXPECT_EQ(label->Height(), blank.cy);
+  label->SetShowAccelChar(false);
+  EXPECT_NE(label->Width(), blank.cx) << "the ampersand's own width";
+  label->SetCaption("&&");
+  label->SetShowAccelChar(true);
+  EXPECT_NE(label->Width(), blank.cx) << "a doubled one shows one ampersand";
 }
 
 TEST_F(TsLabels, TheLinkWearsItsHoverFontUnderTheMouse) {

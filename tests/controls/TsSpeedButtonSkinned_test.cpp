@@ -6,10 +6,12 @@
 
 #include "controls/buttons/TsButtonGeometry.h"
 #include "controls/buttons/TsSpeedButton.h"
+#include "framework/controls/TGroupBox.h"
 #include "framework/controls/TPopupMenu.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SharedBackground.h"
 #include "skin/SkinCommands.h"
 #include "tests/controls/SkinnedButtonFixture.h"
 
@@ -69,7 +71,7 @@ TEST_F(SkinnedSpeedButton, IsPaintedFromItsSectionAndAnimatesToHotOnHover) {
   EXPECT_EQ(At(2, 11), kButtonHot);
 }
 
-TEST_F(SkinnedSpeedButton, ThePressIsShownAndTheReleaseRepaintsAtOnce) {
+TEST_F(SkinnedSpeedButton, AReleaseDuringThePressAnimationRepaintsAtOnce) {
   const POINT p = ScreenPoint(form->Handle(), button->Left() + 40, button->Top() + 11);
   driver.moveTo(p);
   driver.runFor(250);
@@ -77,11 +79,67 @@ TEST_F(SkinnedSpeedButton, ThePressIsShownAndTheReleaseRepaintsAtOnce) {
   button->OnClick = [&clicks](TObject*) { ++clicks; };
   driver.press(p);
   EXPECT_EQ(button->StateIndex(), 2);
-  driver.runFor(100);
+  ASSERT_TRUE(button->Animation()) << "the press animates";
+  driver.runFor(50);
+  ASSERT_TRUE(button->Animation());
   driver.release(p);
-  EXPECT_FALSE(button->Animation());
+  EXPECT_FALSE(button->Animation()) << "cut short: the raised picture at once";
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(At(2, 11), kButtonHot);
+}
+
+// A release after the press animation has ended fades too, in half the
+// frames, as the windowed buttons' release does.
+TEST_F(SkinnedSpeedButton, AReleaseAfterThePressAnimationFadesInHalfTheFrames) {
+  const POINT p = ScreenPoint(form->Handle(), button->Left() + 40, button->Top() + 11);
+  driver.moveTo(p);
+  driver.runFor(250);
+  int clicks = 0;
+  button->OnClick = [&clicks](TObject*) { ++clicks; };
+  driver.press(p);
+  driver.runFor(250);
+  ASSERT_FALSE(button->Animation());
+  driver.release(p);
+  EXPECT_EQ(clicks, 1);
+  ASSERT_TRUE(button->Animation()) << "the release fades";
+  EXPECT_EQ(button->Animation()->FadeLength, 10);
+  EXPECT_EQ(button->StateIndex(), 1);
+  driver.runFor(250);
+  EXPECT_FALSE(button->Animation());
+  EXPECT_EQ(At(2, 11), kButtonHot);
+}
+
+// Inside a disabled panel the speed button looks disabled like the windowed
+// buttons beside it, and the pointer over it animates nothing.
+TEST_F(SkinnedSpeedButton, InsideADisabledPanelItLooksDisabledAndDoesNotAnimate) {
+  auto* panel = new TGroupBox(form);
+  panel->SetParent(form);
+  panel->SetBounds(110, 10, 160, 70);
+  auto* inside = new TsSpeedButton(panel);
+  inside->SetParent(panel);
+  inside->SetBounds(10, 25, 49, 22);
+  inside->SetCaption("Убрать");
+  inside->SkinData().SetSkinSection("SPEEDBUTTON");
+  driver.runUntilIdle();
+  auto face = [&] {
+    const POINT p = driver.clientToScreen(panel->Handle(), {inside->Left() + 2, inside->Top() + 11});
+    return driver.screenshot().pixel(p.X, p.Y);
+  };
+  ASSERT_EQ(face(), kButtonNormal);
+  panel->SetEnabled(false);
+  driver.runUntilIdle();
+  const TColor under = ParentColor(inside->Parent());
+  for (int shift = 0; shift < 24; shift += 8) {
+    const int expected = (((kButtonNormal >> shift) & 0xFF) + ((under >> shift) & 0xFF) + 1) / 2;
+    EXPECT_NEAR(static_cast<int>((face() >> shift) & 0xFF), expected, 1) << "channel " << shift / 8;
+  }
+  driver.moveTo(driver.clientToScreen(panel->Handle(), {inside->Left() + 40, inside->Top() + 11}));
+  EXPECT_FALSE(inside->Animation()) << "no hover animation";
+  EXPECT_EQ(inside->StateIndex(), 0);
+  driver.moveTo(ScreenPoint(form->Handle(), 250, 150));
+  panel->SetEnabled(true);
+  driver.runUntilIdle();
+  EXPECT_EQ(face(), kButtonNormal);
 }
 
 TEST_F(SkinnedSpeedButton, ASeparatorShowsWhatLiesUnderIt) {

@@ -26,7 +26,7 @@ TEST(EmbeddedResources, EveryTestFileComesBackByteForByte) {
     SCOPED_TRACE(name);
     auto bytes = FindEmbeddedFile(table, name);
     ASSERT_TRUE(bytes.has_value());
-    EXPECT_EQ(AsString(*bytes), ReadFile(std::string(TRAINER_TEST_DATA) + "/" + name));
+    EXPECT_EQ(AsString(*bytes), ReadFile(std::string(TRAINER_TEST_DATA).append("/").append(name)));
   }
   auto all = FindEmbeddedFile(table, "bytes.bin");
   ASSERT_EQ(all->size(), 768u);

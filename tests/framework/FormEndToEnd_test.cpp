@@ -235,6 +235,25 @@ TEST_F(FormEndToEnd, FontAndColourFollowTheParentUntilSetOwnValues) {
   EXPECT_EQ(form_->Spot1->Notices, expected);
 }
 
+// "&" marks an accelerator unless ShowAccelChar is off: a lone one is
+// measured as a space, a doubled one shows one ampersand.
+TEST_F(FormEndToEnd, ALabelMeasuresItsCaptionWithAcceleratorMarks) {
+  TLabel* label = form_->Label1;
+  ASSERT_TRUE(label->ShowAccelChar());
+  label->SetCaption(" ");
+  const TSize space = label->TextSize();
+  label->SetCaption("&");
+  EXPECT_EQ(label->TextSize().cx, space.cx);
+  EXPECT_EQ(label->TextSize().cy, space.cy);
+  label->SetShowAccelChar(false);
+  const TSize ampersand = label->TextSize();
+  EXPECT_NE(ampersand.cx, space.cx);
+  label->SetCaption("&&");
+  EXPECT_EQ(label->TextSize().cx, 2 * ampersand.cx) << "both shown as they are";
+  label->SetShowAccelChar(true);
+  EXPECT_EQ(label->TextSize().cx, ampersand.cx) << "one shown";
+}
+
 TEST_F(FormEndToEnd, AModalFormEndsWithTheResultOfItsButtonsOrCancel) {
   auto* dialog = TForm::Create<TForm>(&app_);
   dialog->SetBounds(0, 0, 200, 100);

@@ -18,6 +18,19 @@ struct Sharing : ::testing::Test, SkinStateFixture {};
 
 TColor Channels(int r, int g, int b) { return static_cast<TColor>(r | (g << 8) | (b << 16)); }
 
+// A windowless skinned control that counts the SKC_PARENT_MOVED it hears.
+class TCountingDot : public TSkinnedDot {
+ public:
+  using TSkinnedDot::TSkinnedDot;
+  int ParentMoves = 0;
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SKC_PARENT_MOVED) ++ParentMoves;
+    TSkinnedDot::WndProc(message);
+  }
+};
+
 }  // namespace
 
 TEST_F(Sharing, ATransparentChildBorrowsThePanelsPictureMovedByItsPosition) {
@@ -83,6 +96,38 @@ TEST_F(Sharing, BordersWiderThanTwentyFourMakeAContainerKeepItsOwnCache) {
   EXPECT_EQ(SendSkinCommand(wide, SKC_CACHE_MODE), 0);
   EXPECT_FALSE(narrow->SkinData.MustPaintItself());
   EXPECT_TRUE(wide->SkinData.MustPaintItself());
+}
+
+// A gradient stretches with its container: the children's share of it moved.
+// A child anchored to the right or bottom edge moves itself with that edge
+// and hears of it through its own move, so the container leaves it out.
+TEST_F(Sharing, AGradientContainerSizedTellsItsChildrenExceptThoseAnchoredToTheFarEdges) {
+  const int gradient = AddSection("GRADIENT", 0, 0x00336699);
+  Section(gradient).GradientPercent = 100;
+  Section(gradient).GradientArray = {{0xFFFFFF, 0, 100, 0}};
+  AddSection("CLEAR", 100);
+  TSkinnedPanel* panel = AddPanel(form, "GRADIENT", Bounds(10, 10, 200, 120));
+  auto dot = [&](TAnchors anchors, TRect bounds) {
+    auto* child = new TCountingDot(form);
+    child->SetParent(panel);
+    child->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    child->SetAnchors(anchors);
+    child->SkinData.SetSkinSection("CLEAR");
+    return child;
+  };
+  TCountingDot* still = dot(akLeft | akTop, Bounds(10, 10, 20, 20));
+  TCountingDot* right = dot(akRight | akTop, Bounds(150, 10, 20, 20));
+  TCountingDot* bottom = dot(akLeft | akBottom, Bounds(10, 90, 20, 20));
+  form->Show();
+  driver.runUntilIdle();
+  for (TCountingDot* child : {still, right, bottom}) child->ParentMoves = 0;
+  panel->SetBounds(10, 10, 240, 150);
+  driver.runUntilIdle();
+  EXPECT_EQ(still->ParentMoves, 1);
+  EXPECT_EQ(right->BoundsRect(), Bounds(190, 10, 20, 20));
+  EXPECT_EQ(right->ParentMoves, 1) << "once, from its own move";
+  EXPECT_EQ(bottom->ParentMoves, 1) << "once, from its own move";
+  EXPECT_TRUE(right->SkinData.BackgroundChanged());
 }
 
 TEST_F(Sharing, TranslucentColourKeepsTheParentsShare) {
@@ -227,12 +272,14 @@ TEST_F(Sharing, CopyingACacheLeavesOutChildrenThatPaintOverIt) {
   TBitmap& cache = panel->SkinData.PrepareCache();
   FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
   TBitmap target(100, 60);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), false);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
+                    false);
   EXPECT_EQ(target.Canvas().Pixel(5, 5), 0x0000FF00u);
   EXPECT_EQ(target.Canvas().Pixel(15, 15), 0u) << "the child's rectangle is its own to paint";
   // A part of the cache to a part of the target.
   TBitmap part(50, 50);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(20, 20), part.Canvas().Handle(), Rect(0, 0, 30, 30), false);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(20, 20), part.Canvas().Handle(), Rect(0, 0, 30, 30), Point(-20, -20),
+                    false);
   EXPECT_EQ(part.Canvas().Pixel(29, 29), 0x0000FF00u);
   EXPECT_EQ(part.Canvas().Pixel(31, 31), 0u);
 }

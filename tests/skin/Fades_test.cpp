@@ -3,6 +3,7 @@
 // and the show-window fade through its output window.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/graphics/BlockTransfer.h"
@@ -12,6 +13,8 @@
 #include "skin/TacEngineFlags.h"
 #include "skin/TsFadeTimer.h"
 #include "skin/frame/TacShowWindowFade.h"
+#include "skin/load/TsStoredSkins.h"
+#include "tests/skin/SkinTestFiles.h"
 #include "tests/skin/SkinStateFixture.h"
 
 namespace {
@@ -27,6 +30,8 @@ class TFadingButton : public TCustomControl {
   TsFadeTimerSlot Fade;
   bool Hot = false;
   int FadeDone = 0;
+  // Called when a new skin is announced, before the skin state hears of it.
+  std::function<void()> OnSkinLoaded;
   std::vector<TColor> Frames;  // the centre pixel of every frame shown
 
   void Enter(bool halve = false) {
@@ -48,6 +53,9 @@ class TFadingButton : public TCustomControl {
   void WndProc(TMessage& message) override {
     if (message.Msg == SM_SKINCOMMAND) {
       switch (SkinCommandOf(message.WParam)) {
+        case SKC_SKIN_LOADED:
+          if (OnSkinLoaded) OnSkinLoaded();
+          break;
         case SKC_PREPARE_FADE:
           RebuildCache();
           return;
@@ -289,4 +297,34 @@ TEST_F(Fades, MarkingTheCacheStaleDuringAFadeLetsTheFadeRunToItsEnd) {
   EXPECT_EQ(button->FadeDone, 1) << "the fade ends when its frames are done, not before";
   driver.runUntilIdle();
   EXPECT_EQ(OnScreen(), kHot);
+}
+
+// A hover that arrives while the manager changes its skin (here: while the
+// new skin is announced) repaints at once instead of fading: the old
+// picture belongs to the skin that is going.
+TEST_F(Fades, AHoverDuringASkinChangeRepaintsAtOnce) {
+  const char* options =
+      "[GLOBALINFO]\nVERSION=1\nMASTERBITMAP=MASTER.BMP\n"
+      "[BUTTON]\nCOLOR=6299648\nFADINGENABLED=TRUE\nFADINGITERATIONS=20\n";
+  TsStoredSkin* next = manager.InternalSkins().Add();
+  next->Name = "Next";
+  next->ReadData(SkinTestFiles::Pack({{"Options.dat", SkinTestFiles::Text(options)},
+                                      {"Master.bmp", SkinTestFiles::BmpFile(6, 6, RGB(255, 0, 0))}}));
+  ASSERT_TRUE(button->SkinData.CacheCanStartFade()) << "a fade could start from the picture shown";
+  bool heard = false, changing = false, faded = true;
+  button->OnSkinLoaded = [&] {
+    heard = true;
+    changing = TsSkinManager::SkinChanging();
+    button->Enter();
+    faded = static_cast<bool>(button->Fade);
+  };
+  manager.SetSkinName("Next");
+  manager.SetActive(true);
+  ASSERT_TRUE(heard);
+  ASSERT_TRUE(changing);
+  ASSERT_EQ(manager.Content().GetSkinIndex("BUTTON"), button->SkinData.SkinIndex);
+  ASSERT_TRUE(Section(button->SkinData.SkinIndex).FadingEnabled) << "only the change keeps the fade away";
+  EXPECT_FALSE(faded) << "no fade while the skin changes";
+  driver.runFor(100);
+  EXPECT_TRUE(button->Frames.empty());
 }

@@ -173,6 +173,47 @@ TEST_F(FrameTest, ButtonsSendTheirCommands) {
   EXPECT_EQ(form->Closed, 1);
 }
 
+// The maximize button of a sizeable form: maximizing and restoring, with
+// the window state set to normal before SC_RESTORE is sent, and the system
+// menu refreshed afterwards, so that it offers what the new state allows.
+TEST_F(FrameTest, TheMaximizeButtonSetsTheStateFirstAndRefreshesTheSystemMenuAfter) {
+  TFrameTestForm* form = ShowForm(bsSizeable, biSystemMenu | biMinimize | biMaximize, 300, 160);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  std::vector<bool> zoomedAtRestore;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&zoomedAtRestore, previous, form](TMessage& m) {
+    if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_RESTORE) zoomedAtRestore.push_back(IsZoomed(form->Handle()));
+    previous(m);
+  };
+  auto clickMaximize = [&] {
+    const TsFrameButtonState maximize = frame->Button(TsSkinProvider::sbMaximize);
+    ASSERT_LT(maximize.Left, maximize.Right);
+    const int height = Skin().GetMaskFrameSize(maximize.MaskIndex).cy;
+    const int middle = frame->ButtonTop(maximize, height) + height / 2;
+    driver.click(driver.windowToScreen(form->Handle(), {(maximize.Left + maximize.Right) / 2, middle}));
+    driver.runUntilIdle();
+  };
+  auto enabled = [frame](const char* item) {
+    const TacSysMenuItem* found = frame->SysMenu().Find(item);
+    return found && found->Enabled;
+  };
+  ASSERT_FALSE(IsZoomed(form->Handle()));
+  frame->SysMenu().Update(*form, frame->HasSystemMenu(), frame->MinimizeShown(), frame->MaximizeShown());
+  ASSERT_TRUE(enabled("ItemMaximize"));
+
+  clickMaximize();
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  EXPECT_FALSE(enabled("ItemMaximize")) << "refreshed after the command: maximized already";
+  EXPECT_TRUE(enabled("ItemRestore"));
+
+  clickMaximize();
+  EXPECT_FALSE(IsZoomed(form->Handle()));
+  EXPECT_EQ(zoomedAtRestore, std::vector<bool>{false}) << "the window state was normal before SC_RESTORE came";
+  EXPECT_TRUE(enabled("ItemMaximize"));
+  EXPECT_FALSE(enabled("ItemRestore"));
+}
+
 TEST_F(FrameTest, TitleBarComesFromTheSkinAndTheCaptionIsBoldTextOfTheTitleSection) {
   TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160, "Банки");
   TsSkinProvider* frame = ProviderOf(*form);

@@ -9,8 +9,8 @@
 
 namespace SkinFiles {
 
-std::string folder() { return std::string(SKIN_RESOURCES_DIR) + "/skin/Birch"; }
-std::string packPath() { return std::string(SKIN_RESOURCES_DIR) + "/skins/Birch.asz"; }
+std::string folder() { return std::string(SKIN_RESOURCES_DIR).append("/skin/Birch"); }
+std::string packPath() { return std::string(SKIN_RESOURCES_DIR).append("/skins/Birch.asz"); }
 
 std::vector<std::uint8_t> readBytes(const std::string& path) {
   Result<std::vector<std::uint8_t>> r = FileBytes::read(path);

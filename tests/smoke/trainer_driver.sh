@@ -2,7 +2,9 @@
 # desktop: clicks at the controls of the four windows (their places come from
 # the window layouts in resources/layouts), the command picker opened and an
 # entry clicked, message boxes answered with Enter. Needs xvfb_session.sh
-# sourced first (fail, app_pid) and a running program.
+# sourced first (fail, app_pid) and a running program. Positions are the
+# layouts' (logical) pixels; with `scale` set (the program's TRAINER_SCALE)
+# they are clicked at that many screen pixels each.
 #   find_window TITLE                 sets `window` and the client origin cx, cy
 #   click_client X Y                  clicks at a point of the window's client area
 #   choose_command BUTTON_X BUTTON_Y ENTRY
@@ -11,6 +13,7 @@
 #   solve_jugs, solve_river, solve_tube
 #                                     each solves its task and waits for the next window
 box_title="Тренажёр алгоритмов"
+scale=${scale:-1}
 
 # The client sizes of the windows (their layouts), to find the frame's width.
 declare -A client_width=([Банки]=636 ["Волк, коза и капуста"]=701 ["Труба и шарики"]=587 ["Личные данные"]=281)
@@ -30,13 +33,13 @@ find_window() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The frame is as wide on the left as on the right and below; the caption
   # takes the rest of the height.
-  local side=$(((WIDTH - ${client_width[$title]}) / 2))
+  local side=$(((WIDTH - scale * ${client_width[$title]}) / 2))
   cx=$((X + side))
-  cy=$((Y + HEIGHT - ${client_height[$title]} - side))
+  cy=$((Y + HEIGHT - scale * ${client_height[$title]} - side))
 }
 
 click_client() {
-  xdotool mousemove $((cx + $1)) $((cy + $2)) click 1
+  xdotool mousemove $((cx + scale * $1)) $((cy + scale * $2)) click 1
   sleep 0.15
 }
 
@@ -60,7 +63,7 @@ choose_command() {
   [ -n "$list" ] || fail "the picker's list did not open"
   eval "$(xdotool getwindowgeometry --shell "$list")"
   # Entries are 13 pixels high inside a one-pixel frame.
-  xdotool mousemove $((X + 20)) $((Y + 1 + 13 * entry + 6)) click 1
+  xdotool mousemove $((X + scale * 20)) $((Y + scale * (1 + 13 * entry + 6))) click 1
   for _ in $(seq 1 30); do
     [ -z "$(other_windows)" ] && break
     sleep 0.1

@@ -1,7 +1,9 @@
 # Sourced by the smoke scripts: a private X server with no window manager and
 # the program on it, with everything stopped again when the script exits.
 # The caller sets `name` (how its messages begin) before sourcing; afterwards
-#   start_xvfb [Xvfb options]       starts the server and exports DISPLAY
+#   start_xvfb [Xvfb options]       starts the server and exports DISPLAY (a
+#                                   screen of `screen_size`, 1280x1024x24
+#                                   unless the caller sets another)
 #   start_compositor                starts a compositing manager on it
 #   start_window_manager            starts a window manager on it
 #   start_program BINARY [DIR]      starts the program (in DIR when given)
@@ -44,7 +46,7 @@ fail() {
 # -noreset the server resets whenever its last client leaves (each xdotool
 # call while the program is still starting), refusing connections meanwhile.
 start_xvfb() {
-  Xvfb -displayfd 3 -noreset "$@" -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -noreset "$@" -screen 0 "${screen_size:-1280x1024x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 1 50); do
     [ -s "$work/display" ] && break

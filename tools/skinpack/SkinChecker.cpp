@@ -135,10 +135,10 @@ void SkinChecker::CheckSections(const TacIniFile& ini) {
   // Later lookups compare exactly, so the spelling must be the upper-case one.
   auto has = [&](const char* name) { return std::find(sections.begin(), sections.end(), name) != sections.end(); };
   for (const char* name : kRequiredSections) {
-    if (!has(name)) Problem(std::string("missing section [") + name + "]");
+    if (!has(name)) Problem(std::string("missing section [").append(name).append("]"));
   }
   for (const char* name : kOptionalSections) {
-    if (!has(name)) remarks_.push_back(std::string("no section [") + name + "]; its controls use their fallback");
+    if (!has(name)) remarks_.push_back(std::string("no section [").append(name).append("]; its controls use their fallback"));
   }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/FileBytes.h"
 #include "platform/PngCodec.h"
 #include "platform/windowing/InputRouter.h"
+#include "platform/windowing/ShellApi.h"
 #include "platform/windowing/WindowManager.h"
 #include "WindowingTestSupport.h"
 
@@ -252,9 +253,15 @@ class DesktopServices : public WindowingTest {};
 TEST_F(DesktopServices, TheHeadlessScreenRecordsLinksClipboardAndCursor) {
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
-  EXPECT_TRUE(OpenURL("https://example.org/автор"));
+  EXPECT_TRUE(OpenURL("https://example.org/"));
   EXPECT_FALSE(OpenURL(""));
-  EXPECT_EQ(driver.backend().openedUrls(), (std::vector<std::string>{"https://example.org/автор"}));
+  EXPECT_GT(ShellExecute(nullptr, "open", "https://example.org/автор", "", "", SW_SHOWMINIMIZED), 32);
+  EXPECT_EQ(ShellExecute(nullptr, "open", "", "", "", SW_SHOWNORMAL), SE_ERR_FNF) << "nothing to open";
+  EXPECT_EQ(ShellExecute(nullptr, "print", "https://example.org/", "", "", SW_SHOWNORMAL), SE_ERR_NOASSOC);
+  EXPECT_EQ(driver.backend().openedUrls(),
+            (std::vector<std::string>{"https://example.org/", "https://example.org/автор"}));
+  ASSERT_EQ(driver.backend().openedLinks().size(), 2u);
+  EXPECT_EQ(driver.backend().openedLinks()[1].ShowCommand, SW_SHOWMINIMIZED);
   EXPECT_TRUE(SetClipboardText("Наполнить БАНКУ 2"));
   EXPECT_EQ(GetClipboardText(), "Наполнить БАНКУ 2");
   // The cursor follows the class of the window under the pointer.
