@@ -41,7 +41,8 @@ TEST_F(ScreenCopies, TheCornersArePaintedInTheNormalStatesFrame) {
   TBitmap& cache = panel->SkinData.PrepareCache();
   FillRect(cache.Canvas().Handle(), Rect(0, 0, 40, 30), 0x00FF0000);
   TBitmap target(40, 30);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 40, 30), true);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 40, 30), Point(0, 0),
+                    true);
   EXPECT_EQ(target.Pixels().pixel(0, 0), 0x0000FF00u) << "the form behind the key pixel";
   EXPECT_EQ(target.Pixels().pixel(1, 0), 0x00000000u) << "the normal frame's corner";
   EXPECT_EQ(target.Pixels().pixel(39, 29), 0x00000000u);
