@@ -23,9 +23,37 @@ constexpr TColor kGlyph[3] = {0x00000080, 0x00008000, 0x00800000};
 constexpr TColor kText = 0x00102080;
 constexpr TColor kFormColor = 0x00406020;
 
-struct SkinnedComboFixture : ::testing::Test, SkinOnScreen {
-  TBareTestForm* form = nullptr;
+// A skinned picker's parts on the headless screen: the arrow glyph the
+// skin gives it, and the screen's pixels at points of the box.
+struct ComboOnScreen : SkinOnScreen {
   TsComboBox* combo = nullptr;
+
+  // Three 8 x 6 frames side by side, one colour each, as GLYPHMASK.
+  void AddGlyph() {
+    auto picture = std::make_shared<Bitmap>(24, 6);
+    for (int frame = 0; frame < 3; ++frame)
+      for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) picture->setPixel(frame * 8 + x, y, kGlyph[frame]);
+    TsMaskData glyph;
+    glyph.Bmp = picture;
+    glyph.SectionName = "COMBOBOX";
+    glyph.PropertyName = "GLYPHMASK";
+    glyph.R = Rect(0, 0, 24, 6);
+    glyph.ImageCount = 3;
+    glyph.ImgType = itisaGlyph;
+    manager.Content().Masks.push_back(glyph);
+  }
+  HWND box() { return combo->Handle(); }
+  TColor At(int x, int y) {
+    const POINT p = driver.clientToScreen(box(), {x, y});
+    return driver.screenshot().pixel(p.X, p.Y);
+  }
+  TRect Button() { return combo->Geometry().ButtonRect(); }
+  TPoint ButtonMiddle() { return Point((Button().Left + Button().Right) / 2, (Button().Top + Button().Bottom) / 2); }
+};
+
+struct SkinnedComboFixture : ::testing::Test, ComboOnScreen {
+  TBareTestForm* form = nullptr;
   TButton* other = nullptr;
   TButton* okButton = nullptr;
   TButton* cancelButton = nullptr;
@@ -71,28 +99,6 @@ struct SkinnedComboFixture : ::testing::Test, SkinOnScreen {
     button->SetCaption(caption);
     return button;
   }
-  // Three 8 x 6 frames side by side, one colour each, as GLYPHMASK.
-  void AddGlyph() {
-    auto picture = std::make_shared<Bitmap>(24, 6);
-    for (int frame = 0; frame < 3; ++frame)
-      for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 8; ++x) picture->setPixel(frame * 8 + x, y, kGlyph[frame]);
-    TsMaskData glyph;
-    glyph.Bmp = picture;
-    glyph.SectionName = "COMBOBOX";
-    glyph.PropertyName = "GLYPHMASK";
-    glyph.R = Rect(0, 0, 24, 6);
-    glyph.ImageCount = 3;
-    glyph.ImgType = itisaGlyph;
-    manager.Content().Masks.push_back(glyph);
-  }
-  HWND box() { return combo->Handle(); }
-  TColor At(int x, int y) {
-    const POINT p = driver.clientToScreen(box(), {x, y});
-    return driver.screenshot().pixel(p.X, p.Y);
-  }
-  TRect Button() { return combo->Geometry().ButtonRect(); }
-  TPoint ButtonMiddle() { return Point((Button().Left + Button().Right) / 2, (Button().Top + Button().Bottom) / 2); }
 };
 
 }  // namespace combo_test

@@ -15,25 +15,24 @@
 #include "platform/controls/ControlMessages.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommandMessage.h"
+#include "tests/controls/SkinnedComboFixture.h"
 #include "tests/platform/windowing/LaterSubclasser.h"
-#include "tests/skin/SkinOnScreen.h"
 
 namespace {
 
-constexpr TColor kBox = 0x00F8F0E8;
-constexpr TColor kBoxHot = 0x00FFF8F0;
-constexpr TColor kButton = 0x00C0D0E0;
-constexpr TColor kButtonHot = 0x00E0B090;
-constexpr TColor kGlyph[3] = {0x00000080, 0x00008000, 0x00800000};
+using combo_test::kBox;
+using combo_test::kBoxHot;
+using combo_test::kButton;
+using combo_test::kButtonHot;
+using combo_test::kGlyph;
+using combo_test::kText;
 constexpr TColor kEdit = 0x00E8FFE8;
 constexpr TColor kArrow = 0x00A0C0E0;
 constexpr TColor kTrack = 0x00D0D0D0;
 constexpr TColor kSlider = 0x00406080;
-constexpr TColor kText = 0x00102080;
 
-struct SkinnedCombo : ::testing::Test, SkinOnScreen {
+struct SkinnedCombo : ::testing::Test, combo_test::ComboOnScreen {
   TBareTestForm* form = nullptr;
-  TsComboBox* combo = nullptr;
   TButton* other = nullptr;
   int changes = 0;
 
@@ -68,28 +67,6 @@ struct SkinnedCombo : ::testing::Test, SkinOnScreen {
     other->SetFocus();
     driver.runUntilIdle();
   }
-  // Three 8 x 6 frames side by side, one colour each, as GLYPHMASK.
-  void AddGlyph() {
-    auto picture = std::make_shared<Bitmap>(24, 6);
-    for (int frame = 0; frame < 3; ++frame)
-      for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 8; ++x) picture->setPixel(frame * 8 + x, y, kGlyph[frame]);
-    TsMaskData glyph;
-    glyph.Bmp = picture;
-    glyph.SectionName = "COMBOBOX";
-    glyph.PropertyName = "GLYPHMASK";
-    glyph.R = Rect(0, 0, 24, 6);
-    glyph.ImageCount = 3;
-    glyph.ImgType = itisaGlyph;
-    manager.Content().Masks.push_back(glyph);
-  }
-  HWND box() { return combo->Handle(); }
-  TColor At(int x, int y) {
-    const POINT p = driver.clientToScreen(box(), {x, y});
-    return driver.screenshot().pixel(p.X, p.Y);
-  }
-  TRect Button() { return combo->Geometry().ButtonRect(); }
-  TPoint ButtonMiddle() { return Point((Button().Left + Button().Right) / 2, (Button().Top + Button().Bottom) / 2); }
   TColor ButtonFace() { return At(Button().Left + 1, Button().Top + 1); }
   TColor Arrow() { return At(ButtonMiddle().X, ButtonMiddle().Y); }
   void ClickButton() { driver.clickClient(box(), {ButtonMiddle().X, ButtonMiddle().Y}); }

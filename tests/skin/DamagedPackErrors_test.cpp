@@ -3,7 +3,6 @@
 // the size the entry states), so the message shown for a bad skin file
 // points at the actual damage.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <string>
 
@@ -12,31 +11,11 @@
 #include "skin/load/TacSkinConvertor.h"
 
 using SkinTestFiles::Bytes;
+using SkinTestFiles::Deflate;
+using SkinTestFiles::PutU32;
+using SkinTestFiles::RawPack;
 
 namespace {
-
-void PutU32(Bytes& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A pack of `count` entries whose first entry is written by hand.
-Bytes RawPack(std::uint32_t count, const std::string& name, std::uint32_t size, const Bytes& stream) {
-  Bytes out = {'A', 'S', 'z', 'f'};
-  PutU32(out, count);
-  PutU32(out, static_cast<std::uint32_t>(name.size()));
-  out.insert(out.end(), name.begin(), name.end());
-  PutU32(out, size);
-  out.insert(out.end(), stream.begin(), stream.end());
-  return out;
-}
-
-Bytes Deflate(const Bytes& data) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  Bytes out(size);
-  compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION);
-  out.resize(size);
-  return out;
-}
 
 // The error a pack is refused with ("" when it parses).
 std::string RefusalOf(const Bytes& pack) {

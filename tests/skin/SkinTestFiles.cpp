@@ -1,5 +1,7 @@
 #include "SkinTestFiles.h"
 
+#include <zlib.h>
+
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -30,6 +32,28 @@ Bytes Pack(const std::vector<std::pair<std::string, Bytes>>& files) {
   TacSkinPackWriter writer;
   for (const auto& [name, data] : files) writer.Add(name, data);
   return writer.Build();
+}
+
+void PutU32(Bytes& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+Bytes RawPack(std::uint32_t count, const std::string& name, std::uint32_t size, const Bytes& stream) {
+  Bytes out = {'A', 'S', 'z', 'f'};
+  PutU32(out, count);
+  PutU32(out, static_cast<std::uint32_t>(name.size()));
+  out.insert(out.end(), name.begin(), name.end());
+  PutU32(out, size);
+  out.insert(out.end(), stream.begin(), stream.end());
+  return out;
+}
+
+Bytes Deflate(const Bytes& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  Bytes out(size);
+  compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION);
+  out.resize(size);
+  return out;
 }
 
 TempDir::TempDir() {

@@ -20,6 +20,13 @@ Bytes JpegFile(int width, int height, TColor color = 0x3366CC);
 Bytes Text(const std::string& text);
 // A pack of the named files in the given order.
 Bytes Pack(const std::vector<std::pair<std::string, Bytes>>& files);
+// Appends v as the pack stores its numbers (four bytes, least first).
+void PutU32(Bytes& out, std::uint32_t v);
+// A pack of `count` entries whose first entry is written by hand (its name,
+// the size it states and its stream as given), for damaged packs.
+Bytes RawPack(std::uint32_t count, const std::string& name, std::uint32_t size, const Bytes& stream);
+// The bytes deflated by zlib at its default level.
+Bytes Deflate(const Bytes& data);
 
 // A fresh empty folder under the system's temporary folder, removed when
 // the object goes away.

@@ -1,39 +1,14 @@
 #include "skin/load/TacSkinConvertor.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "SkinTestFiles.h"
 #include "skin/load/ESkinLoadError.h"
 
 using SkinTestFiles::Bytes;
-
-namespace {
-
-void PutU32(Bytes& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A pack header with a hand-written entry, for damaged packs.
-Bytes RawPack(std::uint32_t count, const std::string& name, std::uint32_t size, const Bytes& stream) {
-  Bytes out = {'A', 'S', 'z', 'f'};
-  PutU32(out, count);
-  PutU32(out, static_cast<std::uint32_t>(name.size()));
-  out.insert(out.end(), name.begin(), name.end());
-  PutU32(out, size);
-  out.insert(out.end(), stream.begin(), stream.end());
-  return out;
-}
-
-Bytes Deflate(const Bytes& data) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  Bytes out(size);
-  compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION);
-  out.resize(size);
-  return out;
-}
-
-}  // namespace
+using SkinTestFiles::Deflate;
+using SkinTestFiles::PutU32;
+using SkinTestFiles::RawPack;
 
 TEST(TacSkinConvertor, UnpacksOptionsApartAndOtherFilesInPackOrder) {
   const Bytes options = SkinTestFiles::Text("[GLOBALINFO]\nVERSION=6.02\n");
