@@ -35,7 +35,10 @@ run_ctest() {
 }
 
 echo "== build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Line tables only (-g1): reports and backtraces keep file and line, and the
+# build takes a fifth less time than with full debug information.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" >/dev/null
 ninja -C build -j"$jobs"
 echo "== tests"
 run_ctest --test-dir build --output-on-failure -j"$jobs"
