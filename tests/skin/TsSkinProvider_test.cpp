@@ -9,6 +9,7 @@
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
 #include "skin/TsBackgroundRequest.h"
+#include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/ProgramFrameFixture.h"
 
@@ -171,6 +172,49 @@ TEST_F(FrameTest, ButtonsSendTheirCommands) {
   const TsFrameButtonState close = frame->Button(TsSkinProvider::sbClose);
   driver.click(driver.windowToScreen(form->Handle(), {(close.Left + close.Right) / 2, middle}));
   EXPECT_EQ(form->Closed, 1);
+}
+
+// A title button of the form's own: laid out left of the system buttons,
+// hit where it is drawn, and told of its press and its release.
+TEST_F(FrameTest, AnExtraTitleButtonSitsLeftOfTheSystemButtonsAndHearsItsPressAndRelease) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  TsTitleButton* extra = frame->TitleButtons().Add();
+  int presses = 0, releases = 0;
+  extra->OnMouseDown = [&](TObject*) { ++presses; };
+  extra->OnMouseUp = [&](TObject*) { ++releases; };
+  const int middle = frame->ButtonBandTop() + 9;
+  HitAt(*form, {10, middle});  // hit-testing lays the buttons out again
+  const TsFrameButtonState span = extra->Frame;
+  ASSERT_LT(span.Left, span.Right) << "the extra button has a place in the title bar";
+  EXPECT_LE(span.Right, frame->Button(TsSkinProvider::sbMinimize).Left);
+  EXPECT_NE(HitAt(*form, {span.Left, middle}), HTCAPTION);
+  EXPECT_EQ(HitAt(*form, {span.Left - 1, middle}), HTCAPTION);
+
+  driver.click(driver.windowToScreen(form->Handle(), {(span.Left + span.Right) / 2, middle}));
+  EXPECT_EQ(presses, 1);
+  EXPECT_EQ(releases, 1);
+  EXPECT_EQ(form->Closed, 0);
+  EXPECT_FALSE(IsIconic(form->Handle()));
+}
+
+// With the size grip on, the grip's square at the client's bottom right
+// sizes the window from that corner, from its first pixel on.
+TEST_F(FrameTest, TheSizeGripAnswersAsTheBottomRightCornerFromItsFirstPixel) {
+  TFrameTestForm* form = ShowForm(bsSizeable, biSystemMenu | biMinimize | biMaximize, 320, 200);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  const int grip = Skin().GetMaskIndex("GLOBALINFO", "GRIPIMAGE");
+  ASSERT_TRUE(Skin().IsValidImgIndex(grip)) << "the program's skin has a size grip";
+  const TSize size = Skin().GetMaskFrameSize(grip);
+  const TPoint offset = TacFrameMetrics::ClientOffset(*form);
+  const TPoint corner = {offset.X + form->ClientWidth() - size.cx, offset.Y + form->ClientHeight() - size.cy};
+  EXPECT_NE(HitAt(*form, corner), HTBOTTOMRIGHT) << "no grip until it is asked for";
+  frame->SetGripMode(gmRightBottom);
+  EXPECT_EQ(HitAt(*form, corner), HTBOTTOMRIGHT);
+  EXPECT_NE(HitAt(*form, {corner.X - 1, corner.Y}), HTBOTTOMRIGHT);
+  EXPECT_NE(HitAt(*form, {corner.X, corner.Y - 1}), HTBOTTOMRIGHT);
 }
 
 // The maximize button of a sizeable form: maximizing and restoring, with
