@@ -343,6 +343,32 @@ TEST_F(DialogHookTest, ATabControlOfExactly470By349LeavesItsDialogPlain) {
   DestroyWindow(wider);
 }
 
+// A skinned static places its text as the plain one would: at the left,
+// or in the middle for SS_CENTER.
+TEST_F(DialogHookTest, ASkinnedStaticKeepsItsTextAtTheLeftOrInTheMiddle) {
+  constexpr int kWidth = 300, kHeight = 20;
+  const HWND dialog = Dialog([](HWND d) {
+    CreateWindowEx(0, WC_STATIC, "Да", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, kWidth, kHeight, d, 1, nullptr);
+    CreateWindowEx(0, WC_STATIC, "Да", WS_CHILD | WS_VISIBLE | SS_CENTER, 10, 40, kWidth, kHeight, d, 2, nullptr);
+  });
+  ASSERT_TRUE(WindowAnswersOne(Child(dialog, 1), SKC_QUERY_SKINNED));
+  ASSERT_TRUE(WindowAnswersOne(Child(dialog, 2), SKC_QUERY_SKINNED));
+  const Bitmap shot = driver.windowShot(dialog);
+  auto firstDarkColumn = [&](HWND text) {
+    for (int x = 0; x < kWidth; ++x)
+      for (int y = 0; y < kHeight; ++y) {
+        const TColor c = At(shot, dialog, text, {x, y});
+        if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 300) return x;
+      }
+    return kWidth;
+  };
+  EXPECT_LE(firstDarkColumn(Child(dialog, 1)), 3);
+  const int centred = firstDarkColumn(Child(dialog, 2));
+  EXPECT_GT(centred, kWidth / 2 - 30);
+  EXPECT_LT(centred, kWidth / 2);
+  DestroyWindow(dialog);
+}
+
 TEST_F(DialogHookTest, AdaptersFollowTheTableAndRemovingTheSkinGivesTheWindowsBack) {
   const HWND dialog = Dialog([](HWND d) {
     CreateWindowEx(0, WC_EDIT, "текст", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 120, 22, d, 1, nullptr);
