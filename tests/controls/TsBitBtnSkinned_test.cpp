@@ -71,6 +71,15 @@ TEST(BitBtnCaptionPosition, StartsAfterTheGlyphAndSpacingCentredVertically) {
   EXPECT_EQ(caption.Left, glyph.Right + 4);
   EXPECT_EQ(caption.Top, (30 + 1 - 13) / 2);
   EXPECT_EQ(caption.Width(), 30);
+  // Beside a glyph on the right, and centred across the button above or
+  // below a glyph.
+  EXPECT_EQ(BitBtnCaptionRect(Input(blGlyphRight, taCenter)).Right, BitBtnGlyphRect(Input(blGlyphRight, taCenter)).Left - 4);
+  const TRect above = BitBtnCaptionRect(Input(blGlyphBottom, taCenter));
+  EXPECT_EQ(above, Rect((100 - 30) / 2, BitBtnGlyphRect(Input(blGlyphBottom, taCenter)).Top - 4 - 13, (100 - 30) / 2 + 30,
+                        BitBtnGlyphRect(Input(blGlyphBottom, taCenter)).Top - 4));
+  const TRect below = BitBtnCaptionRect(Input(blGlyphTop, taCenter));
+  EXPECT_EQ(below, Rect((100 - 30) / 2, BitBtnGlyphRect(Input(blGlyphTop, taCenter)).Bottom + 4, (100 - 30) / 2 + 30,
+                        BitBtnGlyphRect(Input(blGlyphTop, taCenter)).Bottom + 4 + 13));
 }
 
 TEST(GlyphCells, EachStateShowsItsCell) {
