@@ -72,6 +72,12 @@ TEST(ScrollGeometry, ThumbNeverShrinksBelowTenPixels) {
   // No page: the thumb is as long as an arrow; nothing to scroll: none.
   si.nPage = 0;
   EXPECT_EQ(ThumbGeometry(si, 10, bar, kBarVertical, 17).Length, 17);
+  si.nMax = 3;  // four positions, the last one taken
+  si.nPos = 3;
+  const TacThumb lastWithoutPage = ThumbGeometry(si, 10, bar, kBarVertical, 17);
+  EXPECT_EQ(lastWithoutPage.Start + lastWithoutPage.Length, 125 - 17) << "without a page too";
+  si.nPos = 1;
+  EXPECT_EQ(ThumbGeometry(si, 10, bar, kBarVertical, 17).Start, 17 + 25) << "a third of the 74 free pixels along";
   si.nPage = 5;
   si.nMax = -1;
   EXPECT_EQ(ThumbGeometry(si, 10, bar, kBarVertical, 17).Length, 0);
