@@ -113,6 +113,20 @@ TEST(ResultFile, ANewFileInAFolderOfTheClassIsWritableByTheWholeClass) {
   // Others get no more than the umask gives them.
   EXPECT_EQ(NewFileMode(02777, 022), 0664);
   EXPECT_EQ(NewFileMode(02777, 002), 0664);
+
+  // The file named with its folder, relative or absolute: that folder counts.
+  ScopedWorkDir dir;
+  std::filesystem::create_directory(dir.path() / "class");
+  chmod((dir.path() / "class").c_str(), 02775);
+  const mode_t saved = umask(022);
+  ResultFile("class/res.txt").Append("Вася");
+  ResultFile((dir.path() / "class" / "abs.txt").string()).Append("Петя");
+  umask(saved);
+  struct stat relative {}, absolute {};
+  ASSERT_EQ(stat((dir.path() / "class" / "res.txt").c_str(), &relative), 0);
+  ASSERT_EQ(stat((dir.path() / "class" / "abs.txt").c_str(), &absolute), 0);
+  EXPECT_EQ(relative.st_mode & 07777, 0664u);
+  EXPECT_EQ(absolute.st_mode & 07777, 0664u);
 }
 
 TEST(ResultFile, ReportsNameTheFolderAbsolutelyOrNotAtAllWhenItIsGone) {
