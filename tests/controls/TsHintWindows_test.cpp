@@ -279,6 +279,30 @@ TEST_F(HintPictures, MarkUpChangesSizeColourAndAlignmentOfTheWords) {
   const std::string left = "<ALIGN LEFT>Да, это очень длинная строка текста подсказки";
   const TsHintLayout ll = window.Layout(window.Measure(left), {100, 100});
   EXPECT_LE(std::abs(firstInk(window.BuildPictures(ll, left).Picture, ll) - margin), 2);
+  // Under a long first line, a short right-aligned one starts far to the
+  // right, a centred one about halfway, a left-aligned one at the margin.
+  auto secondLineInk = [&](const std::string& second) {
+    const std::string text = "Да, это очень длинная строка текста подсказки\n" + second + "Да";
+    const TsHintLayout layout = window.Layout(window.Measure(text), {100, 100});
+    const Bitmap picture = window.BuildPictures(layout, text).Picture;
+    auto inked = [&](int x, int y) { return Brightness(picture.pixel(x, y)) < 200; };
+    // The lowest row with ink belongs to the second line; its letters
+    // reach a few rows above it.
+    int lowest = -1;
+    for (int y = layout.Body.Bottom - 9; y > layout.Body.Top && lowest < 0; --y)
+      for (int x = layout.Body.Left + 2; x < layout.Body.Right - 2 && lowest < 0; ++x)
+        if (inked(x, y)) lowest = y;
+    for (int x = layout.Body.Left + 2; x < layout.Body.Right; ++x)
+      for (int y = lowest - 5; y <= lowest; ++y)
+        if (inked(x, y)) return x;
+    return -1;
+  };
+  const int atLeft = secondLineInk("<ALIGN LEFT>");
+  const int atCentre = secondLineInk("<ALIGN CENTER>");
+  const int atRight = secondLineInk("<ALIGN RIGHT>");
+  EXPECT_LE(std::abs(atLeft - margin), 2);
+  EXPECT_GT(atCentre, atLeft + 40);
+  EXPECT_GT(atRight, atCentre + 40);
 }
 
 // The first program window with its hint manager (shComicsGradient).
