@@ -58,7 +58,7 @@ def parse_args(argv):
 
 def choose_faults(args):
     if args.only:
-        return [f for spec in args.only for f in selection.named(REPO, spec)], None
+        return [f for key in args.only for f in selection.named(REPO, key)], None
     kinds = tuple(k for k in args.kinds.split(",") if k)
     unknown = [k for k in kinds if k not in KINDS]
     if unknown:

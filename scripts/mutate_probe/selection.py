@@ -82,12 +82,12 @@ def _parse_change(change):
     return before, after
 
 
-def named(repo, spec):
+def named(repo, key):
     """The faults a --only argument names: FILE:LINE[:COL][:'BEFORE'->'AFTER'];
     without a change, every fault on that line (or at that column)."""
-    m = _ONLY.fullmatch(spec.strip())
+    m = _ONLY.fullmatch(key.strip())
     if not m:
-        raise SelectionError(f"cannot read {spec!r}: write FILE:LINE[:COL][:'BEFORE'->'AFTER']")
+        raise SelectionError(f"cannot read {key!r}: write FILE:LINE[:COL][:'BEFORE'->'AFTER']")
     path = relative(repo, os.path.join(repo, m.group("path")))
     check_mutable(path)
     line, col = int(m.group("line")), m.group("col")
@@ -97,5 +97,5 @@ def named(repo, spec):
                 if (col is None or f.col == int(col)) and (change is None or (f.before, f.after) == change)]
     if not matching:
         offered = "\n  ".join(f.key for f in on_line) or "(none)"
-        raise SelectionError(f"no fault {spec} can be planted; on that line:\n  {offered}")
+        raise SelectionError(f"no fault {key} can be planted; on that line:\n  {offered}")
     return matching

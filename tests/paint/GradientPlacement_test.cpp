@@ -6,19 +6,6 @@
 #include "PaintTestSupport.h"
 #include "paint/GradientPainter.h"
 
-namespace {
-
-TsGradPoint Segment(TColor c1, TColor c2, int percent, int mode) {
-  TsGradPoint p;
-  p.Color1 = c1;
-  p.Color2 = c2;
-  p.Percent = static_cast<std::uint8_t>(percent);
-  p.Mode = mode;
-  return p;
-}
-
-}  // namespace
-
 TEST(GradientPlacement, HorizontalSegmentsEndAtTheirShareOfARectangleFarFromTheOrigin) {
   const TColor second = RGB(0, 200, 0), third = RGB(0, 0, 250);
   for (bool bottomUp : kBothOrders) {

@@ -4,19 +4,6 @@
 
 #include "PaintTestSupport.h"
 
-namespace {
-
-TsGradPoint Segment(TColor c1, TColor c2, int percent, int mode) {
-  TsGradPoint p;
-  p.Color1 = c1;
-  p.Color2 = c2;
-  p.Percent = static_cast<std::uint8_t>(percent);
-  p.Mode = mode;
-  return p;
-}
-
-}  // namespace
-
 TEST(PaintGrad, VerticalSegmentsShareRowsAndTheLastReachesTheBottom) {
   for (bool bottomUp : kBothOrders) {
     Bitmap bmp = Filled(3, 21, clWhite, bottomUp);

@@ -40,13 +40,6 @@ TsMaskData MaskedTexture(const char* property, int fillMode) {
   return mask;
 }
 
-Bitmap Parent() {
-  Bitmap parent(20, 20);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) parent.setPixel(x, y, RGB(10 * x, 10 * y, 7));
-  return parent;
-}
-
 }  // namespace
 
 TEST(ItemTextures, AOnePerCentImageShareStillDrawsTheTexture) {
@@ -68,7 +61,7 @@ TEST(ItemTextures, AMaskedTextureShowsTheParentAndRepeatsByItsUpperHalf) {
   TsSkinContent skin = PanelSkin(clWhite, clWhite);
   skin.Masks.push_back(MaskedTexture("PATTERN", 0));
   skin.Sections[0].ImagePercent = 100;
-  const Bitmap parent = Parent();
+  const Bitmap parent = CoordinatePicture();
   Bitmap dst = Filled(6, 6, clGreen);
   PaintItemBg(&skin, 0, "PANEL", MakeCacheInfo(const_cast<Bitmap*>(&parent)), clFuchsia, -1, -1, dst, Point(3, 4),
               Rect(0, 0, 6, 6), 0);
@@ -86,7 +79,7 @@ TEST(ItemTextures, AMaskedTextureInModeTenLiesOverTheNormalStateOnly) {
     skin.Masks.push_back(MaskedTexture(property, 10));
     const int texture = property == std::string("PATTERN") ? 0 : -1;
     const int hot = texture == 0 ? -1 : 0;
-    const Bitmap parent = Parent();
+    const Bitmap parent = CoordinatePicture();
     Bitmap normal = Filled(7, 7, clGreen);
     PaintItemBg(&skin, 0, "PANEL", MakeCacheInfo(const_cast<Bitmap*>(&parent)), clFuchsia, hot, texture, normal,
                 Point(1, 1), Rect(0, 0, 7, 7), 0);

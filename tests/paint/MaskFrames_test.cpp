@@ -28,13 +28,6 @@ TsMaskData Glyph() {
   return mask;
 }
 
-Bitmap Parent() {
-  Bitmap parent(20, 20);
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) parent.setPixel(x, y, RGB(10 * x, 10 * y, 7));
-  return parent;
-}
-
 }  // namespace
 
 TEST(MaskFrames, AFrameIsDrawnToItsOwnWidthOnly) {
@@ -51,7 +44,7 @@ TEST(MaskFrames, AFrameIsDrawnToItsOwnWidthOnly) {
 
 TEST(MaskFrames, KeyPixelsShowTheParentPictureInTheNormalMode) {
   const auto master = TwoFrames();
-  Bitmap parent = Parent();
+  Bitmap parent = CoordinatePicture();
   Bitmap dst = Filled(10, 5, clWhite);
   DrawMaskImage(dst, Point(2, 1), 0, MakeCacheInfo(&parent, 5, 6), Glyph(), 1, master.get());
   EXPECT_EQ(dst.pixel(2, 1), parent.pixel(7, 7));
