@@ -274,6 +274,29 @@ TEST(WeightedCopyInto, GivesTheBytesOfACopyFollowedByTheWeightedCopy) {
   }
 }
 
+TEST(WeightedCopyInto, PicturesStoredInDifferentRowOrdersBlendPixelByPixel) {
+  // The old picture, the new one and the frame each top-down or bottom-up:
+  // every pixel of the frame mixes the two pixels at its own place.
+  constexpr int kWidth = 33, kHeight = 4;
+  for (int orders = 0; orders < 8; ++orders) {
+    const bool oldUp = orders & 1, freshUp = orders & 2, frameUp = orders & 4;
+    Bitmap old(kWidth, kHeight, PixelFormat::Bgr24, oldUp), fresh(kWidth, kHeight, PixelFormat::Bgr24, freshUp);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        old.setPixel(x, y, RGB(60 * y, 7 * x, 200));
+        fresh.setPixel(x, y, RGB(250 - 50 * y, 100, 3 * x));
+      }
+    Bitmap expected = old;
+    SumBitmaps(expected, fresh, 100);
+    Bitmap frame(kWidth, kHeight, PixelFormat::Bgr24, frameUp);
+    WeightedCopyInto(frame, old, fresh, 100);
+    ASSERT_EQ(frame.bottomUp(), frameUp) << "a frame of the right size keeps its storage";
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x)
+        ASSERT_EQ(frame.pixel(x, y), expected.pixel(x, y)) << "orders " << orders << " at " << x << "," << y;
+  }
+}
+
 TEST(WeightedCopyInto, WithoutAMatchingNewPictureTheFrameIsTheOldOne) {
   const Bitmap old = Filled(4, 4, RGB(10, 20, 30));
   Bitmap frame(4, 4);

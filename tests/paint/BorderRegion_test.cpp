@@ -67,3 +67,25 @@ TEST(PaintBorderMaskWithRegion, OnlySideEdgesStretch) {
   // The top edge is tiled even with the flag: columns 2..3 repeat.
   EXPECT_EQ(dst.pixel(4, 1), RGB(2, 1, 9));
 }
+
+TEST(PaintBorderMaskWithRegion, EveryCornerPixelIsTheMastersWhateverTheRowsPadding) {
+  // Widths whose rows need no padding (8, 12) put the next row right after
+  // a corner's last pixel; nothing of a corner may spill into it.
+  const Bitmap master = CornerFrame();
+  for (int width : {7, 8, 9, 10, 12}) {
+    for (bool bottomUp : kBothOrders) {
+      Bitmap dst = Filled(width, 8, clWhite, bottomUp);
+      PaintBorderMaskWithRegion(dst, nullptr, 0, FrameMask(0), &master);
+      const TPoint corners[][2] = {{{0, 0}, {0, 0}}, {{width - 2, 0}, {4, 0}}, {{0, 6}, {0, 4}}, {{width - 2, 6}, {4, 4}}};
+      for (const auto& corner : corners)
+        for (int y = 0; y < 2; ++y)
+          for (int x = 0; x < 2; ++x) {
+            const TColor source = master.pixel(corner[1].X + x, corner[1].Y + y);
+            const TColor want = source == clFuchsia ? clWhite : source;
+            ASSERT_EQ(dst.pixel(corner[0].X + x, corner[0].Y + y), want)
+                << "width " << width << (bottomUp ? " bottom-up" : "") << " at " << corner[0].X + x << ","
+                << corner[0].Y + y;
+          }
+    }
+  }
+}

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "PaintTestSupport.h"
+#include "paint/primitives/KeyColorCopy.h"
+
 namespace {
 
 void ExpectArea(const CopyArea& a, int srcX, int srcY, int dstX, int dstY, int width, int height) {
@@ -34,4 +37,19 @@ TEST(CopyClipping, AnInclusiveSourceInsideItsBitmapKeepsItsPlaceAndLosesOnlyWhat
 TEST(CopyClipping, ADestinationOutsideTheTargetAtTheTopLeftCutsTheSource) {
   ExpectArea(ClipCopy(Rect(0, 0, 4, 4), Point(-1, -2), kSource, kTarget), 1, 2, 0, 0, 3, 2);
   ExpectArea(ClipCopy(Rect(2, 3, 6, 7), Point(98, 97), kSource, kTarget), 2, 3, 98, 97, 2, 3);
+}
+
+TEST(CopyClipping, ACopyThatMissesTheTargetOrTheSourceChangesNoPixel) {
+  // 4-pixel rows need no padding, so a pixel written past a row's end would
+  // land in the next row.
+  const Bitmap source = Filled(4, 4, clRed);
+  for (bool bottomUp : kBothOrders) {
+    const Bitmap untouched = Filled(4, 4, clWhite, bottomUp);
+    Bitmap target = untouched;
+    CopyTransRect(target, source, Point(6, 0), clFuchsia, Rect(0, 0, 1, 1));  // right of the target
+    CopyTransRect(target, source, Point(0, 5), clFuchsia, Rect(0, 0, 1, 1));  // below it
+    CopyTransRect(target, source, Point(0, 0), clFuchsia, Rect(10, 0, 11, 1));  // right of the source
+    CopyTransRect(target, source, Point(1, 1), clFuchsia, Rect(0, 7, 1, 8));  // below the source
+    EXPECT_EQ(target, untouched) << (bottomUp ? "bottom-up" : "top-down");
+  }
 }

@@ -214,6 +214,25 @@ TEST(PaintBorderMask, MaskedMaskBlendsEveryPieceThroughItsMaskHalf) {
   EXPECT_EQ(dst.pixel(3, 3), clWhite);  // no centre without the flag
 }
 
+TEST(PaintBorderMask, AMaskedMaskMadeOfCornersOnlyLeavesTheEdgesBetweenThemAlone) {
+  // A 2 by 2 frame with one-pixel borders all round has no edge pieces:
+  // the corners are drawn and the edges between them are not.
+  auto bmp = std::make_shared<Bitmap>(Filled(2, 4, clBlue));
+  for (int y = 2; y < 4; ++y)
+    for (int x = 0; x < 2; ++x) bmp->setPixel(x, y, clBlack);
+  TsMaskData mask;
+  mask.R = Rect(0, 0, 2, 4);
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  mask.WL = mask.WT = mask.WR = mask.WB = 1;
+  Bitmap dst = Filled(6, 5, clWhite);
+  PaintBorderMask(dst, Rect(0, 0, 6, 5), true, false, 0, mask, EmptyCI(), bmp.get());
+  EXPECT_EQ(dst.pixel(0, 0), clBlue);
+  EXPECT_EQ(dst.pixel(5, 4), clBlue);
+  EXPECT_EQ(dst.pixel(3, 0), clWhite);
+  EXPECT_EQ(dst.pixel(0, 2), clWhite);
+}
+
 TEST(DrawMaskImage, DrawsOneFrameCutAtNegativePointsAndFadesInOtherModes) {
   const auto master = BorderMaster();
   TsMaskData image = BorderMask(0);
