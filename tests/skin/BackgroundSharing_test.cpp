@@ -189,6 +189,31 @@ TEST_F(Sharing, QueryTransparentAndDependingOnTheParent) {
   EXPECT_TRUE(opaque->SkinData.DependsOnParent());
 }
 
+// A control told that its picture depends on its parent (or one the skin
+// does not reach) answers that its parent shows through, and passes a move
+// of its parent on to its children.
+TEST_F(Sharing, AControlToldItDependsOnItsParentPassesParentMovesOn) {
+  AddSection("OWN", 0);
+  TSkinnedPanel* panel = AddPanel(form, "OWN", Bounds(0, 0, 100, 100));
+  auto* child = new TCountingDot(form);
+  child->SetParent(panel);
+  child->SetBounds(10, 10, 10, 10);
+  child->SkinData.SetSkinSection("OWN");
+  TSkinnedPanel* unskinned = AddPanel(form, "NOSUCHSECTION", Bounds(100, 0, 50, 50));
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_TRUE(unskinned->SkinData.DependsOnParent()) << "the skin does not paint it";
+  EXPECT_EQ(SendSkinCommand(panel, SKC_QUERY_TRANSPARENT), 0);
+  SendSkinCommand(panel, SKC_PARENT_MOVED);
+  EXPECT_EQ(child->ParentMoves, 0) << "an opaque panel's children keep their pictures";
+
+  SendSkinCommand(panel, SKC_SET_PARENT_DEPENDENT, 0, 1);
+  EXPECT_TRUE(panel->SkinData.DependsOnParent());
+  EXPECT_EQ(SendSkinCommand(panel, SKC_QUERY_TRANSPARENT), 1);
+  SendSkinCommand(panel, SKC_PARENT_MOVED);
+  EXPECT_EQ(child->ParentMoves, 1);
+}
+
 TEST_F(Sharing, ParentMovedMarksDependentChildrenChanged) {
   const int textured = AddSection("TEXTURED", 0);
   Section(textured).ImagePercent = 30;

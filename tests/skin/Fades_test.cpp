@@ -260,6 +260,24 @@ TEST_F(Fades, TheShowWindowFadeMixesTheOldScreenIntoTheNewPicture) {
   EXPECT_EQ(outputs, 0);
 }
 
+// A form or dialog shown while its manager has no skin loaded appears at
+// once: there is no skinned picture to fade in.
+TEST_F(Fades, AFormShownWithoutALoadedSkinAppearsWithoutAFade) {
+  int frames = 0;
+  TacShowWindowFade::FrameShown = [&frames](HWND) { ++frames; };
+  manager.AnimEffects().FormShow.Active = true;
+  manager.AnimEffects().FormShow.Time = 80;
+  manager.AnimEffects().DialogShow.Time = 40;
+  manager.Content().SkinData.Active = false;
+  TacShowWindowFade::FormShown(form->Handle(), false, &manager);
+  TacShowWindowFade::FormShown(form->Handle(), true, &manager);
+  EXPECT_EQ(frames, 0);
+  manager.Content().SkinData.Active = true;
+  TacShowWindowFade::FormShown(form->Handle(), false, &manager);
+  EXPECT_EQ(frames, 12) << "with the skin: ten mixed frames, the last at full weight, then the picture";
+  TacShowWindowFade::FrameShown = nullptr;
+}
+
 // The two reasons a caller changes the background-changed mark stay apart:
 // marking the cache stale makes the next state change repaint at once, and
 // only a change that starts from the picture shown may fade over a stale mark.

@@ -142,6 +142,15 @@ TEST(MaskLoader, OwnBitmapEntriesComeFromThePack) {
   EXPECT_FALSE(skin.notes.empty());  // the missing bitmap and the bad type were noted
 }
 
+// Each of the four widths after the image type lands on its own side.
+TEST(MaskLoader, OwnBitmapWidthsAreLeftTopRightBottomInThatOrder) {
+  PackedSkin skin("[PANEL]\nBORDERSMASK=!PANEL.BMP!1!1!0!0011!0022!0033!0044\n",
+                  {{"Panel.bmp", SkinTestFiles::BmpFile(120, 90)}});
+  skin.Load();
+  const TsMaskData& m = skin.Mask("PANEL", "BORDERSMASK");
+  EXPECT_EQ((std::array{m.WL, m.WT, m.WR, m.WB}), (std::array<std::int16_t, 4>{11, 22, 33, 44}));
+}
+
 TEST(MaskLoader, OlderHashNotation) {
   PackedSkin skin("[Old]\nBordersMask=#name (10,20,70,44) (2,1)\nFull=#n (0,0,9,9) (0,-1,-4,7)\nHash=#\n");
   skin.Load();

@@ -38,6 +38,16 @@ TEST(AnimatEventsWithoutAManager, TheGlobalDefaultAllowsNothing) {
   EXPECT_TRUE(AnimatEventAllowed(aeMouseEnter, aeMouseEnter, nullptr)) << "an event asked for by name needs no manager";
 }
 
+// Without any skin manager nothing is skinned, so nothing holds its painting.
+TEST(SkinStateWithoutAManager, APictureHeldBackIsNotHeldAnyLonger) {
+  ASSERT_EQ(TsSkinManager::DefaultManager(), nullptr);
+  TsCommonData ownerless(static_cast<TComponent*>(nullptr), true);
+  ownerless.HoldPainting();
+  EXPECT_FALSE(ownerless.IsUpdating());
+  EXPECT_FALSE(ownerless.RecheckUpdating());
+  EXPECT_FALSE(ownerless.Updating());
+}
+
 TEST_F(SkinStateAnswers, AControlsStateIsTheOneMadeLastUntilThatOneGoes) {
   TSkinnedDot* dot = AddDot(form, "GLOBALINFO", Bounds(0, 0, 5, 5));
   EXPECT_EQ(TsCommonData::Of(dot), &dot->SkinData);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "SkinTestFiles.h"
 #include "skin/load/ESkinLoadError.h"
+#include "skin/load/TacSkinPackWriter.h"
 
 using SkinTestFiles::Bytes;
 using SkinTestFiles::Deflate;
@@ -90,6 +93,7 @@ TEST(TacSkinConvertor, WrongMagicIsADistinctOutcomeAndLeavesNothing) {
   EXPECT_EQ(reader.Parse(pack), TacSkinConvertor::ParseResult::NotPacked);
   EXPECT_EQ(reader.Options(), nullptr);
   EXPECT_TRUE(reader.PackedFiles().empty());
+  EXPECT_EQ(reader.LastIndex(), -1) << "no file is left to index";
   EXPECT_EQ(reader.Parse(Bytes{'A', 'S'}), TacSkinConvertor::ParseResult::NotPacked);
   EXPECT_EQ(TacSkinConvertor::kNotPackedMessage, "Loaded data is not packed Kestrel file");
 }
@@ -128,6 +132,7 @@ TEST(TacSkinConvertor, DamagedPacksThrowAndKeepNothing) {
     EXPECT_THROW((void)reader.Parse(*pack), ESkinLoadError);
     EXPECT_TRUE(reader.PackedFiles().empty());
     EXPECT_EQ(reader.Options(), nullptr);
+    EXPECT_EQ(reader.LastIndex(), -1);
   }
 }
 
@@ -169,4 +174,22 @@ TEST(TacSkinConvertor, OpenFileDoesNothingForAMissingFileAndReadsAnExistingOne) 
   EXPECT_NE(reader.Options(), nullptr);
   const auto bad = dir.Write("bad.asz", SkinTestFiles::Text("PK\3\4 not a skin"));
   EXPECT_EQ(reader.OpenFile(bad.string()), TacSkinConvertor::OpenResult::NotPacked);
+}
+
+// The writer stores plain file names only: a name that leads into another
+// folder, or one longer than a file name may be, is refused by itself.
+TEST(TacSkinPackWriter, RefusesEveryNameThatIsNotAPlainFileName) {
+  const Bytes data = SkinTestFiles::Text("x");
+  for (const std::string& name : {std::string("sub/a.bmp"), std::string("sub\\a.bmp"), std::string("/a.bmp"),
+                                  std::string(256, 'a'), std::string(), std::string("."), std::string("..")}) {
+    TacSkinPackWriter writer;
+    EXPECT_THROW(writer.Add(name, data), std::invalid_argument) << name;
+  }
+  TacSkinPackWriter writer;
+  EXPECT_NO_THROW(writer.Add(std::string(255, 'a'), data));
+  EXPECT_NO_THROW(writer.Add("..a.bmp", data));
+  TacSkinConvertor reader;
+  ASSERT_EQ(reader.Parse(writer.Build()), TacSkinConvertor::ParseResult::Parsed);
+  ASSERT_EQ(reader.PackedFiles().size(), 2u);
+  EXPECT_EQ(reader.PackedFiles()[0].FileName, std::string(255, 'a'));
 }

@@ -42,6 +42,9 @@ TEST_F(CommonData, LoadedTakesTheSectionOfTheKindOrTheClassName) {
   TSkinnedDot button(nullptr, 93);
   button.SkinData.Loaded();
   EXPECT_EQ(button.SkinData.SkinSection(), "BUTTON");
+  TSkinnedDot check(nullptr, 32);
+  check.SkinData.Loaded();
+  EXPECT_EQ(check.SkinData.SkinSection(), "CHECKBOX");
   EXPECT_EQ(TsCommonData::DefaultSectionForKind(97), "EDIT");
   EXPECT_EQ(TsCommonData::DefaultSectionForKind(226), "GROUPBOX");
 }
@@ -160,6 +163,17 @@ TEST_F(CommonData, FocusAndEnabledChangesMoveTheMarks) {
   panel->SetEnabled(false);
   EXPECT_FALSE(panel->SkinData.Focused());
   EXPECT_FALSE(panel->SkinData.ControlIsActive());
+}
+
+TEST_F(CommonData, ADisabledButtonUnderTheMouseDoesNotLookActive) {
+  TSkinnedDot* button = new TSkinnedDot(form, 93);
+  button->SetParent(form);
+  button->SetEnabled(false);
+  button->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_FALSE(button->SkinData.ControlIsActive());
+  button->SetEnabled(true);
+  button->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_TRUE(button->SkinData.ControlIsActive()) << "enabled again, the mouse makes it hot";
 }
 
 TEST_F(CommonData, TheManagersBroadcastReachesWindowlessControls) {

@@ -156,6 +156,27 @@ TEST_F(FrameTest, EachTitleButtonIsDrawnWhereHitTestingAnswersInEveryState) {
   EXPECT_FALSE(IsZoomed(form->Handle()));
 }
 
+// The big close glyph sits in the middle of the 23-pixel title band of a
+// sizeable form, over exactly the rows where hit-testing answers for it.
+TEST_F(FrameTest, TheCloseGlyphIsDrawnOverTheRowsThatHitTheCloseButton) {
+  TFrameTestForm* form = ShowForm(bsSizeable, biSystemMenu | biMinimize | biMaximize, 320, 200);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  driver.moveTo(driver.windowToScreen(form->Handle(), {10, 100}));
+  const TsFrameButtonState close = frame->Button(TsSkinProvider::sbClose);
+  ASSERT_LT(close.Left, close.Right);
+  const int x = (close.Left + close.Right) / 2;
+  int first = -1, last = -1;
+  for (int y = 0; y < 23; ++y) {
+    if (HitAt(*form, {x, y}) != HTCLOSE) continue;
+    if (first < 0) first = y;
+    last = y;
+  }
+  EXPECT_EQ(first, 2);
+  EXPECT_EQ(last, 19) << "18 rows, centred in the band";
+  ExpectGlyph(*form, close.MaskIndex, 0, {close.Left, first}, "close");
+}
+
 TEST_F(FrameTest, ButtonsSendTheirCommands) {
   TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
   TsSkinProvider* frame = ProviderOf(*form);
@@ -305,6 +326,27 @@ TEST_F(FrameTest, HitTestingKnowsTheIconAndTheCaption) {
   EXPECT_EQ(HitAt(*form, {150, 60}), HTCLIENT);
 }
 
+// A form without an icon of its own shows the plain application glyph one
+// pixel inside the icon's square: a white page in a black frame with a
+// navy band across its top.
+TEST_F(FrameTest, AFormWithoutAnIconShowsThePlainApplicationGlyph) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_EQ(frame->IconRect(), Rect(3, 3, 19, 19));
+  const Bitmap shot = driver.windowShot(form->Handle());
+  for (int y = 7; y < 18; ++y) {
+    EXPECT_EQ(shot.pixel(4, y), clBlack) << "left edge, row " << y;
+    EXPECT_EQ(shot.pixel(17, y), clBlack) << "right edge, row " << y;
+  }
+  for (int x = 4; x < 18; ++x) {
+    for (int y = 4; y < 7; ++y) EXPECT_EQ(shot.pixel(x, y), ColorToRGB(clNavy)) << x << "," << y;
+    EXPECT_EQ(shot.pixel(x, 17), clBlack) << "bottom edge, column " << x;
+  }
+  for (int y = 7; y < 17; ++y)
+    for (int x = 5; x < 17; ++x) EXPECT_EQ(shot.pixel(x, y), clWhite) << x << "," << y;
+}
+
 TEST_F(FrameTest, SystemMenuRulesForTheProgramsSingleBorderForms) {
   TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
   TsSkinProvider* frame = ProviderOf(*form);
@@ -403,6 +445,66 @@ TEST_F(FrameTest, TheSystemMenuStyleIsTakenWhileSkinnedAndGivenBackAfter) {
   // The plain frame is back: its caption is the classic one.
   const Bitmap shot = driver.windowShot(form->Handle());
   EXPECT_EQ(shot.pixel(150, 10), ColorToRGB(clActiveCaption));
+}
+
+// A form that keeps a colour of its own (the frame told not to use the
+// skin's global colour, or its colour marked custom) keeps it when the skin
+// goes, where the others go back to the button face.
+TEST_F(FrameTest, AFormWithAColourOfItsOwnKeepsItWhenTheSkinGoes) {
+  TFrameTestForm* global = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  TFrameTestForm* notGlobal = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  TFrameTestForm* custom = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  for (TFrameTestForm* form : {global, notGlobal, custom}) {
+    ASSERT_NE(ProviderOf(*form), nullptr);
+    EXPECT_EQ(ColorToRGB(form->Color()), ColorToRGB(Skin().GetGlobalColor()));
+  }
+  ProviderOf(*notGlobal)->UseGlobalColor = false;
+  notGlobal->SetColor(clRed);
+  ProviderOf(*custom)->SkinData().SetCustomColor(true);
+  custom->SetColor(clTeal);
+  manager.SetActive(false);
+  driver.runUntilIdle();
+  EXPECT_EQ(ColorToRGB(global->Color()), ColorToRGB(clBtnFace));
+  EXPECT_EQ(ColorToRGB(notGlobal->Color()), ColorToRGB(clRed));
+  EXPECT_EQ(ColorToRGB(custom->Color()), ColorToRGB(clTeal));
+}
+
+namespace {
+// Counts the activation changes of its frame that reach the form itself.
+class TActivationCountingForm : public TFrameTestForm {
+ public:
+  using TFrameTestForm::TFrameTestForm;
+  int FrameActivations = 0;
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == WM_NCACTIVATE) ++FrameActivations;
+    TFrameTestForm::WndProc(message);
+  }
+};
+}  // namespace
+
+// The skinned frame draws its own activation but lets the form hear each
+// change once, as an unskinned form does.
+TEST_F(FrameTest, TheFormHearsEachActivationChangeOfItsFrameOnce) {
+  auto* form = TForm::Create<TActivationCountingForm>(&app);
+  form->SetBorderStyle(bsSingle);
+  form->SetBorderIcons(biSystemMenu | biMinimize);
+  form->SetBounds(60, 50, 300, 200);
+  form->Show();
+  driver.runUntilIdle();
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->Active());
+  EXPECT_EQ(form->FrameActivations, 1);
+  TFrameTestForm* other = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  EXPECT_FALSE(frame->Active());
+  EXPECT_EQ(form->FrameActivations, 2);
+  SetActiveWindow(form->Handle());
+  driver.runUntilIdle();
+  EXPECT_TRUE(frame->Active());
+  EXPECT_EQ(form->FrameActivations, 3);
+  EXPECT_NE(other, nullptr);
 }
 
 TEST_F(FrameTest, AltF4InAControlStillClosesTheForm) {
