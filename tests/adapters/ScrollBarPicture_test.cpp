@@ -308,3 +308,41 @@ TEST_F(ScrollBarPicture, PartsTheSkinLacksLeaveTheTrackAsItIs) {
     EXPECT_EQ(bar.pixel(16, y), kTrack2) << y;
   }
 }
+
+TEST_F(ScrollBarPicture, ABarTooShortForItsArrowsShowsBothTracksWhereTheSkinHasNoArrows) {
+  std::erase_if(skin.Sections, [](const TsGeneralData& s) { return s.SectionName.starts_with("SCROLLBTN"); });
+  skin.RefreshConstIndexes();
+  TacBarLook look = Vertical();
+  look.Height = 30;
+  const Bitmap bar = Paint(look);
+  for (int y = 0; y < 30; ++y) ASSERT_EQ(bar.pixel(8, y), y < 15 ? kTrack1 : kTrack2) << y;
+}
+
+TEST_F(ScrollBarPicture, TheSizeBoxShowsTheParentWithTheGripsFirstFrameInItsCorner) {
+  // A grip of two 3 by 3 frames after the arrow glyphs in the master
+  // bitmap: the first frame green, the second blue.
+  auto master = std::make_shared<Bitmap>(3 * kGlyphW + 6, kGlyphH, PixelFormat::Bgr24);
+  master->fill(kGlyph);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 6; ++x) master->setPixel(3 * kGlyphW + x, y, x < 3 ? clGreen : clBlue);
+  skin.MasterBitmap = master;
+  TsMaskData grip;
+  grip.SectionName = "GLOBALINFO";
+  grip.PropertyName = "GRIPIMAGE";
+  grip.R = Rect(3 * kGlyphW, 0, 3 * kGlyphW + 6, 3);
+  grip.ImageCount = 2;
+  skin.Masks.push_back(grip);
+  skin.RefreshConstIndexes();
+  const TacScrollBarPainter painter(skin);
+
+  const Bitmap box = painter.PaintSizeBox(17, 16, EmptyCI(), Point(0, 0), kParent, true);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 17; ++x)
+      ASSERT_EQ(box.pixel(x, y), x >= 14 && y >= 13 ? clGreen : kParent) << x << "," << y;
+  EXPECT_EQ(painter.PaintSizeBox(17, 16, EmptyCI(), Point(0, 0), kParent, false).pixel(16, 15), kParent);
+
+  // A grip without frames draws nothing.
+  skin.Masks.back().ImageCount = 0;
+  const Bitmap bare = TacScrollBarPainter(skin).PaintSizeBox(17, 16, EmptyCI(), Point(0, 0), kParent, true);
+  EXPECT_EQ(bare.pixel(16, 15), kParent);
+}

@@ -10,6 +10,7 @@
 #include "adapters/TacScrollGeometry.h"
 #include "adapters/TacScrollTracking.h"
 #include "platform/controls/ControlMessages.h"
+#include "skin/SkinCommandMessage.h"
 #include "tests/platform/windowing/LaterSubclasser.h"
 
 using namespace scroll_test;
@@ -131,6 +132,10 @@ TEST_F(SkinnedList, HeldArrowRepeatsAfterTheFirstDelayAndPausesOffTheArrow) {
   EXPECT_EQ(Count(SB_LINEDOWN), 1) << "one line at once";
   EXPECT_EQ(list->TopIndex(), 1);
   EXPECT_EQ(At(BarX(), r.Bottom - 8), kArrowHot) << "the held arrow looks pressed";
+  const TacThumb moved = adapter().Thumb(kBarVertical);
+  EXPECT_GT(moved.Start, r.Top + 17);
+  EXPECT_EQ(At(BarX(), r.Top + 17), kTrack1) << "the thumb is shown where the line moved it while the arrow is held";
+  EXPECT_EQ(At(BarX(), moved.Start), kSlider);
   driver.runFor(298);
   EXPECT_EQ(Count(SB_LINEDOWN), 1) << "nothing more within the first 300 ms";
   driver.runFor(1 + 55);
@@ -328,4 +333,25 @@ TEST_F(SkinnedList, AHeldArrowStopsWhenTheListLosesTheCapture) {
     way.restore();
     driver.runUntilIdle();
   }
+}
+
+TEST_F(SkinnedList, KeysThatMoveThroughTheListMoveThePaintedThumb) {
+  Fill(56);
+  list->SetFocus();
+  driver.runUntilIdle();
+  const TRect r = adapter().BarRect(kBarVertical);
+  driver.pressKey(VK_END);
+  driver.runUntilIdle();
+  EXPECT_EQ(list->TopIndex(), 47);
+  EXPECT_EQ(At(BarX(), r.Bottom - 18), kSlider) << "the thumb is painted next to the bottom arrow";
+  EXPECT_EQ(At(BarX(), r.Top + 17), kTrack1);
+  driver.pressKey(VK_HOME);
+  driver.runUntilIdle();
+  EXPECT_EQ(At(BarX(), r.Top + 17), kSlider) << "and back next to the top arrow";
+  EXPECT_EQ(At(BarX(), r.Bottom - 18), kTrack2);
+}
+
+TEST_F(SkinnedList, ASkinnedListTellsTheColourOfItsSection) {
+  const LRESULT answer = SendMessage(hwnd(), SM_SKINCOMMAND, SkinCommand(SKC_GET_COLOR), static_cast<LPARAM>(clRed));
+  EXPECT_EQ(static_cast<TColor>(answer), kEdit);
 }
