@@ -3,6 +3,9 @@
 // step still counts, so the fade ends on time.
 #include <gtest/gtest.h>
 
+#include "framework/graphics/TBitmap.h"
+#include "platform/graphics/Fills.h"
+#include "skin/CacheToScreen.h"
 #include "skin/TsAnimTimer.h"
 #include "tests/skin/SkinStateFixture.h"
 
@@ -34,4 +37,27 @@ TEST_F(AnimFrameSkips, AStateWithoutAControlOnlyCountsItsFrames) {
   timer.PaintFrame();
   EXPECT_EQ(timer.Step, 4);
   EXPECT_FALSE(timer.InProgress);
+}
+
+// While a frame is shown its container leaves its own picture alone; once
+// the frame is done, the container's next paint shows its whole picture.
+TEST_F(AnimFrameSkips, AfterAFrameTheContainerShowsItsOwnPictureAgain) {
+  AddSection("DOT", 0, 0x00336699);
+  TSkinnedPanel* panel = AddPanel(form, "DOT", Bounds(0, 0, 100, 60));
+  TSkinnedDot* dot = AddDot(panel, "DOT", Bounds(10, 10, 20, 20));
+  form->Show();
+  driver.runUntilIdle();
+  TsAnimTimer timer(dot->SkinData);
+  timer.FadeLength = 10;
+  timer.Step = 3;
+  timer.OldPicture.SetSize(20, 20);
+  timer.PaintFrame();
+  EXPECT_EQ(timer.Step, 4);
+  EXPECT_EQ(panel->SkinData.Linked(), nullptr);
+  TBitmap& cache = panel->SkinData.PrepareCache();
+  FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
+  TBitmap target(100, 60);
+  FillRect(target.Canvas().Handle(), Rect(0, 0, 100, 60), 0x00FF0000);
+  ShowContainerCache(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60));
+  EXPECT_EQ(target.Pixels().pixel(60, 40), 0x0000FF00u);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/graphics/Fills.h"
 #include "skin/CacheToScreen.h"
+#include "skin/SkinCommands.h"
 #include "tests/skin/SkinStateFixture.h"
 
 namespace {
@@ -70,4 +71,44 @@ TEST_F(ScreenCopies, ASeeThroughWindowlessChildShowsTheContainersPictureUnderIt)
   EXPECT_EQ(target.Pixels().pixel(40, 20), 0x000000FFu) << "the child's own pixel";
   EXPECT_EQ(target.Pixels().pixel(45, 25), picture.Pixels().pixel(45, 25)) << "the container's picture under it";
   EXPECT_EQ(target.Pixels().pixel(49, 29), picture.Pixels().pixel(49, 29));
+}
+
+// The cache goes on the screen around the child windows that paint their
+// own place, and over the places of the others: a see-through child shows
+// the container's picture, and a child not made yet paints nothing.
+TEST_F(ScreenCopies, TheCacheLeavesOutOnlyChildWindowsThatCoverTheirPlace) {
+  AddSection("OWN", 0, 0x00808080);
+  const int textured = AddSection("TEXTURED", 0, 0x00808080);
+  Section(textured).ImagePercent = 30;
+  TSkinnedPanel* panel = AddPanel(form, "OWN", Bounds(0, 0, 100, 60));
+  TSkinnedPanel* opaque = AddPanel(panel, "OWN", Bounds(10, 10, 20, 20));
+  TSkinnedPanel* seeThrough = AddPanel(panel, "TEXTURED", Bounds(50, 10, 20, 20));
+  form->Show();
+  driver.runUntilIdle();
+  ASSERT_EQ(SendSkinCommand(opaque, SKC_QUERY_TRANSPARENT), 0);
+  ASSERT_EQ(SendSkinCommand(seeThrough, SKC_QUERY_TRANSPARENT), 1);
+  TBitmap& cache = panel->SkinData.PrepareCache();
+  FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
+  TBitmap target(100, 60);
+  FillRect(target.Canvas().Handle(), Rect(0, 0, 100, 60), 0x00FF0000);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
+                    false);
+  EXPECT_EQ(target.Pixels().pixel(20, 20), 0x00FF0000u) << "the opaque child paints its own place";
+  EXPECT_EQ(target.Pixels().pixel(60, 20), 0x0000FF00u) << "the see-through child shows the cache";
+  EXPECT_EQ(target.Pixels().pixel(40, 40), 0x0000FF00u);
+}
+
+TEST_F(ScreenCopies, AChildWindowNotMadeYetDoesNotKeepTheCacheOffItsPlace) {
+  AddSection("OWN", 0, 0x00808080);
+  TSkinnedPanel* panel = AddPanel(form, "OWN", Bounds(0, 0, 100, 60));
+  TSkinnedPanel* child = AddPanel(panel, "OWN", Bounds(10, 10, 20, 20));
+  ASSERT_FALSE(child->HandleAllocated());
+  TBitmap& cache = panel->SkinData.PrepareCache();
+  FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
+  TBitmap target(100, 60);
+  FillRect(target.Canvas().Handle(), Rect(0, 0, 100, 60), 0x00FF0000);
+  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
+                    false);
+  EXPECT_EQ(target.Pixels().pixel(20, 20), 0x0000FF00u);
+  EXPECT_EQ(target.Pixels().pixel(40, 40), 0x0000FF00u);
 }

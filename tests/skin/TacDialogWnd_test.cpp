@@ -7,9 +7,11 @@
 #include <functional>
 #include <typeinfo>
 
+#include "framework/graphics/TBitmap.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/MessageBoxDialog.h"
 #include "platform/controls/StandardClasses.h"
+#include "platform/graphics/Fills.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommandMessage.h"
 #include "skin/SkinCommands.h"
@@ -406,6 +408,79 @@ TEST_F(DialogHookTest, AdaptersFollowTheTableAndRemovingTheSkinGivesTheWindowsBa
   manager.SetActive(false);
   for (int id : {1, 2}) EXPECT_FALSE(WindowAnswersOne(Child(dialog, id), SKC_QUERY_SKINNED));
   EXPECT_FALSE(WindowAnswersOne(dialog, SKC_QUERY_SKINNED));
+  DestroyWindow(dialog);
+}
+
+// Printing the skinned dialog: the frame comes from the skinner's picture
+// and the client is printed by the dialog as usual; a print of the client
+// alone leaves the frame's place as it was.
+TEST_F(DialogHookTest, PrintingTheDialogGivesItsSkinnedFrameAndItsClient) {
+  const HWND dialog = Dialog(nullptr);
+  TacProvider* entry = TacWindowHook::FindProvider(dialog);
+  ASSERT_NE(entry, nullptr);
+  auto* skinner = dynamic_cast<TacDialogWnd*>(entry->DialogSkinner());
+  ASSERT_NE(skinner, nullptr);
+  TBitmap* picture = skinner->Picture();
+  ASSERT_NE(picture, nullptr);
+  const int w = picture->Width(), h = picture->Height();
+  const POINT offset = skinner->ClientOffset();
+  constexpr TColor kUntouched = 0x00123456;
+
+  TBitmap whole(w, h);
+  FillRect(whole.Canvas().Handle(), Rect(0, 0, w, h), kUntouched);
+  ASSERT_TRUE(PrintWindow(dialog, whole.Canvas().Handle()));
+  RECT area{};
+  GetClientRect(dialog, &area);
+  const TRect inClient = Bounds(offset.X, offset.Y, area.Width(), area.Height());
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (inClient.Contains({x, y})) continue;
+      ASSERT_EQ(whole.Pixels().pixel(x, y), picture->Pixels().pixel(x, y)) << x << "," << y;
+    }
+
+  TBitmap client(w, h);
+  FillRect(client.Canvas().Handle(), Rect(0, 0, w, h), kUntouched);
+  SendMessage(dialog, WM_PRINT, reinterpret_cast<WPARAM>(client.Canvas().Handle()), PRF_CLIENT | PRF_ERASEBKGND);
+  EXPECT_EQ(client.Pixels().pixel(1, 1), kUntouched) << "no frame";
+  EXPECT_EQ(client.Pixels().pixel(w / 2, 2), kUntouched);
+  const TPoint inside{offset.X + 20, offset.Y + 20};
+  EXPECT_NE(client.Pixels().pixel(inside.X, inside.Y), kUntouched) << "the client is printed";
+  EXPECT_EQ(client.Pixels().pixel(inside.X, inside.Y), whole.Pixels().pixel(inside.X, inside.Y));
+  DestroyWindow(dialog);
+}
+
+namespace {
+WNDPROC beforeQuiet = nullptr;
+// Keeps the news of a new place and size to itself: no WM_SIZE follows.
+LRESULT QuietAboutSizeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_WINDOWPOSCHANGED) return 0;
+  return CallWindowProc(beforeQuiet, hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+// The frame's picture follows the window's size even when only one side
+// changes and the dialog never says so with WM_SIZE.
+TEST_F(DialogHookTest, TheFramePictureFollowsTheDialogsSizeWithoutWaitingForWmSize) {
+  const HWND dialog = Dialog(nullptr);
+  auto* skinner = dynamic_cast<TacDialogWnd*>(TacWindowHook::FindProvider(dialog)->DialogSkinner());
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_NE(skinner->Picture(), nullptr);
+  beforeQuiet = reinterpret_cast<WNDPROC>(SetWindowLongPtr(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&QuietAboutSizeProc)));
+  for (const SIZE size : {SIZE{580, 420}, SIZE{580, 380}}) {
+    SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    driver.runUntilIdle();
+    TBitmap* picture = skinner->Picture();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), size.cx);
+    EXPECT_EQ(picture->Height(), size.cy);
+    const Bitmap shot = driver.windowShot(dialog);
+    ASSERT_EQ(shot.width(), size.cx);
+    for (int y = 0; y < size.cy; y += 7)
+      EXPECT_EQ(shot.pixel(size.cx - 1, y), picture->Pixels().pixel(size.cx - 1, y)) << "right edge, row " << y;
+    for (int x = 0; x < size.cx; x += 7)
+      EXPECT_EQ(shot.pixel(x, size.cy - 1), picture->Pixels().pixel(x, size.cy - 1)) << "bottom edge, column " << x;
+  }
+  SetWindowLongPtr(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(beforeQuiet));
   DestroyWindow(dialog);
 }
 

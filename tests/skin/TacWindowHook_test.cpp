@@ -36,6 +36,7 @@ TEST_F(HookTest, TheHookIsInstalledWithTheSkinAndRemovedWithIt) {
   manager.SetActive(false);
   EXPECT_FALSE(TacWindowHook::Installed());
   EXPECT_EQ(TacWindowHook::ProviderCount(), 0u);
+  EXPECT_EQ(TacWindowHook::VisibleDialogCount(), 0u) << "no dialog is watched any more";
 }
 
 TEST_F(HookTest, EveryFormGetsOneFrameObjectAtItsFirstActivationOnly) {

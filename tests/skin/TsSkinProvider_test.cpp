@@ -12,6 +12,7 @@
 #include "skin/frame/TacFrameMetrics.h"
 #include "skin/frame/TacShowWindowFade.h"
 #include "tests/skin/ProgramFrameFixture.h"
+#include "tests/skin/SkinStateFixture.h"
 
 namespace {
 
@@ -584,4 +585,26 @@ TEST_F(FrameTest, AnUnchangedFrameIsPutOnTheScreenFromItsPictureAndAResizedOneIs
   const Bitmap shot = driver.windowShot(form->Handle());
   EXPECT_EQ(frame->FramePicture()->Width(), window.Width() + 10);
   EXPECT_NE(shot.pixel(1, 1), mark);
+}
+
+namespace {
+struct FrameWithoutGlyphs : ::testing::Test, SkinStateFixture {};
+}  // namespace
+
+// A skin without any title button glyph: the frame lays its title out with
+// buttons of 21 pixels, and the title band answers as the caption.
+TEST_F(FrameWithoutGlyphs, TitleButtonsWithoutAGlyphAre21PixelsHigh) {
+  AddSection("FORM");
+  AddSection("FORMTITLE");
+  manager.Content().RefreshConstIndexes();
+  form->SetBorderStyle(bsSingle);
+  form->SetBorderIcons(biSystemMenu | biMinimize);
+  auto* frame = new TsSkinProvider(form);
+  form->Show();
+  driver.runUntilIdle();
+  ASSERT_TRUE(frame->Skinned());
+  EXPECT_EQ(frame->Button(TsSkinProvider::sbClose).MaskIndex, -1);
+  EXPECT_EQ(frame->TitleButtonHeight(), 21);
+  const POINT title = driver.windowToScreen(form->Handle(), {150, frame->ButtonBandTop() + 10});
+  EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(title.X, title.Y)), HTCAPTION);
 }
