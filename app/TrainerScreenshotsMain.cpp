@@ -1,6 +1,7 @@
 // Writes each of the program's four windows, as the headless screen shows it
-// right after start-up, to a PNG file in the given folder:
-//   build/app/trainer-screenshots [out/windows]
+// right after start-up, to a PNG file in the given folder, at the device
+// scale given (1 unless said otherwise):
+//   build/app/trainer-screenshots [out/windows [scale]]
 // gives TForm1.png (jugs), TForm2.png (river), TForm3.png (tube), TForm4.png (name)
 // and hint.png (the hint over the jugs window's remove button, faded in),
 // message.png (a skinned message box), sysmenu.png (the jugs window's
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/TForm4.h"
@@ -17,6 +19,8 @@
 #include "framework/TControl.h"
 #include "framework/controls/TListBox.h"
 #include "framework/controls/MessageForm.h"
+#include "platform/DeviceScale.h"
+#include "platform/DeviceScaleChoice.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "puzzles/JugsPuzzle.h"
 #include "puzzles/TForm1.h"
@@ -24,6 +28,16 @@
 #include "puzzles/TForm3.h"
 
 namespace {
+
+// The screen's pixels in a rectangle of it, at the screen's own resolution.
+Bitmap Crop(const Bitmap& screen, const RECT& area) {
+  Bitmap picture = Bitmap::AtScale(screen.scale(), area.Width(), area.Height());
+  const int n = screen.scale();
+  for (int y = 0; y < picture.deviceHeight(); ++y)
+    for (int x = 0; x < picture.deviceWidth(); ++x)
+      picture.setDevicePixel(x, y, screen.devicePixel(area.Left * n + x, area.Top * n + y));
+  return picture;
+}
 
 bool Save(HeadlessDriver& driver, TCustomForm* window, const std::filesystem::path& file) {
   window->Show();
@@ -49,10 +63,7 @@ bool SaveHint(HeadlessDriver& driver, TCustomForm* window, const std::filesystem
   driver.moveTo({middle.X, middle.Y});
   driver.runFor(500 + 8 * 31 + 10);
   const RECT area = Bounds(middle.X - 260, middle.Y - 110, 560, 200);
-  const Bitmap screen = driver.screenshot();
-  Bitmap picture(area.Width(), area.Height());
-  for (int y = 0; y < area.Height(); ++y)
-    for (int x = 0; x < area.Width(); ++x) picture.setPixel(x, y, screen.pixel(area.Left + x, area.Top + y));
+  const Bitmap picture = Crop(driver.screenshot(), area);
   const bool saved = driver.savePng(picture, file.string());
   if (saved) std::printf("%s\n", file.string().c_str());
   window->Hide();
@@ -84,10 +95,7 @@ void ShootOpenMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   RECT window{};
   GetWindowRect(menuOwner, &window);
   const RECT area = Bounds(window.Left, window.Top, 320, 200);
-  const Bitmap screen = menuDriver->screenshot();
-  Bitmap picture(area.Width(), area.Height());
-  for (int y = 0; y < area.Height(); ++y)
-    for (int x = 0; x < area.Width(); ++x) picture.setPixel(x, y, screen.pixel(area.Left + x, area.Top + y));
+  const Bitmap picture = Crop(menuDriver->screenshot(), area);
   menuSaved = menuDriver->savePng(picture, menuFile.string());
   if (menuSaved) std::printf("%s\n", menuFile.string().c_str());
   menuDriver->keyDown(VK_ESCAPE);
@@ -161,6 +169,12 @@ bool SaveTubeReplay(HeadlessDriver& driver, TCustomForm* tube, const std::filesy
 
 int main(int argc, char** argv) {
   const std::filesystem::path folder = argc > 1 ? argv[1] : "out/windows";
+  const std::optional<int> scale = argc > 2 ? DeviceScaleChoice::ParseScale(argv[2]) : 1;
+  if (!scale) {
+    std::fprintf(stderr, "the scale is 1, 2 or 3\n");
+    return 2;
+  }
+  DeviceScale::Scoped atScale(*scale);
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   HeadlessDriver driver;

@@ -10,10 +10,10 @@
 
 namespace {
 
-// target ^= source, byte by byte; both have the same size and format.
+// target ^= source, byte by byte; both have the same size, scale and format.
 void XorInto(Bitmap& target, const Bitmap& source) {
-  const int rowBytes = target.width() * target.bytesPerPixel();
-  for (int y = 0; y < target.height(); ++y) {
+  const int rowBytes = target.deviceWidth() * target.bytesPerPixel();
+  for (int y = 0; y < target.deviceHeight(); ++y) {
     std::uint8_t* out = target.row(y);
     const std::uint8_t* in = source.row(y);
     for (int i = 0; i < rowBytes; ++i) out[i] ^= in[i];

@@ -7,6 +7,7 @@
 #include "paint/TextureTiling.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
+#include "paint/primitives/DeviceArea.h"
 #include "paint/primitives/HalftoneStretch.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/MaskCopy.h"
@@ -71,32 +72,41 @@ void PaintPlain(Bitmap& dst, const BorderPieces& p, bool fillCentre, bool update
 // each run of them in a row is cut out of the region; the others are copied,
 // or blended through the mask half of a masked mask.
 void RegionCorner(Bitmap& dst, Region* region, const TRect& to, const TRect& from, const TsMaskData& mask,
-                  const Bitmap& src) {
+                  const Bitmap& picture) {
   const bool masked = mask.MaskType > 0;
   const int maskOffset = masked ? mask.R.Height() / 2 : 0;
   CopyArea a = ClipCopy(Bounds(from.Left, from.Top, std::min(from.Width(), to.Width()), std::min(from.Height(), to.Height())),
-                        to.TopLeft(), {src.width(), src.height()}, {dst.width(), dst.height()});
-  a.Height = std::min(a.Height, src.height() - maskOffset - a.SrcY);
+                        to.TopLeft(), {picture.width(), picture.height()}, {dst.width(), dst.height()});
+  a.Height = std::min(a.Height, picture.height() - maskOffset - a.SrcY);
   if (a.IsEmpty()) return;
   constexpr std::uint8_t kb = GetBValue(clKeyColor), kg = GetGValue(clKeyColor), kr = GetRValue(clKeyColor);
+  // Pixels are copied at device resolution; the region is logical, so its
+  // cuts come from the first device row of each logical row, a run of key
+  // pixels cutting every logical pixel it touches.
+  const int n = dst.scale();
+  const SourceAtScale source(picture, n);
+  const Bitmap& src = source.get();
   const int sb = src.bytesPerPixel(), db = dst.bytesPerPixel();
+  const int width = a.Width * n;
   std::vector<TRect> cuts;
-  for (int y = 0; y < a.Height; ++y) {
-    const std::uint8_t* sp = src.row(a.SrcY + y) + a.SrcX * sb;
-    const std::uint8_t* mp = src.row(a.SrcY + y + maskOffset) + a.SrcX * sb;
-    std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
+  for (int y = 0; y < a.Height * n; ++y) {
+    const std::uint8_t* sp = src.row(a.SrcY * n + y) + a.SrcX * n * sb;
+    const std::uint8_t* mp = src.row((a.SrcY + maskOffset) * n + y) + a.SrcX * n * sb;
+    std::uint8_t* dp = dst.row(a.DstY * n + y) + a.DstX * n * db;
+    const bool cutsThisRow = y % n == 0;
+    const int row = a.DstY + y / n;
     int runStart = -1;
-    for (int i = 0; i <= a.Width; ++i, sp += sb, mp += sb, dp += db) {
-      const bool key = i < a.Width && sp[0] == kb && sp[1] == kg && sp[2] == kr;
+    for (int i = 0; i <= width; ++i, sp += sb, mp += sb, dp += db) {
+      const bool key = i < width && sp[0] == kb && sp[1] == kg && sp[2] == kr;
       if (key) {
         if (runStart < 0) runStart = i;
         continue;
       }
       if (runStart >= 0) {
-        cuts.push_back(Rect(a.DstX + runStart, a.DstY + y, a.DstX + i, a.DstY + y + 1));
+        if (cutsThisRow) cuts.push_back(Rect(a.DstX + runStart / n, row, a.DstX + (i + n - 1) / n, row + 1));
         runStart = -1;
       }
-      if (i == a.Width) break;
+      if (i == width) break;
       for (int c = 0; c < 3; ++c)
         dp[c] = masked ? static_cast<std::uint8_t>(std::min((dp[c] * mp[c] + sp[c] * (256 - mp[c])) >> 8, 255)) : sp[c];
     }

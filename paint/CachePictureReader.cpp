@@ -9,8 +9,13 @@ CachePictureReader::CachePictureReader(const TCacheInfo& ci) : offsetX_(ci.X), o
     if (!fast.Attach(ci.Bmp)) return;
     start_ = fast.Start;
     delta_ = fast.Delta;
-    width_ = fast.Width;
-    height_ = fast.Height;
+    // Pixel loops walk device pixels: the picture's size and the offset
+    // into it are counted in them too.
+    const int scale = ci.Bmp->scale();
+    width_ = ci.Bmp->deviceWidth();
+    height_ = ci.Bmp->deviceHeight();
+    offsetX_ = ci.X * scale;
+    offsetY_ = ci.Y * scale;
     bytesPerPixel_ = fast.kBytesPerPixel;
   };
   if (ci.Bmp->format() == PixelFormat::Bgr24) read(accessors.Fast24);

@@ -12,7 +12,7 @@ class CachePictureReader {
   explicit CachePictureReader(const TCacheInfo& ci);
 
   bool Attached() const { return start_ != nullptr; }
-  // The blue, green, red bytes under destination pixel (x, y), or null when
+  // The blue, green, red bytes under destination device pixel (x, y), or null when
   // that position lies outside the picture (the pixel is then left as it was).
   const std::uint8_t* At(int x, int y) const {
     const int cx = x + offsetX_, cy = y + offsetY_;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "paint/primitives/ColorMath.h"
+#include "paint/primitives/DeviceArea.h"
 
 namespace {
 
@@ -152,11 +153,13 @@ void PaintTriangles(Bitmap& dst, const TRect& r, const TsGradArray& grad) {
 
 void PaintGrad(Bitmap& dst, const TRect& rect, const TsGradArray& gradient, int startShift) {
   if (gradient.empty()) return;
-  const TRect r = Intersect(rect, Rect(0, 0, dst.width(), dst.height()));
-  if (r.IsEmpty()) return;
+  const TRect logical = Intersect(rect, Rect(0, 0, dst.width(), dst.height()));
+  if (logical.IsEmpty()) return;
+  // Drawn at device resolution: as many steps as the screen has rows.
+  const TRect r = ToDevice(logical, dst.scale());
   switch (gradient.front().Mode) {
     case gkVertical:
-      PaintVertical(dst, r, gradient, startShift);
+      PaintVertical(dst, r, gradient, startShift * dst.scale());
       break;
     case gkHorizontal:
       PaintHorizontal(dst, r, gradient);

@@ -15,8 +15,8 @@ std::array<int, 3> Channels(TColor color) {
 // The part of the picture both the picture and the coverage describe.
 bool Overlap(const Bitmap& picture, const TacCoverageBuffer& coverage, int& width, int& height) {
   if (picture.format() != PixelFormat::Bgrx32) return false;
-  width = std::min(picture.width(), coverage.Width());
-  height = std::min(picture.height(), coverage.Height());
+  width = std::min(picture.deviceWidth(), coverage.Width());
+  height = std::min(picture.deviceHeight(), coverage.Height());
   return width > 0 && height > 0;
 }
 

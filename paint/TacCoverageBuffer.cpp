@@ -11,7 +11,7 @@ void TacCoverageBuffer::Prepare(int width, int height) {
 }
 
 void TacCoverageBuffer::MarkText(const Bitmap& picture) {
-  if (picture.format() != PixelFormat::Bgrx32 || picture.width() != width_ || picture.height() != height_) return;
+  if (picture.format() != PixelFormat::Bgrx32 || picture.deviceWidth() != width_ || picture.deviceHeight() != height_) return;
   for (int y = 0; y < height_; ++y) {
     const std::uint8_t* pixel = picture.row(y);
     std::uint8_t* cell = cells_.data() + Index(0, y);

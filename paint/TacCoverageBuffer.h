@@ -28,7 +28,7 @@ class TacCoverageBuffer {
 
   // Every cell whose pixel in the 32-bit picture has a blue byte other
   // than 0 (the text, written in white on black) becomes 255. The picture
-  // must be Width x Height.
+  // must be Width x Height device pixels.
   void MarkText(const Bitmap& picture);
 
   // One blur pass: every picture cell, row by row from the top and left to

@@ -30,8 +30,10 @@ void TacLabelShadow::Paint(HDC dc, std::string_view text, const TRect& rect, uns
   TRect shadowRect = margins.TextRect(rect).Offset(shadow.Distance, shadow.Distance);
   DrawText(&pictureDC, text, shadowRect, format);
 
-  coverage_.Prepare(width, height);
-  for (int pass = 0; pass < shadow.BlurCount; ++pass) {
+  // The blur works on the screen's own pixels; at twice the scale it takes
+  // twice the passes to spread as far.
+  coverage_.Prepare(picture_.deviceWidth(), picture_.deviceHeight());
+  for (int pass = 0; pass < shadow.BlurCount * picture_.scale(); ++pass) {
     coverage_.MarkText(picture_);
     coverage_.BlurPass();
   }

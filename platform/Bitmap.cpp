@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 Bitmap::Bitmap(int width, int height, PixelFormat format, bool bottomUp)
     : format_(format), bottomUp_(bottomUp) {
@@ -15,6 +16,21 @@ Bitmap Bitmap::AtScale(int scale, int width, int height, PixelFormat format, boo
   bitmap.scale_ = std::clamp(scale, DeviceScale::kMin, DeviceScale::kMax);
   bitmap.allocate(width, height);
   return bitmap;
+}
+
+Bitmap Bitmap::rescaled(int scale) const {
+  if (std::clamp(scale, DeviceScale::kMin, DeviceScale::kMax) == scale_) return *this;
+  Bitmap out = AtScale(scale, width_, height_, format_, bottomUp_);
+  if (empty()) return out;
+  const int bpp = bytesPerPixel();
+  std::vector<int> columns(static_cast<std::size_t>(out.deviceWidth()));
+  for (int x = 0; x < out.deviceWidth(); ++x) columns[static_cast<std::size_t>(x)] = x * scale_ / out.scale_ * bpp;
+  for (int y = 0; y < out.deviceHeight(); ++y) {
+    const std::uint8_t* from = row(y * scale_ / out.scale_);
+    std::uint8_t* to = out.row(y);
+    for (int x = 0; x < out.deviceWidth(); ++x, to += bpp) std::memcpy(to, from + columns[static_cast<std::size_t>(x)], bpp);
+  }
+  return out;
 }
 
 void Bitmap::resize(int width, int height) {

@@ -69,6 +69,11 @@ class Bitmap {
   // Resizes, discarding the contents (all bytes 0 afterwards). The scale
   // stays, except that a bitmap without pixels takes the current one.
   void resize(int width, int height);
+  // The same picture stored at another scale: each device pixel is the
+  // nearest one of this bitmap's (a picture at 1 enlarged to 2 repeats every
+  // pixel as a 2 x 2 block). The format and row order stay; at this
+  // bitmap's own scale, a plain copy.
+  Bitmap rescaled(int scale) const;
   // A new bitmap with the same size, scale and format (the engine's "copy shape").
   Bitmap copyShape() const { return AtScale(scale_, width_, height_, format_, bottomUp_); }
 

@@ -19,9 +19,9 @@ template <typename Change>
 void ChangePixels(Bitmap& bitmap, Change change) {
   if (bitmap.format() != PixelFormat::Bgr24 || bitmap.empty()) return;
   TColor lastIn = clFuchsia, lastOut = clFuchsia;
-  for (int y = 0; y < bitmap.height(); ++y) {
+  for (int y = 0; y < bitmap.deviceHeight(); ++y) {
     std::uint8_t* p = bitmap.row(y);
-    for (int x = 0; x < bitmap.width(); ++x, p += 3) {
+    for (int x = 0; x < bitmap.deviceWidth(); ++x, p += 3) {
       const int b = p[0], g = p[1], r = p[2];
       if ((r == g && g == b) || (r == 0xFF && g == 0 && b == 0xFF)) continue;
       const TColor in = RGB(r, g, b);

@@ -7,7 +7,10 @@
 namespace TacHintPixels {
 
 namespace {
-bool SameSize(const Bitmap& a, const Bitmap& b) { return a.width() == b.width() && a.height() == b.height(); }
+// The layers of one hint are made together: one size, one scale.
+bool SameSize(const Bitmap& a, const Bitmap& b) {
+  return a.width() == b.width() && a.height() == b.height() && a.scale() == b.scale();
+}
 }  // namespace
 
 int ShadowDepth(int shadowTransparency, int transparency) {
@@ -35,17 +38,20 @@ void PaintEdge(Bitmap& picture, const Bitmap& mask, TColor top, TColor bottom) {
     return;
   top = ColorToRGB(top);
   bottom = ColorToRGB(bottom);
-  const int w = picture.width();
-  const int h = picture.height();
+  // The edge is one logical pixel thick: a device pixel is on it when the
+  // shape ends within one logical pixel of it.
+  const int n = picture.scale();
+  const int w = picture.deviceWidth();
+  const int h = picture.deviceHeight();
   for (int y = 0; y < h; ++y) {
     const std::uint8_t* m = mask.row(y);
-    const std::uint8_t* up = y > 0 ? mask.row(y - 1) : nullptr;
-    const std::uint8_t* down = y + 1 < h ? mask.row(y + 1) : nullptr;
+    const std::uint8_t* up = y >= n ? mask.row(y - n) : nullptr;
+    const std::uint8_t* down = y + n < h ? mask.row(y + n) : nullptr;
     std::uint8_t* p = picture.row(y);
     for (int x = 0; x < w; ++x, m += 3, p += 3) {
       if (!InsideShape(m)) continue;
-      const bool topLeft = x == 0 || !up || !InsideShape(m - 3) || !InsideShape(up + x * 3);
-      const bool bottomRight = x == w - 1 || !down || !InsideShape(m + 3) || !InsideShape(down + x * 3);
+      const bool topLeft = x < n || !up || !InsideShape(m - 3 * n) || !InsideShape(up + x * 3);
+      const bool bottomRight = x >= w - n || !down || !InsideShape(m + 3 * n) || !InsideShape(down + x * 3);
       if (!topLeft && !bottomRight) continue;
       const TColor c = topLeft ? top : bottom;
       p[0] = GetBValue(c);
@@ -57,8 +63,8 @@ void PaintEdge(Bitmap& picture, const Bitmap& mask, TColor top, TColor bottom) {
 
 void MultiplyInto(Bitmap& map, const Bitmap& layer) {
   if (!SameSize(map, layer) || map.format() != layer.format()) return;
-  const int bytes = map.width() * map.bytesPerPixel();
-  for (int y = 0; y < map.height(); ++y) {
+  const int bytes = map.deviceWidth() * map.bytesPerPixel();
+  for (int y = 0; y < map.deviceHeight(); ++y) {
     std::uint8_t* m = map.row(y);
     const std::uint8_t* l = layer.row(y);
     for (int i = 0; i < bytes; ++i) m[i] = static_cast<std::uint8_t>((m[i] * l[i] + 127) / 255);
@@ -67,13 +73,13 @@ void MultiplyInto(Bitmap& map, const Bitmap& layer) {
 
 Bitmap Compose(const Bitmap& picture, const Bitmap& mask, const Bitmap& shadow) {
   if (!SameSize(picture, mask) || !SameSize(picture, shadow)) return {};
-  Bitmap out(picture.width(), picture.height(), PixelFormat::Bgrx32);
-  for (int y = 0; y < out.height(); ++y) {
+  Bitmap out = Bitmap::AtScale(picture.scale(), picture.width(), picture.height(), PixelFormat::Bgrx32);
+  for (int y = 0; y < out.deviceHeight(); ++y) {
     const std::uint8_t* p = picture.row(y);
     const std::uint8_t* m = mask.row(y);
     const std::uint8_t* s = shadow.row(y);
     std::uint8_t* o = out.row(y);
-    for (int x = 0; x < out.width(); ++x, p += 3, m += 3, s += 3, o += 4) {
+    for (int x = 0; x < out.deviceWidth(); ++x, p += 3, m += 3, s += 3, o += 4) {
       if (InsideShape(m)) {
         o[0] = p[0];
         o[1] = p[1];
@@ -93,14 +99,14 @@ Bitmap ComposeOverCapture(const Bitmap& picture, const Bitmap& mask, const Bitma
   if (!SameSize(picture, mask) || !SameSize(picture, shadow) || !SameSize(picture, beneath)) return {};
   const int keep = std::clamp(showThrough, 0, 255);
   const int bpp = beneath.bytesPerPixel();
-  Bitmap out(picture.width(), picture.height(), PixelFormat::Bgrx32);
-  for (int y = 0; y < out.height(); ++y) {
+  Bitmap out = Bitmap::AtScale(picture.scale(), picture.width(), picture.height(), PixelFormat::Bgrx32);
+  for (int y = 0; y < out.deviceHeight(); ++y) {
     const std::uint8_t* p = picture.row(y);
     const std::uint8_t* m = mask.row(y);
     const std::uint8_t* s = shadow.row(y);
     const std::uint8_t* b = beneath.row(y);
     std::uint8_t* o = out.row(y);
-    for (int x = 0; x < out.width(); ++x, p += 3, m += 3, s += 3, b += bpp, o += 4) {
+    for (int x = 0; x < out.deviceWidth(); ++x, p += 3, m += 3, s += 3, b += bpp, o += 4) {
       if (InsideShape(m)) {
         for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>((p[c] * (255 - keep) + b[c] * keep + 127) / 255);
         o[3] = 255;

@@ -98,11 +98,11 @@ void TBitmap::Assign(const TPersistent& source) {
 
 ::Bitmap To24Bit(const ::Bitmap& source) {
   if (source.format() == PixelFormat::Bgr24) return source;
-  ::Bitmap out(source.width(), source.height());
-  for (int y = 0; y < source.height(); ++y) {
+  ::Bitmap out = ::Bitmap::AtScale(source.scale(), source.width(), source.height());
+  for (int y = 0; y < source.deviceHeight(); ++y) {
     const std::uint8_t* s = source.row(y);
     std::uint8_t* d = out.row(y);
-    for (int x = 0; x < source.width(); ++x, s += 4, d += 3) {
+    for (int x = 0; x < source.deviceWidth(); ++x, s += 4, d += 3) {
       d[0] = s[0];
       d[1] = s[1];
       d[2] = s[2];

@@ -12,9 +12,9 @@ void ForEachPixel(Bitmap& bmp, bool hasKey, TColor key, Change change) {
   const std::uint8_t kg = static_cast<std::uint8_t>(GetGValue(key));
   const std::uint8_t kr = static_cast<std::uint8_t>(GetRValue(key));
   const int bpp = bmp.bytesPerPixel();
-  for (int y = 0; y < bmp.height(); ++y) {
+  for (int y = 0; y < bmp.deviceHeight(); ++y) {
     std::uint8_t* p = bmp.row(y);
-    for (int x = 0; x < bmp.width(); ++x, p += bpp) {
+    for (int x = 0; x < bmp.deviceWidth(); ++x, p += bpp) {
       if (hasKey && p[0] == kb && p[1] == kg && p[2] == kr) continue;
       change(p);
     }

@@ -9,6 +9,7 @@
 #include "paint/primitives/ColorBlendRows.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
+#include "paint/primitives/DeviceArea.h"
 #include "paint/primitives/TacFastSum24.h"
 
 namespace {
@@ -54,10 +55,11 @@ struct BlendTable {
 
 void BlendColorRect(Bitmap& bmp, const TRect& inclusiveRect, std::uint8_t percent, TColor color) {
   if (bmp.empty()) return;
-  const int left = std::max(inclusiveRect.Left, 0);
-  const int top = std::max(inclusiveRect.Top, 0);
-  const int right = std::min(inclusiveRect.Right, bmp.width() - 1);
-  const int bottom = std::min(inclusiveRect.Bottom, bmp.height() - 1);
+  const int n = bmp.scale();
+  const int left = std::max(inclusiveRect.Left, 0) * n;
+  const int top = std::max(inclusiveRect.Top, 0) * n;
+  const int right = (std::min(inclusiveRect.Right, bmp.width() - 1) + 1) * n - 1;
+  const int bottom = (std::min(inclusiveRect.Bottom, bmp.height() - 1) + 1) * n - 1;
   if (right < left || bottom < top) return;
   const int p = std::min<int>(percent, 100);
   int k[3];
@@ -84,10 +86,12 @@ void BlendColorRect(Bitmap& bmp, const TRect& inclusiveRect, std::uint8_t percen
 }
 
 void SumBitmapRect(Bitmap& dst, const Bitmap& src, std::uint8_t weight, TPoint dstPoint, const TRect& srcRect) {
-  const CopyArea a = ClipCopy(srcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()});
+  const CopyArea a =
+      ToDevice(ClipCopy(srcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()}), dst.scale());
   if (a.IsEmpty()) return;
+  const SourceAtScale source(src, dst.scale());
   TacFastSum24& sum = EngineAccessors().FastSum24;
-  if (!sum.Attach(&src, &dst)) return;
+  if (!sum.Attach(&source.get(), &dst)) return;
   sum.Alpha = weight;
   sum.DstX1 = a.DstX;
   sum.DstY1 = a.DstY;
@@ -106,29 +110,37 @@ void SumBitmaps(Bitmap& dst, const Bitmap& src, std::uint8_t weight) {
 }
 
 void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std::uint8_t weight) {
-  if (frame.width() != old.width() || frame.height() != old.height() || frame.format() != old.format())
-    frame = Bitmap(old.width(), old.height(), old.format());
+  if (frame.width() != old.width() || frame.height() != old.height() || frame.format() != old.format() ||
+      frame.scale() != old.scale())
+    frame = Bitmap::AtScale(old.scale(), old.width(), old.height(), old.format());
+  const SourceAtScale freshAtScale(fresh, old.scale());
+  const Bitmap& fresh2 = freshAtScale.get();
   const bool blends = SameSize(old, fresh) && old.width() >= 2 && old.height() >= 2 &&
                       old.format() == PixelFormat::Bgr24 && fresh.format() == PixelFormat::Bgr24;
-  const auto rowBytes = static_cast<std::size_t>(old.width()) * static_cast<std::size_t>(old.bytesPerPixel());
-  if (blends && old.height() > 0 && frame.delta() == old.delta() && fresh.delta() == old.delta()) {
+  const auto rowBytes = static_cast<std::size_t>(old.deviceWidth()) * static_cast<std::size_t>(old.bytesPerPixel());
+  if (blends && old.height() > 0 && frame.delta() == old.delta() && fresh2.delta() == old.delta()) {
     // Rows laid out alike: one run over the whole picture, the bytes that
     // pad the rows included, so no row ends in a short scalar tail.
-    const int last = old.height() - 1;
+    const int last = old.deviceHeight() - 1;
     auto first = [last](auto& bmp) { return bmp.delta() > 0 ? bmp.row(0) : bmp.row(last); };
     const std::size_t bytes = static_cast<std::size_t>(last) * static_cast<std::size_t>(std::abs(old.delta())) + rowBytes;
-    WeightedRowInto(first(frame), first(old), first(fresh), static_cast<int>(bytes), weight);
+    WeightedRowInto(first(frame), first(old), first(fresh2), static_cast<int>(bytes), weight);
     return;
   }
-  for (int y = 0; y < old.height(); ++y) {
-    if (blends) WeightedRowInto(frame.row(y), old.row(y), fresh.row(y), static_cast<int>(rowBytes), weight);
+  for (int y = 0; y < old.deviceHeight(); ++y) {
+    if (blends) WeightedRowInto(frame.row(y), old.row(y), fresh2.row(y), static_cast<int>(rowBytes), weight);
     else std::memcpy(frame.row(y), old.row(y), rowBytes);
   }
 }
 
-void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TRect& inclusiveSrcRect, const Bitmap& src) {
-  const CopyArea a = ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()});
+void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TRect& inclusiveSrcRect,
+                    const Bitmap& picture) {
+  const CopyArea a = ToDevice(
+      ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {picture.width(), picture.height()}, {dst.width(), dst.height()}),
+      dst.scale());
   if (a.IsEmpty()) return;
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
   const bool noKey = key >= 0xFF000000u;
   int k[3];
   ChannelsOf(noKey ? 0 : key, k);
@@ -147,10 +159,13 @@ void BlendTransRect(Bitmap& dst, TPoint dstPoint, TColor key, double x, const TR
   }
 }
 
-void AlphaBlendOnto(Bitmap& dst, TPoint dstPoint, const Bitmap& src) {
-  const CopyArea a = ClipCopy(Rect(0, 0, src.width(), src.height()), dstPoint, {src.width(), src.height()},
-                              {dst.width(), dst.height()});
+void AlphaBlendOnto(Bitmap& dst, TPoint dstPoint, const Bitmap& picture) {
+  const CopyArea a = ToDevice(ClipCopy(Rect(0, 0, picture.width(), picture.height()), dstPoint,
+                                       {picture.width(), picture.height()}, {dst.width(), dst.height()}),
+                              dst.scale());
   if (a.IsEmpty()) return;
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
   const bool alpha = src.format() == PixelFormat::Bgrx32;
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
@@ -164,30 +179,37 @@ void AlphaBlendOnto(Bitmap& dst, TPoint dstPoint, const Bitmap& src) {
   }
 }
 
-void FillColorByMask(Bitmap& dst, const Bitmap& mask, TColor color) {
-  if (!SameSize(dst, mask)) return;
+void FillColorByMask(Bitmap& dst, const Bitmap& maskPicture, TColor color) {
+  if (!SameSize(dst, maskPicture)) return;
+  const SourceAtScale maskAtScale(maskPicture, dst.scale());
+  const Bitmap& mask = maskAtScale.get();
   int k[3];
   ChannelsOf(color, k);
   const int db = dst.bytesPerPixel();
   const int mb = mask.bytesPerPixel();
-  for (int y = 0; y < dst.height(); ++y) {
+  for (int y = 0; y < dst.deviceHeight(); ++y) {
     std::uint8_t* p = dst.row(y);
     const std::uint8_t* m = mask.row(y);
-    for (int x = 0; x < dst.width(); ++x, p += db, m += mb)
+    for (int x = 0; x < dst.deviceWidth(); ++x, p += db, m += mb)
       for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>((p[c] * m[c] + k[c] * (256 - m[c])) >> 8);
   }
 }
 
 namespace {
 
+// The three pictures are of one size; the weights come in device pixels of
+// the target's scale.
 template <typename WeightOf>
-void MixRows(const Bitmap& first, const Bitmap& second, Bitmap& target, WeightOf weightOf) {
+void MixRows(const Bitmap& firstPicture, const Bitmap& secondPicture, Bitmap& target, WeightOf weightOf) {
+  const SourceAtScale firstAtScale(firstPicture, target.scale()), secondAtScale(secondPicture, target.scale());
+  const Bitmap& first = firstAtScale.get();
+  const Bitmap& second = secondAtScale.get();
   const int rb = first.bytesPerPixel(), sb = second.bytesPerPixel(), tb = target.bytesPerPixel();
-  for (int y = 0; y < target.height(); ++y) {
+  for (int y = 0; y < target.deviceHeight(); ++y) {
     const std::uint8_t* r = first.row(y);
     const std::uint8_t* s = second.row(y);
     std::uint8_t* t = target.row(y);
-    for (int x = 0; x < target.width(); ++x, r += rb, s += sb, t += tb)
+    for (int x = 0; x < target.deviceWidth(); ++x, r += rb, s += sb, t += tb)
       for (int c = 0; c < 3; ++c) {
         const int w = weightOf(y, x, c);
         t[c] = static_cast<std::uint8_t>(((r[c] - s[c]) * w + s[c] * 256) >> 8);
@@ -204,6 +226,8 @@ void MixPictures(const Bitmap& first, const Bitmap& second, std::uint8_t weight,
 
 void MixPicturesByMask(const Bitmap& first, const Bitmap& second, const Bitmap& weights, Bitmap& target) {
   if (!SameSize(first, second) || !SameSize(first, target) || !SameSize(first, weights)) return;
-  const int wb = weights.bytesPerPixel();
-  MixRows(first, second, target, [&weights, wb](int y, int x, int c) { return static_cast<int>(weights.row(y)[x * wb + c]); });
+  const SourceAtScale weightsAtScale(weights, target.scale());
+  const Bitmap& w = weightsAtScale.get();
+  const int wb = w.bytesPerPixel();
+  MixRows(first, second, target, [&w, wb](int y, int x, int c) { return static_cast<int>(w.row(y)[x * wb + c]); });
 }

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "paint/primitives/DeviceArea.h"
+
 void FillBitmapRect(Bitmap& dst, const TRect& rect, TColor color) {
-  const TRect r = Intersect(rect, Rect(0, 0, dst.width(), dst.height()));
-  if (r.IsEmpty()) return;
+  const TRect logical = Intersect(rect, Rect(0, 0, dst.width(), dst.height()));
+  if (logical.IsEmpty()) return;
+  const TRect r = ToDevice(logical, dst.scale());
   color = ColorToRGB(color);
   const std::uint8_t b = static_cast<std::uint8_t>(GetBValue(color));
   const std::uint8_t g = static_cast<std::uint8_t>(GetGValue(color));
@@ -47,14 +50,17 @@ void CopyBitmapRect(Bitmap& dst, TPoint dstPoint, const Bitmap& src, const TRect
   s.Bottom = std::min(s.Bottom, src.height());
   if (dx < 0) { s.Left -= dx; dx = 0; }
   if (dy < 0) { s.Top -= dy; dy = 0; }
-  const int w = std::min(s.Width(), dst.width() - dx);
-  const int h = std::min(s.Height(), dst.height() - dy);
+  const int n = dst.scale();
+  const int w = std::min(s.Width(), dst.width() - dx) * n;
+  const int h = std::min(s.Height(), dst.height() - dy) * n;
   if (w <= 0 || h <= 0) return;
+  const SourceAtScale source(src, n);
+  const Bitmap& from = source.get();
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
   for (int y = 0; y < h; ++y) {
-    const std::uint8_t* sp = src.row(s.Top + y) + s.Left * sb;
-    std::uint8_t* dp = dst.row(dy + y) + dx * db;
+    const std::uint8_t* sp = from.row(s.Top * n + y) + s.Left * n * sb;
+    std::uint8_t* dp = dst.row(dy * n + y) + dx * n * db;
     if (sb == db && sb == 3) {
       std::memmove(dp, sp, static_cast<std::size_t>(w) * 3);
     } else {

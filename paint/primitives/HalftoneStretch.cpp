@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "paint/primitives/ColorMath.h"
+#include "paint/primitives/DeviceArea.h"
 
 namespace {
 
@@ -40,12 +41,20 @@ struct AxisWeights {
 
 }  // namespace
 
-void StretchBitmapRect(Bitmap& dst, const TRect& dstRect, const Bitmap& src, const TRect& srcRect, const TRect* clip) {
-  const TRect s = Intersect(srcRect, Rect(0, 0, src.width(), src.height()));
-  if (s.IsEmpty() || dstRect.IsEmpty()) return;
-  TRect visible = Intersect(dstRect, Rect(0, 0, dst.width(), dst.height()));
-  if (clip != nullptr) visible = Intersect(visible, *clip);
-  if (visible.IsEmpty()) return;
+void StretchBitmapRect(Bitmap& dst, const TRect& logicalDstRect, const Bitmap& picture, const TRect& srcRect,
+                       const TRect* clip) {
+  const TRect logicalSource = Intersect(srcRect, Rect(0, 0, picture.width(), picture.height()));
+  if (logicalSource.IsEmpty() || logicalDstRect.IsEmpty()) return;
+  TRect logicalVisible = Intersect(logicalDstRect, Rect(0, 0, dst.width(), dst.height()));
+  if (clip != nullptr) logicalVisible = Intersect(logicalVisible, *clip);
+  if (logicalVisible.IsEmpty()) return;
+  // Scaled at device resolution: both rectangles in device pixels.
+  const int n = dst.scale();
+  const SourceAtScale source(picture, n);
+  const Bitmap& src = source.get();
+  const TRect s = ToDevice(logicalSource, n);
+  const TRect dstRect = ToDevice(logicalDstRect, n);
+  const TRect visible = ToDevice(logicalVisible, n);
 
   const int sw = s.Width(), sh = s.Height(), dw = dstRect.Width(), dh = dstRect.Height();
   const AxisWeights columns(s.Left, sw, dw);

@@ -3,6 +3,7 @@
 #include "paint/CachePictureReader.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
+#include "paint/primitives/DeviceArea.h"
 #include "paint/primitives/KeyedRows.h"
 
 namespace {
@@ -52,10 +53,14 @@ KeyTreatment KeysOf(KeyRule rule, const Bgr& key) {
 
 }  // namespace
 
-void CopyTransBitmaps(Bitmap& dst, const Bitmap& src, TPoint dstPoint, bool updateCorners, const TCacheInfo& ci,
+void CopyTransBitmaps(Bitmap& dst, const Bitmap& picture, TPoint dstPoint, bool updateCorners, const TCacheInfo& ci,
                       TColor key, const TRect& inclusiveSrcRect) {
-  const CopyArea a = ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()});
+  const CopyArea a = ToDevice(
+      ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {picture.width(), picture.height()}, {dst.width(), dst.height()}),
+      dst.scale());
   if (a.IsEmpty()) return;
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
   const Bgr keyColor(key);
   const Bgr fillColor(ci.FillColor);
   const CachePictureReader cache(updateCorners ? ci : EmptyCI());
@@ -87,9 +92,13 @@ void CopyTransBitmaps(Bitmap& dst, const Bitmap& src, TPoint dstPoint, bool upda
   }
 }
 
-void CopyTransRect(Bitmap& dst, const Bitmap& src, TPoint dstPoint, TColor key, const TRect& inclusiveSrcRect) {
-  const CopyArea a = ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()});
+void CopyTransRect(Bitmap& dst, const Bitmap& picture, TPoint dstPoint, TColor key, const TRect& inclusiveSrcRect) {
+  const CopyArea a = ToDevice(
+      ClipInclusiveCopy(inclusiveSrcRect, dstPoint, {picture.width(), picture.height()}, {dst.width(), dst.height()}),
+      dst.scale());
   if (a.IsEmpty()) return;
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
   const Bgr keyColor(key);
   const KeyTreatment keys = KeysOf(KeyRule::Keep, keyColor);
   const VectorSteps steps = StepsFor(dst, src);

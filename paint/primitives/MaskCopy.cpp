@@ -6,6 +6,7 @@
 #include "paint/CachePictureReader.h"
 #include "paint/primitives/ColorMath.h"
 #include "paint/primitives/CopyArea.h"
+#include "paint/primitives/DeviceArea.h"
 #include "paint/primitives/KeyColorCopy.h"
 #include "paint/primitives/KeyedRows.h"
 
@@ -51,11 +52,16 @@ CopyArea ClipMaskedCopy(TPoint srcTopLeft, TPoint dstTopLeft, int w, int h, int 
 }  // namespace
 
 void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const TsMaskData& mask, bool updateCorners,
-                const TCacheInfo& ci, const Bitmap& src) {
-  const int maskOffset = mask.R.Height() / 2;
-  const CopyArea a = ClipMaskedCopy(srcRect.TopLeft(), dstRect.TopLeft(), std::min(dstRect.Width(), srcRect.Width()),
-                                    std::min(dstRect.Height(), srcRect.Height()), maskOffset, src, dst);
-  if (a.IsEmpty() || maskOffset < 0) return;
+                const TCacheInfo& ci, const Bitmap& picture) {
+  const int logicalMaskOffset = mask.R.Height() / 2;
+  const CopyArea clipped =
+      ClipMaskedCopy(srcRect.TopLeft(), dstRect.TopLeft(), std::min(dstRect.Width(), srcRect.Width()),
+                     std::min(dstRect.Height(), srcRect.Height()), logicalMaskOffset, picture, dst);
+  if (clipped.IsEmpty() || logicalMaskOffset < 0) return;
+  const CopyArea a = ToDevice(clipped, dst.scale());
+  const int maskOffset = logicalMaskOffset * dst.scale();
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
 
   // A key pixel is blended like any other only under a Ready description
   // without updateCorners.
@@ -128,17 +134,23 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, Bitmap& dst, const T
 }
 
 void CopyGlyphByMask(const TRect& inclusiveDstRect, const TRect& inclusiveSrcRect, Bitmap& dst, const TsMaskData& mask,
-                     int mode, const Bitmap& src) {
+                     int mode, const Bitmap& picture) {
   const int w = std::min(inclusiveDstRect.Width(), inclusiveSrcRect.Width()) + 1;
   const int h = std::min(inclusiveDstRect.Height(), inclusiveSrcRect.Height()) + 1;
   if (mask.MaskType <= 0) {
     const TRect piece = Bounds(inclusiveSrcRect.Left, inclusiveSrcRect.Top, w, h);
-    CopyTransRect(dst, src, inclusiveDstRect.TopLeft(), clKeyColor, Rect(piece.Left, piece.Top, piece.Right - 1, piece.Bottom - 1));
+    CopyTransRect(dst, picture, inclusiveDstRect.TopLeft(), clKeyColor,
+                  Rect(piece.Left, piece.Top, piece.Right - 1, piece.Bottom - 1));
     return;
   }
-  const int maskOffset = mask.R.Height() / (mask.MaskType + 1);
-  const CopyArea a = ClipMaskedCopy(inclusiveSrcRect.TopLeft(), inclusiveDstRect.TopLeft(), w, h, maskOffset, src, dst);
-  if (a.IsEmpty() || maskOffset < 0) return;
+  const int logicalMaskOffset = mask.R.Height() / (mask.MaskType + 1);
+  const CopyArea clipped =
+      ClipMaskedCopy(inclusiveSrcRect.TopLeft(), inclusiveDstRect.TopLeft(), w, h, logicalMaskOffset, picture, dst);
+  if (clipped.IsEmpty() || logicalMaskOffset < 0) return;
+  const CopyArea a = ToDevice(clipped, dst.scale());
+  const int maskOffset = logicalMaskOffset * dst.scale();
+  const SourceAtScale source(picture, dst.scale());
+  const Bitmap& src = source.get();
   // Disabled glyphs let 100 more of the destination through.
   const int raise = mode == 1 ? 0 : 100;
   const int sb = src.bytesPerPixel();

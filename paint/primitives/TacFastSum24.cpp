@@ -124,8 +124,8 @@ bool TacFastSum24::Attach(const Bitmap* src, Bitmap* dst) {
     Width = Height = 0;
     return false;
   }
-  Width = std::min(src->width(), dst->width());
-  Height = std::min(src->height(), dst->height());
+  Width = std::min(src->deviceWidth(), dst->deviceWidth());
+  Height = std::min(src->deviceHeight(), dst->deviceHeight());
   SrcStart = src->start();
   DstStart = dst->start();
   SrcDelta = src->row(1) - src->row(0);

@@ -25,7 +25,7 @@ class TacFastSum24 {
 
   const Bitmap* Src = nullptr;
   Bitmap* Dst = nullptr;
-  int Width = 0;   // the smaller of the two bitmaps' widths
+  int Width = 0;   // the smaller of the two bitmaps' device widths
   int Height = 0;  // and heights
   const std::uint8_t* SrcStart = nullptr;
   std::uint8_t* DstStart = nullptr;

@@ -13,7 +13,7 @@
 namespace {
 
 std::shared_ptr<Bitmap> Shared24(const Bitmap& source) {
-  return std::make_shared<Bitmap>(SkinBitmaps::ToBgr24(source));
+  return std::make_shared<Bitmap>(SkinBitmaps::ForPainting(source));
 }
 
 }  // namespace
@@ -100,7 +100,8 @@ void TacMaskLoader::AddOwnBitmap(const std::string& section, const std::string& 
     return;
   }
   TsMaskData m;
-  m.Bmp = e->ImgType == itisaTexture ? std::make_shared<Bitmap>(std::move(*bmp)) : Shared24(*bmp);
+  m.Bmp = e->ImgType == itisaTexture ? std::make_shared<Bitmap>(SkinBitmaps::AtProgramScale(std::move(*bmp)))
+                                     : Shared24(*bmp);
   m.ImgType = e->ImgType;
   m.ImageCount = e->ImageCount;
   m.MaskType = e->MaskType;

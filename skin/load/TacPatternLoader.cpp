@@ -44,7 +44,7 @@ void TacPatternLoader::LoadIniEntries() {
             {std::make_shared<Bitmap>(std::move(*picture)), SkinText::UpperCase(section), SkinText::UpperCase(key)});
       } else {
         TsMaskData m;
-        m.Bmp = std::make_shared<Bitmap>(SkinBitmaps::ToBgr24(*picture));
+        m.Bmp = std::make_shared<Bitmap>(SkinBitmaps::ForPainting(*picture));
         m.SectionName = SkinText::UpperCase(section);
         m.PropertyName = SkinText::UpperCase(key);
         m.ImgType = itisaTexture;
