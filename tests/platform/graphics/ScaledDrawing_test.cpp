@@ -94,6 +94,27 @@ TEST(ScaledBitmap, StoresBlocksOfDevicePixelsBehindLogicalAccess) {
   EXPECT_EQ(Bitmap(4, 4).scale(), 1);
 }
 
+TEST(ScaledBitmap, RescaledRepeatsEachPixelAsABlockAndSamplesOnTheWayDown) {
+  Bitmap art = Bitmap::AtScale(1, 3, 2, PixelFormat::Bgr24, true);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) art.setPixel(x, y, RGB(40 * x, 90 * y, 7));
+  const Bitmap three = art.rescaled(3);
+  EXPECT_EQ(three.scale(), 3);
+  EXPECT_EQ(three.width(), 3);
+  EXPECT_TRUE(three.bottomUp());
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 9; ++x) ASSERT_EQ(three.devicePixel(x, y), art.pixel(x / 3, y / 3)) << x << "," << y;
+  // Back down, each logical pixel keeps its top-left device pixel.
+  Bitmap fine = Bitmap::AtScale(2, 2, 1);
+  fine.setDevicePixel(0, 0, clRed);
+  fine.setDevicePixel(1, 0, clBlue);
+  fine.setDevicePixel(2, 1, clLime);
+  const Bitmap coarse = fine.rescaled(1);
+  EXPECT_EQ(coarse.pixel(0, 0), clRed);
+  EXPECT_EQ(coarse.pixel(1, 0), RGB(0, 0, 0));
+  EXPECT_TRUE(art.rescaled(1) == art);
+}
+
 TEST(ScaledDrawing, FillsFramesEdgesAndRegionsAreTheDoubledPicture) {
   const auto [small, big] = DrawnAtBothScales(2, [](HDC dc) {
     SetViewportOrgEx(dc, 3, 2);
