@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/graphics/TBitmap.h"
+#include "platform/DeviceScale.h"
 
 namespace {
 
@@ -27,6 +28,9 @@ KeptPicture::KeptPicture(int width, int height) {
   }
   kept.inUse = true;
   borrowed_ = true;
+  // Kept from a program run at another scale (tests run several one after
+  // the other): emptied, it takes the current scale with its new size.
+  if (kept.picture.Pixels().scale() != DeviceScale::Current()) kept.picture.SetSize(0, 0);
   if (kept.picture.Width() < width || kept.picture.Height() < height)
     kept.picture.SetSize(std::max(kept.picture.Width(), width), std::max(kept.picture.Height(), height));
 }
