@@ -103,12 +103,11 @@ std::unique_ptr<SdlBackend> SdlBackend::create(SizeQuery mustFit) {
   X11ErrorLog::install();
   SDL_StartTextInput();
   std::unique_ptr<SdlBackend> backend(new SdlBackend());
-  // The skinned painting above platform/ still walks bitmap rows in logical
-  // pixels and is exact at scale 1 only: until it maps its own rectangles,
-  // only the program's own TRAINER_SCALE (for trying it, and the tests)
-  // enlarges, so that a HiDPI desktop does not get broken pictures unasked.
-  if (std::getenv("TRAINER_SCALE"))
-    backend->scale_ = DeviceScaleChoice::Choose(readDesktopDensity(), mustFit ? mustFit() : SIZE{});
+  // The desktop's density decides; the size that must fit is asked only
+  // when it wants more than 1 (a window of no size fits any screen).
+  const DeviceScaleChoice::DesktopDensity desktop = readDesktopDensity();
+  if (DeviceScaleChoice::Choose(desktop, SIZE{}) > 1)
+    backend->scale_ = DeviceScaleChoice::Choose(desktop, mustFit ? mustFit() : SIZE{});
   DeviceScale::SetCurrent(backend->scale_);
   return backend;
 }

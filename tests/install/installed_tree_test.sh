@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop gets: the
 # program, stripped; a menu entry that desktop-file-validate accepts (Russian
-# name, category Education); the house icon at 16 to 256 pixels and scalable
-# in the hicolor theme; AppStream metainfo that appstreamcli accepts, naming
+# name, category Education, the action «Крупно» at twice the size); the house
+# icon at 16 to 256 pixels and scalable in the hicolor theme; AppStream metainfo that appstreamcli accepts, naming
 # the menu entry and a Russian summary; the manual page in English and
 # Russian; the copyright and the changelog. Then the installed program is
 # started on a private X server.
@@ -26,6 +26,10 @@ desktop="$prefix/share/applications/puzzle-trainer.desktop"
 grep -qx 'Name=Тренажёр алгоритмов' "$desktop" || fail "the menu entry is not named Тренажёр алгоритмов"
 grep -qx 'Categories=Education;' "$desktop" || fail "the menu entry is not in Education"
 grep -qx 'Exec=puzzle-trainer' "$desktop" || fail "the menu entry does not start puzzle-trainer"
+# «Крупно»: the same program at twice the size, for a projector.
+grep -qx 'Actions=Large;' "$desktop" || fail "the menu entry has no action Large"
+grep -qx 'Name=Крупно' "$desktop" || fail "the menu entry's action is not named Крупно"
+grep -qx 'Exec=env TRAINER_SCALE=2 puzzle-trainer' "$desktop" || fail "Крупно does not start the program at 2x"
 command -v desktop-file-validate >/dev/null || fail "desktop-file-validate is missing (scripts/setup-deps.sh installs it)"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"
 

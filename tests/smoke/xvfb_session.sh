@@ -15,6 +15,9 @@
 #   fail MESSAGE                    reports (with the program's output), exits
 # and the titles the scripts look for: `title` (the jugs window, the first
 # the program shows) and `box_title` (its message boxes).
+# The desktop's own scale must not reach the private server's program: a
+# script that wants another scale sets TRAINER_SCALE itself.
+unset GDK_SCALE
 title="Банки"
 box_title="Тренажёр алгоритмов"
 work=$(mktemp -d)
