@@ -2,10 +2,10 @@
 # Installs the build into a fresh prefix and checks what a desktop gets: the
 # program, stripped; a menu entry that desktop-file-validate accepts (Russian
 # name, category Education, the action «Крупно» at twice the size); the house
-# icon at 16 to 256 pixels and scalable in the hicolor theme; AppStream metainfo that appstreamcli accepts, naming
-# the menu entry and a Russian summary; the manual page in English and
-# Russian; the copyright and the changelog. Then the installed program is
-# started on a private X server.
+# icon at 16 to 256 pixels and scalable in the hicolor theme; AppStream
+# metainfo that appstreamcli accepts, naming the menu entry and a Russian
+# summary; the manual page in English and Russian; the copyright and the
+# changelog. Then the installed program is started on a private X server.
 set -euo pipefail
 
 build=${1:?usage: installed_tree_test.sh BUILD_DIR SMOKE_SCRIPT}
