@@ -1,6 +1,7 @@
 // One repaint of the jugs window's client area as the replay causes it: the
 // skinned gauges, the shadowed headings and task texts, and the copy to the
-// window; beside memcpy of the window's own pixel bytes in the same run.
+// window, at device scale 1 and 2 (four times the pixels); beside memcpy of
+// the window's own pixel bytes in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "app/TrainerProgram.h"
 #include "controls/TsGauge.h"
+#include "platform/DeviceScale.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "platform/windowing/WinUser.h"
 #include "puzzles/TForm1.h"
@@ -15,6 +17,7 @@
 namespace {
 
 void BM_RepaintJugsClientArea(benchmark::State& state) {
+  DeviceScale::Scoped atScale(static_cast<int>(state.range(0)));
   HeadlessDriver driver;
   TrainerProgram program;
   program.ShowMainWindow();
@@ -33,7 +36,7 @@ void BM_RepaintJugsClientArea(benchmark::State& state) {
   }
   state.counters["client_pixels"] = jugs->ClientWidth() * jugs->ClientHeight();
 }
-BENCHMARK(BM_RepaintJugsClientArea)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintJugsClientArea)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The 636 x 453 client area in the window's 32-bit pixels.
 void BM_MemcpyJugsClientBytes(benchmark::State& state) {

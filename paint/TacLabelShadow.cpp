@@ -30,10 +30,11 @@ void TacLabelShadow::Paint(HDC dc, std::string_view text, const TRect& rect, uns
   TRect shadowRect = margins.TextRect(rect).Offset(shadow.Distance, shadow.Distance);
   DrawText(&pictureDC, text, shadowRect, format);
 
-  // The blur works on the screen's own pixels; at twice the scale it takes
-  // twice the passes to spread as far.
+  // The blur works on the screen's own pixels, with the skin's number of
+  // passes: at a higher scale the shadow is as soft in screen pixels and
+  // costs what its pixels cost, no more.
   coverage_.Prepare(picture_.deviceWidth(), picture_.deviceHeight());
-  for (int pass = 0; pass < shadow.BlurCount * picture_.scale(); ++pass) {
+  for (int pass = 0; pass < shadow.BlurCount; ++pass) {
     coverage_.MarkText(picture_);
     coverage_.BlurPass();
   }
