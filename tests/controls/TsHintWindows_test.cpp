@@ -145,6 +145,10 @@ TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsC
   EXPECT_EQ(p.Picture.pixel(l.Body.Right - 2, l.Body.Bottom - 2), clBlue);
   EXPECT_EQ(p.Picture.pixel(l.Body.Left + 2, l.Body.Top + 2), RGB(250, 240, 200)) << "two rings, no more";
   EXPECT_EQ(p.Picture.pixel(l.Body.Right - 3, l.Body.Bottom - 3), RGB(250, 240, 200));
+  // The box fills the window from its top left corner: the light edge runs
+  // along the window's first column and first row.
+  EXPECT_EQ(p.Picture.pixel(0, (l.Body.Top + l.Body.Bottom) / 2), clRed);
+  EXPECT_EQ(p.Picture.pixel((l.Body.Left + l.Body.Right) / 2, 0), clRed);
 }
 
 TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {
@@ -174,6 +178,23 @@ TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {
   const std::uint8_t* px = p.Composed.row(y) + (right - 1) * 4;
   EXPECT_EQ(px[0] + px[1] + px[2], 0);
   EXPECT_EQ(px[3], 255 - expected[0]);
+}
+
+TEST_F(HintPictures, ATransparencyBeyondAHundredLeavesNoShadowAtAll) {
+  TsHintManager& m = Manager(shSimply);
+  TsHintKind& k = m.HintKind();
+  k.ShadowBlur = 3;
+  k.ShadowOffset = 4;
+  k.ShadowTransparency = 0;
+  k.Transparency = 150;
+  TsSimplyHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure("Да"), {100, 100});
+  ASSERT_EQ(l.Shadow, 4) << "the shadow keeps its room";
+  const TsHintPictures p = window.BuildPictures(l, "Да");
+  int shaded = 0;
+  for (int y = 0; y < p.Shadow.height(); ++y)
+    for (int x = 0; x < p.Shadow.width(); ++x) shaded += p.Shadow.pixel(x, y) != clWhite;
+  EXPECT_EQ(shaded, 0) << "every ring as light as no shadow";
 }
 
 TEST_F(HintPictures, FadeTargetsAndTheCaptureShowThrough) {
