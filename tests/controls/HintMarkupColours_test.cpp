@@ -53,3 +53,12 @@ TEST_F(HintMarkupColours, ClosingTheFontGoesBackToTheOuterColour) {
   EXPECT_GT(CountColour(p, clMaroon), 20);
   EXPECT_GT(CountColour(p, clNavy), 20) << "the words after </FONT>";
 }
+
+TEST_F(HintMarkupColours, EachPairOfHexDigitsIsItsOwnChannel) {
+  // Red alone, then red beside a green whose top bit is set: neither
+  // channel borrows a bit from the other.
+  const Bitmap red = Drawn("<FONT COLOR=#B00000>Красный</FONT>", clBlack);
+  EXPECT_GT(CountColour(red, RGB(0xB0, 0, 0)), 20);
+  const Bitmap olive = Drawn("<FONT COLOR=#408000>Оливковый</FONT>", clBlack);
+  EXPECT_GT(CountColour(olive, RGB(0x40, 0x80, 0)), 20);
+}

@@ -80,6 +80,11 @@ TEST(BitBtnCaptionPosition, StartsAfterTheGlyphAndSpacingCentredVertically) {
   const TRect below = BitBtnCaptionRect(Input(blGlyphTop, taCenter));
   EXPECT_EQ(below, Rect((100 - 30) / 2, BitBtnGlyphRect(Input(blGlyphTop, taCenter)).Bottom + 4, (100 - 30) / 2 + 30,
                         BitBtnGlyphRect(Input(blGlyphTop, taCenter)).Bottom + 4 + 13));
+  // A glyph one pixel tall (a rule) is still a glyph: the caption keeps
+  // the spacing from it.
+  TsGlyphLayoutInput rule = Input(blGlyphLeft, taCenter);
+  rule.Glyph = {18, 1};
+  EXPECT_EQ(BitBtnCaptionRect(rule).Left, BitBtnGlyphRect(rule).Right + 4);
 }
 
 TEST(GlyphCells, EachStateShowsItsCell) {
@@ -144,6 +149,17 @@ TEST(GlyphDrawing, TheBottomLeftColourIsTransparentAndBlendKeepsTheBackground) {
   DrawGlyph(cache, single, Point(2, 2), blended);
   EXPECT_NE(cache.pixel(2, 2), 0x00000000u) << "at one per cent the background still shows a little";
   EXPECT_LT(GetRValue(cache.pixel(2, 2)), 8);
+  // A glyph one row tall: its first pixel is the transparent colour, the
+  // others are drawn.
+  Bitmap row(3, 1, PixelFormat::Bgr24);
+  row.setPixel(0, 0, 0x00008000);
+  row.setPixel(1, 0, 0x000000FF);
+  row.setPixel(2, 0, 0x000000FF);
+  cache.setPixel(0, 3, 0x00FFFFFF);
+  cache.setPixel(1, 3, 0x00FFFFFF);
+  DrawGlyph(cache, row, Point(0, 3), TsGlyphLook{});
+  EXPECT_EQ(cache.pixel(0, 3), 0x00FFFFFFu);
+  EXPECT_EQ(cache.pixel(1, 3), 0x000000FFu);
 }
 
 TEST_F(SkinnedBitBtn, AnOkKindWithAnEmptyCaptionShowsOkBesideItsGlyphAsACentredGroup) {

@@ -127,6 +127,39 @@ TEST_F(SkinnedCombo, ClosedBoxShowsTheSkinsBoxButtonAndArrowInTheStateOfTheMomen
   EXPECT_EQ(At(1, 1), kBox);
 }
 
+TEST_F(SkinnedCombo, APressOnTheSkinnedButtonWhereThePlainOneDoesNotReachStillDropsTheList) {
+  // The skinned button stands further in than the platform's button.
+  COMBOBOXINFO info;
+  SendMessage(box(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  const TPoint edge = Point(Button().Left, ButtonMiddle().Y);
+  ASSERT_FALSE(info.rcButton.Contains(edge));
+  driver.clickClient(box(), {edge.X, edge.Y});
+  EXPECT_TRUE(combo->DroppedDown());
+  driver.pressKey(VK_ESCAPE);
+  ASSERT_FALSE(combo->DroppedDown());
+}
+
+TEST_F(SkinnedCombo, ARepaintWithNothingChangedReusesThePicture) {
+  // Each new picture asks the form what lies under the box.
+  int asked = 0;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&asked, previous](TMessage& m) {
+    if (m.Msg == SM_SKINCOMMAND && SkinCommandOf(m.WParam) == SKC_GET_BACKGROUND) ++asked;
+    previous(m);
+  };
+  RedrawWindow(box(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RedrawWindow(box(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(asked, 0) << "nothing changed since the last picture";
+  EXPECT_EQ(At(1, 1), kBox);
+  // A new width is a new picture.
+  combo->SetBounds(8, 20, 201, 21);
+  RedrawWindow(box(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_GE(asked, 1);
+  EXPECT_EQ(At(200 - 3 - GetSystemMetrics(SM_CXVSCROLL) - 2, 10), kBox);
+  EXPECT_EQ(ButtonFace(), kButton);
+  form->WindowProc = previous;
+}
+
 TEST_F(SkinnedCombo, UnfocusedPromptIsTheSkinsPictureAndTheFocusedTextTheInnerEdits) {
   const HWND edit = combo->InnerEdit();
   ASSERT_NE(edit, nullptr);

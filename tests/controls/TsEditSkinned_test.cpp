@@ -10,6 +10,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "platform/graphics/DeviceContext.h"
 #include "platform/windowing/WinUser.h"
+#include "skin/SkinCommandMessage.h"
 #include "tests/skin/SkinOnScreen.h"
 
 namespace {
@@ -88,6 +89,32 @@ TEST_F(SkinnedEdit, FrameAndFieldTakeTheSectionsColoursAndTheHotOnesWithFocusOrP
   edit->SetFocus();
   driver.runUntilIdle();
   EXPECT_EQ(edit->Font().Color(), clNavy);
+}
+
+TEST_F(SkinnedEdit, RepaintingTheFrameWithNothingChangedReusesItsPicture) {
+  // Each new picture asks the form what lies under the field.
+  int asked = 0;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&asked, previous](TMessage& m) {
+    if (m.Msg == SM_SKINCOMMAND && SkinCommandOf(m.WParam) == SKC_GET_BACKGROUND) ++asked;
+    previous(m);
+  };
+  auto repaintFrame = [this] {
+    RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  };
+  repaintFrame();
+  repaintFrame();
+  EXPECT_EQ(asked, 0) << "nothing changed since the last picture";
+  EXPECT_EQ(At(0, 0), kEdit);
+  // The pointer over the field is a new picture, once.
+  driver.moveTo(driver.windowToScreen(edit->Handle(), {60, 16}));
+  repaintFrame();
+  const int afterHover = asked;
+  EXPECT_GE(afterHover, 1);
+  repaintFrame();
+  EXPECT_EQ(asked, afterHover);
+  EXPECT_EQ(At(0, 0), kEditHot);
+  form->WindowProc = previous;
 }
 
 TEST_F(SkinnedEdit, DisabledFieldShowsItsCachedPictureAndPrintingMatchesTheScreen) {

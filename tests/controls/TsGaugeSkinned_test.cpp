@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "controls/TsGauge.h"
@@ -114,6 +115,32 @@ TEST_F(SkinnedGauge, WhileUpdatingOnlyTheCornerIsMarkedUntilTheContainerAsksAgai
   EXPECT_FALSE(gauge->SkinData().Updating());
   EXPECT_EQ(At(60, 0), kGaugeColor);
   EXPECT_EQ(At(0, 0), kGaugeColor);
+}
+
+TEST_F(SkinnedGauge, TheBordersTransparentCornersShowTheForm) {
+  // A two-pixel dark border whose corner pixels are the transparent colour.
+  TsMaskData border;
+  border.Bmp = std::make_shared<Bitmap>(6, 6);
+  border.Bmp->fill(0x00303030);
+  for (const TPoint corner : {TPoint{0, 0}, TPoint{5, 0}, TPoint{0, 5}, TPoint{5, 5}})
+    border.Bmp->setPixel(corner.X, corner.Y, clFuchsia);
+  border.R = Rect(0, 0, 6, 6);
+  border.ImageCount = 1;
+  border.WL = border.WT = border.WR = border.WB = 2;
+  border.SectionName = "GAUGE";
+  border.PropertyName = "BORDERSMASK";
+  border.Manager = &manager;
+  manager.Content().Masks.push_back(border);
+  SendSkinCommand(gauge, SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
+  gauge->Invalidate();
+  driver.runUntilIdle();
+  const TColor formColour = ColorToRGB(form->Color());
+  ASSERT_NE(formColour, kGaugeColor);
+  EXPECT_EQ(At(0, 0), formColour);
+  EXPECT_EQ(At(119, 0), formColour);
+  EXPECT_EQ(At(0, 128), formColour);
+  EXPECT_EQ(At(119, 128), formColour);
+  EXPECT_EQ(At(1, 0), 0x00303030u) << "the border beside the corner";
 }
 
 TEST_F(SkinnedGauge, AnswersTheEnginesQuestionsAndFollowsTheSkinAway) {

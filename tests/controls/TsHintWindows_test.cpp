@@ -5,8 +5,10 @@
 // over the screen where nothing composes translucent windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "controls/hints/TacHintPixels.h"
 #include "controls/hints/TsBalloonHintWindow.h"
@@ -145,6 +147,10 @@ TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsC
   EXPECT_EQ(p.Picture.pixel(l.Body.Right - 2, l.Body.Bottom - 2), clBlue);
   EXPECT_EQ(p.Picture.pixel(l.Body.Left + 2, l.Body.Top + 2), RGB(250, 240, 200)) << "two rings, no more";
   EXPECT_EQ(p.Picture.pixel(l.Body.Right - 3, l.Body.Bottom - 3), RGB(250, 240, 200));
+  // The box fills the window from its top left corner: the light edge runs
+  // along the window's first column and first row.
+  EXPECT_EQ(p.Picture.pixel(0, (l.Body.Top + l.Body.Bottom) / 2), clRed);
+  EXPECT_EQ(p.Picture.pixel((l.Body.Left + l.Body.Right) / 2, 0), clRed);
 }
 
 TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {
@@ -174,6 +180,53 @@ TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {
   const std::uint8_t* px = p.Composed.row(y) + (right - 1) * 4;
   EXPECT_EQ(px[0] + px[1] + px[2], 0);
   EXPECT_EQ(px[3], 255 - expected[0]);
+}
+
+TEST_F(HintPictures, UnderALongBlurTheTailsShadowStaysLighterThanTheMiddle) {
+  TsHintManager& m = Manager(shComicsGradient);
+  TsHintKind& k = m.HintKind();
+  // A tall, narrow bubble: more passes than the tail is wide at its base,
+  // fewer than the body needs to shrink away.
+  k.ShadowBlur = 20;
+  const char* text = "Да\nда\nДа\nда\nДа\nда";
+  TsComicsHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure(text), {100, 100});
+  ASSERT_LT(l.Body.Width() / 8, 20);
+  ASSERT_GT(l.Body.Height() / 2, 20);
+  const TsHintPictures p = window.BuildPictures(l, text);
+  const int depth = TacHintPixels::ShadowDepth(k.ShadowTransparency, k.Transparency);
+  const int off = l.Shadow;
+  const int middle = static_cast<int>(p.Shadow.pixel((l.Body.Left + l.Body.Right) / 2 + off,
+                                                     (l.Body.Top + l.Body.Bottom) / 2 + off) & 0xFF);
+  EXPECT_EQ(middle, depth) << "the body's middle takes the darkest grey";
+  // The tail's shadow, above the body's: the tail narrows to nothing before
+  // the last passes.
+  int tailShade = 0, darkest = 255;
+  for (int y = 0; y < l.Body.Top + off; ++y)
+    for (int x = 0; x < l.Size.cx; ++x) {
+      const int grey = static_cast<int>(p.Shadow.pixel(x, y) & 0xFF);
+      tailShade += grey < 255;
+      darkest = std::min(darkest, grey);
+    }
+  EXPECT_GT(tailShade, 20) << "the tail casts a shadow";
+  EXPECT_GT(darkest, depth + 20);
+}
+
+TEST_F(HintPictures, ATransparencyBeyondAHundredLeavesNoShadowAtAll) {
+  TsHintManager& m = Manager(shSimply);
+  TsHintKind& k = m.HintKind();
+  k.ShadowBlur = 3;
+  k.ShadowOffset = 4;
+  k.ShadowTransparency = 0;
+  k.Transparency = 150;
+  TsSimplyHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure("Да"), {100, 100});
+  ASSERT_EQ(l.Shadow, 4) << "the shadow keeps its room";
+  const TsHintPictures p = window.BuildPictures(l, "Да");
+  int shaded = 0;
+  for (int y = 0; y < p.Shadow.height(); ++y)
+    for (int x = 0; x < p.Shadow.width(); ++x) shaded += p.Shadow.pixel(x, y) != clWhite;
+  EXPECT_EQ(shaded, 0) << "every ring as light as no shadow";
 }
 
 TEST_F(HintPictures, FadeTargetsAndTheCaptureShowThrough) {
@@ -226,6 +279,45 @@ TEST_F(HintPictures, BalloonTrailRunsFromTheBodyTowardTheTip) {
   }
   EXPECT_GE(changes, 3) << "separate small ellipses, then the body";
   EXPECT_TRUE(last);
+}
+
+TEST_F(HintPictures, ALongBalloonTrailsCirclesShrinkTowardTheTipNoneWiderThanAQuarterOfTheBody) {
+  TsBalloonHintWindow window(nullptr, &Manager(shBalloon));
+  manager_->HintKind().ExOffset = 120;  // a long way from the body to the tip
+  const TsHintLayout l = window.Layout(window.Measure(kRemoveHint), {100, 100});
+  const TsHintPictures p = window.BuildPictures(l, kRemoveHint);
+  // From the tip toward the body's middle, the width of each separate shape
+  // met on the way (side by side pixels belong together).
+  const int cx = (l.Body.Left + l.Body.Right) / 2, cy = (l.Body.Top + l.Body.Bottom) / 2;
+  std::vector<bool> seen(static_cast<std::size_t>(l.Size.cx * l.Size.cy), false);
+  auto seenAt = [&](int x, int y) { return seen[static_cast<std::size_t>(y * l.Size.cx + x)]; };
+  std::vector<int> widths;
+  for (int i = 0; i <= 400; ++i) {
+    const int x0 = l.Tip.X + (cx - l.Tip.X) * i / 400, y0 = l.Tip.Y + (cy - l.Tip.Y) * i / 400;
+    if (!Inside(p.Mask, x0, y0) || seenAt(x0, y0)) continue;
+    int left = x0, right = x0, top = y0, bottom = y0;
+    std::vector<TPoint> todo{{x0, y0}};
+    seen[static_cast<std::size_t>(y0 * l.Size.cx + x0)] = true;
+    while (!todo.empty()) {
+      const TPoint q = todo.back();
+      todo.pop_back();
+      left = std::min(left, q.X), right = std::max(right, q.X), top = std::min(top, q.Y), bottom = std::max(bottom, q.Y);
+      for (const TPoint d : {TPoint{1, 0}, TPoint{-1, 0}, TPoint{0, 1}, TPoint{0, -1}}) {
+        const int x = q.X + d.X, y = q.Y + d.Y;
+        if (x < 0 || y < 0 || x >= l.Size.cx || y >= l.Size.cy || seenAt(x, y) || !Inside(p.Mask, x, y)) continue;
+        seen[static_cast<std::size_t>(y * l.Size.cx + x)] = true;
+        todo.push_back({x, y});
+      }
+    }
+    if (bottom - top + 1 > l.Body.Height() / 2) break;  // the body itself
+    widths.push_back(right - left + 1);
+  }
+  ASSERT_EQ(widths.size(), 5u) << "five circles before the body";
+  for (std::size_t i = 1; i < widths.size(); ++i) EXPECT_GT(widths[i], widths[i - 1]) << "circle " << i;
+  for (const int width : widths) {
+    EXPECT_LE(width, l.Body.Height() / 4);
+    EXPECT_LE(width, l.Body.Width() / 4);
+  }
 }
 
 TEST_F(HintPictures, ATextureIsTiledOverTheBodyAndTheColourMixedInByTheShares) {

@@ -10,6 +10,7 @@
 #include "paint/primitives/ColorMath.h"
 #include "platform/headless/HeadlessDriver.h"
 #include "skin/SkinCommandMessage.h"
+#include "skin/SkinCommands.h"
 #include "skin/TsSkinManager.h"
 #include "tests/controls/ProgramWindows.h"
 
@@ -208,6 +209,23 @@ TEST_F(TsSkinnedLabels, LabelsThatFollowTheSkinWearItsGlobalFontColour) {
   EXPECT_EQ(heading->Font().Color(), global);
   heading->Perform(SM_SKINCOMMAND, SkinCommand(SKC_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager()));
   EXPECT_EQ(heading->Font().Color(), clWindowText);
+}
+
+TEST_F(TsSkinnedLabels, OnASectionThatGivesItsFontTheLabelWearsThatSectionsNormalFontColour) {
+  TsLabel* description = Description();
+  description->SetUseSkinColor(true);
+  const int index = static_cast<int>(SendSkinCommand(description->Parent(), SKC_GET_SKIN_INDEX)) - 1;
+  ASSERT_GE(index, 0) << "the skinned form names its section";
+  TsGeneralData& section = Manager()->Content().Sections[static_cast<std::size_t>(index)];
+  const TsGeneralData saved = section;
+  section.GiveOwnFont = true;
+  section.FontColor[0] = static_cast<std::int32_t>(RGB(150, 20, 20));
+  section.FontColor[1] = static_cast<std::int32_t>(RGB(20, 150, 20));
+  description->Invalidate();
+  const Bitmap shot = Shot();
+  EXPECT_EQ(description->Font().Color(), RGB(150, 20, 20));
+  EXPECT_GT(CountIn(shot, description, Corner(description), RGB(150, 20, 20)), 100);
+  section = saved;
 }
 
 TEST_F(TsSkinnedLabels, TheManagersBroadcastReachesTheLabels) {

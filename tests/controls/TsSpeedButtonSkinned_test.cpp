@@ -4,10 +4,13 @@
 // order, and the plain look without a skin (with an image-list picture too).
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "controls/buttons/TsButtonGeometry.h"
 #include "controls/buttons/TsSpeedButton.h"
 #include "framework/controls/TGroupBox.h"
 #include "framework/controls/TPopupMenu.h"
+#include "paint/BorderMaskPainter.h"
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/windowing/WinUser.h"
@@ -66,6 +69,8 @@ TEST_F(SkinnedSpeedButton, IsPaintedFromItsSectionAndAnimatesToHotOnHover) {
   const TColor mid = At(2, 11);
   EXPECT_NE(mid, kButtonNormal);
   EXPECT_NE(mid, kButtonHot);
+  EXPECT_EQ(At(0, 11), mid) << "the frame covers the button from its first column";
+  EXPECT_EQ(At(48, 11), mid) << "to its last";
   driver.runFor(250);
   EXPECT_FALSE(button->Animation());
   EXPECT_EQ(At(2, 11), kButtonHot);
@@ -140,6 +145,20 @@ TEST_F(SkinnedSpeedButton, InsideADisabledPanelItLooksDisabledAndDoesNotAnimate)
   panel->SetEnabled(true);
   driver.runUntilIdle();
   EXPECT_EQ(face(), kButtonNormal);
+}
+
+TEST_F(SkinnedSpeedButton, ARepaintWithNothingChangedReusesThePicture) {
+  int built = 0;
+  button->OnPaint = [&built](TObject*, TBitmap&) { ++built; };
+  button->Repaint();
+  button->Repaint();
+  EXPECT_EQ(built, 0) << "nothing changed since the last picture";
+  EXPECT_EQ(At(2, 11), kButtonNormal);
+  // A new spacing is a new picture, once.
+  button->SetSpacing(9);
+  button->Repaint();
+  button->Repaint();
+  EXPECT_EQ(built, 1);
 }
 
 TEST_F(SkinnedSpeedButton, ASeparatorShowsWhatLiesUnderIt) {
@@ -228,6 +247,26 @@ void SetRedGlyph(TsSpeedButton* button, int w, int h) {
   button->Glyph().SetPixels(glyph);
 }
 
+// A plain two-pixel black border for the speed button's section; with a
+// centre colour its middle is drawn too, over the section's face.
+void AddBlackBorder(TsSkinManager& manager, std::optional<TColor> centre = std::nullopt) {
+  TsMaskData border;
+  border.Bmp = std::make_shared<Bitmap>(6, 6);
+  border.Bmp->fill(clBlack);
+  if (centre) {
+    for (int y = 2; y < 4; ++y)
+      for (int x = 2; x < 4; ++x) border.Bmp->setPixel(x, y, *centre);
+    border.StretchMode = bsDrawCentre;
+  }
+  border.R = Rect(0, 0, 6, 6);
+  border.ImageCount = 1;
+  border.WL = border.WT = border.WR = border.WB = 2;
+  border.SectionName = "SPEEDBUTTON";
+  border.PropertyName = "BORDERSMASK";
+  border.Manager = &manager;
+  manager.Content().Masks.push_back(border);
+}
+
 // What an open menu looked like, seen from a timer while the menu runs.
 struct OpenMenu {
   HeadlessDriver* driver = nullptr;
@@ -236,6 +275,9 @@ struct OpenMenu {
   RECT bounds{};
   int faceState = -1, arrowState = -1;
   bool choose = false;  // Return on the first item instead of Escape
+  // Where the pointer goes before Escape closes the menu (else a press
+  // outside the menu closes it).
+  std::optional<POINT> escapeAt;
 };
 OpenMenu menuSeen;
 
@@ -247,6 +289,11 @@ void LookAtMenu(HWND hwnd, UINT, UINT_PTR id, DWORD) {
   GetWindowRect(popup, &menuSeen.bounds);
   menuSeen.faceState = menuSeen.button->StateIndex();
   menuSeen.arrowState = menuSeen.button->ArrowStateIndex();
+  if (menuSeen.escapeAt) {
+    menuSeen.driver->moveTo(*menuSeen.escapeAt);
+    menuSeen.driver->pressKey(VK_ESCAPE);
+    return;
+  }
   if (menuSeen.choose) {
     RECT first{};
     SendMessage(popup, MN_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
@@ -277,8 +324,8 @@ struct DropDownSpeedButton : SkinnedSpeedButton {
     driver.runUntilIdle();
   }
   // Presses at x of the button while a timer looks at the menu it opens.
-  void PressAt(int x, bool choose) {
-    menuSeen = OpenMenu{&driver, button, false, {}, -1, -1, choose};
+  void PressAt(int x, bool choose, std::optional<POINT> escapeAt = std::nullopt) {
+    menuSeen = OpenMenu{&driver, button, false, {}, -1, -1, choose, escapeAt};
     SetTimer(form->Handle(), 7, 10, &LookAtMenu);
     const POINT p = ScreenPoint(form->Handle(), button->Left() + x, button->Top() + 11);
     driver.moveTo(p);
@@ -300,6 +347,28 @@ TEST_F(DropDownSpeedButton, TheArrowStripIsPaintedFromTheSectionWithItsArrow) {
   EXPECT_GE(arrow, 7) << "a small arrow in the strip";
   // The caption stays out of the strip.
   EXPECT_LE(button->CaptionRect(0).Right, 80 - 16);
+}
+
+TEST_F(DropDownSpeedButton, TheArrowStripWearsTheCentreOfTheSectionsBorder) {
+  AddBlackBorder(manager, clLime);
+  SendSkinCommand(button, SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
+  button->SetCaption("");
+  driver.runUntilIdle();
+  EXPECT_EQ(At(80 - 16, 0), clBlack) << "the strip has the border too";
+  EXPECT_EQ(At(80 - 13, 4), clLime) << "and its middle inside";
+  EXPECT_EQ(At(20, 4), clLime) << "as the face has";
+}
+
+TEST_F(DropDownSpeedButton, AButtonFourPixelsHighShowsTheWholeArrowFromItsTopRow) {
+  button->SetBounds(30, 30, 80, 4);
+  driver.runUntilIdle();
+  // The arrow's four rows, seven pixels wide at the top, fill the height.
+  const int middle = 80 - 16 / 2;
+  for (int y = 0; y < 4; ++y) {
+    EXPECT_EQ(At(middle - 3 + y, y), clBlack) << "row " << y;
+    EXPECT_EQ(At(middle + 3 - y, y), clBlack) << "row " << y;
+    EXPECT_EQ(At(middle - 4 + y, y), kButtonNormal) << "row " << y;
+  }
 }
 
 TEST_F(DropDownSpeedButton, ThePressOnTheArrowOpensTheMenuBelowTheButtonWithoutAClick) {
@@ -327,6 +396,23 @@ TEST_F(DropDownSpeedButton, WithoutOnClickTheWholeButtonOpensTheMenuAndShowsPres
   EXPECT_EQ(chosen, 0) << "cancelled";
   EXPECT_EQ(button->StateIndex(), 0) << "the pointer closed the menu away from the button";
   EXPECT_FALSE(button->SkinData().MouseAbove());
+}
+
+TEST_F(DropDownSpeedButton, AMenuClosedWithThePointerBackOnTheButtonLeavesItHot) {
+  // Escape with the pointer over the button's first column, then over the
+  // first column left of it.
+  const POINT first = ScreenPoint(form->Handle(), button->Left(), button->Top() + 11);
+  PressAt(75, false, first);
+  ASSERT_TRUE(menuSeen.open);
+  EXPECT_FALSE(button->MenuShown());
+  EXPECT_TRUE(button->SkinData().MouseAbove());
+  EXPECT_EQ(button->StateIndex(), 1);
+
+  const POINT before = ScreenPoint(form->Handle(), button->Left() - 1, button->Top() + 11);
+  PressAt(75, false, before);
+  ASSERT_TRUE(menuSeen.open);
+  EXPECT_FALSE(button->SkinData().MouseAbove());
+  EXPECT_EQ(button->StateIndex(), 0);
 }
 
 TEST_F(DropDownSpeedButton, WithOnClickThePressOnTheFaceClicks) {
@@ -369,17 +455,7 @@ TEST_F(SkinnedSpeedButton, LayoutMarginAndSpacingPlaceTheGlyphAndTheCaption) {
 }
 
 TEST_F(SkinnedSpeedButton, WithoutDrawOverBorderTheBorderPiecesLieOverTheGlyph) {
-  // A plain two-pixel black border for the section.
-  TsMaskData border;
-  border.Bmp = std::make_shared<Bitmap>(6, 6);
-  border.Bmp->fill(clBlack);
-  border.R = Rect(0, 0, 6, 6);
-  border.ImageCount = 1;
-  border.WL = border.WT = border.WR = border.WB = 2;
-  border.SectionName = "SPEEDBUTTON";
-  border.PropertyName = "BORDERSMASK";
-  border.Manager = &manager;
-  manager.Content().Masks.push_back(border);
+  AddBlackBorder(manager);
   SendSkinCommand(button, SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
   SetRedGlyph(button, 12, 12);
   button->SetCaption("");

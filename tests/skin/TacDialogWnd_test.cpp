@@ -248,6 +248,60 @@ TEST_F(DialogHookTest, TheBoxsFrameBackgroundTextAndButtonsComeFromTheSkin) {
   EXPECT_EQ(result, IDCANCEL) << "the click on Cancel";
 }
 
+namespace {
+// The first and last rows, away from the button's edges, that hold dark
+// pixels: where the caption's letters are.
+struct InkRows {
+  int Top = -1, Bottom = -1;
+};
+InkRows InkRowsOf(const Bitmap& picture) {
+  InkRows ink;
+  for (int y = 2; y < picture.height() - 2; ++y)
+    for (int x = 4; x < picture.width() - 4; ++x) {
+      const TColor c = picture.pixel(x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 400) continue;
+      if (ink.Top < 0) ink.Top = y;
+      ink.Bottom = y;
+    }
+  return ink;
+}
+}  // namespace
+
+// A skinned dialog button puts its caption at the height the plain button
+// does: centred in the whole button, whether the room left above and below
+// it is even or odd.
+TEST_F(DialogHookTest, ASkinnedDialogButtonsCaptionIsAsHighAsThePlainButtons) {
+  const HWND dialog = Dialog([](HWND d) {
+    CreateWindowEx(0, WC_BUTTON, "OK", WS_CHILD | WS_VISIBLE, 10, 10, 75, 23, d, 1, nullptr);
+    CreateWindowEx(0, WC_BUTTON, "OK", WS_CHILD | WS_VISIBLE, 10, 50, 75, 24, d, 2, nullptr);
+  });
+  TacProvider* entry = TacWindowHook::FindProvider(dialog);
+  ASSERT_NE(entry, nullptr);
+  InkRows skinned[2];
+  for (int id : {1, 2}) {
+    auto* adapter = AdapterOf<TacBtnWnd>(*entry, Child(dialog, id));
+    ASSERT_NE(adapter, nullptr);
+    ASSERT_EQ(adapter->State(), 0);
+    RECT r{};
+    GetClientRect(Child(dialog, id), &r);
+    TBitmap own(r.Width(), r.Height());
+    adapter->PaintTo(own.Pixels(), own.Canvas().Handle());
+    skinned[id - 1] = InkRowsOf(own.Pixels());
+    EXPECT_GE(skinned[id - 1].Top, 0) << "the caption is drawn";
+  }
+  manager.SetActive(false);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  driver.runUntilIdle();
+  for (int id : {1, 2}) {
+    ASSERT_FALSE(WindowAnswersOne(Child(dialog, id), SKC_QUERY_SKINNED));
+    ASSERT_EQ(driver.windowShot(Child(dialog, id)).pixel(3, 3), ColorToRGB(clBtnFace)) << "the plain button";
+    const InkRows plain = InkRowsOf(driver.windowShot(Child(dialog, id)));
+    EXPECT_EQ(skinned[id - 1].Top, plain.Top) << "button " << id;
+    EXPECT_EQ(skinned[id - 1].Bottom, plain.Bottom) << "button " << id;
+  }
+  DestroyWindow(dialog);
+}
+
 TEST_F(DialogHookTest, TheSkinnedBoxClosesByEnterByItsOkButtonAndByItsCloseBox) {
   EXPECT_EQ(Box(MB_OK, [&](HWND) { driver.pressKey(VK_RETURN); }), IDOK);
   EXPECT_EQ(Box(MB_OK, [&](HWND box) { driver.click(Centre(Child(box, IDOK))); }), IDOK);
