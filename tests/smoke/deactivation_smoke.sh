@@ -69,7 +69,7 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 
 # The hint of "Убрать", then the other program again.
 come_back
-xdotool mousemove $((cx + 592)) $((cy + 350))
+xdotool mousemove $((cx + scale * 592)) $((cy + scale * 350))
 sleep 1
 [ "$(open_windows)" -ge 1 ] || fail "the hint of Убрать did not show"
 take_focus_away
