@@ -254,6 +254,19 @@ TEST_F(Sharing, FontSectionLookupSkipsMostlyClearParentsAndHonoursGiveOwnFont) {
   EXPECT_EQ(FontSectionIndex(nullptr, 7, &manager), 7);
 }
 
+TEST_F(Sharing, AHalfClearParentStillGivesItsOwnFont) {
+  const int half = AddSection("HALFGIVING", 50);
+  Section(half).GiveOwnFont = true;
+  const int outerGiving = AddSection("GIVING");
+  Section(outerGiving).GiveOwnFont = true;
+  TSkinnedPanel* outer = AddPanel(form, "GIVING", Bounds(0, 0, 200, 200));
+  TSkinnedPanel* panel = AddPanel(outer, "HALFGIVING", Bounds(0, 0, 100, 100));
+  TSkinnedDot* dot = AddDot(panel, "GLOBALINFO", Bounds(0, 0, 10, 10));
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_EQ(FontSectionIndex(dot, 7, &manager), half) << "only a parent more than half clear is looked through";
+}
+
 TEST_F(Sharing, WindowlessChildrenArePaintedOverTheContainersBackgroundExceptKeyColouredOnes) {
   AddSection("SOLID", 0, 0x00808080);
   TSkinnedPanel* panel = AddPanel(form, "SOLID", Bounds(0, 0, 100, 60));
@@ -294,6 +307,7 @@ TEST_F(Sharing, CopyingACacheLeavesOutChildrenThatPaintOverIt) {
   AddSection("SOLID", 0, 0x00808080);
   TSkinnedPanel* panel = AddPanel(form, "SOLID", Bounds(0, 0, 100, 60));
   AddDot(panel, "SOLID", Bounds(10, 10, 10, 10));
+  AddDot(panel, "SOLID", Bounds(60, 10, 10, 10))->SetVisible(false);
   TBitmap& cache = panel->SkinData.PrepareCache();
   FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
   TBitmap target(100, 60);
@@ -301,6 +315,7 @@ TEST_F(Sharing, CopyingACacheLeavesOutChildrenThatPaintOverIt) {
                     false);
   EXPECT_EQ(target.Canvas().Pixel(5, 5), 0x0000FF00u);
   EXPECT_EQ(target.Canvas().Pixel(15, 15), 0u) << "the child's rectangle is its own to paint";
+  EXPECT_EQ(target.Canvas().Pixel(65, 15), 0x0000FF00u) << "a hidden child paints nothing: the cache shows there";
   // A part of the cache to a part of the target.
   TBitmap part(50, 50);
   CopyCacheToScreen(*panel, panel->SkinData, Point(20, 20), part.Canvas().Handle(), Rect(0, 0, 30, 30), Point(-20, -20),

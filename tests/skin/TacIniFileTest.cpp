@@ -32,6 +32,22 @@ TEST(TacIniFile, ReadsSectionsAndKeysWithTheFileRules) {
   EXPECT_FALSE(ini.SectionExists("EDIT"));
 }
 
+TEST(TacIniFile, OnlyALineInBothBracketsOpensASection) {
+  const TacIniFile ini(
+      "[BUTTON]\n"
+      "[HALF\n"
+      "A=1\n"
+      "HALF]\n"
+      "B=[2]\n"
+      "C=3]\n"
+      "D=4\n");
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"BUTTON"}));
+  EXPECT_EQ(ini.ReadSection("BUTTON"), (std::vector<std::string>{"A", "B", "C", "D"}))
+      << "lines with one bracket are keys (or nothing) of the open section";
+  EXPECT_EQ(ini.ReadString("BUTTON", "C", "?"), "3]");
+  EXPECT_EQ(ini.ReadString("BUTTON", "D", "?"), "4");
+}
+
 TEST(TacIniFile, IntegersAreDecimalOrHexAndUnreadableCountsAsAbsent) {
   const TacIniFile ini(
       "[S]\nA=123\nB=-7\nC=$00FF00FF\nD=0x10\nE=0XfF\nF=12abc\nG=\nH=$FFFFFFFF\nI=99999999999\nJ= 42\n");

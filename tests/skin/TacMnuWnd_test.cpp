@@ -2,8 +2,10 @@
 // skinner that answers the engine and paints from the menu sections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/controls/ControlMessages.h"
 #include "platform/controls/Menu.h"
@@ -228,4 +230,37 @@ TEST_F(MenuTest, TheSeparatorShowsTheLinesNormalLookAndTheSkinnerTakesTheBackgro
   DestroyMenu(menu);
   EXPECT_EQ(separator, ColorToRGB(RGB(200, 30, 30)));
   EXPECT_EQ(eraseAnswer, 1) << "the skinned menu paints its whole background itself";
+}
+
+TEST_F(MenuTest, ACheckedItemShowsATickAndARadioCheckedItemABulletInTheCheckColumn) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING | MF_CHECKED, 1, "Наполнить");
+  AppendMenu(menu, MF_STRING | MF_CHECKED | MFT_RADIOCHECK, 2, "Вылить");
+  AppendMenu(menu, MF_STRING | MF_CHECKED, 3, "Перелить");
+  std::vector<std::vector<TColor>> columns;
+  whileOpen = [&columns](HWND popup) {
+    // Nothing is hot: the pointer stays away from the menu.
+    const Bitmap shot = seen.driver->windowShot(popup);
+    for (int i = 0; i < 3; ++i) {
+      RECT r{};
+      SendMessage(popup, MN_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+      std::vector<TColor> column;
+      for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Left + PopupMenuWindow::kCheckColumn; ++x) column.push_back(shot.pixel(x, y));
+      columns.push_back(column);
+    }
+    SendMessage(popup, WM_CANCELMODE, 0, 0);
+  };
+  seen = OpenMenuSeen{&driver};
+  SetTimer(form->Handle(), 9, 10, &RunWhileOpen);
+  const POINT at = driver.clientToScreen(form->Handle(), {20, 20});
+  EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.X, at.Y, 0, form->Handle(), nullptr), 0);
+  DestroyMenu(menu);
+  ASSERT_EQ(columns.size(), 3u);
+  EXPECT_EQ(columns[0], columns[2]) << "two checked items show the same tick";
+  EXPECT_NE(columns[0], columns[1]) << "the radio-checked item shows a bullet, not the tick";
+  const TColor background = columns[1].front();
+  EXPECT_TRUE(std::any_of(columns[1].begin(), columns[1].end(), [&](TColor c) { return c != background; }))
+      << "the bullet is drawn";
 }

@@ -17,6 +17,12 @@ TEST(TacSkinRecolor, HueRotationOfPureColours) {
   EXPECT_NE(TacSkinRecolor::ChangeHue(clBtnFace, 120), GetSysColor(COLOR_BTNFACE));
 }
 
+TEST(TacSkinRecolor, PaleColoursStayAsPaleAsTheyWere) {
+  // A pink turns into a pale green, not into a pure one: the weakest channel keeps its share.
+  EXPECT_EQ(TacSkinRecolor::ChangeHue(RGB(255, 128, 128), 120), RGB(128, 255, 128));
+  EXPECT_EQ(TacSkinRecolor::ChangeHue(RGB(100, 150, 200), 360), RGB(100, 150, 200)) << "a full turn changes nothing";
+}
+
 TEST(TacSkinRecolor, SaturationMovesChannelsAroundTheirAverage) {
   // Saturation 50 is the amount -50: away from the average 100, then clamped.
   EXPECT_EQ(TacSkinRecolor::ChangeSaturation(RGB(200, 100, 0), -50), RGB(250, 100, 0));

@@ -47,6 +47,11 @@ TEST_F(CommonData, LoadedTakesTheSectionOfTheKindOrTheClassName) {
   EXPECT_EQ(check.SkinData.SkinSection(), "CHECKBOX");
   EXPECT_EQ(TsCommonData::DefaultSectionForKind(97), "EDIT");
   EXPECT_EQ(TsCommonData::DefaultSectionForKind(226), "GROUPBOX");
+  TSkinnedDot barTitle(nullptr, 20);
+  barTitle.SkinData.Loaded();
+  EXPECT_EQ(barTitle.SkinData.SkinSection(), "BARTITLE") << "the title of a bar next to the bar's own kind 19";
+  EXPECT_EQ(TsCommonData::DefaultSectionForKind(19), "BAR");
+  EXPECT_EQ(TsCommonData::DefaultSectionForKind(21), "") << "the kind after it has no section of its own";
 }
 
 TEST_F(CommonData, SkinIndexIsAnsweredPlusOne) {
