@@ -71,3 +71,21 @@ TEST(HintEdges, TheShadowsDarkestGreyFollowsItsShare) {
   EXPECT_EQ(TacHintPixels::ShadowDepth(0, -20), 0);
   EXPECT_EQ(TacHintPixels::ShadowDepth(28, 8), 86) << "shComicsGradient: p = rnd(28 + 5.76) = 34";
 }
+
+TEST(HintEdges, OverACaptureWithNothingShowingThroughTheBubbleKeepsItsOwnColours) {
+  // A dark bubble over a white screen: with a show-through of 0 not even the
+  // faintest trace of the white may lighten it.
+  const Bitmap mask = MaskWith(6, 4, Rect(1, 1, 5, 3));
+  Bitmap picture(6, 4, PixelFormat::Bgr24);
+  picture.fill(RGB(0x10, 0x20, 0x30));
+  Bitmap shadow(6, 4, PixelFormat::Bgr24);
+  shadow.fill(clWhite);  // no shadow anywhere
+  Bitmap beneath(6, 4, PixelFormat::Bgr24);
+  beneath.fill(clWhite);
+  const Bitmap over = TacHintPixels::ComposeOverCapture(picture, mask, shadow, beneath, 0);
+  ASSERT_EQ(over.width(), 6);
+  for (int y = 1; y < 3; ++y)
+    for (int x = 1; x < 5; ++x) EXPECT_EQ(over.pixel(x, y), RGB(0x10, 0x20, 0x30)) << x << "," << y;
+  const Bitmap half = TacHintPixels::ComposeOverCapture(picture, mask, shadow, beneath, 128);
+  EXPECT_GT(GetRValue(half.pixel(2, 1)), 0x80) << "a show-through of one half lightens it";
+}

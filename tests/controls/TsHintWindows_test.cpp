@@ -78,6 +78,21 @@ TEST_F(HintPictures, AComicsHintAtTheBottomRightCornerFlipsAboveAndLeftWithItsTa
   EXPECT_TRUE(Inside(p.Mask, body.X, body.Y));
 }
 
+TEST_F(HintPictures, WithTheRightCornersAtThePointTheWindowHangsLeftOfIt) {
+  TsHintManager& m = Manager(shComicsGradient);
+  TsComicsHintWindow window(nullptr, &m);
+  const TsHintMeasure measure = window.Measure(kRemoveHint);
+  m.SetDefaultMousePos(mpRightTop);
+  TsHintLayout top = window.Layout(measure, {600, 500});
+  EXPECT_EQ(top.Placement.Corner, mpRightTop);
+  EXPECT_EQ(top.Placement.Window, Rect(600 - measure.Size.cx, 500, 600, 500 + measure.Size.cy));
+  EXPECT_EQ(top.Tip, (TPoint{top.Size.cx - 3, 3}));
+  m.SetDefaultMousePos(mpRightBottom);
+  TsHintLayout bottom = window.Layout(measure, {600, 500});
+  EXPECT_EQ(bottom.Placement.Corner, mpRightBottom);
+  EXPECT_EQ(bottom.Placement.Window, Rect(600 - measure.Size.cx, 500 - measure.Size.cy, 600, 500));
+}
+
 TEST_F(HintPictures, MeasuringAddsMarginsEdgeShadowAndTheTailsRoom) {
   TsComicsHintWindow window(nullptr, &Manager(shComicsGradient));
   const TsHintMeasure m = window.Measure(kRemoveHint);
@@ -151,6 +166,22 @@ TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsC
   // along the window's first column and first row.
   EXPECT_EQ(p.Picture.pixel(0, (l.Body.Top + l.Body.Bottom) / 2), clRed);
   EXPECT_EQ(p.Picture.pixel((l.Body.Left + l.Body.Right) / 2, 0), clRed);
+}
+
+TEST_F(HintPictures, ADrawnBubbleWithABevelOfOneHasItsOnePixelEdge) {
+  TsHintManager& m = Manager(shComicsTransparent);
+  m.HintKind().ColorBorderTop = clRed;
+  m.HintKind().ColorBorderBottom = clBlue;
+  m.HintKind().BevelWidth = 1;
+  TsComicsHintWindow window(nullptr, &m);
+  const TsHintLayout l = window.Layout(window.Measure(kRemoveHint), {100, 100});
+  const TsHintPictures p = window.BuildPictures(l, kRemoveHint);
+  const int mid = (l.Body.Left + l.Body.Right) / 2;
+  EXPECT_EQ(p.Picture.pixel(mid, l.Body.Top), clRed);
+  EXPECT_EQ(p.Picture.pixel(mid + 3, l.Body.Bottom - 1), clBlue);
+  m.HintKind().BevelWidth = 0;
+  const TsHintPictures plain = window.BuildPictures(l, kRemoveHint);
+  EXPECT_NE(plain.Picture.pixel(mid, l.Body.Top), clRed) << "no bevel, no edge";
 }
 
 TEST_F(HintPictures, TheShadowMapsGreyLevelsFollowTheFormula) {
@@ -311,6 +342,7 @@ TEST_F(HintPictures, ALongBalloonTrailsCirclesShrinkTowardTheTipNoneWiderThanAQu
     }
     if (bottom - top + 1 > l.Body.Height() / 2) break;  // the body itself
     widths.push_back(right - left + 1);
+    EXPECT_EQ(right - left, bottom - top) << "a circle: as wide as it is high";
   }
   ASSERT_EQ(widths.size(), 5u) << "five circles before the body";
   for (std::size_t i = 1; i < widths.size(); ++i) EXPECT_GT(widths[i], widths[i - 1]) << "circle " << i;

@@ -228,6 +228,29 @@ TEST_F(TsSkinnedLabels, OnASectionThatGivesItsFontTheLabelWearsThatSectionsNorma
   section = saved;
 }
 
+TEST_F(TsSkinnedLabels, TheSkinsSecondSectionLendsItsFontColourWithoutResizingTheLabel) {
+  TsLabel* description = Description();
+  TsGeneralData& second = Manager()->Content().Sections.at(1);
+  const TsGeneralData saved = second;
+  second.FontColor[0] = static_cast<std::int32_t>(RGB(150, 20, 20));
+  description->SetSkinSection(second.SectionName);
+  Shot();
+  EXPECT_EQ(description->Font().Color(), RGB(150, 20, 20));
+
+  // Widened and heightened by hand, the sized-to-text label keeps that box
+  // when a new colour is taken while it paints: that is no change of its font.
+  ASSERT_TRUE(description->AutoSize());
+  const TRect wide = Rect(description->Left(), description->Top(), description->Left() + description->Width() + 60,
+                          description->Top() + description->Height() + 30);
+  description->SetBounds(wide.Left, wide.Top, wide.Width(), wide.Height());
+  second.FontColor[0] = static_cast<std::int32_t>(RGB(20, 20, 150));
+  description->Invalidate();
+  Shot();
+  EXPECT_EQ(description->Font().Color(), RGB(20, 20, 150));
+  EXPECT_EQ(description->BoundsRect(), wide);
+  second = saved;
+}
+
 TEST_F(TsSkinnedLabels, TheManagersBroadcastReachesTheLabels) {
   // Switching the skin off announces its removal to every window and,
   // through them, to the windowless labels.
