@@ -154,6 +154,32 @@ TEST_F(Sharing, ColourRulesOfOpaqueAndClearSections) {
   EXPECT_EQ(own->SkinData.ColorForState(false), 0x00112233u) << "a custom colour wins over the section's";
 }
 
+TEST_F(Sharing, AClearSectionOnASkinnedPanelAnswersThePanelsSkinColourNotItsOwnProperty) {
+  AddSection("OWN", 0, 0x00010203);
+  AddSection("CLEAR", 100, 0x00FFFFFF);
+  TSkinnedPanel* panel = AddPanel(form, "OWN", Bounds(0, 0, 50, 50));
+  panel->SetColor(0x00A0B0C0);
+  TSkinnedDot* clear = AddDot(panel, "CLEAR", Bounds(0, 0, 10, 10));
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_EQ(SendSkinCommand(panel, SKC_GET_COLOR, clFuchsia), 0x00010203);
+  EXPECT_EQ(SendSkinCommand(panel, SKC_QUERY_SKINNED), 1);
+  EXPECT_EQ(SendSkinCommand(clear, SKC_GET_COLOR, clFuchsia), 0x00010203);
+}
+
+TEST_F(Sharing, AClearSectionAnswersOpaqueWhileItsParentHasNoWindow) {
+  AddSection("TEXTURED", 0);
+  AddSection("CLEAR", 100);
+  const int textured = manager.Content().GetSkinIndex("TEXTURED");
+  Section(textured).ImagePercent = 30;
+  TSkinnedPanel* panel = AddPanel(form, "TEXTURED", Bounds(0, 0, 50, 50));
+  TSkinnedDot* clear = AddDot(panel, "CLEAR", Bounds(0, 0, 10, 10));
+  ASSERT_FALSE(panel->HandleAllocated());
+  EXPECT_EQ(SendSkinCommand(clear, SKC_QUERY_TRANSPARENT), 0) << "nothing to show through yet";
+  panel->HandleNeeded();
+  EXPECT_EQ(SendSkinCommand(clear, SKC_QUERY_TRANSPARENT), 1) << "the textured panel shows through";
+}
+
 TEST_F(Sharing, AClearSectionWithoutParentOrWindowAnswersTheGlobalColour) {
   AddSection("CLEAR", 100);
   TSkinnedDot orphan(nullptr);

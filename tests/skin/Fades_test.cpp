@@ -33,6 +33,7 @@ class TFadingButton : public TCustomControl {
   // Called when a new skin is announced, before the skin state hears of it.
   std::function<void()> OnSkinLoaded;
   std::vector<TColor> Frames;  // the centre pixel of every frame shown
+  LRESULT FrameAnswer = 0;     // 1: the button shows the frames itself (here: not at all)
 
   void Enter(bool halve = false) {
     Hot = true;
@@ -62,7 +63,7 @@ class TFadingButton : public TCustomControl {
         case SKC_FADE_FRAME: {
           const auto* frame = reinterpret_cast<const Bitmap*>(message.LParam);
           Frames.push_back(frame->pixel(frame->width() / 2, frame->height() / 2));
-          message.Result = 0;  // the timer copies it onto the window
+          message.Result = FrameAnswer;  // 0: the timer copies it onto the window
           return;
         }
         case SKC_FADE_DONE:
@@ -136,6 +137,17 @@ TEST_F(Fades, AHoverShowsTwentyFramesTenMillisecondsApartThenEnds) {
   EXPECT_FALSE(button->Fade) << "the fade ended and freed its timer";
   driver.runUntilIdle();
   EXPECT_EQ(OnScreen(), kHot);
+}
+
+TEST_F(Fades, AButtonThatShowsTheFramesItselfGetsNoCopyOfThemOnItsWindow) {
+  ASSERT_EQ(OnScreen(), kNormal);
+  button->FrameAnswer = 1;
+  button->Enter();
+  driver.runFor(10);
+  driver.runFor(10);
+  ASSERT_EQ(button->Frames.size(), 2u);
+  EXPECT_NE(button->Frames[1], kNormal);
+  EXPECT_EQ(OnScreen(), kNormal) << "the window keeps what the button drew";
 }
 
 TEST_F(Fades, APressShowsHalfTheFrames) {

@@ -226,6 +226,20 @@ TEST_F(ManagerFixture, TheFirstManagerIsTheDefault) {
   EXPECT_TRUE(manager.IsDefault());
 }
 
+TEST_F(ManagerFixture, AnActiveManagerMadeTheDefaultAnnouncesItsSkinAndRepaints) {
+  AddStored("Birch", BirchPack());
+  manager.SetSkinName("Birch");
+  ASSERT_EQ(manager.SkinInfo(), "6.02");
+  log.Clear();
+  manager.SetIsDefault(true);
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:loaded", "R:fade", "R:changed"}))
+      << "the windows take the skin and show it at once";
+  log.Clear();
+  manager.SetActive(false);
+  manager.SetIsDefault(true);
+  EXPECT_EQ(events(), (std::vector<std::string>{"R:removed", "R:removed"})) << "an inactive one has no skin to show";
+}
+
 TEST_F(ManagerFixture, CommonSectionsLoseTheirBlanksAndReloadTheSkin) {
   AddStored("Birch", BirchPack());
   manager.SetSkinName("Birch");
