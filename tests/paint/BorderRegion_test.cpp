@@ -89,3 +89,29 @@ TEST(PaintBorderMaskWithRegion, EveryCornerPixelIsTheMastersWhateverTheRowsPaddi
     }
   }
 }
+
+TEST(PaintBorderMaskWithRegion, AMaskedCornerShowsTheImageWhereItsMaskIsBlackAndKeepsTheTargetWhereWhite) {
+  // One 4 by 4 white frame with its mask half below: black (the image shows)
+  // except the top-left corner pixel, whose mask is white. Over a black target
+  // that pixel stays black: the image adds less than one step of 256.
+  Bitmap master = Filled(4, 8, clWhite);
+  for (int y = 4; y < 8; ++y)
+    for (int x = 0; x < 4; ++x) master.setPixel(x, y, clBlack);
+  master.setPixel(0, 4, clWhite);
+  master.setPixel(1, 4, RGB(128, 128, 128));
+  TsMaskData mask;
+  mask.R = Rect(0, 0, 4, 8);
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  mask.WL = mask.WT = mask.WR = mask.WB = 2;
+  for (bool bottomUp : kBothOrders) {
+    Bitmap dst = Filled(8, 8, clBlack, bottomUp);
+    Region region(Rect(0, 0, 8, 8));
+    PaintBorderMaskWithRegion(dst, &region, 0, mask, &master);
+    EXPECT_EQ(dst.pixel(0, 0), clBlack);
+    EXPECT_EQ(dst.pixel(1, 0), RGB(127, 127, 127)) << "half of the image: white 255 times 128 of 256";
+    EXPECT_EQ(dst.pixel(0, 1), clWhite);
+    EXPECT_EQ(dst.pixel(7, 7), clWhite);
+    EXPECT_TRUE(region.contains(0, 0)) << "no key colour, nothing cut";
+  }
+}

@@ -134,6 +134,20 @@ TEST(FitBorderWidths, ShrinksOppositeWidthsToFit) {
   EXPECT_EQ(b.Bottom, 0);
 }
 
+TEST(MaskBorderWidths, AOnePixelWidthOfItsOwnComesBeforeTheCommonWidthAndTheImageShare) {
+  TsSkinContent skin;
+  TsMaskData mask = BorderMask(0);  // 12 wide in two images: a share of 2
+  mask.WL = mask.WT = mask.WR = mask.WB = 1;
+  mask.BorderWidth = 3;
+  skin.Masks.push_back(mask);
+  EXPECT_EQ(skin.MaskWidthLeft(0), 1);
+  EXPECT_EQ(skin.MaskWidthTop(0), 1);
+  EXPECT_EQ(skin.MaskWidthRight(0), 1);
+  EXPECT_EQ(skin.MaskWidthBottom(0), 1);
+  skin.Masks[0].WR = 0;
+  EXPECT_EQ(skin.MaskWidthRight(0), 3) << "no width of its own: the common one";
+}
+
 TEST(PaintBorderMask, PlainMaskTilesEdgesAndBorrowsCornerKeysFromTheParent) {
   const auto master = BorderMaster();
   Bitmap parent = Filled(30, 30, clNavy);

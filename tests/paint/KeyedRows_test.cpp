@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PaintTestSupport.h"
@@ -258,5 +259,18 @@ TEST(KeyedRowsVectorForms, CopiesWithinOneBitmapGoPixelByPixel) {
       ASSERT_TRUE(FormsMatchPlain(picture, [&](Bitmap& bmp) {
         CopyByMask(Rect(1, 0, width + 1, 2), Rect(0, 0, width, 2), bmp, mask, false, EmptyCI(), bmp);
       })) << "width=" << width;
+    }
+}
+
+TEST(KeyedRowsVectorForms, ACopyFartherAlongItsRowThanTwoThirdsOfItsLengthStillGoesPixelByPixel) {
+  // The run ends inside the run it writes only in its last third: the
+  // pixels it reads there were written earlier in the same copy.
+  for (bool up : kBothOrders)
+    for (const auto& [count, shift] : {std::pair{80, 54}, std::pair{90, 61}, std::pair{150, 101}, std::pair{200, 134}}) {
+      Bitmap picture = NoiseBitmap(count + shift + 1, 3, static_cast<unsigned>(count + shift), up);
+      AddKeys(picture, 2, 0, count - 1, clFuchsia, 5);
+      ASSERT_TRUE(FormsMatchPlain(picture, [&](Bitmap& bmp) {
+        CopyTransRect(bmp, bmp, Point(shift, 0), clFuchsia, Rect(0, 0, count - 1, 1));
+      })) << "count=" << count << " shift=" << shift;
     }
 }
