@@ -272,6 +272,21 @@ TEST_F(Fades, TheShowWindowFadeMixesTheOldScreenIntoTheNewPicture) {
   EXPECT_EQ(outputs, 0);
 }
 
+TEST_F(Fades, TheShowWindowFadeOfAChildWindowLiesExactlyOverTheChild) {
+  std::vector<RECT> places;
+  TacShowWindowFade::FrameShown = [&places](HWND output) {
+    RECT r{};
+    GetWindowRect(output, &r);
+    places.push_back(r);
+  };
+  RECT child{};
+  GetWindowRect(button->Handle(), &child);
+  TacShowWindowFade::Run(button->Handle(), 16);
+  TacShowWindowFade::FrameShown = nullptr;
+  ASSERT_FALSE(places.empty());
+  for (const RECT& r : places) EXPECT_EQ(r, child);
+}
+
 // A form or dialog shown while its manager has no skin loaded appears at
 // once: there is no skinned picture to fade in.
 TEST_F(Fades, AFormShownWithoutALoadedSkinAppearsWithoutAFade) {

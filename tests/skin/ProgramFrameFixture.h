@@ -3,6 +3,7 @@
 // window hook connected, so every form gets its skinned frame at its first
 // activation, as in the program.
 #include <string>
+#include <vector>
 
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
@@ -14,9 +15,14 @@ class TFrameTestForm : public TForm {
  public:
   using TForm::TForm;
   int Closed = 0;
+  std::vector<WPARAM> SysKeysHeard;  // the Alt keys the form's own handling received
 
  protected:
   std::string LayoutResource() const override { return {}; }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == WM_SYSKEYDOWN) SysKeysHeard.push_back(message.WParam);
+    TForm::WndProc(message);
+  }
 };
 
 struct ProgramFrameFixture {

@@ -4,6 +4,9 @@
 // frame answers the controls on its form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "framework/controls/TEdit.h"
 #include "platform/windowing/WinUser.h"
 #include "skin/SkinCommandMessage.h"
@@ -523,6 +526,17 @@ TEST_F(FrameTest, AltF4InAControlStillClosesTheForm) {
   EXPECT_EQ(form->Closed, 1);
 }
 
+TEST_F(FrameTest, AltKeysOtherThanAltF4ReachTheFormsOwnHandling) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
+  ASSERT_NE(ProviderOf(*form), nullptr);
+  ASSERT_EQ(GetFocus(), form->Handle());
+  driver.keyDown(VK_MENU);
+  driver.pressKey('X');
+  driver.keyUp(VK_MENU);
+  EXPECT_NE(std::find(form->SysKeysHeard.begin(), form->SysKeysHeard.end(), WPARAM('X')), form->SysKeysHeard.end());
+  EXPECT_EQ(form->Closed, 0);
+}
+
 TEST_F(FrameTest, FormsFadeInWithTheFormShowTimeAndMessageFormsWithTheDialogShowTime) {
   int frames = 0;
   TacShowWindowFade::FrameShown = [&frames](HWND) { ++frames; };
@@ -553,6 +567,52 @@ TEST_F(FrameTest, FormsFadeInWithTheFormShowTimeAndMessageFormsWithTheDialogShow
   driver.runUntilIdle();
   EXPECT_EQ(frames, 0) << "FormShow switched off";
   TacShowWindowFade::FrameShown = nullptr;
+}
+
+TEST_F(FrameTest, AFormShowFadeOfNoTimeShowsTheFormAtOnceWithoutAFadeWindow) {
+  int frames = 0;
+  TacShowWindowFade::FrameShown = [&frames](HWND) { ++frames; };
+  manager.AnimEffects().FormShow.Active = true;
+  manager.AnimEffects().FormShow.Time = 0;
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  ASSERT_NE(ProviderOf(*form), nullptr);
+  form->Hide();
+  driver.runUntilIdle();
+  form->Show();
+  driver.runUntilIdle();
+  EXPECT_EQ(frames, 0) << "nothing to fade in";
+  EXPECT_EQ(driver.windowShot(form->Handle()).pixel(100, 60), Skin().GetGlobalColor());
+  TacShowWindowFade::FrameShown = nullptr;
+}
+
+TEST_F(FrameTest, ATitleBarPictureReachesTwoThirdsOfItsFrameWidthPastTheButtons) {
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
+  TsSkinProvider* frame = ProviderOf(*form);
+  ASSERT_NE(frame, nullptr);
+  // A title bar of one colour whose frames are 30 pixels wide.
+  const TColor mark = RGB(10, 200, 30);
+  TsMaskData bar;
+  bar.SectionName = "FORM";
+  bar.PropertyName = "TITLEBAR";
+  bar.Bmp = std::make_shared<Bitmap>(90, 20, PixelFormat::Bgr24);
+  bar.Bmp->fill(mark);
+  bar.R = Rect(0, 0, 90, 20);
+  bar.ImageCount = 3;
+  bar.WL = bar.WT = bar.WR = bar.WB = 2;
+  bar.Manager = &manager;
+  manager.Content().Masks.push_back(bar);
+  // Wider by ten pixels: the frame is composed anew, with the bar.
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, window.Width() + 10, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+  driver.runUntilIdle();
+  const int buttons = std::min(frame->Button(Button::sbClose).Left, frame->Button(Button::sbMinimize).Left);
+  const int start = buttons + frame->SideBorderWidth() - 20;
+  const int y = frame->ButtonBandTop() - 1;
+  const Bitmap shot = driver.windowShot(form->Handle());
+  EXPECT_EQ(shot.pixel(start, y), mark);
+  EXPECT_NE(shot.pixel(start - 1, y), mark) << "the bar begins 20 pixels before the buttons' band";
+  manager.Content().Masks.pop_back();
 }
 
 TEST_F(FrameTest, AFramedFormSaysItTakesPartAndNamesTheApplicationAndItsFrame) {
