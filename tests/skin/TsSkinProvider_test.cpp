@@ -615,6 +615,20 @@ TEST_F(FrameTest, ATitleBarPictureReachesTwoThirdsOfItsFrameWidthPastTheButtons)
   manager.Content().Masks.pop_back();
 }
 
+TEST_F(FrameTest, ASecondFrameObjectOnAFormStaysDetachedAndMeasuresNoBorders) {
+  TFrameTestForm* form = ShowForm(bsSizeable, biSystemMenu | biMinimize | biMaximize, 300, 160);
+  TsSkinProvider* first = ProviderOf(*form);
+  ASSERT_NE(first, nullptr);
+  ASSERT_GT(first->SideBorderWidth(), 0);
+  auto* second = new TsSkinProvider(form);
+  EXPECT_FALSE(second->Attached());
+  EXPECT_EQ(second->SideBorderWidth(), 0);
+  EXPECT_EQ(second->TopBorderHeight(), 0);
+  EXPECT_EQ(second->CaptionHeight(), 0);
+  EXPECT_EQ(ProviderOf(*form), first) << "the first one keeps the frame";
+  delete second;
+}
+
 TEST_F(FrameTest, AFramedFormSaysItTakesPartAndNamesTheApplicationAndItsFrame) {
   TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 300, 160);
   TsSkinProvider* frame = ProviderOf(*form);
@@ -667,4 +681,51 @@ TEST_F(FrameWithoutGlyphs, TitleButtonsWithoutAGlyphAre21PixelsHigh) {
   EXPECT_EQ(frame->TitleButtonHeight(), 21);
   const POINT title = driver.windowToScreen(form->Handle(), {150, frame->ButtonBandTop() + 10});
   EXPECT_EQ(SendMessage(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(title.X, title.Y)), HTCAPTION);
+}
+
+// A skin whose first glyph is the restore glyph: a maximized form's
+// maximize button shows it instead of the maximize glyph.
+TEST_F(FrameWithoutGlyphs, AMaximizedFormShowsTheRestoreGlyphEvenWhenItIsTheSkinsFirstMask) {
+  AddSection("FORM");
+  AddSection("FORMTITLE");
+  constexpr TColor kRestore = 0x0000C000, kMaximize = 0x00C00000, kClose = 0x000000C0;
+  auto master = std::make_shared<Bitmap>(90, 10, PixelFormat::Bgr24);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 90; ++x) master->setPixel(x, y, x < 30 ? kRestore : x < 60 ? kMaximize : kClose);
+  manager.Content().MasterBitmap = master;
+  auto addGlyph = [this](const char* name, int left) {
+    TsMaskData glyph;
+    glyph.SectionName = "GLOBALINFO";
+    glyph.PropertyName = name;
+    glyph.R = Rect(left, 0, left + 30, 10);
+    glyph.ImageCount = 3;
+    glyph.Manager = &manager;
+    manager.Content().Masks.push_back(glyph);
+  };
+  addGlyph("BICONNORM", 0);
+  addGlyph("BICONMAX", 30);
+  addGlyph("BICONCLOSE", 60);
+  ASSERT_EQ(manager.Content().GetMaskIndex("GLOBALINFO", "BICONNORM"), 0);
+  manager.Content().RefreshConstIndexes();
+  form->SetBorderStyle(bsSizeable);
+  form->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+  form->HandleNeeded();
+  auto* frame = new TsSkinProvider(form);
+  form->Show();
+  driver.runUntilIdle();
+  ShowWindow(form->Handle(), SW_MAXIMIZE);
+  driver.runUntilIdle();
+  ASSERT_TRUE(IsZoomed(form->Handle()));
+  ASSERT_TRUE(frame->Active());
+  const Bitmap shot = driver.windowShot(form->Handle());
+  const TsFrameButtonState& button = frame->Button(TsSkinProvider::sbMaximize);
+  ASSERT_GT(button.Right, button.Left);
+  int restore = 0, maximize = 0;
+  for (int y = 0; y < frame->ButtonBandTop() + frame->TitleButtonHeight() + 4; ++y)
+    for (int x = button.Left; x < button.Right; ++x) {
+      restore += shot.pixel(x, y) == kRestore;
+      maximize += shot.pixel(x, y) == kMaximize;
+    }
+  EXPECT_GT(restore, 0);
+  EXPECT_EQ(maximize, 0);
 }
