@@ -39,6 +39,20 @@ TEST_F(HookTest, TheHookIsInstalledWithTheSkinAndRemovedWithIt) {
   EXPECT_EQ(TacWindowHook::VisibleDialogCount(), 0u) << "no dialog is watched any more";
 }
 
+TEST_F(HookTest, OnlyTheDefaultManagerInstallsTheHookAndItsRemovalLeavesNone) {
+  ASSERT_TRUE(TacWindowHook::Installed());
+  TacWindowHook::Install(manager);  // once is enough
+  manager.SetActive(false);
+  EXPECT_FALSE(TacWindowHook::Installed());
+  TsSkinManager other(nullptr);
+  ASSERT_FALSE(other.IsDefault());
+  TacWindowHook::Install(other);
+  EXPECT_FALSE(TacWindowHook::Installed()) << "a manager that is not the default leaves the hook alone";
+  TFrameTestForm* form = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
+  EXPECT_EQ(ProviderOf(*form), nullptr) << "no hook is left to give the new form a frame";
+  EXPECT_EQ(TacWindowHook::ProviderCount(), 0u);
+}
+
 TEST_F(HookTest, EveryFormGetsOneFrameObjectAtItsFirstActivationOnly) {
   TFrameTestForm* first = ShowForm(bsSingle, biSystemMenu | biMinimize, 200, 100);
   TsSkinProvider* frame = ProviderOf(*first);
