@@ -563,3 +563,38 @@ TEST_F(DialogHookTest, AWindowSubclassedAfterItsAdapterKeepsItsWholeChainWhenThe
   EXPECT_EQ(counted, 2) << "and the later procedure";
   DestroyWindow(dialog);
 }
+
+TEST_F(DialogHookTest, ASkinnedDialogErasesWithItsSkinPictureAndSaysItPaintedItsFrameAndBackground) {
+  const HWND dialog = Dialog(nullptr);
+  auto* skinner = dynamic_cast<TacDialogWnd*>(TacWindowHook::FindProvider(dialog)->DialogSkinner());
+  ASSERT_NE(skinner, nullptr);
+  TBitmap* picture = skinner->Picture();
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(SendMessage(dialog, WM_NCPAINT, 1, 0), 0) << "the frame is painted";
+  RECT area{};
+  GetClientRect(dialog, &area);
+  constexpr TColor kUntouched = 0x00123456;
+  TBitmap client(area.Width(), area.Height());
+  FillRect(client.Canvas().Handle(), Rect(0, 0, area.Width(), area.Height()), kUntouched);
+  EXPECT_EQ(SendMessage(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(client.Canvas().Handle()), 0), 1)
+      << "the background is erased";
+  const POINT offset = skinner->ClientOffset();
+  for (const POINT p : {POINT{20, 20}, POINT{area.Width() / 2, area.Height() / 2}, POINT{area.Width() - 3, area.Height() - 3}})
+    EXPECT_EQ(client.Pixels().pixel(p.X, p.Y), picture->Pixels().pixel(offset.X + p.X, offset.Y + p.Y)) << p.X << "," << p.Y;
+  DestroyWindow(dialog);
+}
+
+TEST_F(DialogHookTest, ADialogSkinnerOfAManagerThatIsNotTheDefaultHasNoPicture) {
+  const HWND window = CreateWindowEx(0, WC_STATIC, "Окно", WS_POPUP | WS_CAPTION, 0, 0, 200, 120, nullptr, 0, nullptr);
+  {
+    TacDialogWnd skinned(window, &manager);
+    EXPECT_NE(skinned.Picture(), nullptr);
+  }
+  TsSkinManager other(nullptr);
+  ASSERT_FALSE(other.IsDefault());
+  {
+    TacDialogWnd plain(window, &other);
+    EXPECT_EQ(plain.Picture(), nullptr) << "it draws nothing for a skin that is not shown";
+  }
+  DestroyWindow(window);
+}
