@@ -23,14 +23,7 @@ struct ComboListFrame : combo_test::SkinnedComboFixture {
       for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x)
           picture->setPixel(frame * 5 + x, y, x == 0 || y == 0 || x == 4 || y == 4 ? kRing : kInside);
-    TsMaskData border;
-    border.Bmp = picture;
-    border.SectionName = "EDIT";
-    border.PropertyName = "BORDERSMASK";
-    border.R = Rect(0, 0, 15, 5);
-    border.ImageCount = 3;
-    border.WL = border.WT = border.WR = border.WB = 1;
-    manager.Content().Masks.push_back(border);
+    AddBorderPicture("EDIT", picture, 1, 3);
   }
 };
 

@@ -119,18 +119,11 @@ TEST_F(SkinnedGauge, WhileUpdatingOnlyTheCornerIsMarkedUntilTheContainerAsksAgai
 
 TEST_F(SkinnedGauge, TheBordersTransparentCornersShowTheForm) {
   // A two-pixel dark border whose corner pixels are the transparent colour.
-  TsMaskData border;
-  border.Bmp = std::make_shared<Bitmap>(6, 6);
-  border.Bmp->fill(0x00303030);
+  auto picture = std::make_shared<Bitmap>(6, 6);
+  picture->fill(0x00303030);
   for (const TPoint corner : {TPoint{0, 0}, TPoint{5, 0}, TPoint{0, 5}, TPoint{5, 5}})
-    border.Bmp->setPixel(corner.X, corner.Y, clFuchsia);
-  border.R = Rect(0, 0, 6, 6);
-  border.ImageCount = 1;
-  border.WL = border.WT = border.WR = border.WB = 2;
-  border.SectionName = "GAUGE";
-  border.PropertyName = "BORDERSMASK";
-  border.Manager = &manager;
-  manager.Content().Masks.push_back(border);
+    picture->setPixel(corner.X, corner.Y, clFuchsia);
+  AddBorderPicture("GAUGE", picture, 2);
   SendSkinCommand(gauge, SKC_SKIN_LOADED, reinterpret_cast<LPARAM>(&manager));
   gauge->Invalidate();
   driver.runUntilIdle();

@@ -11,7 +11,19 @@
 
 namespace {
 
-struct ScreenCopies : ::testing::Test, SkinStateFixture {};
+struct ScreenCopies : ::testing::Test, SkinStateFixture {
+  // The panel's cache painted green and put on a blue picture of its size:
+  // green shows where the cache went, blue where it was left out.
+  Bitmap GreenCacheOverBlue(TSkinnedPanel& panel) {
+    const int w = panel.Width(), h = panel.Height();
+    TBitmap& cache = panel.SkinData.PrepareCache();
+    FillRect(cache.Canvas().Handle(), Rect(0, 0, w, h), 0x0000FF00);
+    TBitmap target(w, h);
+    FillRect(target.Canvas().Handle(), Rect(0, 0, w, h), 0x00FF0000);
+    CopyCacheToScreen(panel, panel.SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, w, h), Point(0, 0), false);
+    return target.Pixels();
+  }
+};
 
 // A windowless child that paints one pixel at its top-left and leaves the
 // rest of its place to what lies under it.
@@ -87,15 +99,10 @@ TEST_F(ScreenCopies, TheCacheLeavesOutOnlyChildWindowsThatCoverTheirPlace) {
   driver.runUntilIdle();
   ASSERT_EQ(SendSkinCommand(opaque, SKC_QUERY_TRANSPARENT), 0);
   ASSERT_EQ(SendSkinCommand(seeThrough, SKC_QUERY_TRANSPARENT), 1);
-  TBitmap& cache = panel->SkinData.PrepareCache();
-  FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
-  TBitmap target(100, 60);
-  FillRect(target.Canvas().Handle(), Rect(0, 0, 100, 60), 0x00FF0000);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
-                    false);
-  EXPECT_EQ(target.Pixels().pixel(20, 20), 0x00FF0000u) << "the opaque child paints its own place";
-  EXPECT_EQ(target.Pixels().pixel(60, 20), 0x0000FF00u) << "the see-through child shows the cache";
-  EXPECT_EQ(target.Pixels().pixel(40, 40), 0x0000FF00u);
+  const Bitmap target = GreenCacheOverBlue(*panel);
+  EXPECT_EQ(target.pixel(20, 20), 0x00FF0000u) << "the opaque child paints its own place";
+  EXPECT_EQ(target.pixel(60, 20), 0x0000FF00u) << "the see-through child shows the cache";
+  EXPECT_EQ(target.pixel(40, 40), 0x0000FF00u);
 }
 
 TEST_F(ScreenCopies, AChildWindowNotMadeYetDoesNotKeepTheCacheOffItsPlace) {
@@ -103,12 +110,7 @@ TEST_F(ScreenCopies, AChildWindowNotMadeYetDoesNotKeepTheCacheOffItsPlace) {
   TSkinnedPanel* panel = AddPanel(form, "OWN", Bounds(0, 0, 100, 60));
   TSkinnedPanel* child = AddPanel(panel, "OWN", Bounds(10, 10, 20, 20));
   ASSERT_FALSE(child->HandleAllocated());
-  TBitmap& cache = panel->SkinData.PrepareCache();
-  FillRect(cache.Canvas().Handle(), Rect(0, 0, 100, 60), 0x0000FF00);
-  TBitmap target(100, 60);
-  FillRect(target.Canvas().Handle(), Rect(0, 0, 100, 60), 0x00FF0000);
-  CopyCacheToScreen(*panel, panel->SkinData, Point(0, 0), target.Canvas().Handle(), Rect(0, 0, 100, 60), Point(0, 0),
-                    false);
-  EXPECT_EQ(target.Pixels().pixel(20, 20), 0x0000FF00u);
-  EXPECT_EQ(target.Pixels().pixel(40, 40), 0x0000FF00u);
+  const Bitmap target = GreenCacheOverBlue(*panel);
+  EXPECT_EQ(target.pixel(20, 20), 0x0000FF00u);
+  EXPECT_EQ(target.pixel(40, 40), 0x0000FF00u);
 }

@@ -3,7 +3,9 @@
 // application, and a skin manager whose skin is put together in code from
 // sections of plain colours, so one pixel tells which section was painted.
 // The skin is cleared when the test ends.
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
@@ -40,6 +42,20 @@ struct SkinOnScreen {
     TsGeneralData& section = AddSection(name, color);
     section.HotColor = hot;
     return section;
+  }
+  // Gives a section a border picture of its own (BORDERSMASK): `frames`
+  // state frames side by side, borders `width` pixels wide all round.
+  TsMaskData& AddBorderPicture(const std::string& section, std::shared_ptr<Bitmap> picture, int width, int frames = 1) {
+    TsMaskData border;
+    border.SectionName = section;
+    border.PropertyName = "BORDERSMASK";
+    border.R = Rect(0, 0, picture->width(), picture->height());
+    border.Bmp = std::move(picture);
+    border.ImageCount = frames;
+    border.WL = border.WT = border.WR = border.WB = width;
+    border.Manager = &manager;
+    manager.Content().Masks.push_back(border);
+    return manager.Content().Masks.back();
   }
   // Puts the skin to use once its sections are in.
   void ActivateSkin() {
