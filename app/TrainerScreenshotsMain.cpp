@@ -19,6 +19,7 @@
 #include "framework/TControl.h"
 #include "framework/controls/TListBox.h"
 #include "framework/controls/MessageForm.h"
+#include "paint/primitives/FillPrimitives.h"
 #include "platform/DeviceScale.h"
 #include "platform/DeviceScaleChoice.h"
 #include "platform/headless/HeadlessDriver.h"
@@ -32,10 +33,7 @@ namespace {
 // The screen's pixels in a rectangle of it, at the screen's own resolution.
 Bitmap Crop(const Bitmap& screen, const RECT& area) {
   Bitmap picture = Bitmap::AtScale(screen.scale(), area.Width(), area.Height());
-  const int n = screen.scale();
-  for (int y = 0; y < picture.deviceHeight(); ++y)
-    for (int x = 0; x < picture.deviceWidth(); ++x)
-      picture.setDevicePixel(x, y, screen.devicePixel(area.Left * n + x, area.Top * n + y));
+  CopyBitmapRect(picture, Point(0, 0), screen, area);
   return picture;
 }
 

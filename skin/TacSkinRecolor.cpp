@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "skin/load/SkinBitmaps.h"
+#include "framework/graphics/TBitmap.h"
 
 namespace TacSkinRecolor {
 
@@ -40,7 +40,7 @@ void ChangeColors(TsSkinContent& content, const std::function<TColor(TColor)>& c
   if (content.MasterBitmap) ChangePixels(*content.MasterBitmap, change);
   for (TsMaskData& m : content.Masks) {
     if (!m.Bmp) continue;
-    if (m.Bmp->format() != PixelFormat::Bgr24) m.Bmp = std::make_shared<Bitmap>(SkinBitmaps::ToBgr24(*m.Bmp));
+    if (m.Bmp->format() != PixelFormat::Bgr24) m.Bmp = std::make_shared<Bitmap>(To24Bit(*m.Bmp));
     ChangePixels(*m.Bmp, change);
   }
   auto changeAll = [&](TsFontColors& colors) {

@@ -114,21 +114,21 @@ void WeightedCopyInto(Bitmap& frame, const Bitmap& old, const Bitmap& fresh, std
       frame.scale() != old.scale())
     frame = Bitmap::AtScale(old.scale(), old.width(), old.height(), old.format());
   const SourceAtScale freshAtScale(fresh, old.scale());
-  const Bitmap& fresh2 = freshAtScale.get();
+  const Bitmap& freshAtOldScale = freshAtScale.get();
   const bool blends = SameSize(old, fresh) && old.width() >= 2 && old.height() >= 2 &&
                       old.format() == PixelFormat::Bgr24 && fresh.format() == PixelFormat::Bgr24;
   const auto rowBytes = static_cast<std::size_t>(old.deviceWidth()) * static_cast<std::size_t>(old.bytesPerPixel());
-  if (blends && old.height() > 0 && frame.delta() == old.delta() && fresh2.delta() == old.delta()) {
+  if (blends && old.height() > 0 && frame.delta() == old.delta() && freshAtOldScale.delta() == old.delta()) {
     // Rows laid out alike: one run over the whole picture, the bytes that
     // pad the rows included, so no row ends in a short scalar tail.
     const int last = old.deviceHeight() - 1;
     auto first = [last](auto& bmp) { return bmp.delta() > 0 ? bmp.row(0) : bmp.row(last); };
     const std::size_t bytes = static_cast<std::size_t>(last) * static_cast<std::size_t>(std::abs(old.delta())) + rowBytes;
-    WeightedRowInto(first(frame), first(old), first(fresh2), static_cast<int>(bytes), weight);
+    WeightedRowInto(first(frame), first(old), first(freshAtOldScale), static_cast<int>(bytes), weight);
     return;
   }
   for (int y = 0; y < old.deviceHeight(); ++y) {
-    if (blends) WeightedRowInto(frame.row(y), old.row(y), fresh2.row(y), static_cast<int>(rowBytes), weight);
+    if (blends) WeightedRowInto(frame.row(y), old.row(y), freshAtOldScale.row(y), static_cast<int>(rowBytes), weight);
     else std::memcpy(frame.row(y), old.row(y), rowBytes);
   }
 }

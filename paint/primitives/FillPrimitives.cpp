@@ -40,27 +40,17 @@ void FillBorderStrips(Bitmap& dst, const TRect& rect, int wl, int wt, int wr, in
 }
 
 void CopyBitmapRect(Bitmap& dst, TPoint dstPoint, const Bitmap& src, const TRect& srcRect) {
-  // Clip the source to its bitmap, moving the destination along, then the
-  // destination to its bitmap, moving the source along.
-  TRect s = srcRect;
-  int dx = dstPoint.X, dy = dstPoint.Y;
-  if (s.Left < 0) { dx -= s.Left; s.Left = 0; }
-  if (s.Top < 0) { dy -= s.Top; s.Top = 0; }
-  s.Right = std::min(s.Right, src.width());
-  s.Bottom = std::min(s.Bottom, src.height());
-  if (dx < 0) { s.Left -= dx; dx = 0; }
-  if (dy < 0) { s.Top -= dy; dy = 0; }
-  const int n = dst.scale();
-  const int w = std::min(s.Width(), dst.width() - dx) * n;
-  const int h = std::min(s.Height(), dst.height() - dy) * n;
-  if (w <= 0 || h <= 0) return;
-  const SourceAtScale source(src, n);
+  const CopyArea a =
+      ToDevice(ClipCopy(srcRect, dstPoint, {src.width(), src.height()}, {dst.width(), dst.height()}), dst.scale());
+  if (a.IsEmpty()) return;
+  const SourceAtScale source(src, dst.scale());
   const Bitmap& from = source.get();
+  const int w = a.Width;
   const int sb = src.bytesPerPixel();
   const int db = dst.bytesPerPixel();
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* sp = from.row(s.Top * n + y) + s.Left * n * sb;
-    std::uint8_t* dp = dst.row(dy * n + y) + dx * n * db;
+  for (int y = 0; y < a.Height; ++y) {
+    const std::uint8_t* sp = from.row(a.SrcY + y) + a.SrcX * sb;
+    std::uint8_t* dp = dst.row(a.DstY + y) + a.DstX * db;
     if (sb == db && sb == 3) {
       std::memmove(dp, sp, static_cast<std::size_t>(w) * 3);
     } else {

@@ -4,8 +4,6 @@
 
 namespace SkinBitmaps {
 
-// A 24-bit top-down copy; a 24-bit bitmap is copied as it is.
-Bitmap ToBgr24(const Bitmap& source);
 // A picture of the skin as the program paints with it: at the program's
 // device scale, each pixel of a picture read at 1 repeated N x N (the skin's
 // art is pixel art with exact key colours, which any smoothing would break).

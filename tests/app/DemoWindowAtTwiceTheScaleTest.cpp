@@ -8,6 +8,7 @@
 #include "app/DemoWindow.h"
 #include "platform/DeviceScale.h"
 #include "platform/headless/HeadlessDriver.h"
+#include "tests/app/ScaledPictureBlocks.h"
 
 namespace {
 
@@ -26,23 +27,6 @@ Shot DemoWindowAt(int scale) {
   GetWindowRect(window, &shot.rect);
   shot.picture = driver.windowShot(window);
   return shot;
-}
-
-// Whether the n x n block of device pixels at logical (x, y) is the one
-// pixel of the small picture there, enlarged.
-bool BlockIsEnlarged(const Bitmap& big, const Bitmap& small, int x, int y, int n) {
-  const TColor expected = small.pixel(x, y);
-  for (int dy = 0; dy < n; ++dy)
-    for (int dx = 0; dx < n; ++dx)
-      if (big.devicePixel(x * n + dx, y * n + dy) != expected) return false;
-  return true;
-}
-
-int BlocksNotEnlarged(const Bitmap& big, const Bitmap& small, const RECT& area, int n) {
-  int count = 0;
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) count += BlockIsEnlarged(big, small, x, y, n) ? 0 : 1;
-  return count;
 }
 
 }  // namespace

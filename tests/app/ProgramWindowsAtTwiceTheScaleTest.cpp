@@ -17,6 +17,7 @@
 #include "puzzles/TForm1.h"
 #include "puzzles/TForm2.h"
 #include "puzzles/TForm3.h"
+#include "tests/app/ScaledPictureBlocks.h"
 #include "tests/app/TrainerSession.h"
 
 namespace {
@@ -42,39 +43,12 @@ WindowShot Shoot(int scale, const WindowOf& windowOf) {
     if (auto* control = dynamic_cast<TControl*>(form->Components(i)))
       shot.controls[control->Name()] = control->BoundsRect();
   shot.picture = session.Driver().windowShot(form->Handle());
-  auto* heading = dynamic_cast<TControl*>(form->FindComponent<TControl>("sLabelFX1"));
+  TControl* heading = form->FindComponent<TControl>("sLabelFX1");
   if (heading != nullptr) {
     const TPoint topLeft = heading->ClientToScreen({0, 0});
     shot.heading = Bounds(topLeft.X - shot.window.Left, topLeft.Y - shot.window.Top, heading->Width(), heading->Height());
   }
   return shot;
-}
-
-// Blocks of n x n device pixels that are not one logical pixel of the small
-// picture enlarged, and those whose device pixels are not all alike.
-int BlocksNotEnlarged(const Bitmap& big, const Bitmap& small, const RECT& area, int n) {
-  int count = 0;
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) {
-      bool same = true;
-      for (int dy = 0; dy < n && same; ++dy)
-        for (int dx = 0; dx < n && same; ++dx) same = big.devicePixel(x * n + dx, y * n + dy) == small.pixel(x, y);
-      count += same ? 0 : 1;
-    }
-  return count;
-}
-
-int MixedBlocks(const Bitmap& big, const RECT& area, int n) {
-  int count = 0;
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) {
-      const TColor first = big.devicePixel(x * n, y * n);
-      bool alike = true;
-      for (int dy = 0; dy < n && alike; ++dy)
-        for (int dx = 0; dx < n && alike; ++dx) alike = big.devicePixel(x * n + dx, y * n + dy) == first;
-      count += alike ? 0 : 1;
-    }
-  return count;
 }
 
 void ExpectTwiceTheLayoutWithFinerText(const WindowOf& windowOf) {

@@ -40,6 +40,15 @@ class HintPictures : public ::testing::Test {
     manager_->ApplyPreset();
     return *manager_;
   }
+  // The same with an edge of `bevel` pixels, red above and left, blue below
+  // and right.
+  TsHintManager& EdgedManager(TsHintsPredefinitions preset, int bevel) {
+    TsHintManager& m = Manager(preset);
+    m.HintKind().ColorBorderTop = clRed;
+    m.HintKind().ColorBorderBottom = clBlue;
+    m.HintKind().BevelWidth = bevel;
+    return m;
+  }
 
   HeadlessDriver driver_;  // 1280 x 1024
   TApplication app_{nullptr};
@@ -128,10 +137,7 @@ TEST_F(HintPictures, AOneWordEllipseHintIsAtLeastFiftyPixelsWideAndItsEllipseHol
 }
 
 TEST_F(HintPictures, TheEdgeIsOnePixelWideInTheTopAndBottomColours) {
-  TsHintManager& m = Manager(shComicsGradient);
-  m.HintKind().ColorBorderTop = clRed;
-  m.HintKind().ColorBorderBottom = clBlue;
-  m.HintKind().BevelWidth = 3;
+  TsHintManager& m = EdgedManager(shComicsGradient, 3);
   TsComicsHintWindow window(nullptr, &m);
   const TsHintLayout l = window.Layout(window.Measure(kRemoveHint), {100, 100});
   const TsHintPictures p = window.BuildPictures(l, kRemoveHint);
@@ -147,14 +153,11 @@ TEST_F(HintPictures, TheEdgeIsOnePixelWideInTheTopAndBottomColours) {
 }
 
 TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsColour) {
-  TsHintManager& m = Manager(shSimply);
+  TsHintManager& m = EdgedManager(shSimply, 2);
   TsHintKind& k = m.HintKind();
   k.GradientPercent = 0;
   k.TexturePercent = 0;
   k.Color = RGB(250, 240, 200);
-  k.ColorBorderTop = clRed;
-  k.ColorBorderBottom = clBlue;
-  k.BevelWidth = 2;
   TsSimplyHintWindow window(nullptr, &m);
   const TsHintLayout l = window.Layout(window.Measure("Да"), {100, 100});
   const TsHintPictures p = window.BuildPictures(l, "Да");
@@ -169,10 +172,7 @@ TEST_F(HintPictures, ASimpleHintsEdgeIsAsWideAsItsBevelAndTheBodyInsideKeepsItsC
 }
 
 TEST_F(HintPictures, ADrawnBubbleWithABevelOfOneHasItsOnePixelEdge) {
-  TsHintManager& m = Manager(shComicsTransparent);
-  m.HintKind().ColorBorderTop = clRed;
-  m.HintKind().ColorBorderBottom = clBlue;
-  m.HintKind().BevelWidth = 1;
+  TsHintManager& m = EdgedManager(shComicsTransparent, 1);
   TsComicsHintWindow window(nullptr, &m);
   const TsHintLayout l = window.Layout(window.Measure(kRemoveHint), {100, 100});
   const TsHintPictures p = window.BuildPictures(l, kRemoveHint);

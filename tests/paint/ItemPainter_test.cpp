@@ -46,6 +46,24 @@ TsSkinContent PanelSkin(TColor color, int transparency) {
 
 bool FromFrame(TColor c, int frame, int x, int y) { return c == RGB(100 * frame + x, y, 50); }
 
+// One blue w by h frame over its mask half, all black (opaque), and the mask
+// that reads it with one-pixel borders all round.
+std::shared_ptr<Bitmap> BlueFrameOverItsMask(int w, int h) {
+  auto bmp = std::make_shared<Bitmap>(Filled(w, 2 * h, clBlue));
+  for (int y = h; y < 2 * h; ++y)
+    for (int x = 0; x < w; ++x) bmp->setPixel(x, y, clBlack);
+  return bmp;
+}
+
+TsMaskData MaskedFrame(int w, int h) {
+  TsMaskData mask;
+  mask.R = Rect(0, 0, w, 2 * h);
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  mask.WL = mask.WT = mask.WR = mask.WB = 1;
+  return mask;
+}
+
 }  // namespace
 
 TEST(PaintItemBg, TransparencyShowsTheParentInItsShare) {
@@ -211,17 +229,10 @@ TEST(PaintBorderMask, NarrowRectanglesDrawShrunkenBorders) {
 TEST(PaintBorderMask, MaskedMaskBlendsEveryPieceThroughItsMaskHalf) {
   // One 4 by 4 frame with its mask half below: the image is blue, the mask 0
   // (opaque) except the top-left corner pixel whose mask is 255.
-  auto bmp = std::make_shared<Bitmap>(Filled(4, 8, clBlue));
-  for (int y = 4; y < 8; ++y)
-    for (int x = 0; x < 4; ++x) bmp->setPixel(x, y, clBlack);
+  auto bmp = BlueFrameOverItsMask(4, 4);
   bmp->setPixel(0, 4, clWhite);
-  TsMaskData mask;
-  mask.R = Rect(0, 0, 4, 8);
-  mask.ImageCount = 1;
-  mask.MaskType = 1;
-  mask.WL = mask.WT = mask.WR = mask.WB = 1;
   Bitmap dst = Filled(7, 7, clWhite);
-  PaintBorderMask(dst, Rect(0, 0, 7, 7), true, false, 0, mask, EmptyCI(), bmp.get());
+  PaintBorderMask(dst, Rect(0, 0, 7, 7), true, false, 0, MaskedFrame(4, 4), EmptyCI(), bmp.get());
   EXPECT_EQ(dst.pixel(0, 0), RGB(254, 254, 255));  // white kept 255/256, blue added 1/256
   EXPECT_EQ(dst.pixel(3, 0), clBlue);
   EXPECT_EQ(dst.pixel(6, 6), clBlue);
@@ -231,16 +242,9 @@ TEST(PaintBorderMask, MaskedMaskBlendsEveryPieceThroughItsMaskHalf) {
 TEST(PaintBorderMask, AMaskedMaskMadeOfCornersOnlyLeavesTheEdgesBetweenThemAlone) {
   // A 2 by 2 frame with one-pixel borders all round has no edge pieces:
   // the corners are drawn and the edges between them are not.
-  auto bmp = std::make_shared<Bitmap>(Filled(2, 4, clBlue));
-  for (int y = 2; y < 4; ++y)
-    for (int x = 0; x < 2; ++x) bmp->setPixel(x, y, clBlack);
-  TsMaskData mask;
-  mask.R = Rect(0, 0, 2, 4);
-  mask.ImageCount = 1;
-  mask.MaskType = 1;
-  mask.WL = mask.WT = mask.WR = mask.WB = 1;
+  const auto bmp = BlueFrameOverItsMask(2, 2);
   Bitmap dst = Filled(6, 5, clWhite);
-  PaintBorderMask(dst, Rect(0, 0, 6, 5), true, false, 0, mask, EmptyCI(), bmp.get());
+  PaintBorderMask(dst, Rect(0, 0, 6, 5), true, false, 0, MaskedFrame(2, 2), EmptyCI(), bmp.get());
   EXPECT_EQ(dst.pixel(0, 0), clBlue);
   EXPECT_EQ(dst.pixel(5, 4), clBlue);
   EXPECT_EQ(dst.pixel(3, 0), clWhite);
